@@ -1,0 +1,75 @@
+#include "batch/OutputNaming.h"
+
+#include <QFileInfo>
+
+namespace veltrane {
+namespace {
+
+QString replaceOnePass(const QString &text, QStringView placeholder, const QString &value) {
+  QString result;
+  qsizetype from = 0;
+  for (;;) {
+    const qsizetype at = text.indexOf(placeholder, from, Qt::CaseInsensitive);
+    if (at < 0)
+      break;
+    result += QStringView(text).mid(from, at - from);
+    result += value;
+    from = at + placeholder.size();
+  }
+  result += QStringView(text).mid(from);
+  return result;
+}
+
+} // namespace
+
+QString substituteSuffix(const QString &templ, const SuffixValues &values) {
+  QString suffix = replaceOnePass(templ, u"[Q]", values.quality);
+  suffix = replaceOnePass(suffix, u"[H]", QString::number(values.height));
+  suffix = replaceOnePass(suffix, u"[W]", QString::number(values.width));
+  return replaceOnePass(suffix, u"[F]", values.frame);
+}
+
+QString stem(const QString &fileName) {
+  const int dot = InStrRev(fileName, QStringLiteral("."));
+  return dot == 0 ? fileName : fileName.left(dot - 1);
+}
+
+int InStrRev(const QString &text, const QString &sought) {
+  if (sought.isEmpty())
+    return 0;
+  return int(text.lastIndexOf(sought)) + 1;
+}
+
+bool fileExists(const QString &path) {
+  if (path.isEmpty())
+    return false;
+  const QFileInfo info(path);
+  return info.exists() || info.isSymLink();
+}
+
+QString NextFileName(const QString &path) {
+  if (!fileExists(path))
+    return path;
+  // Only a "." in the last path element starts an extension.
+  const int slash = InStrRev(path, QStringLiteral("/"));
+  const int dot = InStrRev(path, QStringLiteral("."));
+  const bool hasExtension = dot > slash;
+  const QString base = hasExtension ? path.left(dot - 1) : path;
+  const QString tail = hasExtension ? path.mid(dot - 1) : QString();
+  for (qint64 n = 2;; ++n) {
+    const QString candidate = base + QStringLiteral(" (") + QString::number(n) + u')' + tail;
+    if (!fileExists(candidate))
+      return candidate;
+  }
+}
+
+std::optional<Prompt> extension_KeyPress(QChar typed) {
+  const QString &refused = kRefusedCharactersText;
+  if (typed == u' ' || !refused.contains(typed))
+    return std::nullopt;
+  return Prompt{QStringLiteral("Invalid character ") + typed,
+                QStringLiteral("Filenames cannot contain the following characters:\r\n\r\n") + refused,
+                PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok};
+}
+
+} // namespace veltrane

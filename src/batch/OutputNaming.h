@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/Prompts.h"
+
+#include <QString>
+#include <optional>
+
+namespace veltrane {
+
+// What the placeholders of a suffix template stand for.
+struct SuffixValues {
+  QString quality; // "85%" or "100k", fixed when the batch starts
+  int width = 0;
+  int height = 0;
+  QString frame; // the selected frame list entry's text
+};
+
+inline const QString kReadyMadeTemplate = QStringLiteral("_[W]x[H]@[Q]+[F]");
+inline const QString kRefusedCharactersText = QStringLiteral("\\   /   :   *   ?   \"   <   >   |");
+
+// The template with [Q], [H], [W] and [F] replaced in that order (letter case
+// ignored), one left-to-right pass each: an inserted value is not expanded
+// again by its own placeholder.
+QString substituteSuffix(const QString &templ, const SuffixValues &values);
+
+// The file name up to its last "."; the whole name when it has none.
+QString stem(const QString &fileName);
+
+// 1-based position of the last occurrence of `sought` in `text`, 0 for none.
+int InStrRev(const QString &text, const QString &sought);
+
+// True when a file or folder (or a link, even a dangling one) has that path.
+bool fileExists(const QString &path);
+
+// The path itself when free, otherwise "base (n).ext" with the first free n
+// from 2 upward.
+QString NextFileName(const QString &path);
+
+// The message for a character typed into the suffix box that file names
+// cannot hold; nothing when the character may be typed.
+std::optional<Prompt> extension_KeyPress(QChar typed);
+
+} // namespace veltrane

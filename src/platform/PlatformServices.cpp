@@ -1,0 +1,15 @@
+#include "platform/PlatformServices.h"
+
+namespace veltrane {
+
+PlatformServices headlessPlatform(QSize screen) {
+  PlatformServices services;
+  services.launcher = std::make_unique<RecordingLauncher>();
+  services.prompts = std::make_unique<ScriptedPrompts>();
+  services.dialogs = std::make_unique<ScriptedDialogs>();
+  services.screen = std::make_unique<FixedScreen>(screen);
+  services.clock = std::make_unique<SystemClock>();
+  return services;
+}
+
+} // namespace veltrane

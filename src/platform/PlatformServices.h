@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Launcher.h"
+#include "platform/Prompts.h"
+#include "platform/Screen.h"
+
+#include <memory>
+
+namespace veltrane {
+
+// Everything the program asks of the desktop, injected as one bundle.
+struct PlatformServices {
+  std::unique_ptr<Launcher> launcher;
+  std::unique_ptr<Prompts> prompts;
+  std::unique_ptr<Dialogs> dialogs;
+  std::unique_ptr<Screen> screen;
+  std::unique_ptr<Clock> clock;
+};
+
+// No desktop: launches are recorded, prompts take their default answers,
+// dialogs are cancelled and the screen has the given size. The command line
+// and the tests use it; the window uses desktopPlatform() (platform/widgets).
+PlatformServices headlessPlatform(QSize screen = {1920, 1080});
+
+} // namespace veltrane

@@ -1,0 +1,27 @@
+#include "platform/widgets/WidgetDialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+
+namespace veltrane {
+
+QStringList WidgetDialogs::openFiles(const QString &title, const QString &folder,
+                                     const QString &filter) {
+  return QFileDialog::getOpenFileNames(m_parent, title, folder, filter);
+}
+
+std::optional<QString> WidgetDialogs::chooseFolder(const QString &title, const QString &start) {
+  const QString folder = QFileDialog::getExistingDirectory(m_parent, title, start);
+  if (folder.isEmpty())
+    return std::nullopt;
+  return folder;
+}
+
+std::optional<QColor> WidgetDialogs::chooseColour(const QColor &initial) {
+  const QColor colour = QColorDialog::getColor(initial, m_parent);
+  if (!colour.isValid())
+    return std::nullopt;
+  return colour;
+}
+
+} // namespace veltrane

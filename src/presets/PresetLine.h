@@ -1,0 +1,27 @@
+#pragma once
+
+#include "presets/JobSettings.h"
+
+#include <QStringList>
+
+namespace veltrane {
+
+// Returns the "|"-separated field of `line` starting at the 1-based position
+// `pos` and moves `pos` past it; beyond the last field it returns "" and
+// leaves `pos` alone.
+QString getPar(const QString &line, qsizetype &pos);
+
+// The preset body of a job: twelve fields joined by "|", no name.
+QString toPreset(const JobSettings &job, const QStringList &frameEntries);
+
+// Applies a preset line, with or without "name=" in front, to a job. A field
+// that must be a whole number but is not leaves its field unchanged; the
+// following fields still apply.
+void fromPreset(JobSettings &job, const QString &line, const QStringList &frameEntries);
+
+// The name of a stored preset line (text before its first "="), or the whole
+// line when it has none; and its body (text after it, or the whole line).
+QString presetName(const QString &line);
+QString presetBody(const QString &line);
+
+} // namespace veltrane

@@ -1,0 +1,98 @@
+#include "presets/PresetStore.h"
+
+#include "presets/BuiltInPresets.h"
+#include "presets/PresetLine.h"
+
+namespace veltrane {
+namespace {
+
+const QString kAddTitle = QStringLiteral("Add preset");
+
+Prompt exclamation(const QString &title, const QString &text) {
+  return {title, text, PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok};
+}
+
+} // namespace
+
+PresetStore PresetStore::builtIns() {
+  PresetStore store;
+  store.m_lines = builtInPresetLines();
+  return store;
+}
+
+QStringList PresetStore::names() const {
+  QStringList names;
+  names.reserve(m_lines.size());
+  for (const QString &line : m_lines)
+    names.append(presetName(line));
+  return names;
+}
+
+bool PresetStore::append(const QString &line) {
+  if (isFull())
+    return false;
+  m_lines.append(line);
+  return true;
+}
+
+PresetStore::AddOutcome PresetStore::add(const QString &name, const QString &body) {
+  if (name.isEmpty())
+    return {false, exclamation(kAddTitle, QStringLiteral("Please enter a name to save this preset as.")), -1};
+
+  // A name is read back up to its first "=", so such a name would not survive.
+  if (name.contains(u'='))
+    return {false,
+            exclamation(kAddTitle, QStringLiteral("A preset name cannot contain \"=\".\r\n\r\n"
+                                                  "Please enter another name to save this preset as.")),
+            -1};
+
+  // Refuses a name that ends a stored name, so "res" is taken by " Low-res".
+  const QString wanted = name.toLower() + u'\n';
+  for (const QString &entry : names()) {
+    if ((entry.toLower() + u'\n').contains(wanted))
+      return {false,
+              exclamation(kAddTitle, QStringLiteral("A preset called \"") + name +
+                                         QStringLiteral("\" already exists.\r\n\r\n"
+                                                        "Please enter another name to save this preset as.")),
+              -1};
+  }
+
+  for (int s = 0; s < count(); ++s) {
+    if (presetBody(m_lines[s]).compare(body, Qt::CaseInsensitive) == 0)
+      return {false,
+              exclamation(QStringLiteral("This preset already exists."),
+                          QStringLiteral("The current configuration has already been saved as preset \"") +
+                              presetName(m_lines[s]) + QStringLiteral("\".")),
+              s};
+  }
+
+  if (isFull())
+    return {false,
+            exclamation(kAddTitle, QStringLiteral("The preset list is full: it holds %1 presets.\r\n\r\n"
+                                                  "Please remove a preset before adding another.")
+                                       .arg(kCapacity)),
+            -1};
+
+  m_lines.append(name + u'=' + body);
+  return {true, std::nullopt, -1};
+}
+
+std::optional<Prompt> PresetStore::removeQuestion(int entry) const {
+  if (entry < 0 || entry >= count())
+    return std::nullopt;
+  return Prompt{QStringLiteral("Remove this preset?"),
+                QStringLiteral("Are you sure to remove preset \"") + presetName(m_lines[entry]) +
+                    QStringLiteral("\"?"),
+                PromptIcon::Exclamation, PromptButtons::YesNo, PromptAnswer::No};
+}
+
+int PresetStore::remove(int entry) {
+  if (entry < 0 || entry >= count())
+    return -1;
+  m_lines.removeAt(entry);
+  if (entry > 0)
+    return entry - 1;
+  return m_lines.isEmpty() ? -1 : 0;
+}
+
+} // namespace veltrane

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace veltrane {
+
+// Where the settings file, the help text, the skin and the frames live.
+//
+// A portable copy keeps everything in one folder: the one given by --home or
+// VELTRANE_HOME, or the executable's own folder when it already holds
+// "Veltrane.INI" or "frames". An installed copy keeps its settings in the
+// user's config folder and reads frames from the user's data folder, then
+// from the installed share/veltrane/frames.
+class ProgramFolder {
+public:
+  struct Locations {
+    QString configFolder;    // the user's, for settings
+    QString userDataFolder;  // the user's, for frames
+    QString installedFrames; // shipped with an installed copy
+  };
+
+  // `homeOption` is --home (empty when not given); VELTRANE_HOME comes next.
+  static ProgramFolder resolve(const QString &homeOption, const QString &executableFolder);
+  static ProgramFolder portable(const QString &folder, const Locations &locations);
+  static ProgramFolder installed(const Locations &locations);
+  // The user's config and data folders; the installed frames lie beside the
+  // executable's folder, in ../share/veltrane/frames.
+  static Locations userLocations(const QString &executableFolder);
+
+  bool isPortable() const { return !m_home.isEmpty(); }
+  QString home() const { return m_home; }
+  QString helpTextPath() const;
+  QString skinPicturePath() const;
+  QString skinOutlinePath() const;
+  QStringList frameFolders() const;
+
+  // The settings file to read: the program folder's, or the copy saved to the
+  // config folder when the program folder could not be written and that copy
+  // is newer.
+  QString settingsReadPath() const;
+
+  struct SaveResult {
+    bool saved = false;
+    QString path;   // where it went
+    QString notice; // set the first time the config folder stands in
+    QString error;
+  };
+  // Writes the settings file whole and atomically: the old file stays until
+  // the new one is complete. Falls back to the config folder when the
+  // program folder cannot be written.
+  SaveResult saveSettings(const QByteArray &bytes) const;
+
+private:
+  QString primarySettingsPath() const;
+  QString fallbackSettingsPath() const;
+
+  QString m_home;
+  Locations m_locations;
+};
+
+// Writes a file whole through a temporary file and a rename.
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// Reads a regular file whole; empty when it is missing or cannot be read.
+QByteArray readWholeFile(const QString &path);
+
+} // namespace veltrane

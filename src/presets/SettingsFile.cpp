@@ -1,0 +1,183 @@
+#include "presets/SettingsFile.h"
+
+#include "presets/Numbers.h"
+#include "presets/PresetLine.h"
+#include "presets/SettingsText.h"
+
+namespace veltrane {
+namespace {
+
+constexpr int kLine1Fields = 22;
+
+template <typename Int, typename Convert>
+void readStrict(Int &field, const QString &text, Convert convert) {
+  if (const auto value = convert(text))
+    field = *value;
+}
+
+void readCheck(qint16 &field, const QString &text) {
+  if (const auto value = strictInt16(text); value && (*value == 0 || *value == 1))
+    field = *value;
+}
+
+qint16 listIndexFromNumber(const QString &text) {
+  const double index = roundHalfEven(leadingNumber(text)) - 1;
+  return (index >= 0 && index <= 7) ? static_cast<qint16>(index) : qint16(-1);
+}
+
+qint16 checkFromNumber(const QString &text, qint16 current) {
+  const qint32 value = roundedInt32(text);
+  return (value == 0 || value == 1) ? qint16(value) : current;
+}
+
+void applyLine1(const QString &line, SettingsState &state) {
+  ProgramSettings &program = state.program;
+  JobSettings &job = state.job;
+  qsizetype pos = 1;
+  QStringList fields;
+  // Fields past the end of a short line keep their first-run values.
+  for (int i = 0; i < kLine1Fields && pos <= line.size() + 1; ++i)
+    fields.append(getPar(line, pos));
+  const auto field = [&](int number) -> const QString * {
+    return number <= fields.size() ? &fields[number - 1] : nullptr;
+  };
+
+  if (auto f = field(1))
+    readStrict(program.folderWindowMode, *f, strictInt32);
+  if (auto f = field(2))
+    readStrict(program.exitWhenDone, *f, strictInt32);
+  if (auto f = field(3))
+    program.indexBackground = roundedInt32(*f);
+  if (auto f = field(4))
+    program.captionColour = roundedInt32(*f);
+  if (auto f = field(5))
+    readCheck(program.captBold, *f);
+  if (auto f = field(6))
+    readCheck(program.captItalics, *f);
+  if (auto f = field(7))
+    program.fontSize = *f;
+  if (auto f = field(8))
+    readStrict(program.presetIndex, *f, strictInt16);
+  if (auto f = field(9))
+    readCheck(program.manual, *f);
+  if (auto f = field(10))
+    readCheck(program.preview, *f);
+  if (auto f = field(11))
+    readCheck(job.SameFolder, *f);
+  if (auto f = field(12))
+    program.mainLeft = float(leadingNumber(*f));
+  if (auto f = field(13))
+    program.mainTop = float(leadingNumber(*f));
+  if (auto f = field(14))
+    program.previewLeft = float(leadingNumber(*f));
+  if (auto f = field(15))
+    program.previewTop = float(leadingNumber(*f));
+  if (auto f = field(16)) {
+    const qint32 indice = roundedInt32(*f);
+    if (indice >= -1 && indice <= 2)
+      job.indice = qint16(indice);
+  }
+  if (auto f = field(17))
+    job.indexX = listIndexFromNumber(*f);
+  if (auto f = field(18))
+    job.indexY = listIndexFromNumber(*f);
+  if (auto f = field(19))
+    job.indexNames = checkFromNumber(*f, job.indexNames);
+  if (auto f = field(20))
+    job.indexWH = checkFromNumber(*f, job.indexWH);
+  if (auto f = field(21))
+    job.indexK = checkFromNumber(*f, job.indexK);
+  if (auto f = field(22))
+    program.plainMode = leadingNumber(*f) == 1;
+}
+
+QString displayedNumber(qint16 index) { return index < 0 ? QString() : QString::number(index + 1); }
+
+} // namespace
+
+SettingsState firstRunSettings(const FirstRunContext &context, const QStringList &frameEntries) {
+  SettingsState state;
+  state.presets = PresetStore::builtIns();
+  state.program.presetIndex = kFirstRunPresetIndex;
+  applySelectedPreset(state, frameEntries);
+  state.job.indice = 0;
+  state.job.OutputPath = context.desktopFolder.isEmpty()
+                             ? QStringLiteral("Resized pictures")
+                             : context.desktopFolder + QStringLiteral("/Resized pictures");
+  state.program.folderWindowMode = 3;
+  state.program.exitWhenDone = 1;
+  // Main window at the bottom-left corner, preview just past the right edge.
+  state.program.mainLeft = 0;
+  state.program.mainTop = float((context.screen.height() - context.mainWindow.height()) * kTwipsPerPixel);
+  state.program.previewLeft = float(context.screen.width() * kTwipsPerPixel);
+  state.program.previewTop = 0;
+  return state;
+}
+
+SettingsState readSettings(const QByteArray &bytes, const SettingsState &firstRun,
+                           const QStringList &frameEntries) {
+  SettingsState state = firstRun;
+  QString text = decodeSettingsText(bytes);
+  if (text.isEmpty())
+    return state;
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QStringList lines = text.split(u'\n');
+  if (text.endsWith(u'\n'))
+    lines.removeLast();
+
+  applyLine1(lines.value(0), state);
+  if (lines.size() >= 2)
+    fromPreset(state.job, lines[1], frameEntries);
+  // A file cut short before its preset lines keeps the built-in list.
+  if (lines.size() >= 3) {
+    state.job.OutputPath = lines[2];
+    state.presets = PresetStore{};
+    for (qsizetype i = 3; i < lines.size() && state.presets.append(lines[i]); ++i) {
+    }
+  }
+  if (state.program.presetIndex < -1 || state.program.presetIndex >= state.presets.count())
+    state.program.presetIndex = -1;
+  return state;
+}
+
+QByteArray writeSettings(const SettingsState &state, const QStringList &frameEntries) {
+  const ProgramSettings &p = state.program;
+  const JobSettings &job = state.job;
+  const QStringList line1{
+      QString::number(p.folderWindowMode),
+      QString::number(p.exitWhenDone),
+      QString::number(p.indexBackground),
+      QString::number(p.captionColour),
+      QString::number(p.captBold),
+      QString::number(p.captItalics),
+      p.fontSize,
+      QString::number(p.presetIndex),
+      QString::number(p.manual),
+      QString::number(p.preview),
+      QString::number(job.SameFolder),
+      formatNumber(p.mainLeft),
+      formatNumber(p.mainTop),
+      formatNumber(p.previewLeft),
+      formatNumber(p.previewTop),
+      QString::number(job.indice),
+      displayedNumber(job.indexX),
+      displayedNumber(job.indexY),
+      QString::number(job.indexNames),
+      QString::number(job.indexWH),
+      QString::number(job.indexK),
+      p.plainMode ? QStringLiteral("1") : QStringLiteral("0"),
+  };
+  QStringList lines{line1.join(u'|'), toPreset(job, frameEntries), job.OutputPath};
+  lines += state.presets.lines();
+  QString text = lines.join(QStringLiteral("\r\n"));
+  text += QStringLiteral("\r\n");
+  return text.toUtf8();
+}
+
+void applySelectedPreset(SettingsState &state, const QStringList &frameEntries) {
+  const int index = state.program.presetIndex;
+  if (index >= 0 && index < state.presets.count())
+    fromPreset(state.job, state.presets.line(index), frameEntries);
+}
+
+} // namespace veltrane

@@ -1,0 +1,36 @@
+#include "presets/SettingsText.h"
+
+#include <QStringDecoder>
+
+namespace veltrane {
+
+QString decodeWindows1252(const QByteArray &bytes) {
+  // 0x80..0x9F differ from Latin-1; 0 marks the five bytes Windows leaves unassigned.
+  static constexpr char16_t k80to9F[32] = {
+      0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+      0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+  QString text;
+  text.reserve(bytes.size());
+  for (const char byte : bytes) {
+    const auto b = static_cast<unsigned char>(byte);
+    char16_t c = b;
+    if (b >= 0x80 && b <= 0x9F && k80to9F[b - 0x80] != 0)
+      c = k80to9F[b - 0x80];
+    text.append(QChar(c));
+  }
+  return text;
+}
+
+QString decodeSettingsText(const QByteArray &bytes) {
+  QByteArray data = bytes;
+  if (data.startsWith("\xEF\xBB\xBF"))
+    data.remove(0, 3);
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString text = utf8.decode(data);
+  if (!utf8.hasError())
+    return text;
+  return decodeWindows1252(data);
+}
+
+} // namespace veltrane

@@ -1,0 +1,81 @@
+#include "TempFolder.h"
+#include "batch/OutputNaming.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace veltrane;
+
+TEST(Suffix, ReplacesEveryPlaceholderInOrder) {
+  const SuffixValues fixed{QStringLiteral("85%"), 800, 600, QStringLiteral("(no frame)")};
+  const struct {
+    const char *templ;
+    const char *frame;
+    const char *expected;
+  } cases[] = {
+      {"_[W]x[H]@[Q]+[F]", "(no frame)", "_800x600@85%+(no frame)"},
+      {"[w]x[h]", "(no frame)", "800x600"},
+      {" wallpaper ([W]x[H])", "", " wallpaper (800x600)"},
+      {"[F]", "[F] gold", "[F] gold"},
+      {"[F][f]", "[f]", "[f][f]"},
+      // A value brings in a later placeholder: later passes replace it.
+      {"[Q]", "x", "85%"},
+      {"[F]", "[W] gold", "[W] gold"},
+      {"no placeholders", "", "no placeholders"},
+  };
+  for (const auto &c : cases) {
+    SuffixValues values = fixed;
+    values.frame = QString::fromUtf8(c.frame);
+    EXPECT_EQ(substituteSuffix(QString::fromUtf8(c.templ), values), QString::fromUtf8(c.expected)) << c.templ;
+  }
+  const SuffixValues bringsLater{QStringLiteral("[H]k"), 1, 2, QString()};
+  EXPECT_EQ(substituteSuffix(QStringLiteral("[Q]"), bringsLater), QStringLiteral("2k"));
+}
+
+TEST(Naming, StemAndInStrRev) {
+  EXPECT_EQ(stem(QStringLiteral("Family.jpg")), QStringLiteral("Family"));
+  EXPECT_EQ(stem(QStringLiteral("holiday.photo.bmp")), QStringLiteral("holiday.photo"));
+  EXPECT_EQ(stem(QStringLiteral("README")), QStringLiteral("README"));
+  EXPECT_EQ(stem(QStringLiteral(".hidden")), QString());
+  EXPECT_EQ(InStrRev(QStringLiteral("a.b.c"), QStringLiteral(".")), 4);
+  EXPECT_EQ(InStrRev(QStringLiteral("abc"), QStringLiteral("x")), 0);
+  EXPECT_EQ(InStrRev(QStringLiteral("aXa"), QStringLiteral("x")), 0);
+}
+
+TEST(Naming, NextFileNameNeverNamesAnExistingFile) {
+  test::TempFolder temp;
+  const QString family = temp.file(QStringLiteral("Family.jpg"));
+  EXPECT_EQ(NextFileName(family), family);
+  temp.write(QStringLiteral("Family.jpg"));
+  EXPECT_EQ(NextFileName(family), temp.file(QStringLiteral("Family (2).jpg")));
+  temp.write(QStringLiteral("Family (2).jpg"));
+  temp.write(QStringLiteral("Family (3).jpg"));
+  EXPECT_EQ(NextFileName(family), temp.file(QStringLiteral("Family (4).jpg")));
+
+  // A folder counts as taken; a name without an extension is numbered at its end.
+  QDir().mkpath(temp.file(QStringLiteral("README")));
+  EXPECT_EQ(NextFileName(temp.file(QStringLiteral("README"))), temp.file(QStringLiteral("README (2)")));
+  // A "." in a folder name does not start an extension.
+  temp.write(QStringLiteral("a.b/README"));
+  EXPECT_EQ(NextFileName(temp.file(QStringLiteral("a.b/README"))), temp.file(QStringLiteral("a.b/README (2)")));
+  // A dangling link still holds its name.
+  QFile::link(temp.file(QStringLiteral("gone.jpg")), temp.file(QStringLiteral("link.jpg")));
+  EXPECT_EQ(NextFileName(temp.file(QStringLiteral("link.jpg"))), temp.file(QStringLiteral("link (2).jpg")));
+  // A missing folder makes every name free.
+  EXPECT_EQ(NextFileName(temp.file(QStringLiteral("no/x.jpg"))), temp.file(QStringLiteral("no/x.jpg")));
+}
+
+TEST(Naming, SuffixBoxRefusesTheNineCharacters) {
+  for (const QChar c : QStringLiteral("\\/:*?\"<>|")) {
+    const auto message = extension_KeyPress(c);
+    ASSERT_TRUE(message) << c.toLatin1();
+    EXPECT_EQ(message->title, QStringLiteral("Invalid character ") + c);
+    EXPECT_EQ(message->text, QStringLiteral("Filenames cannot contain the following characters:\r\n\r\n"
+                                            "\\   /   :   *   ?   \"   <   >   |"));
+    EXPECT_EQ(message->icon, PromptIcon::Critical);
+  }
+  for (const QChar c : QStringLiteral(" a_[]@+\t"))
+    EXPECT_FALSE(extension_KeyPress(c));
+  EXPECT_EQ(kReadyMadeTemplate, QStringLiteral("_[W]x[H]@[Q]+[F]"));
+}

@@ -1,0 +1,90 @@
+#include "presets/FrameList.h"
+#include "presets/PresetLine.h"
+#include "presets/PresetStore.h"
+
+#include <gtest/gtest.h>
+
+using namespace veltrane;
+
+namespace {
+const QString kAnyBody = QStringLiteral("111|222|1|85%|||0|4|3|0|0|0");
+}
+
+TEST(PresetStore, AddRefusesEmptyAndTakenNames) {
+  PresetStore store = PresetStore::builtIns();
+  auto outcome = store.add(QString(), kAnyBody);
+  ASSERT_TRUE(outcome.message);
+  EXPECT_EQ(outcome.message->title, QStringLiteral("Add preset"));
+  EXPECT_EQ(outcome.message->text, QStringLiteral("Please enter a name to save this preset as."));
+  EXPECT_EQ(outcome.message->icon, PromptIcon::Exclamation);
+
+  // Same name in another case, and the end of a longer name, are both taken.
+  for (const char *name : {"mail attachment", "res", "Low-res", "12MP"}) {
+    outcome = store.add(QString::fromUtf8(name), kAnyBody);
+    ASSERT_TRUE(outcome.message) << name;
+    EXPECT_FALSE(outcome.added);
+    EXPECT_EQ(outcome.message->text, QStringLiteral("A preset called \"%1\" already exists.\r\n\r\n"
+                                                    "Please enter another name to save this preset as.")
+                                         .arg(QString::fromUtf8(name)));
+  }
+  // "MAIL" begins a name but ends none.
+  EXPECT_TRUE(store.add(QStringLiteral("MAIL"), kAnyBody).added);
+  EXPECT_EQ(store.count(), 34);
+}
+
+TEST(PresetStore, AddFindsTheSameConfigurationFirstToLast) {
+  PresetStore store = PresetStore::builtIns();
+  auto outcome = store.add(QStringLiteral("Mine"), QStringLiteral("640|480|1|85%|||1|4|3|0|0|0"));
+  EXPECT_FALSE(outcome.added);
+  ASSERT_TRUE(outcome.message);
+  EXPECT_EQ(outcome.message->title, QStringLiteral("This preset already exists."));
+  EXPECT_EQ(outcome.message->text,
+            QStringLiteral("The current configuration has already been saved as preset \" VGA (640x480 \u00BB 0.3MP)\"."));
+  EXPECT_EQ(outcome.select, 16);
+
+  outcome = store.add(QStringLiteral("Mine"), QStringLiteral("5184|3456|1|100%|||1|4|3|0|0|0"));
+  EXPECT_EQ(outcome.select, 32);
+  // Compared without regard to case.
+  outcome = store.add(QStringLiteral("Mine"), QStringLiteral("SCREEN|Screen|0|85%| WALLPAPER ([w]x[h])||0|4|3|0|0|0"));
+  EXPECT_EQ(outcome.select, 2);
+  EXPECT_EQ(store.count(), 33);
+}
+
+TEST(PresetStore, AddRefusesEqualsInNamesAndTheThousandAndFirst) {
+  PresetStore store;
+  auto outcome = store.add(QStringLiteral("a=b"), kAnyBody);
+  EXPECT_FALSE(outcome.added);
+  ASSERT_TRUE(outcome.message);
+  EXPECT_TRUE(outcome.message->text.contains(u'='));
+
+  for (int i = 0; i < PresetStore::kCapacity; ++i)
+    ASSERT_TRUE(store.add(QStringLiteral("p%1x").arg(i), QString::number(i)).added) << i;
+  outcome = store.add(QStringLiteral("one more"), QStringLiteral("new body"));
+  EXPECT_FALSE(outcome.added);
+  ASSERT_TRUE(outcome.message);
+  EXPECT_TRUE(outcome.message->text.contains(QStringLiteral("1000")));
+  EXPECT_EQ(store.count(), PresetStore::kCapacity);
+  EXPECT_FALSE(store.append(QStringLiteral("x=y")));
+}
+
+TEST(PresetStore, RemoveAsksThenSelectsTheEntryBefore) {
+  PresetStore store = PresetStore::builtIns();
+  EXPECT_FALSE(store.removeQuestion(-1));
+  const auto question = store.removeQuestion(5);
+  ASSERT_TRUE(question);
+  EXPECT_EQ(question->title, QStringLiteral("Remove this preset?"));
+  EXPECT_EQ(question->text, QStringLiteral("Are you sure to remove preset \"MAIL ATTACHMENT (framed)\"?"));
+  EXPECT_EQ(question->buttons, PromptButtons::YesNo);
+  EXPECT_EQ(question->defaultAnswer, PromptAnswer::No);
+
+  EXPECT_EQ(store.remove(5), 4);
+  EXPECT_EQ(store.count(), 32);
+  EXPECT_EQ(presetName(store.line(5)), QStringLiteral("RE-SAMPLING"));
+  EXPECT_EQ(store.remove(0), 0);
+  EXPECT_EQ(presetName(store.line(0)), QStringLiteral("SELECT THE BEST FRAME"));
+
+  PresetStore single;
+  single.append(QStringLiteral("only=|||"));
+  EXPECT_EQ(single.remove(0), -1);
+  EXPECT_EQ(single.count(), 0);
+}
