@@ -2,8 +2,7 @@
 
 namespace veltrane {
 
-QStringList ScriptedDialogs::openFiles(const QString &title, const QString &folder,
-                                       const QString &filter) {
+QStringList ScriptedDialogs::openFiles(const QString &title, const QString &folder, const QString &filter) {
   m_requests.append({Request::Kind::OpenFiles, title, folder, filter});
   return m_files.isEmpty() ? QStringList{} : m_files.takeFirst();
 }

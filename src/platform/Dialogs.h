@@ -13,8 +13,7 @@ namespace veltrane {
 class Dialogs {
 public:
   virtual ~Dialogs() = default;
-  virtual QStringList openFiles(const QString &title, const QString &folder,
-                                const QString &filter) = 0;
+  virtual QStringList openFiles(const QString &title, const QString &folder, const QString &filter) = 0;
   virtual std::optional<QString> chooseFolder(const QString &title, const QString &start) = 0;
   virtual std::optional<QColor> chooseColour(const QColor &initial) = 0;
 };
@@ -30,8 +29,7 @@ public:
     QString filter;
   };
 
-  QStringList openFiles(const QString &title, const QString &folder,
-                        const QString &filter) override;
+  QStringList openFiles(const QString &title, const QString &folder, const QString &filter) override;
   std::optional<QString> chooseFolder(const QString &title, const QString &start) override;
   std::optional<QColor> chooseColour(const QColor &initial) override;
 

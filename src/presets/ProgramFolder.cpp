@@ -23,7 +23,8 @@ ProgramFolder::Locations ProgramFolder::userLocations(const QString &executableF
   locations.userDataFolder =
       join(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), kAppFolder);
   if (!executableFolder.isEmpty())
-    locations.installedFrames = QDir::cleanPath(executableFolder + QStringLiteral("/../share/veltrane/frames"));
+    locations.installedFrames =
+        QDir::cleanPath(executableFolder + QStringLiteral("/../share/veltrane/frames"));
   return locations;
 }
 
@@ -89,7 +90,8 @@ QString ProgramFolder::settingsReadPath() const {
     return primary;
   const QFileInfo primaryInfo(primary);
   const QFileInfo fallbackInfo(fallback);
-  if (fallbackInfo.isFile() && (!primaryInfo.isFile() || fallbackInfo.lastModified() > primaryInfo.lastModified()))
+  if (fallbackInfo.isFile() &&
+      (!primaryInfo.isFile() || fallbackInfo.lastModified() > primaryInfo.lastModified()))
     return fallback;
   return primary;
 }

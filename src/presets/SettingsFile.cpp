@@ -9,8 +9,7 @@ namespace {
 
 constexpr int kLine1Fields = 22;
 
-template <typename Int, typename Convert>
-void readStrict(Int &field, const QString &text, Convert convert) {
+template <typename Int, typename Convert> void readStrict(Int &field, const QString &text, Convert convert) {
   if (const auto value = convert(text))
     field = *value;
 }

@@ -1,5 +1,5 @@
-#include "TempFolder.h"
 #include "batch/OutputNaming.h"
+#include "TempFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,7 +58,8 @@ TEST(Naming, NextFileNameNeverNamesAnExistingFile) {
   EXPECT_EQ(NextFileName(temp.file(QStringLiteral("README"))), temp.file(QStringLiteral("README (2)")));
   // A "." in a folder name does not start an extension.
   temp.write(QStringLiteral("a.b/README"));
-  EXPECT_EQ(NextFileName(temp.file(QStringLiteral("a.b/README"))), temp.file(QStringLiteral("a.b/README (2)")));
+  EXPECT_EQ(NextFileName(temp.file(QStringLiteral("a.b/README"))),
+            temp.file(QStringLiteral("a.b/README (2)")));
   // A dangling link still holds its name.
   QFile::link(temp.file(QStringLiteral("gone.jpg")), temp.file(QStringLiteral("link.jpg")));
   EXPECT_EQ(NextFileName(temp.file(QStringLiteral("link.jpg"))), temp.file(QStringLiteral("link (2).jpg")));

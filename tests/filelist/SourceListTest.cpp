@@ -1,6 +1,6 @@
+#include "filelist/SourceList.h"
 #include "filelist/FailedFiles.h"
 #include "filelist/ReplaceAll.h"
-#include "filelist/SourceList.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +14,16 @@ TEST(ReplaceAll, CollapsesRunsAndIgnoresCase) {
   EXPECT_EQ(slashes("///pics/////a.jpg//"), QStringLiteral("/pics/a.jpg/"));
   EXPECT_EQ(replaceAll(QStringLiteral("a[w]b[W]"), QStringLiteral("[W]"), QStringLiteral("8")),
             QStringLiteral("a8b8"));
-  EXPECT_EQ(replaceAll(QStringLiteral("aaaa"), QStringLiteral("aa"), QStringLiteral("b")), QStringLiteral("bb"));
-  EXPECT_EQ(replaceAll(QStringLiteral("xabcab"), QStringLiteral("ab"), QStringLiteral("a")), QStringLiteral("xaca"));
+  EXPECT_EQ(replaceAll(QStringLiteral("aaaa"), QStringLiteral("aa"), QStringLiteral("b")),
+            QStringLiteral("bb"));
+  EXPECT_EQ(replaceAll(QStringLiteral("xabcab"), QStringLiteral("ab"), QStringLiteral("a")),
+            QStringLiteral("xaca"));
 }
 
 TEST(ReplaceAll, NeverLoops) {
   EXPECT_EQ(replaceAll(QStringLiteral("abc"), QString(), QStringLiteral("x")), QStringLiteral("abc"));
-  EXPECT_EQ(replaceAll(QStringLiteral("a/b"), QStringLiteral("/"), QStringLiteral("//")), QStringLiteral("a/b"));
+  EXPECT_EQ(replaceAll(QStringLiteral("a/b"), QStringLiteral("/"), QStringLiteral("//")),
+            QStringLiteral("a/b"));
   EXPECT_EQ(replaceAll(QStringLiteral("a[f]b"), QStringLiteral("[F]"), QStringLiteral("[f] gold")),
             QStringLiteral("a[f]b"));
 }

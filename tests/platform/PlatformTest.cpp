@@ -22,7 +22,8 @@ TEST(HeadlessPlatform, RecordsLaunchesAndCancelsDialogs) {
   services.launcher->openWebAddress(QStringLiteral("https://example.org/"));
   const auto &launches = static_cast<RecordingLauncher &>(*services.launcher).launches();
   ASSERT_EQ(launches.size(), 2);
-  EXPECT_EQ(launches[0], (RecordingLauncher::Launch{RecordingLauncher::Kind::Folder, "/out", WindowMode::Maximised}));
+  EXPECT_EQ(launches[0],
+            (RecordingLauncher::Launch{RecordingLauncher::Kind::Folder, "/out", WindowMode::Maximised}));
   EXPECT_TRUE(services.dialogs->openFiles({}, {}, {}).isEmpty());
   EXPECT_FALSE(services.dialogs->chooseFolder({}, {}));
   auto &dialogs = static_cast<ScriptedDialogs &>(*services.dialogs);

@@ -1,6 +1,6 @@
+#include "presets/PresetLine.h"
 #include "presets/BuiltInPresets.h"
 #include "presets/FrameList.h"
-#include "presets/PresetLine.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@ using namespace veltrane;
 
 namespace {
 
-const QStringList kFrames = frameListEntries({QStringLiteral("Golden wood"), QStringLiteral("Polaroid"),
-                                               QStringLiteral("[F] gold")});
+const QStringList kFrames =
+    frameListEntries({QStringLiteral("Golden wood"), QStringLiteral("Polaroid"), QStringLiteral("[F] gold")});
 
 QString field(const QString &body, int number) { return body.split(u'|').value(number - 1); }
 
@@ -90,9 +90,9 @@ TEST(Presets, QualityFieldForms) {
     const char *fixed;
     const char *maxK;
   } cases[] = {
-      {"100k", true, "70", "100"},  {"85%", false, "85", "40"},   {"85.5%", false, "85.5", "40"},
-      {"100K", false, "70", "40"},  {"", false, "70", "40"},      {"85", false, "70", "40"},
-      {"x%", false, "0", "40"},     {" 12.5k", true, "70", "12.5"},
+      {"100k", true, "70", "100"}, {"85%", false, "85", "40"},     {"85.5%", false, "85.5", "40"},
+      {"100K", false, "70", "40"}, {"", false, "70", "40"},        {"85", false, "70", "40"},
+      {"x%", false, "0", "40"},    {" 12.5k", true, "70", "12.5"},
   };
   for (const auto &c : cases) {
     const JobSettings job = applied(QStringLiteral("||1|%1|||0|4|3|0|0|0").arg(c.quality), start);

@@ -1,6 +1,6 @@
+#include "presets/PresetStore.h"
 #include "presets/FrameList.h"
 #include "presets/PresetLine.h"
-#include "presets/PresetStore.h"
 
 #include <gtest/gtest.h>
 
@@ -38,14 +38,17 @@ TEST(PresetStore, AddFindsTheSameConfigurationFirstToLast) {
   EXPECT_FALSE(outcome.added);
   ASSERT_TRUE(outcome.message);
   EXPECT_EQ(outcome.message->title, QStringLiteral("This preset already exists."));
-  EXPECT_EQ(outcome.message->text,
-            QStringLiteral("The current configuration has already been saved as preset \" VGA (640x480 \u00BB 0.3MP)\"."));
+  EXPECT_EQ(
+      outcome.message->text,
+      QStringLiteral(
+          "The current configuration has already been saved as preset \" VGA (640x480 \u00BB 0.3MP)\"."));
   EXPECT_EQ(outcome.select, 16);
 
   outcome = store.add(QStringLiteral("Mine"), QStringLiteral("5184|3456|1|100%|||1|4|3|0|0|0"));
   EXPECT_EQ(outcome.select, 32);
   // Compared without regard to case.
-  outcome = store.add(QStringLiteral("Mine"), QStringLiteral("SCREEN|Screen|0|85%| WALLPAPER ([w]x[h])||0|4|3|0|0|0"));
+  outcome = store.add(QStringLiteral("Mine"),
+                      QStringLiteral("SCREEN|Screen|0|85%| WALLPAPER ([w]x[h])||0|4|3|0|0|0"));
   EXPECT_EQ(outcome.select, 2);
   EXPECT_EQ(store.count(), 33);
 }

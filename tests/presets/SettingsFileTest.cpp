@@ -1,8 +1,8 @@
+#include "presets/SettingsFile.h"
 #include "TempFolder.h"
 #include "presets/FrameList.h"
 #include "presets/PresetLine.h"
 #include "presets/ProgramFolder.h"
-#include "presets/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -99,7 +99,8 @@ TEST(SettingsFile, MalformedFilesKeepFirstRunValues) {
   EXPECT_EQ(state.job, defaults.job);
 
   // A selection beyond the list leaves nothing selected.
-  state = read("3|1|0|0|0|0|9|40|1|0|0|0|0|0|0|0|4|3|0|1|0|0\r\n|600|1|100k|||0|4|3|0|0|0\r\nout\r\nA=|||\r\n");
+  state =
+      read("3|1|0|0|0|0|9|40|1|0|0|0|0|0|0|0|4|3|0|1|0|0\r\n|600|1|100k|||0|4|3|0|0|0\r\nout\r\nA=|||\r\n");
   EXPECT_EQ(state.program.presetIndex, -1);
   EXPECT_EQ(state.presets.count(), 1);
 
@@ -116,7 +117,8 @@ TEST(SettingsFile, MalformedFilesKeepFirstRunValues) {
 }
 
 TEST(SettingsFile, KeepsTheFirstThousandPresetsAndEmptyLines) {
-  QByteArray bytes = "3|1|0|0|0|0|9|999|1|0|0|0|0|0|0|0|4|3|0|1|0|0\r\n|600|1|100k|||0|4|3|0|0|0\r\nout\r\n\r\n";
+  QByteArray bytes =
+      "3|1|0|0|0|0|9|999|1|0|0|0|0|0|0|0|4|3|0|1|0|0\r\n|600|1|100k|||0|4|3|0|0|0\r\nout\r\n\r\n";
   for (int i = 1; i < 1200; ++i)
     bytes += "P" + QByteArray::number(i) + "=|||\r\n";
   const SettingsState state = read(bytes);
@@ -155,14 +157,16 @@ TEST(ProgramFolder, ResolvesHomeOptionEnvironmentPortableAndInstalled) {
   EXPECT_EQ(portable.frameFolders(), QStringList{exe + QStringLiteral("/frames")});
   EXPECT_EQ(portable.helpTextPath(), exe + QStringLiteral("/Veltrane.TXT"));
 
-  const ProgramFolder installed = ProgramFolder::installed(ProgramFolder::userLocations(temp.file("prefix/bin")));
+  const ProgramFolder installed =
+      ProgramFolder::installed(ProgramFolder::userLocations(temp.file("prefix/bin")));
   EXPECT_TRUE(installed.settingsReadPath().endsWith(QStringLiteral("/.config/veltrane/Veltrane.INI")));
   EXPECT_EQ(installed.frameFolders().value(1), temp.file(QStringLiteral("prefix/share/veltrane/frames")));
 }
 
 TEST(ProgramFolder, SavesAtomicallyAndFallsBackWhenTheFolderCannotBeWritten) {
   test::TempFolder temp;
-  const ProgramFolder::Locations locations{temp.file(QStringLiteral("config")), temp.file(QStringLiteral("data")), {}};
+  const ProgramFolder::Locations locations{
+      temp.file(QStringLiteral("config")), temp.file(QStringLiteral("data")), {}};
   const ProgramFolder folder = ProgramFolder::portable(temp.file(QStringLiteral("home")), locations);
   auto result = folder.saveSettings("one\r\n");
   EXPECT_TRUE(result.saved);
@@ -195,7 +199,9 @@ TEST(ProgramFolder, AFailedWriteKeepsTheOldFile) {
   EXPECT_FALSE(writeFileAtomically(temp.file(QStringLiteral("missing/Veltrane.INI")), "x"));
   EXPECT_TRUE(writeFileAtomically(path, "new\r\n"));
   EXPECT_EQ(temp.read(QStringLiteral("Veltrane.INI")), QByteArray("new\r\n"));
-  EXPECT_EQ(QDir(temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase),
-            (QStringList{"dir", "Veltrane.INI"}));
+  EXPECT_EQ(
+      QDir(temp.path())
+          .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase),
+      (QStringList{"dir", "Veltrane.INI"}));
   EXPECT_TRUE(readWholeFile(temp.path()).isEmpty());
 }

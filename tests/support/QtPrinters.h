@@ -8,9 +8,7 @@
 #include <ostream>
 
 inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QByteArray &bytes, std::ostream *os) {
-  *os << '"' << bytes.toStdString() << '"';
-}
+inline void PrintTo(const QByteArray &bytes, std::ostream *os) { *os << '"' << bytes.toStdString() << '"'; }
 inline void PrintTo(const QStringList &list, std::ostream *os) {
   *os << '{';
   for (const QString &s : list)

@@ -1,6 +1,12 @@
 // The main of every test program: headless, and with HOME and the XDG folders
 // in a temporary folder so that nothing touches the real home.
+#ifdef VELTRANE_TEST_WIDGETS
+#include <QApplication>
+using TestApplication = QApplication;
+#else
 #include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#endif
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -16,7 +22,7 @@ int main(int argc, char **argv) {
   qputenv("XDG_RUNTIME_DIR", path + "/runtime");
   qunsetenv("VELTRANE_HOME");
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
+  TestApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

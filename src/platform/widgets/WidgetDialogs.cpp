@@ -5,8 +5,7 @@
 
 namespace veltrane {
 
-QStringList WidgetDialogs::openFiles(const QString &title, const QString &folder,
-                                     const QString &filter) {
+QStringList WidgetDialogs::openFiles(const QString &title, const QString &folder, const QString &filter) {
   return QFileDialog::getOpenFileNames(m_parent, title, folder, filter);
 }
 

@@ -12,8 +12,7 @@ public:
   explicit WidgetDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
   void setParent(QWidget *parent) { m_parent = parent; }
 
-  QStringList openFiles(const QString &title, const QString &folder,
-                        const QString &filter) override;
+  QStringList openFiles(const QString &title, const QString &folder, const QString &filter) override;
   std::optional<QString> chooseFolder(const QString &title, const QString &start) override;
   std::optional<QColor> chooseColour(const QColor &initial) override;
 

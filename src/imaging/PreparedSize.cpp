@@ -1,0 +1,62 @@
+#include "imaging/PreparedSize.h"
+
+#include "presets/Numbers.h"
+
+#include <cmath>
+#include <limits>
+
+namespace veltrane {
+namespace {
+
+int toPixels(double value) {
+  const double rounded = roundHalfEven(value);
+  if (!(rounded > 0))
+    return 0;
+  return rounded > std::numeric_limits<int>::max() ? std::numeric_limits<int>::max() : int(rounded);
+}
+
+int floorPixels(double value) {
+  const double floored = std::floor(value);
+  if (!(floored > 0))
+    return 0;
+  return floored > std::numeric_limits<int>::max() ? std::numeric_limits<int>::max() : int(floored);
+}
+
+} // namespace
+
+double sizeLimit(const QString &text, int screenExtent) {
+  if (text == QLatin1String("screen"))
+    return screenExtent;
+  return leadingNumber(text);
+}
+
+PreparedSize preparedSize(QSize source, const JobSettings &job, QSize screen, int frameEntry) {
+  const bool widthOn = job.maxXon != 0;
+  const bool heightOn = job.maxYon != 0;
+  if (!widthOn && !heightOn && frameEntry <= 0)
+    return {source, true};
+
+  const double x = sizeLimit(job.maxX, screen.width());
+  const double y = sizeLimit(job.maxY, screen.height());
+  int w = source.width();
+  int h = source.height();
+  if (widthOn)
+    w = toPixels(x);
+  if (heightOn)
+    h = toPixels(y);
+  if (widthOn != heightOn && source.width() > 0 && source.height() > 0) {
+    const double w0 = source.width();
+    const double h0 = source.height();
+    if (widthOn)
+      h = floorPixels(x * h0 / w0);
+    else
+      w = floorPixels(y * w0 / h0);
+  }
+  if (job.YX == 1 && job.yxEnabled() && source.width() < source.height()) {
+    w = toPixels(y);
+    h = toPixels(x);
+  }
+  return {QSize(w, h), false};
+}
+
+} // namespace veltrane

@@ -1,0 +1,54 @@
+#include "imaging/PreparedSize.h"
+
+#include <gtest/gtest.h>
+
+using namespace veltrane;
+
+namespace {
+
+JobSettings limits(const char *maxX, const char *maxY, int xOn, int yOn, int yx = 1) {
+  JobSettings job;
+  job.maxX = QString::fromUtf8(maxX);
+  job.maxY = QString::fromUtf8(maxY);
+  job.maxXon = qint16(xOn);
+  job.maxYon = qint16(yOn);
+  job.YX = qint16(yx);
+  return job;
+}
+
+} // namespace
+
+TEST(PreparedSize, FollowsTheLimits) {
+  const QSize screen(1024, 768);
+  const struct {
+    QSize source;
+    JobSettings job;
+    int frame;
+    QSize expected;
+  } cases[] = {
+      {{1600, 1200}, limits("800", "600", 1, 0), 0, {800, 600}},
+      {{1600, 1200}, limits("800", "600", 0, 1), 0, {800, 600}},
+      {{1200, 1600}, limits("800", "600", 1, 1, 1), 0, {600, 800}},
+      {{1200, 1600}, limits("800", "600", 1, 1, 0), 0, {800, 600}},
+      {{1000, 1000}, limits("800", "600", 1, 1, 1), 0, {800, 600}},
+      {{1000, 333}, limits("500", "600", 1, 0), 0, {500, 166}},
+      {{400, 300}, limits("800", "600", 1, 0), 0, {800, 600}},
+      {{400, 300}, limits("screen", "600", 1, 0), 0, {1024, 768}},
+      {{400, 300}, limits("Screen", "600", 1, 0), 0, {0, 0}},
+      {{400, 300}, limits("800", "600", 0, 0), 2, {400, 300}},
+      {{3000, 2000}, limits("800px", "abc", 1, 1, 1), 0, {800, 0}},
+      // One limit: YX is disabled and does not swap.
+      {{1200, 1600}, limits("800", "600", 1, 0, 1), 0, {800, 1066}},
+  };
+  for (const auto &c : cases) {
+    const PreparedSize result = preparedSize(c.source, c.job, screen, c.frame);
+    EXPECT_EQ(result.size, c.expected) << c.job.maxX.toStdString() << " " << c.source.width();
+    EXPECT_FALSE(result.untouched);
+  }
+}
+
+TEST(PreparedSize, NoLimitAndNoFrameLeavesTheSourceUntouched) {
+  const PreparedSize result = preparedSize({123, 45}, limits("800", "600", 0, 0), {1920, 1080}, 0);
+  EXPECT_TRUE(result.untouched);
+  EXPECT_EQ(result.size, QSize(123, 45));
+}
