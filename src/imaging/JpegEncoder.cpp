@@ -1,0 +1,166 @@
+#include "imaging/JpegEncoder.h"
+
+#include "imaging/JpegError.h"
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+#include <new>
+#include <vector>
+
+#include <jpeglib.h>
+// jerror.h after jpeglib.h: it needs its types.
+#include <jerror.h>
+
+namespace veltrane {
+namespace {
+
+constexpr std::size_t kFirstBufferSize = 64 * 1024;
+constexpr JDIMENSION kRowsPerCall = 16;
+
+} // namespace
+
+// The library reports failures through error_exit, which must not return: it
+// jumps back to the setjmp of the call that started the work. The functions
+// that call setjmp hold no objects with destructors, so the jump skips none.
+struct JpegEncoder::Compressor {
+  struct ErrorManager {
+    jpeg_error_mgr library; // first: the library sees only this part
+    std::jmp_buf jump;
+  };
+
+  jpeg_compress_struct info{};
+  ErrorManager errors{};
+  jpeg_destination_mgr destination{};
+  std::vector<JOCTET> buffer;
+  std::size_t written = 0;
+  bool created = false;
+
+  Compressor() = default;
+  Compressor(const Compressor &) = delete;
+  Compressor &operator=(const Compressor &) = delete;
+  ~Compressor() {
+    if (created)
+      jpeg_destroy_compress(&info);
+  }
+
+  int failureCode() const { return errors.library.msg_code; }
+
+  [[noreturn]] static void errorExit(j_common_ptr info) {
+    std::longjmp(reinterpret_cast<ErrorManager *>(info->err)->jump, 1);
+  }
+  // The program keeps no log; a failure is told by its code alone.
+  static void outputMessage(j_common_ptr) {}
+
+  static Compressor &of(j_compress_ptr info) { return *static_cast<Compressor *>(info->client_data); }
+
+  bool resizeBuffer(std::size_t size) noexcept {
+    try {
+      buffer.resize(size);
+      return true;
+    } catch (const std::exception &) {
+      return false;
+    }
+  }
+
+  static void initDestination(j_compress_ptr info) {
+    Compressor &self = of(info);
+    if (self.buffer.size() < kFirstBufferSize && !self.resizeBuffer(kFirstBufferSize))
+      ERREXIT1(info, JERR_OUT_OF_MEMORY, 1);
+    self.destination.next_output_byte = self.buffer.data();
+    self.destination.free_in_buffer = self.buffer.size();
+  }
+  // Called when the whole buffer is full: double it and go on.
+  static boolean emptyOutputBuffer(j_compress_ptr info) {
+    Compressor &self = of(info);
+    const std::size_t full = self.buffer.size();
+    if (full > self.buffer.max_size() / 2 || !self.resizeBuffer(full * 2))
+      ERREXIT1(info, JERR_OUT_OF_MEMORY, 2);
+    self.destination.next_output_byte = self.buffer.data() + full;
+    self.destination.free_in_buffer = self.buffer.size() - full;
+    return TRUE;
+  }
+  static void termDestination(j_compress_ptr info) {
+    Compressor &self = of(info);
+    self.written = self.buffer.size() - self.destination.free_in_buffer;
+  }
+
+  bool create() {
+    info.err = jpeg_std_error(&errors.library);
+    errors.library.error_exit = errorExit;
+    errors.library.output_message = outputMessage;
+    if (setjmp(errors.jump)) {
+      jpeg_destroy_compress(&info);
+      return false;
+    }
+    jpeg_create_compress(&info);
+    info.client_data = this;
+    destination.init_destination = initDestination;
+    destination.empty_output_buffer = emptyOutputBuffer;
+    destination.term_destination = termDestination;
+    info.dest = &destination;
+    created = true;
+    return true;
+  }
+
+  // Rows go to the library top row first, read straight from the bottom-up
+  // surface memory.
+  bool compress(const uchar *bits, int width, int height, int stride, int quality) {
+    if (setjmp(errors.jump)) {
+      jpeg_abort_compress(&info);
+      return false;
+    }
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = 3;
+    info.in_color_space = JCS_EXT_BGR;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    info.optimize_coding = FALSE;
+    info.dct_method = JDCT_ISLOW;
+    jpeg_start_compress(&info, TRUE);
+    JSAMPROW rows[kRowsPerCall];
+    while (info.next_scanline < info.image_height) {
+      const JDIMENSION first = info.next_scanline;
+      const JDIMENSION count = std::min(kRowsPerCall, info.image_height - first);
+      for (JDIMENSION i = 0; i < count; ++i) {
+        const qsizetype fromBottom = qsizetype(info.image_height - 1 - (first + i));
+        rows[i] = const_cast<JSAMPROW>(bits + fromBottom * stride);
+      }
+      jpeg_write_scanlines(&info, rows, count);
+    }
+    jpeg_finish_compress(&info);
+    return true;
+  }
+};
+
+JpegEncoder::JpegEncoder() = default;
+JpegEncoder::~JpegEncoder() = default;
+
+QByteArray JpegEncoder::encode(const cDIBSection &surface, int quality) {
+  if (!surface.isValid())
+    throw JpegError::encodingFailed(JERR_EMPTY_IMAGE);
+  if (!m_compressor) {
+    std::unique_ptr<Compressor> compressor;
+    try {
+      compressor = std::make_unique<Compressor>();
+    } catch (const std::bad_alloc &) {
+      throw JpegError::initialisationFailed(JERR_OUT_OF_MEMORY);
+    }
+    if (!compressor->create())
+      throw JpegError::initialisationFailed(compressor->failureCode());
+    m_compressor = std::move(compressor);
+  }
+  Compressor &compressor = *m_compressor;
+  if (!compressor.compress(surface.DIBSectionBitsPtr(), surface.Width(), surface.Height(),
+                           surface.BytesPerScanLine(), std::clamp(quality, 0, 100)))
+    throw JpegError::encodingFailed(compressor.failureCode());
+  try {
+    return QByteArray(reinterpret_cast<const char *>(compressor.buffer.data()),
+                      qsizetype(compressor.written));
+  } catch (const std::bad_alloc &) {
+    throw JpegError::encodingFailed(JERR_OUT_OF_MEMORY);
+  }
+}
+
+} // namespace veltrane

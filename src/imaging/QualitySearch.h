@@ -1,0 +1,29 @@
+#pragma once
+
+#include "imaging/JpegEncoder.h"
+#include "imaging/PixelSurface.h"
+
+#include <QByteArray>
+#include <QList>
+#include <functional>
+
+namespace veltrane {
+
+// The outcome of a search for the highest quality within a size limit.
+struct QualityChoice {
+  int quality = 0;  // the last quality that fitted, 0 when none did
+  QByteArray bytes; // the encoding at that quality, ready to be written
+  QList<int> tried; // the qualities encoded, in order, repeats included
+};
+
+// Bisects the quality from 100 down: a file fits when its size in bytes /
+// 1024 is at most `limitK`. The qualities tried follow a fixed sequence (when
+// qualities up to 62 fit: 100, 50, 75, 62, 68, 65, 64, 63, 62), so a result
+// can be told in advance. Everything stays in memory. Throws JpegError when
+// an encoding fails.
+QualityChoice getQualityForK(const cDIBSection &surface, double limitK, JpegEncoder &encoder);
+
+// The same search over any encoding step (quality -> file bytes).
+QualityChoice getQualityForK(double limitK, const std::function<QByteArray(int quality)> &encodeAt);
+
+} // namespace veltrane
