@@ -1,0 +1,224 @@
+#include "imaging/PictureDecoder.h"
+
+#include "filelist/ReplaceAll.h"
+#include "imaging/BmpHeader.h"
+#include "imaging/BmpRleDecoder.h"
+#include "imaging/DecoderFileReader.h"
+#include "imaging/GifStructure.h"
+#include "imaging/JpegSourceDecoder.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <climits>
+#include <cstring>
+
+namespace veltrane {
+
+namespace {
+
+enum class SourceFormat { Jpeg, Gif, Bmp, Unknown };
+
+// By content: a JPEG named .gif is still a JPEG.
+SourceFormat formatOf(const unsigned char *data, size_t size) {
+  if (size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF)
+    return SourceFormat::Jpeg;
+  if (size >= 6 && (std::memcmp(data, "GIF87a", 6) == 0 || std::memcmp(data, "GIF89a", 6) == 0))
+    return SourceFormat::Gif;
+  if (size >= 2 && data[0] == 'B' && data[1] == 'M')
+    return SourceFormat::Bmp;
+  return SourceFormat::Unknown;
+}
+
+// A probe reads this much first, and the rest only when the header goes on.
+constexpr qint64 kProbeBytes = 256 * 1024;
+// Memory a decoder keeps for the next file; more is given back after a big one.
+constexpr qsizetype kKeptBufferBytes = qsizetype(64) << 20;
+
+// No picture within the pixel limit comes in a file much larger than its
+// 32-bit pixels; reading one would only fill the memory.
+qint64 fileSizeLimit(qint64 maxPixels) {
+  return std::max(maxPixels * 4, qint64(1) << 30) + (qint64(64) << 20);
+}
+
+qint64 pixelCount(QSize size) { return qint64(size.width()) * size.height(); }
+
+// GIF and BMP go through Qt once the traps it falls into are checked. Qt's
+// default allocation limit (128 MB) would refuse a 50-megapixel GIF, so the
+// limit follows the pixel limit instead.
+QImage readWithQt(const unsigned char *data, size_t size, const char *format, qint64 maxPixels) {
+  QBuffer buffer;
+  buffer.setData(QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));
+  if (!buffer.open(QIODevice::ReadOnly))
+    return {};
+  QImageReader reader(&buffer, format);
+  reader.setAutoDetectImageFormat(false);
+  reader.setAllocationLimit(int(std::min<qint64>(INT_MAX, (maxPixels * 4 >> 20) + 1)));
+  return reader.read();
+}
+
+// An index beyond the colour table reads as black in every depth (Qt's own
+// conversion gives black for 8 bits but white for 1 bit).
+void padColourTable(QImage &image) {
+  const int full = 1 << image.depth();
+  QList<QRgb> table = image.colorTable();
+  if (table.size() >= full)
+    return;
+  table.resize(full, qRgb(0, 0, 0));
+  image.setColorTable(table);
+}
+
+// Transparent GIF pixels become white, as on a page, not the black their
+// colour value would give.
+QImage onWhite(const QImage &picture) {
+  const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
+  QImage out(source.size(), QImage::Format_RGB32);
+  if (out.isNull())
+    return out;
+  for (int y = 0; y < source.height(); ++y) {
+    const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+    auto *row = reinterpret_cast<QRgb *>(out.scanLine(y));
+    for (int x = 0; x < source.width(); ++x) {
+      const int alpha = qAlpha(in[x]), white = 255 * (255 - alpha) + 127;
+      row[x] = qRgb((qRed(in[x]) * alpha + white) / 255, (qGreen(in[x]) * alpha + white) / 255,
+                    (qBlue(in[x]) * alpha + white) / 255);
+    }
+  }
+  return out;
+}
+
+DecodeResult fromQt(QImage image, bool transparencyOnWhite, const char *damage) {
+  if (image.isNull())
+    return DecodeResult::failure(QString::fromLatin1(damage));
+  if (image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB ||
+      image.format() == QImage::Format_Indexed8)
+    padColourTable(image);
+  // A BMP's alpha is dropped, as Windows draws one; a GIF's is laid on white.
+  image = transparencyOnWhite && image.hasAlphaChannel() ? onWhite(image)
+                                                          : image.convertToFormat(QImage::Format_RGB32);
+  if (image.isNull())
+    return DecodeResult::failure(QStringLiteral("out of memory"));
+  const QSize size = image.size();
+  return DecodeResult::success(std::move(image), size);
+}
+
+// What Qt makes of a GIF: the logical screen, or the first frame when the screen is empty.
+QSize gifCanvas(const GifInspection &found) {
+  if (!found.screen.isEmpty())
+    return found.screen;
+  return QSize(found.firstFrame.x() + found.firstFrame.width(), found.firstFrame.y() + found.firstFrame.height());
+}
+
+DecodeResult decodeBmp(const unsigned char *data, size_t size, qint64 maxPixels) {
+  const BmpInspection found = inspectBmp(data, size, qint64(size), maxPixels);
+  if (!found.error.isEmpty())
+    return DecodeResult::failure(found.error);
+  const BmpHeader &header = found.header;
+  if (header.compression == kBmpRle8 || header.compression == kBmpRle4)
+    return decodeBmpRle(data, size, header);
+  DecodeResult result = fromQt(readWithQt(data, size, "bmp", maxPixels), false, "damaged BMP data");
+  if (result.ok() && result.picture->fullSize != QSize(int(header.width), int(header.height)))
+    return DecodeResult::failure(QStringLiteral("damaged BMP data"));
+  return result;
+}
+
+DecodeResult decodeGif(const unsigned char *data, size_t size, qint64 maxPixels) {
+  const GifInspection found = inspectGif(data, size, false);
+  if (!found.error.isEmpty())
+    return DecodeResult::failure(found.error);
+  const QSize canvas = gifCanvas(found);
+  if (pixelCount(canvas) > maxPixels || pixelCount(found.firstFrame.size()) > maxPixels)
+    return DecodeResult::failure(pictureTooLargeText(canvas.width(), canvas.height()));
+  return fromQt(readWithQt(data, size, "gif", maxPixels), true, "damaged GIF data");
+}
+
+} // namespace
+
+struct PictureDecoder::Impl {
+  JpegSourceDecoder jpeg;
+  QByteArray buffer; // the file being decoded; its memory serves the next file too
+
+  DecodeResult decode(const unsigned char *data, size_t size, const DecodeRequest &request) {
+    if (size == 0)
+      return DecodeResult::failure(QStringLiteral("empty file"));
+    switch (formatOf(data, size)) {
+    case SourceFormat::Jpeg: return jpeg.decode(data, size, request);
+    case SourceFormat::Bmp: return decodeBmp(data, size, request.maxPixels);
+    case SourceFormat::Gif: return decodeGif(data, size, request.maxPixels);
+    case SourceFormat::Unknown: break;
+    }
+    return DecodeResult::failure(QStringLiteral("not a picture"));
+  }
+
+  // `data` holds the first `available` bytes of a file of `fileSize` bytes.
+  DecodeResult probe(const unsigned char *data, size_t available, qint64 fileSize, bool applyOrientation) {
+    if (fileSize == 0)
+      return DecodeResult::failure(QStringLiteral("empty file"));
+    switch (formatOf(data, available)) {
+    case SourceFormat::Jpeg: return jpeg.probe(data, available, applyOrientation, kMaxDecodedPixels);
+    case SourceFormat::Bmp: {
+      const BmpInspection found = inspectBmp(data, available, fileSize, kMaxDecodedPixels);
+      if (!found.error.isEmpty())
+        return DecodeResult::failure(found.error);
+      return DecodeResult::success(QImage(), QSize(int(found.header.width), int(found.header.height)));
+    }
+    case SourceFormat::Gif: {
+      const GifInspection found = inspectGif(data, available, true);
+      if (!found.error.isEmpty())
+        return DecodeResult::failure(found.error);
+      const QSize canvas = gifCanvas(found);
+      if (pixelCount(canvas) > kMaxDecodedPixels || pixelCount(found.firstFrame.size()) > kMaxDecodedPixels)
+        return DecodeResult::failure(pictureTooLargeText(canvas.width(), canvas.height()));
+      return DecodeResult::success(QImage(), canvas);
+    }
+    case SourceFormat::Unknown: break;
+    }
+    return DecodeResult::failure(QStringLiteral("not a picture"));
+  }
+
+  const unsigned char *bytes() const { return reinterpret_cast<const unsigned char *>(buffer.constData()); }
+
+  void releaseBigBuffer() {
+    if (buffer.capacity() > kKeptBufferBytes)
+      buffer = QByteArray();
+  }
+};
+
+PictureDecoder::PictureDecoder() : m_impl(std::make_unique<Impl>()) {}
+
+PictureDecoder::~PictureDecoder() = default;
+
+DecodeResult PictureDecoder::decodeFile(const QString &path, const DecodeRequest &request) {
+  const FileReadOutcome read = readRegularFile(path, m_impl->buffer, -1, fileSizeLimit(request.maxPixels));
+  DecodeResult result = read.ok() ? m_impl->decode(m_impl->bytes(), size_t(m_impl->buffer.size()), request)
+                                  : DecodeResult::failure(read.error);
+  m_impl->releaseBigBuffer();
+  return result;
+}
+
+DecodeResult PictureDecoder::decodeBytes(const QByteArray &bytes, const DecodeRequest &request) {
+  return m_impl->decode(reinterpret_cast<const unsigned char *>(bytes.constData()), size_t(bytes.size()), request);
+}
+
+DecodeResult PictureDecoder::probeFile(const QString &path, bool applyOrientation) {
+  const qint64 limit = fileSizeLimit(kMaxDecodedPixels);
+  FileReadOutcome read = readRegularFile(path, m_impl->buffer, kProbeBytes, limit);
+  if (!read.ok())
+    return DecodeResult::failure(read.error);
+  DecodeResult result =
+      m_impl->probe(m_impl->bytes(), size_t(m_impl->buffer.size()), read.fileSize, applyOrientation);
+  if (!result.ok() && m_impl->buffer.size() < read.fileSize) {
+    // The header may go on beyond the first bytes (a large EXIF block, many GIF extensions).
+    read = readRegularFile(path, m_impl->buffer, -1, limit);
+    result = read.ok() ? m_impl->probe(m_impl->bytes(), size_t(m_impl->buffer.size()), read.fileSize,
+                                       applyOrientation)
+                       : DecodeResult::failure(read.error);
+  }
+  m_impl->releaseBigBuffer();
+  return result;
+}
+
+DecodeResult carica(PictureDecoder &decoder, const QString &path, const DecodeRequest &request) {
+  return decoder.decodeFile(replaceAll(path, QStringLiteral("//"), QStringLiteral("/")), request);
+}
+
+} // namespace veltrane
