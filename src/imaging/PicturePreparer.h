@@ -1,0 +1,51 @@
+#pragma once
+
+#include "imaging/FrameLibrary.h"
+#include "imaging/FramePictures.h"
+#include "imaging/FrameWindow.h"
+#include "presets/JobSettings.h"
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <memory>
+#include <optional>
+
+namespace veltrane {
+
+class PictureDecoder;
+
+struct PreparedPicture {
+  QImage image;     // the picture to write, exactly the prepared size, Format_RGB32
+  QSize sourceSize; // the source's full size
+};
+
+struct PrepareResult {
+  std::optional<PreparedPicture> picture;
+  QString error;      // why there is no picture
+  QString failedPath; // the file that failed: the source, or the frame
+  bool ok() const { return picture.has_value(); }
+};
+
+// Turns one source file into the picture a job writes: loads it, scales it
+// into the job's box and puts the chosen frame around it. Shared by the
+// worker threads; each brings its own decoder.
+class PicturePreparer {
+public:
+  PicturePreparer(FrameLibrary frames, QSize screen);
+
+  const FrameLibrary &frames() const { return m_frames; }
+  QSize screen() const { return m_screen; }
+
+  // `job.addFrame` picks the frame among `frameEntries`; the try-all entry
+  // uses the first frame.
+  PrepareResult preparePicture(PictureDecoder &decoder, const QString &path, const JobSettings &job,
+                               const QStringList &frameEntries) const;
+
+private:
+  FrameLibrary m_frames;
+  QSize m_screen;
+  std::unique_ptr<FramePictures> m_framePictures;
+};
+
+} // namespace veltrane

@@ -1,0 +1,54 @@
+#include "TestPictures.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <stdexcept>
+
+namespace veltrane::test {
+
+QString writeImage(const QString &path, const QImage &image, int quality) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  const QByteArray format = suffix == QLatin1String("bmp")   ? "BMP"
+                            : suffix == QLatin1String("png") ? "PNG"
+                                                             : "JPEG";
+  if (!image.save(path, format.constData(), quality))
+    throw std::runtime_error("cannot write a test picture");
+  return path;
+}
+
+QString writePicture(const QString &path, QSize size, QColor colour, int quality) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(colour);
+  return writeImage(path, image, quality);
+}
+
+QImage noisePicture(QSize size, quint32 seed) {
+  QImage image(size, QImage::Format_RGB32);
+  QRandomGenerator random(seed);
+  for (int y = 0; y < size.height(); ++y) {
+    auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+    for (int x = 0; x < size.width(); ++x)
+      row[x] = 0xFF000000u | random.generate();
+  }
+  return image;
+}
+
+QColor averageColour(const QImage &image, const QRect &area) {
+  qint64 r = 0, g = 0, b = 0, n = 0;
+  const QRect clipped = area.intersected(image.rect());
+  for (int y = clipped.top(); y <= clipped.bottom(); ++y)
+    for (int x = clipped.left(); x <= clipped.right(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      r += qRed(p);
+      g += qGreen(p);
+      b += qBlue(p);
+      ++n;
+    }
+  if (n == 0)
+    return {};
+  return QColor(int(r / n), int(g / n), int(b / n));
+}
+
+} // namespace veltrane::test

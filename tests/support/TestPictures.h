@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace veltrane::test {
+
+// A picture filled with one colour, written as a JPEG (or BMP/GIF/PNG by the
+// path's extension) for tests to read back.
+QString writePicture(const QString &path, QSize size, QColor colour = Qt::gray, int quality = 95);
+QString writeImage(const QString &path, const QImage &image, int quality = 95);
+// Busy pictures compress badly: good for quality searches.
+QImage noisePicture(QSize size, quint32 seed = 1);
+
+// The average colour of a rectangle of a picture.
+QColor averageColour(const QImage &image, const QRect &area);
+
+} // namespace veltrane::test
