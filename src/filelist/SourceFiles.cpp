@@ -1,0 +1,95 @@
+#include "filelist/SourceFiles.h"
+
+#include "filelist/FailedFiles.h"
+#include "filelist/SourceList.h"
+
+namespace veltrane {
+namespace {
+
+// A full list names this many of the files it left out, then counts the rest.
+constexpr int kNamedLeftOut = 10;
+
+} // namespace
+
+SourcePath splitSourcePath(const QString &path, const QString &folder) {
+  const qsizetype slash = path.lastIndexOf(u'/');
+  if (slash < 0)
+    return {folder, path};
+  return {path.left(slash + 1), path.mid(slash + 1)};
+}
+
+bool isPictureName(const QString &name) {
+  const QString extension = name.mid(name.lastIndexOf(u'.') + 1).toUpper();
+  return extension == u"JPG" || extension == u"JPEG" || extension == u"JFIF" || extension == u"GIF" ||
+         extension == u"BMP";
+}
+
+AddResult addThis(SourceList &list, const QString &path, const QString &folder, FailedFiles &refused,
+                  QStringList &leftOut) {
+  if (path.isEmpty())
+    return AddResult::Ignored;
+  const SourcePath source = splitSourcePath(path, folder);
+  if (!isPictureName(source.name)) {
+    // A dropped folder ends in "/": name it by its path rather than by nothing.
+    refused.add(source.name.isEmpty() ? path : source.name);
+    return AddResult::Refused;
+  }
+  if (!list.addFile(source.folder, source.name)) {
+    leftOut.append(path);
+    return AddResult::LeftOut;
+  }
+  return AddResult::Added;
+}
+
+QString commandLineFile(const QString &commandLine) {
+  if (commandLine.startsWith(u'"'))
+    return commandLine.mid(1, commandLine.size() - 2);
+  return commandLine;
+}
+
+Removal removeMarkedOrSelected(SourceList &list, int currentRow) {
+  if (list.markedCount() > 0) {
+    list.removeMarked();
+    return Removal::Marked;
+  }
+  if (currentRow >= 1 && currentRow <= list.fileCount()) {
+    list.removeRows({currentRow});
+    return Removal::Selected;
+  }
+  return Removal::None;
+}
+
+Prompt dialogReport(const FailedFiles &refused) {
+  return {kDialogReportTitle, refused.text(), PromptIcon::Information};
+}
+
+Prompt dropReport(const FailedFiles &refused) {
+  return {kDropReportTitle, kDropReportLead + refused.text(), PromptIcon::Information};
+}
+
+Prompt listFullReport(const QStringList &leftOut) {
+  QStringList names;
+  for (const QString &path : leftOut.mid(0, kNamedLeftOut))
+    names.append(splitSourcePath(path, {}).name);
+  QString text = QStringLiteral("The list holds at most %1 files, so %2 %3 left out: %4")
+                     .arg(SourceList::kCapacity)
+                     .arg(leftOut.size() == 1 ? QStringLiteral("this file") : QStringLiteral("these files"))
+                     .arg(leftOut.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"))
+                     .arg(names.join(QStringLiteral(", ")));
+  if (leftOut.size() > kNamedLeftOut)
+    text += QStringLiteral(" and %1 more").arg(leftOut.size() - kNamedLeftOut);
+  text += u'.';
+  return {kListFullTitle, text, PromptIcon::Exclamation};
+}
+
+QString addDialogFilter() {
+  // "Description|*.a;*.b|..." in the dialog's notation "Description (*.a *.b);;...".
+  const QStringList parts =
+      QStringLiteral("Images (JPG, GIF, BMP)|*.jpg;*.jpeg;*.jif;*gif;*.bmp").split(u'|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+    filters.append(parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(u';', u' ') + u')');
+  return filters.join(QStringLiteral(";;"));
+}
+
+} // namespace veltrane

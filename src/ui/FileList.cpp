@@ -1,0 +1,117 @@
+#include "ui/FileList.h"
+
+#include "filelist/FailedFiles.h"
+#include "filelist/SourceFiles.h"
+#include "filelist/SourceList.h"
+#include "platform/PlatformServices.h"
+#include "ui/EasyGrid.h"
+
+#include <QFileInfo>
+#include <QVBoxLayout>
+
+namespace veltrane {
+
+FileList::FileList(SourceList &table, PlatformServices &platform, QWidget *parent)
+    : QWidget(parent), m_table(table), m_platform(platform),
+      m_grid(new EasyGrid(table, *platform.launcher, this)), m_adder(table) {
+  setObjectName(QStringLiteral("FileList"));
+  auto *layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(m_grid);
+
+  connect(m_grid, &EasyGrid::rowClicked, this, [this] { setRemoveEnabled(true); });
+  connect(m_grid, &EasyGrid::selectionChanged, this, &FileList::selectionChanged);
+  connect(m_grid, &EasyGrid::currentRowChanged, this, &FileList::currentRowChanged);
+  connect(m_grid, &EasyGrid::markedCountChanged, this, &FileList::markedCountChanged);
+  connect(m_grid, &EasyGrid::filesDropped, this, &FileList::addPaths);
+
+  connect(&m_adder, &FileAdder::processing, this, &FileList::processing);
+  connect(&m_adder, &FileAdder::rowsAdded, this, &FileList::Grid_Resized);
+  connect(&m_adder, &FileAdder::busyChanged, this, [this](bool busy) {
+    updateButtons();
+    emit addingChanged(busy);
+  });
+  connect(&m_adder, &FileAdder::finished, this, &FileList::addingFinished);
+}
+
+int FileList::currentRow() const { return m_grid->currentRow(); }
+
+void FileList::add_Click() {
+  const QStringList paths = m_platform.dialogs->openFiles(QString(), m_lastFolder, addDialogFilter());
+  if (paths.isEmpty())
+    return;
+  // The dialog opens next time where the user left it.
+  m_lastFolder = QFileInfo(paths.first()).absolutePath();
+  m_adder.enqueue(AddSource::Dialog, paths);
+}
+
+void FileList::addPaths(const QStringList &paths) {
+  if (!paths.isEmpty())
+    m_adder.enqueue(AddSource::Drop, paths);
+}
+
+void FileList::addCommandLine(const QString &commandLine) {
+  FailedFiles refused;
+  QStringList leftOut;
+  if (addThis(m_table, commandLineFile(commandLine), QString(), refused, leftOut) == AddResult::Added)
+    Grid_Resized();
+}
+
+void FileList::addingFinished(const AddReport &report) {
+  Grid_Resized();
+  if (!report.refused.isEmpty())
+    m_platform.prompts->ask(report.source == AddSource::Dialog ? dialogReport(report.refused)
+                                                               : dropReport(report.refused));
+  if (!report.leftOut.isEmpty())
+    m_platform.prompts->ask(listFullReport(report.leftOut));
+}
+
+void FileList::remove_Click() {
+  if (removeMarkedOrSelected(m_table, m_grid->currentRow()) == Removal::None)
+    return;
+  clearSelection();
+  Grid_Resized();
+  setRemoveEnabled(false);
+  emit markedCountChanged(m_table.markedCount());
+}
+
+void FileList::ClearAll_Click() {
+  m_adder.cancel();
+  const bool hadMarks = m_table.markedCount() > 0;
+  m_table.clear();
+  clearSelection();
+  Grid_Resized();
+  setRemoveEnabled(false);
+  if (hadMarks)
+    emit markedCountChanged(0);
+}
+
+void FileList::Grid_Resized() {
+  m_grid->gridSetup();
+  updateButtons();
+}
+
+void FileList::clearSelection() { m_grid->setCurrentRow(0); }
+
+void FileList::updateButtons() {
+  // A batch must not start on a list that is still filling up.
+  const bool go = m_table.fileCount() > 0 && !m_adder.isBusy();
+  const bool clearAll = m_table.fileCount() > 0 || m_adder.isBusy();
+  if (go != m_goEnabled) {
+    m_goEnabled = go;
+    emit goEnabledChanged(go);
+  }
+  if (clearAll != m_clearAllEnabled) {
+    m_clearAllEnabled = clearAll;
+    emit clearAllEnabledChanged(clearAll);
+  }
+}
+
+void FileList::setRemoveEnabled(bool enabled) {
+  if (enabled == m_removeEnabled)
+    return;
+  m_removeEnabled = enabled;
+  emit removeEnabledChanged(enabled);
+}
+
+} // namespace veltrane

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "filelist/FileAdder.h"
+
+#include <QStringList>
+#include <QWidget>
+
+namespace veltrane {
+
+class EasyGrid;
+class SourceList;
+struct PlatformServices;
+
+// The file list of the main window: the grid over the source list and the
+// operations that fill and empty it. The window's Add, Remove and ClearAll
+// buttons call the *_Click slots and follow the *EnabledChanged signals.
+class FileList : public QWidget {
+  Q_OBJECT
+public:
+  FileList(SourceList &table, PlatformServices &platform, QWidget *parent = nullptr);
+
+  EasyGrid *grid() const { return m_grid; }
+  SourceList &table() const { return m_table; }
+  int currentRow() const;
+  bool isAdding() const { return m_adder.isBusy(); }
+
+  bool goEnabled() const { return m_goEnabled; }
+  bool removeEnabled() const { return m_removeEnabled; }
+  bool clearAllEnabled() const { return m_clearAllEnabled; }
+
+public slots:
+  // Asks for files with the open dialog and adds them.
+  void add_Click();
+  // Removes the marked rows, or else the selected row.
+  void remove_Click();
+  // Empties the list and stops any adding under way.
+  void ClearAll_Click();
+  // Adds files named by full paths, as dropped on the grid, reporting the
+  // ones refused.
+  void addPaths(const QStringList &paths);
+  // Adds the one file the program was started with, at once and silently:
+  // the whole text, in double quotes or not.
+  void addCommandLine(const QString &commandLine);
+  // Redraws after the list changed and sets the buttons' states to match it.
+  void Grid_Resized();
+
+signals:
+  void goEnabledChanged(bool enabled);
+  void removeEnabledChanged(bool enabled);
+  void clearAllEnabledChanged(bool enabled);
+  // The selection moved by a click or a key (the preview follows it).
+  void selectionChanged(int row);
+  void currentRowChanged(int row);
+  void markedCountChanged(int count);
+  // The name of the file being added; an empty text when adding has ended.
+  void processing(const QString &name);
+  void addingChanged(bool adding);
+
+private:
+  void addingFinished(const AddReport &report);
+  void updateButtons();
+  void setRemoveEnabled(bool enabled);
+  void clearSelection();
+
+  SourceList &m_table;
+  PlatformServices &m_platform;
+  EasyGrid *m_grid;
+  FileAdder m_adder;
+  QString m_lastFolder;
+  bool m_goEnabled = false;
+  bool m_removeEnabled = false;
+  bool m_clearAllEnabled = false;
+};
+
+} // namespace veltrane

@@ -1,0 +1,120 @@
+#include "filelist/SourceFiles.h"
+#include "filelist/FailedFiles.h"
+#include "filelist/FileAdder.h"
+#include "filelist/SourceList.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+using namespace veltrane;
+
+namespace {
+
+bool waitUntilIdle(const FileAdder &adder) {
+  QElapsedTimer clock;
+  clock.start();
+  while (adder.isBusy() && clock.elapsed() < 10000)
+    QCoreApplication::processEvents();
+  return !adder.isBusy();
+}
+
+} // namespace
+
+TEST(AddThis, TakesPicturesByTheirExtension) {
+  SourceList list;
+  FailedFiles refused;
+  QStringList leftOut;
+  const auto add = [&](const char *path, const char *folder = "") {
+    return addThis(list, QString::fromUtf8(path), QString::fromUtf8(folder), refused, leftOut);
+  };
+  EXPECT_EQ(add("/pics/a.JPG"), AddResult::Added);
+  EXPECT_EQ(list.cell(1, 1), QString(SourceList::kNewMark));
+  EXPECT_EQ(list.cell(1, 2), QStringLiteral("a.JPG"));
+  EXPECT_EQ(list.cell(1, 3), QStringLiteral("/pics/"));
+  EXPECT_EQ(add("/b.jfif"), AddResult::Added);
+  EXPECT_EQ(list.cell(2, 3), QStringLiteral("/"));
+  EXPECT_EQ(add("c.Gif", "/dialog/folder"), AddResult::Added);
+  EXPECT_EQ(list.fullPath(3), QStringLiteral("/dialog/folder/c.Gif"));
+
+  EXPECT_EQ(add("/pics/b.jpeg.txt"), AddResult::Refused);
+  EXPECT_EQ(add("/pics/noext"), AddResult::Refused);
+  EXPECT_EQ(add("/pics/folder/"), AddResult::Refused);
+  EXPECT_EQ(add(""), AddResult::Ignored);
+  EXPECT_EQ(refused.text(), QStringLiteral("b.jpeg.txt, noext, /pics/folder/"));
+  EXPECT_EQ(list.fileCount(), 3);
+}
+
+TEST(Reports, AFullListNamesTheFirstFilesItLeftOut) {
+  QStringList paths;
+  for (int i = 1; i <= 12; ++i)
+    paths.append(QStringLiteral("/p/%1.jpg").arg(i));
+  const Prompt many = listFullReport(paths);
+  EXPECT_EQ(many.title, QStringLiteral("The list is full"));
+  EXPECT_EQ(many.text,
+            QStringLiteral("The list holds at most 1000 files, so these files were left out: 1.jpg, "
+                           "2.jpg, 3.jpg, 4.jpg, 5.jpg, 6.jpg, 7.jpg, 8.jpg, 9.jpg, 10.jpg and 2 more."));
+  EXPECT_EQ(listFullReport({QStringLiteral("/p/a.jpg")}).text,
+            QStringLiteral("The list holds at most 1000 files, so this file was left out: a.jpg."));
+}
+
+TEST(FileAdder, AddsOperationsInOrderAndReportsEach) {
+  SourceList list;
+  FileAdder adder(list);
+  QList<AddReport> reports;
+  QStringList shown;
+  QObject::connect(&adder, &FileAdder::finished, [&](const AddReport &report) { reports.append(report); });
+  QObject::connect(&adder, &FileAdder::processing, [&](const QString &name) { shown.append(name); });
+
+  adder.enqueue(AddSource::Dialog, {QStringLiteral("a.jpg"), QStringLiteral("b.doc")},
+                QStringLiteral("/dlg"));
+  adder.enqueue(AddSource::Drop, {QStringLiteral("/p/c.gif")});
+  EXPECT_EQ(list.fileCount(), 0) << "adding waits for the event loop";
+  ASSERT_TRUE(waitUntilIdle(adder));
+
+  ASSERT_EQ(reports.size(), 2);
+  EXPECT_EQ(reports[0].source, AddSource::Dialog);
+  EXPECT_EQ(reports[0].refused.text(), QStringLiteral("b.doc"));
+  EXPECT_EQ(reports[1].source, AddSource::Drop);
+  EXPECT_EQ(list.fullPath(1), QStringLiteral("/dlg/a.jpg"));
+  EXPECT_EQ(list.fullPath(2), QStringLiteral("/p/c.gif"));
+  EXPECT_TRUE(shown.contains(QStringLiteral("a.jpg")));
+  EXPECT_EQ(shown.last(), QString());
+}
+
+TEST(FileAdder, PausesWhileAReportIsShown) {
+  SourceList list;
+  FileAdder adder(list);
+  int rowsDuringReport = -1;
+  QObject::connect(&adder, &FileAdder::finished, [&](const AddReport &report) {
+    if (report.source != AddSource::Dialog)
+      return;
+    // A message box runs the event loop; an operation asked for meanwhile waits.
+    adder.enqueue(AddSource::Drop, {QStringLiteral("/p/b.jpg")});
+    for (int i = 0; i < 20; ++i)
+      QCoreApplication::processEvents();
+    rowsDuringReport = list.fileCount();
+  });
+  adder.enqueue(AddSource::Dialog, {QStringLiteral("/p/a.jpg")});
+  ASSERT_TRUE(waitUntilIdle(adder));
+  EXPECT_EQ(rowsDuringReport, 1);
+  EXPECT_EQ(list.fileCount(), 2);
+}
+
+TEST(FileAdder, CancelFromAReceiverStopsAtOnce) {
+  SourceList list;
+  FileAdder adder(list);
+  int reports = 0;
+  QObject::connect(&adder, &FileAdder::finished, [&] { ++reports; });
+  QObject::connect(&adder, &FileAdder::rowsAdded, &adder, &FileAdder::cancel);
+  QStringList paths;
+  for (int i = 0; i < 50; ++i)
+    paths.append(QStringLiteral("/p/%1.jpg").arg(i));
+  adder.enqueue(AddSource::Drop, paths);
+  adder.enqueue(AddSource::Drop, paths);
+  ASSERT_TRUE(waitUntilIdle(adder));
+  for (int i = 0; i < 10; ++i)
+    QCoreApplication::processEvents();
+  EXPECT_LE(list.fileCount(), 50);
+  EXPECT_EQ(reports, 0);
+}
