@@ -1,34 +1,10 @@
 #include "presets/PresetLine.h"
 
+#include "presets/FieldReaders.h"
 #include "presets/FrameList.h"
 #include "presets/Numbers.h"
 
 namespace veltrane {
-namespace {
-
-QString listNumber(qint16 index) { return index < 0 ? QString() : QString::number(index + 1); }
-
-// A check-box field: only 0 and 1 are values a check box holds.
-void setCheck(qint16 &field, const QString &text) {
-  const auto value = strictInt16(text);
-  if (value && (*value == 0 || *value == 1))
-    field = *value;
-}
-
-void setListIndex(qint16 &field, const QString &text, int entries) {
-  const auto value = strictInt16(text);
-  if (value && *value >= -1 && *value < entries)
-    field = *value;
-}
-
-// Fields 8 and 9: the displayed number of an eight-entry list; anything that
-// is not one of them leaves the list without a selection.
-qint16 indexFromNumber(const QString &text) {
-  const double index = roundHalfEven(leadingNumber(text)) - 1;
-  return (index >= 0 && index <= 7) ? static_cast<qint16>(index) : qint16(-1);
-}
-
-} // namespace
 
 QString getPar(const QString &line, qsizetype &pos) {
   const QString padded = line + u'|';
@@ -54,8 +30,8 @@ QString toPreset(const JobSettings &job, const QStringList &frameEntries) {
       job.extension,
       frame,
       QString::number(job.indice),
-      listNumber(job.indexX),
-      listNumber(job.indexY),
+      gridNumberText(job.indexX),
+      gridNumberText(job.indexY),
       QString::number(job.indexNames),
       QString::number(job.indexWH),
       QString::number(job.indexK),
@@ -70,7 +46,7 @@ void fromPreset(JobSettings &job, const QString &line, const QStringList &frameE
   job.maxXon = job.maxX.isEmpty() ? 0 : 1;
   job.maxY = getPar(line, pos);
   job.maxYon = job.maxY.isEmpty() ? 0 : 1;
-  setCheck(job.YX, getPar(line, pos));
+  readCheckBox(job.YX, getPar(line, pos));
   const QString quality = getPar(line, pos);
   job.extension = getPar(line, pos);
   job.AddExtension = job.extension.isEmpty() ? 0 : 1;
@@ -98,12 +74,12 @@ void fromPreset(JobSettings &job, const QString &line, const QStringList &frameE
     job.quality1 = true;
   }
 
-  setListIndex(job.indice, getPar(line, pos), 3);
-  job.indexX = indexFromNumber(getPar(line, pos));
-  job.indexY = indexFromNumber(getPar(line, pos));
-  setCheck(job.indexNames, getPar(line, pos));
-  setCheck(job.indexWH, getPar(line, pos));
-  setCheck(job.indexK, getPar(line, pos));
+  readListIndex(job.indice, getPar(line, pos), 3);
+  job.indexX = gridIndexFromNumber(getPar(line, pos));
+  job.indexY = gridIndexFromNumber(getPar(line, pos));
+  readCheckBox(job.indexNames, getPar(line, pos));
+  readCheckBox(job.indexWH, getPar(line, pos));
+  readCheckBox(job.indexK, getPar(line, pos));
 }
 
 QString presetName(const QString &line) {

@@ -1,5 +1,6 @@
 #include "presets/SettingsFile.h"
 
+#include "presets/FieldReaders.h"
 #include "presets/Numbers.h"
 #include "presets/PresetLine.h"
 #include "presets/SettingsText.h"
@@ -12,16 +13,6 @@ constexpr int kLine1Fields = 22;
 template <typename Int, typename Convert> void readStrict(Int &field, const QString &text, Convert convert) {
   if (const auto value = convert(text))
     field = *value;
-}
-
-void readCheck(qint16 &field, const QString &text) {
-  if (const auto value = strictInt16(text); value && (*value == 0 || *value == 1))
-    field = *value;
-}
-
-qint16 listIndexFromNumber(const QString &text) {
-  const double index = roundHalfEven(leadingNumber(text)) - 1;
-  return (index >= 0 && index <= 7) ? static_cast<qint16>(index) : qint16(-1);
 }
 
 qint16 checkFromNumber(const QString &text, qint16 current) {
@@ -50,19 +41,19 @@ void applyLine1(const QString &line, SettingsState &state) {
   if (auto f = field(4))
     program.captionColour = roundedInt32(*f);
   if (auto f = field(5))
-    readCheck(program.captBold, *f);
+    readCheckBox(program.captBold, *f);
   if (auto f = field(6))
-    readCheck(program.captItalics, *f);
+    readCheckBox(program.captItalics, *f);
   if (auto f = field(7))
     program.fontSize = *f;
   if (auto f = field(8))
     readStrict(program.presetIndex, *f, strictInt16);
   if (auto f = field(9))
-    readCheck(program.manual, *f);
+    readCheckBox(program.manual, *f);
   if (auto f = field(10))
-    readCheck(program.preview, *f);
+    readCheckBox(program.preview, *f);
   if (auto f = field(11))
-    readCheck(job.SameFolder, *f);
+    readCheckBox(job.SameFolder, *f);
   if (auto f = field(12))
     program.mainLeft = float(leadingNumber(*f));
   if (auto f = field(13))
@@ -77,9 +68,9 @@ void applyLine1(const QString &line, SettingsState &state) {
       job.indice = qint16(indice);
   }
   if (auto f = field(17))
-    job.indexX = listIndexFromNumber(*f);
+    job.indexX = gridIndexFromNumber(*f);
   if (auto f = field(18))
-    job.indexY = listIndexFromNumber(*f);
+    job.indexY = gridIndexFromNumber(*f);
   if (auto f = field(19))
     job.indexNames = checkFromNumber(*f, job.indexNames);
   if (auto f = field(20))
@@ -89,8 +80,6 @@ void applyLine1(const QString &line, SettingsState &state) {
   if (auto f = field(22))
     program.plainMode = leadingNumber(*f) == 1;
 }
-
-QString displayedNumber(qint16 index) { return index < 0 ? QString() : QString::number(index + 1); }
 
 } // namespace
 
@@ -159,8 +148,8 @@ QByteArray writeSettings(const SettingsState &state, const QStringList &frameEnt
       formatNumber(p.previewLeft),
       formatNumber(p.previewTop),
       QString::number(job.indice),
-      displayedNumber(job.indexX),
-      displayedNumber(job.indexY),
+      gridNumberText(job.indexX),
+      gridNumberText(job.indexY),
       QString::number(job.indexNames),
       QString::number(job.indexWH),
       QString::number(job.indexK),
