@@ -29,6 +29,39 @@ QString substituteSuffix(const QString &templ, const SuffixValues &values) {
   return replaceOnePass(suffix, u"[F]", values.frame);
 }
 
+namespace {
+
+// Cuts text to at most `bytes` bytes of UTF-8 without splitting a character.
+QString cutToBytes(const QString &text, qsizetype bytes) {
+  QString result;
+  qsizetype used = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    const qsizetype size = text.mid(i, length).toUtf8().size();
+    if (used + size > bytes)
+      break;
+    result += text.mid(i, length);
+    used += size;
+    i += length - 1;
+  }
+  return result;
+}
+
+} // namespace
+
+QString outputFileName(const QString &stem, const QString &suffix) {
+  constexpr qsizetype kMaxNameBytes = 255;
+  constexpr qsizetype kRenumberRoom = 8; // " (99999)"
+  const QString extension = QStringLiteral(".jpg");
+  const qsizetype room = kMaxNameBytes - kRenumberRoom - extension.size();
+  const qsizetype suffixBytes = suffix.toUtf8().size();
+  if (stem.toUtf8().size() + suffixBytes <= room)
+    return stem + suffix + extension;
+  if (suffixBytes >= room)
+    return cutToBytes(suffix, room) + extension;
+  return cutToBytes(stem, room - suffixBytes) + suffix + extension;
+}
+
 QString stem(const QString &fileName) {
   const int dot = InStrRev(fileName, QStringLiteral("."));
   return dot == 0 ? fileName : fileName.left(dot - 1);

@@ -1,0 +1,332 @@
+#include "batch/BatchEngine.h"
+
+#include "batch/OutputFolder.h"
+#include "batch/OutputNaming.h"
+#include "batch/SharedJob.h"
+#include "filelist/ReplaceAll.h"
+#include "imaging/JpegEncoder.h"
+#include "imaging/JpegError.h"
+#include "imaging/JpegFileWriter.h"
+#include "imaging/PictureDecoder.h"
+#include "imaging/PicturePreparer.h"
+#include "imaging/PixelSurface.h"
+#include "imaging/QualitySearch.h"
+#include "imaging/Stamp.h"
+#include "presets/FrameList.h"
+#include "presets/Numbers.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QThread>
+#include <algorithm>
+#include <cmath>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <thread>
+
+namespace veltrane {
+namespace {
+
+constexpr int kSheetQuality = 85;
+
+// One picture to make: a source, with one frame when trying them all.
+struct Task {
+  int seq = 0;
+  int source = 0;
+  JobSettings job; // as it stood when the picture was begun
+  QString path;
+  bool write = true;  // resized pictures are wanted
+  bool sheet = false; // the picture goes on an index sheet
+};
+
+struct Outcome {
+  QString readError;   // the source (or its frame) could not be read or prepared
+  QString encodeError; // the picture could not be encoded
+  QImage image;        // kept only for the index sheet
+  QSize size;
+  int quality = 0;
+  bool searched = false;
+  QByteArray bytes;
+};
+
+bool sheetsOn(const JobSettings &job) { return job.indice > 0 && job.indiceEnabled(); }
+bool writesPictures(const JobSettings &job) { return !(job.indice == 2 && job.indiceEnabled()); }
+
+int fixedQuality(const JobSettings &job) {
+  return int(std::clamp(roundHalfEven(leadingNumber(job.fixed)), 0.0, 100.0));
+}
+
+QString errorText(const std::exception &error) { return QString::fromUtf8(error.what()); }
+
+// Prepares and encodes pictures on worker threads; results are collected in
+// the order the pictures were begun.
+class WorkerPool {
+public:
+  WorkerPool(int threads, const PicturePreparer &preparer, const QStringList &frameEntries)
+      : m_preparer(preparer), m_frameEntries(frameEntries) {
+    for (int i = 0; i < threads; ++i)
+      m_threads.emplace_back([this] { run(); });
+  }
+  ~WorkerPool() {
+    {
+      const std::lock_guard lock(m_mutex);
+      m_closed = true;
+    }
+    m_taskReady.notify_all();
+    for (std::thread &thread : m_threads)
+      thread.join();
+  }
+
+  void submit(Task task) {
+    {
+      const std::lock_guard lock(m_mutex);
+      m_tasks.push_back(std::move(task));
+    }
+    m_taskReady.notify_one();
+  }
+
+  Outcome take(int seq) {
+    std::unique_lock lock(m_mutex);
+    m_outcomeReady.wait(lock, [&] { return m_outcomes.count(seq) != 0; });
+    Outcome outcome = std::move(m_outcomes[seq]);
+    m_outcomes.erase(seq);
+    return outcome;
+  }
+
+private:
+  void run() {
+    PictureDecoder decoder;
+    JpegEncoder encoder;
+    for (;;) {
+      Task task;
+      {
+        std::unique_lock lock(m_mutex);
+        m_taskReady.wait(lock, [&] { return m_closed || !m_tasks.empty(); });
+        if (m_tasks.empty())
+          return;
+        task = std::move(m_tasks.front());
+        m_tasks.pop_front();
+      }
+      Outcome outcome = make(task, decoder, encoder);
+      {
+        const std::lock_guard lock(m_mutex);
+        m_outcomes.emplace(task.seq, std::move(outcome));
+      }
+      m_outcomeReady.notify_all();
+    }
+  }
+
+  Outcome make(const Task &task, PictureDecoder &decoder, JpegEncoder &encoder) {
+    Outcome outcome;
+    try {
+      PrepareResult prepared = m_preparer.preparePicture(decoder, task.path, task.job, m_frameEntries);
+      if (!prepared.ok()) {
+        outcome.readError = prepared.failedPath == task.path || prepared.failedPath.isEmpty()
+                                ? prepared.error
+                                : prepared.error + QStringLiteral(" (") + prepared.failedPath + u')';
+        return outcome;
+      }
+      const QImage &image = prepared.picture->image;
+      outcome.size = image.size();
+      if (task.sheet)
+        outcome.image = image;
+      if (!task.write)
+        return outcome;
+      cDIBSection surface;
+      surface.CreateFromPicture(image);
+      if (task.job.quality1) {
+        QualityChoice choice = getQualityForK(surface, leadingNumber(task.job.maxK), encoder);
+        outcome.quality = choice.quality;
+        outcome.searched = true;
+        outcome.bytes = std::move(choice.bytes);
+      } else {
+        outcome.quality = fixedQuality(task.job);
+        outcome.bytes = encoder.encode(surface, outcome.quality);
+      }
+    } catch (const JpegError &error) {
+      outcome.encodeError = errorText(error);
+    } catch (const std::exception &error) {
+      outcome.readError = errorText(error);
+    }
+    return outcome;
+  }
+
+  const PicturePreparer &m_preparer;
+  const QStringList m_frameEntries;
+  std::mutex m_mutex;
+  std::condition_variable m_taskReady;
+  std::condition_variable m_outcomeReady;
+  std::deque<Task> m_tasks;
+  std::map<int, Outcome> m_outcomes;
+  bool m_closed = false;
+  std::vector<std::thread> m_threads;
+};
+
+} // namespace
+
+QString progressText(double percent) {
+  const bool whole = std::fmod(percent, 1.0) == 0;
+  return QLocale().toString(percent, 'f', whole ? 0 : 1) + u'%';
+}
+
+BatchEngine::BatchEngine(const PicturePreparer &preparer, SharedJob &job, BatchObserver &observer)
+    : m_preparer(preparer), m_job(job), m_observer(observer) {}
+
+BatchReport BatchEngine::esegui(const BatchInput &input) {
+  BatchReport report;
+  m_stop = false;
+  const JobSettings start = m_job.job();
+  const QStringList &entries = input.frameEntries;
+  const int fileCount = int(input.sources.size());
+
+  // Frames to go through: the selected one, or every installed one.
+  int first = 1, last = 1;
+  if (start.addFrame == kTryAllEntry) {
+    first = kFirstFrameEntry;
+    last = int(entries.size()) - 1;
+    if (last < first) {
+      report.startError = QStringLiteral("No frames are installed, so there are no frames to try.");
+      return report;
+    }
+  } else if (start.addFrame > kTryAllEntry) {
+    first = last = start.addFrame;
+  }
+  const bool tryingFrames = first != last;
+
+  const QString outputFolder = start.OutputPath;
+  if (start.SameFolder == 0) {
+    report.startError = prepareOutputFolder(outputFolder);
+    if (!report.started())
+      return report;
+    report.outputFolder = outputFolder;
+  }
+  const QString qualityText = start.quality1 ? start.maxK + u'k' : start.fixed + u'%';
+
+  JpegEncoder sheetEncoder;
+  IndexSheet sheet(m_preparer.screen(), input.sheetStyle, start, outputFolder,
+                   [&](const QImage &canvas, const QString &wanted) -> QString {
+                     try {
+                       QImage stamped = canvas;
+                       embossStamp(stamped, builtInStamp());
+                       cDIBSection surface;
+                       surface.CreateFromPicture(stamped);
+                       const QString path = writeNewJpegFile(
+                           wanted, sheetEncoder.encode(surface, kSheetQuality), NextFileName);
+                       report.sheets.append(path);
+                       m_observer.pictureWritten(path);
+                       return path;
+                     } catch (const std::exception &error) {
+                       report.unwritten.add(wanted, errorText(error));
+                       m_observer.pictureFailed(wanted, errorText(error));
+                       return {};
+                     }
+                   });
+
+  if (tryingFrames)
+    m_observer.jobChanged(m_job.update([](JobSettings &job) { job.extension = QStringLiteral(" ([F])"); }));
+
+  const int threads = input.threads > 0 ? input.threads : std::max(1, QThread::idealThreadCount());
+  const int framesPerSource = last - first + 1;
+  const int total = fileCount * framesPerSource;
+  WorkerPool pool(threads, m_preparer, entries);
+  std::deque<Task> inFlight;
+  int next = 0; // the next picture to begin, counting sources times frames
+
+  const auto begin = [&] {
+    const int source = next / framesPerSource;
+    const int frame = first + next % framesPerSource;
+    const SourceEntry &entry = input.sources[source];
+    JobSettings job =
+        tryingFrames ? m_job.update([&](JobSettings &j) { j.addFrame = qint16(frame); }) : m_job.job();
+    if (tryingFrames)
+      m_observer.jobChanged(job);
+
+    BatchProgress progress;
+    progress.processing =
+        tryingFrames ? QStringLiteral("%1% of ").arg(frame * 100 / last) + entry.name : entry.name;
+    progress.percent = std::floor((source + double(frame) / last) * 1000 / fileCount) / 10;
+    progress.infoText = progressText(progress.percent);
+    m_observer.progressed(progress);
+
+    Task task;
+    task.seq = next++;
+    task.source = source;
+    task.path = replaceAll(entry.folder + u'/' + entry.name, QStringLiteral("//"), QStringLiteral("/"));
+    task.write = writesPictures(job);
+    task.sheet = sheetsOn(job);
+    task.job = std::move(job);
+    inFlight.push_back(task);
+    pool.submit(std::move(task));
+  };
+
+  const auto finish = [&](const Task &task, Outcome outcome) {
+    const SourceEntry &entry = input.sources[task.source];
+    const QString &sourcePath = task.path;
+    if (!outcome.readError.isEmpty()) {
+      report.unreadable.add(sourcePath, outcome.readError);
+      m_observer.pictureFailed(sourcePath, outcome.readError);
+      return;
+    }
+    const QString frameText = entries.value(task.job.addFrame);
+    if (task.sheet) {
+      SheetPicture picture{outcome.image, entry.name, QFileInfo(sourcePath).size(), frameText,
+                           m_job.presetText()};
+      sheet.place(picture, task.job);
+    }
+    if (!task.write)
+      return;
+    if (outcome.searched)
+      m_observer.jobChanged(
+          m_job.update([&](JobSettings &job) { job.fixed = QString::number(outcome.quality); }));
+
+    const QString folder = task.job.SameFolder ? entry.folder : outputFolder;
+    const QString suffix = task.job.AddExtension
+                               ? substituteSuffix(task.job.extension, {qualityText, outcome.size.width(),
+                                                                       outcome.size.height(), frameText})
+                               : QString();
+    const QString wanted = QDir::cleanPath(folder + u'/' + outputFileName(stem(entry.name), suffix));
+    if (!outcome.encodeError.isEmpty()) {
+      report.unwritten.add(wanted, outcome.encodeError);
+      m_observer.pictureFailed(wanted, outcome.encodeError);
+      return;
+    }
+    try {
+      const QString path = writeNewJpegFile(wanted, outcome.bytes, NextFileName);
+      report.written.append(path);
+      m_observer.pictureWritten(path);
+    } catch (const std::exception &error) {
+      report.unwritten.add(wanted, errorText(error));
+      m_observer.pictureFailed(wanted, errorText(error));
+    }
+  };
+
+  // Keep one picture more in flight than there are workers, so none waits
+  // while the results are written, without holding many pictures in memory.
+  const int window = threads + 1;
+  while (true) {
+    while (int(inFlight.size()) < window && next < total && !m_stop)
+      begin();
+    if (inFlight.empty())
+      break;
+    Task task = std::move(inFlight.front());
+    inFlight.pop_front();
+    finish(task, pool.take(task.seq));
+  }
+  report.stopped = m_stop;
+  report.skipped = total - next;
+
+  sheet.finish();
+  m_observer.jobChanged(m_job.update([&](JobSettings &job) {
+    job.maxK = start.maxK;
+    if (tryingFrames) {
+      job.extension = start.extension;
+      job.addFrame = kTryAllEntry;
+    }
+  }));
+  return report;
+}
+
+} // namespace veltrane

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "batch/BatchReport.h"
+#include "batch/IndexSheet.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <atomic>
+
+namespace veltrane {
+
+class PicturePreparer;
+class SharedJob;
+struct JobSettings;
+
+// One file of the source list.
+struct SourceEntry {
+  QString folder;
+  QString name;
+};
+
+// Where the batch stands, for the progress display.
+struct BatchProgress {
+  QString processing; // the file being worked on, "40% of name" while trying frames
+  double percent = 0; // with one decimal
+  QString infoText;   // "45%" or "45.5%"
+};
+
+// How a running batch talks back. Called on the batch's own thread.
+class BatchObserver {
+public:
+  virtual ~BatchObserver() = default;
+  virtual void progressed(const BatchProgress &) {}
+  // The batch changed the job (the quality found, the frame tried, and
+  // everything put back at the end): the window shows it.
+  virtual void jobChanged(const JobSettings &) {}
+  virtual void pictureWritten(const QString & /*path*/) {}
+  virtual void pictureFailed(const QString & /*path*/, const QString & /*reason*/) {}
+};
+
+struct BatchInput {
+  QList<SourceEntry> sources; // fixed when the batch starts
+  QStringList frameEntries;
+  SheetStyle sheetStyle;
+  int threads = 0; // 0: one per core
+};
+
+// Runs a batch: every source, with every frame when trying them all, is
+// prepared and encoded on worker threads, while naming, index sheets and
+// writing happen in list order, so the files are the same whatever the
+// number of threads.
+class BatchEngine {
+public:
+  BatchEngine(const PicturePreparer &preparer, SharedJob &job, BatchObserver &observer);
+
+  // Runs the whole batch and returns when it is done.
+  BatchReport esegui(const BatchInput &input);
+
+  // From any thread: pictures already under way are finished and written,
+  // the partly filled sheet too; nothing new is begun.
+  void requestStop() { m_stop = true; }
+  bool stopRequested() const { return m_stop; }
+
+private:
+  const PicturePreparer &m_preparer;
+  SharedJob &m_job;
+  BatchObserver &m_observer;
+  std::atomic<bool> m_stop{false};
+};
+
+// "45%", "45.5%": one decimal only when it is not zero.
+QString progressText(double percent);
+
+} // namespace veltrane

@@ -1,0 +1,21 @@
+#include "batch/BatchReport.h"
+
+namespace veltrane {
+
+QList<Prompt> batchReportPrompts(const BatchReport &report) {
+  QList<Prompt> prompts;
+  if (!report.started()) {
+    prompts.append({QStringLiteral("Nothing was resized"), report.startError, PromptIcon::Critical,
+                    PromptButtons::Ok, PromptAnswer::Ok});
+    return prompts;
+  }
+  if (!report.unreadable.isEmpty())
+    prompts.append({QStringLiteral("Couldn't read the following files.."), report.unreadable.text(),
+                    PromptIcon::Information, PromptButtons::Ok, PromptAnswer::Ok});
+  if (!report.unwritten.isEmpty())
+    prompts.append({QStringLiteral("Couldn't write the following files.."), report.unwritten.details(),
+                    PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok});
+  return prompts;
+}
+
+} // namespace veltrane

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "filelist/FailedFiles.h"
+#include "platform/Prompts.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace veltrane {
+
+// What a batch did.
+struct BatchReport {
+  QString startError;     // the batch could not start; nothing was written
+  QString outputFolder;   // where the pictures went (empty with "same folder")
+  QStringList written;    // resized pictures, in list order
+  QStringList sheets;     // index sheets
+  FailedFiles unreadable; // sources that could not be read or prepared, with reasons
+  FailedFiles unwritten;  // outputs that could not be written, with reasons
+  int skipped = 0;        // pictures not begun because of a stop
+  bool stopped = false;
+
+  bool started() const { return startError.isEmpty(); }
+  bool allWritten() const { return started() && unreadable.isEmpty() && unwritten.isEmpty() && skipped == 0; }
+};
+
+// The message boxes that end a batch: the files it could not read, and the
+// files it could not write.
+QList<Prompt> batchReportPrompts(const BatchReport &report);
+
+} // namespace veltrane

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "presets/JobSettings.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace veltrane {
+
+class JpegEncoder;
+
+// How sheets look: the settings window's colours and caption font.
+struct SheetStyle {
+  QColor background = Qt::white;
+  QColor caption = Qt::black;
+  bool bold = false;
+  bool italic = false;
+  double fontSize = 9; // points
+};
+
+// What goes in one cell.
+struct SheetPicture {
+  QImage image;     // the prepared picture
+  QString fileName; // the source's name, with extension
+  qint64 sourceBytes = 0;
+  QString frameText;  // the frame list entry in use, for "SELECT THE BEST FRAME"
+  QString presetText; // the preset box's text at that moment
+};
+
+// Contact sheets as large as the screen, filled cell by cell in list order;
+// a full sheet is written at once and a partly filled one by finish().
+class IndexSheet {
+public:
+  // Writes a finished sheet as `wantedPath` (or the next free name); returns
+  // the path written. Throws on failure.
+  using SheetWriter = std::function<QString(const QImage &sheet, const QString &wantedPath)>;
+
+  IndexSheet(QSize canvas, const SheetStyle &style, const JobSettings &jobAtStart, QString outputFolder,
+             SheetWriter writer);
+
+  // Places a picture with the job's caption switches and grid as they are now.
+  // Returns the sheet written when this picture filled one.
+  QString place(const SheetPicture &picture, const JobSettings &job);
+  // Writes the partly filled sheet, if any cell is used.
+  QString finish();
+
+  // The layout, for tests and previews.
+  double cellWidth() const { return m_cellW; }
+  double cellHeight() const { return m_cellH; }
+  double captionHeight() const { return m_captionH; }
+  const QImage &canvas() const { return m_canvas; }
+  // Where a picture of `size` goes in cell (column, row), both from 1.
+  QRectF pictureRect(QSize size, int column, int row) const;
+  // "holiday (800x600) [245.3k]"
+  static QString captionText(const SheetPicture &picture, const JobSettings &job);
+
+private:
+  QString writeSheet(int number);
+  void clearCanvas();
+
+  QImage m_canvas;
+  SheetStyle m_style;
+  QFont m_font;
+  QString m_folder;
+  SheetWriter m_writer;
+  double m_captionH = 0;
+  double m_cellW = 0;
+  double m_cellH = 0;
+  int m_column = 1;
+  int m_row = 1;
+  int m_written = 0;
+};
+
+// Sheets are named "_INDEX" and two digits: _INDEX01.jpg, ... _INDEX99.jpg, _INDEX00.jpg.
+QString sheetFileName(int number);
+
+} // namespace veltrane

@@ -1,0 +1,29 @@
+#include "batch/TryAllConfirmation.h"
+
+#include "presets/FrameList.h"
+
+#include <cmath>
+
+namespace veltrane {
+
+std::optional<Prompt> tryAllConfirmation(const JobSettings &job, int frameCount, int fileCount) {
+  if (job.addFrame != kTryAllEntry)
+    return std::nullopt;
+  // A grid size that is not chosen counts as 1 rather than dividing by zero.
+  const double x = job.indexX >= 0 ? job.indexX + 1 : 1;
+  const double y = job.indexY >= 0 ? job.indexY + 1 : 1;
+  const qint64 pictures = qint64(frameCount) * fileCount;
+  const qint64 sheets = qint64(std::floor(double(pictures) / x / y)) + 1;
+  const bool only = job.indice == 2;
+  if (!(sheets > 100 || (!only && pictures > 100)))
+    return std::nullopt;
+  QString text = QString::number(sheets) + QStringLiteral(" picture-indexes");
+  if (!only)
+    text = QString::number(pictures) + QStringLiteral(" pictures and ") + text;
+  text += QStringLiteral(" will be generated, trying all ") + QString::number(frameCount) +
+          QStringLiteral(" frames.");
+  return Prompt{QStringLiteral("Are you sure to proceed?"), text, PromptIcon::Exclamation,
+                PromptButtons::OkCancel, PromptAnswer::Cancel};
+}
+
+} // namespace veltrane

@@ -1,0 +1,261 @@
+#include "BatchTestKit.h"
+#include "TestPictures.h"
+#include "batch/OutputFolder.h"
+#include "batch/TryAllConfirmation.h"
+#include "imaging/PictureDecoder.h"
+#include "presets/FrameList.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+using namespace veltrane;
+using test::BatchKit;
+
+namespace {
+
+QSize sizeOf(const QString &path) {
+  PictureDecoder decoder;
+  const DecodeResult result = decoder.probeFile(path);
+  return result.ok() ? result.picture->fullSize : QSize();
+}
+
+void addPictures(BatchKit &kit, const QStringList &names, QSize size = {400, 300}) {
+  for (const QString &name : names) {
+    test::writePicture(kit.temp.file(QStringLiteral("src/") + name), size, Qt::darkCyan);
+    kit.addSource(name);
+  }
+}
+
+} // namespace
+
+TEST(Batch, WritesEveryPictureAtItsOwnSizeAndMarksTheFolder) {
+  BatchKit kit;
+  addPictures(kit, {"a.jpg", "b.jpg", "c.bmp"}, {320, 200});
+  const BatchReport report = kit.run();
+  EXPECT_TRUE(report.allWritten());
+  EXPECT_EQ(kit.outputs(), (QStringList{"a.jpg", "b.jpg", "c.jpg", "desktop.ini"}));
+  EXPECT_EQ(sizeOf(kit.temp.file("out/c.jpg")), QSize(320, 200));
+  EXPECT_EQ(
+      kit.temp.read("out/desktop.ini"),
+      QByteArray("[.ShellClassInfo]\r\nIconFile=%SystemRoot%\\system32\\SHELL32.dll\r\nIconIndex = 127\r\n"));
+  EXPECT_EQ(report.written.size(), 3);
+  // Progress per file: 33.3, 66.6, 100.
+  ASSERT_EQ(kit.observer.progress.size(), 3);
+  EXPECT_EQ(kit.observer.progress[0].infoText, QStringLiteral("33.3%"));
+  EXPECT_EQ(kit.observer.progress[2].infoText, QStringLiteral("100%"));
+  EXPECT_EQ(kit.observer.progress[1].processing, QStringLiteral("b.jpg"));
+}
+
+TEST(Batch, NamesFollowTheTemplate) {
+  BatchKit kit;
+  addPictures(kit, {"Family.jpg", "holiday.photo.bmp"}, {1600, 1200});
+  kit.job.maxX = QStringLiteral("800");
+  kit.job.maxXon = 1;
+  kit.job.AddExtension = 1;
+  kit.job.extension = QStringLiteral("_[W]x[h]@[Q]+[F]");
+  BatchReport report = kit.run();
+  EXPECT_EQ(kit.outputs(), (QStringList{"Family_800x600@85%+(no frame).jpg", "desktop.ini",
+                                        "holiday.photo_800x600@85%+(no frame).jpg"}));
+
+  // A size limit names the files after the limit, and the quality found is shown after.
+  kit.job.quality1 = true;
+  kit.job.maxK = QStringLiteral("20");
+  kit.job.fixed = QStringLiteral("85");
+  kit.job.extension = QStringLiteral("@[Q]");
+  kit.job.maxXon = 0;
+  kit.sources.clear();
+  test::writeImage(kit.temp.file("src/noise.bmp"), test::noisePicture({300, 300}));
+  kit.addSource(QStringLiteral("noise.bmp"));
+  report = kit.run();
+  ASSERT_TRUE(report.allWritten());
+  const QString written = kit.temp.file("out/noise@20k.jpg");
+  EXPECT_EQ(report.written, QStringList{written});
+  EXPECT_LE(QFileInfo(written).size(), 20 * 1024);
+  EXPECT_GT(QFileInfo(written).size(), 10 * 1024);
+  EXPECT_NE(kit.finalJob.fixed, QStringLiteral("85"));
+  EXPECT_LT(kit.finalJob.fixed.toInt(), 100);
+}
+
+TEST(Batch, SameFolderNeverOverwritesTheSource) {
+  BatchKit kit;
+  addPictures(kit, {"Family.jpg"});
+  kit.job.SameFolder = 1;
+  kit.job.indice = 2; // index sheets are off beside the sources
+  kit.run();
+  kit.run();
+  EXPECT_EQ(kit.outputs("src"), (QStringList{"Family (2).jpg", "Family (3).jpg", "Family.jpg"}));
+  EXPECT_FALSE(QFileInfo::exists(kit.temp.file("out")));
+}
+
+TEST(Batch, TriesEveryFrameAndPutsTheJobBack) {
+  BatchKit kit;
+  addPictures(kit, {"a.jpg", "b.jpg"});
+  QList<FrameLibrary::Frame> frames;
+  for (const char *name : {"Gold", "Oak", "Paper", "Steel"}) {
+    const QString file = QStringLiteral("%1_10-10-90-65.bmp").arg(QLatin1String(name));
+    test::writePicture(kit.temp.file("frames/" + file), {100, 75}, Qt::yellow);
+    frames.append({QString::fromLatin1(name), file, kit.temp.file("frames/" + file)});
+  }
+  kit.frames = FrameLibrary::fromFrames(frames);
+  kit.job.addFrame = kTryAllEntry;
+  kit.job.AddExtension = 1;
+  kit.job.extension = QStringLiteral("_mine");
+  kit.job.maxX = QStringLiteral("200");
+  kit.job.maxXon = 1;
+  const BatchReport report = kit.run();
+  EXPECT_TRUE(report.allWritten());
+  EXPECT_EQ(kit.outputs(),
+            (QStringList{"a (Gold).jpg", "a (Oak).jpg", "a (Paper).jpg", "a (Steel).jpg", "b (Gold).jpg",
+                         "b (Oak).jpg", "b (Paper).jpg", "b (Steel).jpg", "desktop.ini"}));
+  ASSERT_EQ(kit.observer.progress.size(), 8);
+  EXPECT_EQ(kit.observer.progress[0].processing, QStringLiteral("40% of a.jpg"));
+  EXPECT_EQ(kit.observer.progress[3].processing, QStringLiteral("100% of a.jpg"));
+  EXPECT_EQ(kit.finalJob.extension, QStringLiteral("_mine"));
+  EXPECT_EQ(kit.finalJob.addFrame, kTryAllEntry);
+  EXPECT_EQ(sizeOf(kit.temp.file("out/a (Oak).jpg")), QSize(200, 150));
+}
+
+TEST(Batch, IndexSheetsOnlyWriteSheetsInListOrder) {
+  BatchKit kit;
+  QStringList names;
+  for (int i = 1; i <= 13; ++i)
+    names << QStringLiteral("p%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+  addPictures(kit, names);
+  kit.job.indice = 2;
+  kit.job.indexX = 3; // 4 across
+  kit.job.indexY = 2; // 3 down
+  const BatchReport report = kit.run();
+  EXPECT_TRUE(report.allWritten());
+  EXPECT_EQ(kit.outputs(), (QStringList{"_INDEX01.jpg", "_INDEX02.jpg", "desktop.ini"}));
+  EXPECT_EQ(sizeOf(kit.temp.file("out/_INDEX01.jpg")), QSize(1024, 768));
+  // A second batch into the same folder renumbers its sheets.
+  kit.sources = kit.sources.mid(0, 12);
+  kit.run();
+  EXPECT_EQ(kit.outputs(), (QStringList{"_INDEX01 (2).jpg", "_INDEX01.jpg", "_INDEX02.jpg", "desktop.ini"}));
+}
+
+TEST(Batch, ReportsUnreadableFilesAndWritesTheOthers) {
+  BatchKit kit;
+  addPictures(kit, {"good1.jpg"});
+  kit.temp.write(QStringLiteral("src/broken.jpg"), "this is not a picture");
+  kit.addSource(QStringLiteral("broken.jpg"));
+  addPictures(kit, {"good2.jpg"});
+  kit.job.indice = 1;
+  const BatchReport report = kit.run();
+  EXPECT_EQ(report.written.size(), 2);
+  ASSERT_EQ(report.unreadable.size(), 1);
+  EXPECT_EQ(report.unreadable.text(), kit.temp.file("src/broken.jpg"));
+  const QList<Prompt> prompts = batchReportPrompts(report);
+  ASSERT_EQ(prompts.size(), 1);
+  EXPECT_EQ(prompts[0].title, QStringLiteral("Couldn't read the following files.."));
+  EXPECT_EQ(prompts[0].text, kit.temp.file("src/broken.jpg"));
+  EXPECT_FALSE(kit.outputs().contains(QStringLiteral("broken.jpg")));
+  // The broken file takes no cell: one sheet with two pictures.
+  EXPECT_EQ(report.sheets.size(), 1);
+}
+
+TEST(Batch, AnOutputFolderThatCannotBeMadeStopsBeforeTheFirstPicture) {
+  BatchKit kit;
+  addPictures(kit, {"a.jpg"});
+  kit.temp.write(QStringLiteral("file"), "a file, not a folder");
+  kit.job.OutputPath = kit.temp.file("file/out");
+  BatchReport report = kit.run();
+  EXPECT_FALSE(report.started());
+  EXPECT_TRUE(report.written.isEmpty());
+  EXPECT_TRUE(report.startError.contains(kit.temp.file("file/out")));
+  EXPECT_EQ(batchReportPrompts(report).size(), 1);
+
+  kit.job.OutputPath.clear();
+  report = kit.run();
+  EXPECT_FALSE(report.started());
+  // Missing parents are made.
+  kit.job.OutputPath = kit.temp.file("deep/er/out");
+  EXPECT_TRUE(kit.run().allWritten());
+  EXPECT_TRUE(QFileInfo::exists(kit.temp.file("deep/er/out/a.jpg")));
+}
+
+TEST(Batch, StopFinishesWhatIsUnderWayAndSkipsTheRest) {
+  BatchKit kit;
+  QStringList names;
+  for (int i = 0; i < 10; ++i)
+    names << QStringLiteral("p%1.jpg").arg(i);
+  addPictures(kit, names);
+  kit.job.indice = 1;
+  kit.threads = 1;
+  SharedJob shared(kit.job);
+  BatchEngine *engine = nullptr;
+  kit.observer.onProgress = [&] {
+    if (kit.observer.progress.size() == 3)
+      engine->requestStop();
+  };
+  const BatchReport report = kit.run(&shared, &engine);
+  EXPECT_TRUE(report.stopped);
+  EXPECT_EQ(report.written.size(), 3);
+  EXPECT_EQ(report.skipped, 7);
+  EXPECT_FALSE(report.allWritten());
+  EXPECT_EQ(report.sheets.size(), 1); // the partly filled sheet
+}
+
+TEST(Batch, TheSameFilesWithOneAndTwoThreads) {
+  QList<QByteArray> runs;
+  for (int threads : {1, 2}) {
+    BatchKit kit;
+    for (int i = 0; i < 6; ++i) {
+      test::writeImage(kit.temp.file(QStringLiteral("src/n%1.bmp").arg(i)),
+                       test::noisePicture({200 + i * 10, 150}, i));
+      kit.addSource(QStringLiteral("n%1.bmp").arg(i));
+    }
+    kit.addSource(QStringLiteral("n0.bmp")); // twice: renumbered the same way
+    kit.job.quality1 = true;
+    kit.job.maxK = QStringLiteral("30");
+    kit.job.indice = 1;
+    kit.job.indexX = 1;
+    kit.job.indexY = 1;
+    kit.threads = threads;
+    kit.run();
+    QByteArray all;
+    for (const QString &name : kit.outputs()) {
+      all += name.toUtf8() + '\n';
+      all += kit.temp.read(QStringLiteral("out/") + name);
+    }
+    runs.append(all);
+  }
+  EXPECT_EQ(runs[0], runs[1]);
+}
+
+TEST(Batch, LongNamesAreShortenedToFitTheFileSystem) {
+  BatchKit kit;
+  const QString name = QString(120, QChar(0x00E9)) + QStringLiteral(".jpg"); // 240 bytes of stem
+  addPictures(kit, {name});
+  kit.job.AddExtension = 1;
+  kit.job.extension = QStringLiteral("_[W]x[H]");
+  const BatchReport report = kit.run();
+  ASSERT_TRUE(report.allWritten()) << report.unwritten.details().toStdString();
+  const QString written = QFileInfo(report.written[0]).fileName();
+  EXPECT_LE(written.toUtf8().size(), 255);
+  EXPECT_TRUE(written.endsWith(QStringLiteral("_400x300.jpg")));
+}
+
+TEST(TryAllConfirmation, AsksBeforeLargeJobs) {
+  JobSettings job;
+  job.addFrame = kTryAllEntry;
+  job.indice = 0;
+  job.indexX = 2;
+  job.indexY = 1;
+  const auto prompt = tryAllConfirmation(job, 30, 4);
+  ASSERT_TRUE(prompt);
+  EXPECT_EQ(prompt->text,
+            QStringLiteral("120 pictures and 21 picture-indexes will be generated, trying all 30 frames."));
+  EXPECT_EQ(prompt->title, QStringLiteral("Are you sure to proceed?"));
+  EXPECT_EQ(prompt->defaultAnswer, PromptAnswer::Cancel);
+  EXPECT_EQ(prompt->buttons, PromptButtons::OkCancel);
+
+  job.indice = 2;
+  EXPECT_FALSE(tryAllConfirmation(job, 30, 4)); // 21 sheets only
+  EXPECT_EQ(tryAllConfirmation(job, 30, 20)->text,
+            QStringLiteral("101 picture-indexes will be generated, trying all 30 frames."));
+  job.indice = 0;
+  EXPECT_FALSE(tryAllConfirmation(job, 4, 25));
+  job.addFrame = 0;
+  EXPECT_FALSE(tryAllConfirmation(job, 30, 400));
+}

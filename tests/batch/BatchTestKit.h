@@ -1,0 +1,70 @@
+#pragma once
+
+#include "TempFolder.h"
+#include "batch/BatchEngine.h"
+#include "batch/SharedJob.h"
+#include "imaging/FrameLibrary.h"
+#include "imaging/PicturePreparer.h"
+
+#include <QDir>
+#include <QStringList>
+
+namespace veltrane::test {
+
+// Records what a batch tells its observer.
+struct RecordingObserver : BatchObserver {
+  QList<BatchProgress> progress;
+  QList<JobSettings> jobs;
+  QStringList written;
+  QStringList failed;
+  std::function<void()> onProgress;
+  void progressed(const BatchProgress &p) override {
+    progress.append(p);
+    if (onProgress)
+      onProgress();
+  }
+  void jobChanged(const JobSettings &job) override { jobs.append(job); }
+  void pictureWritten(const QString &path) override { written.append(path); }
+  void pictureFailed(const QString &path, const QString &) override { failed.append(path); }
+};
+
+// A batch over pictures in a temporary folder, with an output folder inside it.
+struct BatchKit {
+  TempFolder temp;
+  QList<SourceEntry> sources;
+  FrameLibrary frames;
+  QSize screen{1024, 768};
+  JobSettings job;
+  QString presetText;
+  RecordingObserver observer;
+  int threads = 2;
+
+  BatchKit() {
+    job.OutputPath = temp.file(QStringLiteral("out"));
+    job.maxXon = job.maxYon = 0;
+    job.AddExtension = 0;
+    job.extension.clear();
+  }
+  void addSource(const QString &name) { sources.append({temp.file(QStringLiteral("src")), name}); }
+  QStringList outputs(const QString &folder = QStringLiteral("out")) const {
+    return QDir(temp.file(folder)).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+  }
+  BatchReport run(SharedJob *shared = nullptr, BatchEngine **engineOut = nullptr) {
+    const PicturePreparer preparer(frames, screen);
+    SharedJob local(job, presetText);
+    SharedJob &used = shared ? *shared : local;
+    BatchEngine engine(preparer, used, observer);
+    if (engineOut)
+      *engineOut = &engine;
+    BatchInput input;
+    input.sources = sources;
+    input.frameEntries = frames.entries();
+    input.threads = threads;
+    BatchReport report = engine.esegui(input);
+    finalJob = used.job();
+    return report;
+  }
+  JobSettings finalJob;
+};
+
+} // namespace veltrane::test
