@@ -1,28 +1,217 @@
-// veltrane-batch: the command-line front end.
-#include <QCoreApplication>
+// veltrane-batch: runs one batch from the command line with the window's engine.
+#include "app/BatchConsole.h"
+#include "app/BatchOptions.h"
+#include "batch/BatchEngine.h"
+#include "batch/SharedJob.h"
+#include "batch/TryAllConfirmation.h"
+#include "filelist/FailedFiles.h"
+#include "filelist/SourceFiles.h"
+#include "filelist/SourceList.h"
+#include "imaging/FrameLibrary.h"
+#include "imaging/PictureDecoder.h"
+#include "imaging/PicturePreparer.h"
+#include "platform/Screen.h"
+#include "presets/FrameList.h"
+#include "presets/Numbers.h"
+#include "presets/PresetLine.h"
+#include "presets/ProgramFolder.h"
+#include "presets/SettingsFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QStandardPaths>
 #include <QTextStream>
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <unistd.h>
+
+using namespace veltrane;
 
 namespace {
 
-const char kUsage[] = "Usage: veltrane-batch [options] FILE...\n"
-                      "Resizes JPEG, GIF and BMP pictures into JPEG files, never overwriting a file.\n"
-                      "\n"
-                      "Options:\n"
-                      "  --help      show this help and exit\n"
-                      "  --version   show the version and exit\n";
+enum ExitStatus { kAllWritten = 0, kSomeFailed = 1, kCannotStart = 2 };
+
+// The one thing a signal handler may touch: the running batch's stop.
+std::atomic<BatchEngine *> g_runningBatch{nullptr};
+std::atomic<int> g_interrupts{0};
+
+extern "C" void onInterrupt(int) {
+  if (g_interrupts.fetch_add(1) > 0)
+    _exit(130);
+  if (BatchEngine *engine = g_runningBatch.load())
+    engine->requestStop();
+}
+
+// Qt's own warnings (a missing runtime folder, say) are not the user's concern.
+void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message) {
+  if (type == QtFatalMsg || qEnvironmentVariableIsSet("VELTRANE_DEBUG"))
+    fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+int usageError(const QString &message) {
+  QTextStream err(stderr);
+  err << "veltrane-batch: " << message << "\n\n" << kBatchUsage;
+  return kCannotStart;
+}
+
+bool confirm(const Prompt &prompt, bool yes) {
+  QTextStream err(stderr);
+  if (yes)
+    return true;
+  if (!isatty(STDIN_FILENO)) {
+    err << "veltrane-batch: " << prompt.text << "\nAdd --yes to go ahead.\n";
+    return false;
+  }
+  err << prompt.text << " Go ahead? [y/N] " << Qt::flush;
+  std::string answer;
+  std::getline(std::cin, answer);
+  return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
+}
 
 } // namespace
 
 int main(int argc, char **argv) {
-  QCoreApplication app(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("veltrane-batch"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(VELTRANE_VERSION));
+  QByteArrayList arguments;
+  for (int i = 1; i < argc; ++i)
+    arguments.append(QByteArray(argv[i]));
+  QString error;
+  const std::optional<BatchOptions> parsed = parseBatchOptions(arguments, &error);
+  if (!parsed)
+    return usageError(error);
+  const BatchOptions &options = *parsed;
   QTextStream out(stdout);
-  const QStringList args = QCoreApplication::arguments().mid(1);
-  if (args.contains(QStringLiteral("--version"))) {
-    out << "veltrane-batch " << VELTRANE_VERSION << "\n";
-    return 0;
+  QTextStream err(stderr);
+  if (options.help) {
+    out << kBatchUsage;
+    return kAllWritten;
   }
-  out << kUsage;
-  return args.isEmpty() || args.contains(QStringLiteral("--help")) ? 0 : 2;
+  if (options.version) {
+    out << "veltrane-batch " << VELTRANE_VERSION << "\n";
+    return kAllWritten;
+  }
+  if (options.files.isEmpty() && options.badNames.isEmpty())
+    return usageError(QStringLiteral("no files given"));
+
+  // Captions need fonts, so a GUI application; no window is ever shown.
+  if (options.screen ||
+      (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(quietQtMessages);
+  QGuiApplication app(argc, argv);
+  QGuiApplication::setApplicationName(QStringLiteral("veltrane-batch"));
+
+  const ProgramFolder folder = ProgramFolder::resolve(options.home, QCoreApplication::applicationDirPath());
+  PictureDecoder decoder;
+  const FrameLibrary frames = FrameLibrary::scan(folder.frameFolders(), decoder);
+  const QStringList entries = frames.entries();
+  const QSize screen = options.screen.value_or(DesktopScreen().size());
+
+  // The job as the window would start with it.
+  const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+  const SettingsState firstRun = firstRunSettings({desktop, screen, {603, 406}}, entries);
+  const QByteArray settingsBytes = readWholeFile(folder.settingsReadPath());
+  SettingsState state = settingsBytes.isEmpty() ? firstRun : readSettings(settingsBytes, firstRun, entries);
+  applySelectedPreset(state, entries);
+  JobSettings job = state.job;
+  QString presetText =
+      state.program.presetIndex >= 0 ? presetName(state.presets.line(state.program.presetIndex)) : QString();
+  if (!options.preset.isEmpty()) {
+    const auto line = findPreset(state.presets.lines(), options.preset);
+    if (!line)
+      return usageError(QStringLiteral("no preset called \"%1\"; the presets are:\n  %2")
+                            .arg(options.preset, state.presets.names().join(QStringLiteral("\n  "))));
+    fromPreset(job, *line, entries);
+    presetText = presetName(*line);
+  }
+  if (options.jobLine) {
+    fromPreset(job, *options.jobLine, entries);
+    if (options.jobLine->contains(u'='))
+      presetText = presetName(*options.jobLine);
+  }
+  if (options.output)
+    job.OutputPath = QDir(*options.output).absolutePath();
+  if (options.sameFolder)
+    job.SameFolder = 1;
+  for (const auto &[option, value] : options.fields)
+    if (!applyFieldOption(job, option, value, entries, &error))
+      return usageError(error);
+
+  // The list is fixed here: files written into a source folder are not picked up.
+  SourceList list;
+  FailedFiles refused;
+  for (const QString &bad : options.badNames)
+    refused.add(bad, QStringLiteral("the name is not valid UTF-8, so it cannot be opened"));
+  for (const QString &file : options.files) {
+    FailedFiles byExtension;
+    QStringList leftOut;
+    const AddResult result =
+        addThis(list, QFileInfo(file).absoluteFilePath(), QString(), byExtension, leftOut);
+    if (result == AddResult::Refused)
+      refused.add(file, QStringLiteral("not a JPEG, GIF or BMP file name"));
+    else if (result == AddResult::LeftOut)
+      refused.add(file, QStringLiteral("the list holds %1 files at most").arg(SourceList::kCapacity));
+  }
+
+  QList<SourceEntry> sources;
+  for (int row = 1; row <= list.fileCount(); ++row)
+    sources.append({list.cell(row, 3), list.cell(row, 2)});
+
+  BatchReport report;
+  if (!sources.isEmpty()) {
+    if (const auto prompt = tryAllConfirmation(job, int(frames.frames().size()), int(sources.size())))
+      if (!confirm(*prompt, options.yes))
+        return kCannotStart;
+
+    const PicturePreparer preparer(frames, screen);
+    SharedJob shared(job, presetText);
+    const int pictures = int(sources.size()) *
+                         (job.addFrame == kTryAllEntry ? std::max<int>(1, int(frames.frames().size())) : 1);
+    BatchConsole console(pictures, options.quiet, isatty(STDERR_FILENO));
+    BatchEngine engine(preparer, shared, console);
+    g_runningBatch = &engine;
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
+    BatchInput input;
+    input.sources = sources;
+    input.frameEntries = entries;
+    input.threads = options.jobs;
+    input.sheetStyle = {colourFromValue(state.program.indexBackground),
+                        colourFromValue(state.program.captionColour), state.program.captBold != 0,
+                        state.program.captItalics != 0, leadingNumber(state.program.fontSize)};
+    report = engine.esegui(input);
+    g_runningBatch = nullptr;
+    console.close();
+    if (!report.started()) {
+      err << "veltrane-batch: " << report.startError << "\n";
+      return kCannotStart;
+    }
+  }
+
+  for (const FailedFiles::Entry &entry : report.unreadable.entries())
+    err << "cannot read " << entry.name << ": " << entry.reason << "\n";
+  for (const FailedFiles::Entry &entry : report.unwritten.entries())
+    err << "cannot write " << entry.name << ": " << entry.reason << "\n";
+  for (const FailedFiles::Entry &entry : refused.entries())
+    err << "skipped " << entry.name << ": " << entry.reason << "\n";
+
+  const qsizetype failed = report.unreadable.size() + report.unwritten.size();
+  const qsizetype skipped = refused.size() + report.skipped;
+  if (!options.quiet) {
+    out << report.written.size() << (report.written.size() == 1 ? " picture" : " pictures");
+    if (!report.sheets.isEmpty())
+      out << " and " << report.sheets.size()
+          << (report.sheets.size() == 1 ? " index sheet" : " index sheets");
+    out << " written, " << failed << " failed, " << skipped << " skipped";
+    if (report.stopped)
+      out << " (stopped)";
+    if (!report.outputFolder.isEmpty())
+      out << "; output in " << QDir::toNativeSeparators(report.outputFolder);
+    out << "\n";
+  }
+  out.flush();
+  return failed == 0 && skipped == 0 ? kAllWritten : kSomeFailed;
 }
