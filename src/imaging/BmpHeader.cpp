@@ -68,7 +68,11 @@ BmpInspection inspectBmp(const unsigned char *data, size_t available, qint64 fil
     break;
   case kBmpJpeg:
   case kBmpPng: return failed(QStringLiteral("unsupported BMP (embedded JPEG or PNG)"));
-  default: return failed(QStringLiteral("unsupported BMP (compression %1)").arg(header.compression));
+  default:
+    // Windows CE and CMYK variants go up to 13; anything beyond is not a BMP header.
+    if (header.compression > 13)
+      return damaged();
+    return failed(QStringLiteral("unsupported BMP (compression %1)").arg(header.compression));
   }
   switch (header.bitCount) {
   case 1:
@@ -100,7 +104,8 @@ BmpInspection inspectBmp(const unsigned char *data, size_t available, qint64 fil
     if (headerSize == 40 && (header.compression == kBmpBitfields || header.compression == kBmpAlphaBitfields))
       at += header.compression == kBmpBitfields ? 12 : 16;
     const size_t room = header.dataOffset > at ? (header.dataOffset - at) / entrySize : 0;
-    const size_t wanted = coloursUsed > 0 ? std::min<quint32>(coloursUsed, 256) : size_t(1) << header.bitCount;
+    const size_t wanted =
+        coloursUsed > 0 ? std::min<quint32>(coloursUsed, 256) : size_t(1) << header.bitCount;
     const size_t count = std::min(wanted, room);
     if (at + count * entrySize > available)
       return truncated();

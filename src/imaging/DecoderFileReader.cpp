@@ -41,7 +41,9 @@ QString fileErrorText(int errorNumber) {
   case EISDIR: return QStringLiteral("not a regular file");
   case ELOOP: return QStringLiteral("too many symbolic links");
   case ENOMEM: return QStringLiteral("out of memory");
-  default: return QStringLiteral("cannot read the file (%1)").arg(QString::fromLocal8Bit(std::strerror(errorNumber)));
+  default:
+    return QStringLiteral("cannot read the file (%1)")
+        .arg(QString::fromLocal8Bit(std::strerror(errorNumber)));
   }
 }
 

@@ -11,7 +11,9 @@ constexpr unsigned char kTrailer = 0x3B;
 
 unsigned le16(const unsigned char *p) { return unsigned(p[0]) | unsigned(p[1]) << 8; }
 
-size_t colourTableBytes(unsigned char flags) { return (flags & 0x80) ? 3 * (size_t(2) << (flags & 0x07)) : 0; }
+size_t colourTableBytes(unsigned char flags) {
+  return (flags & 0x80) ? 3 * (size_t(2) << (flags & 0x07)) : 0;
+}
 
 class Walker {
 public:

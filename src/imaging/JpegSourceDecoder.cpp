@@ -28,7 +28,7 @@ struct ErrorState {
   Phase phase = Phase::Header;
   bool failed = false;     // libjpeg gave up (error_exit)
   int errorCode = 0;       // its message code
-  bool reachedEnd = false; // the data ran out before the picture did
+  bool reachedEnd = false; // libjpeg read past the end of the data
   int damage = 0;          // the warning that spoiled the pixels; 0 for none
   char message[JMSG_LENGTH_MAX] = {};
 
@@ -244,7 +244,8 @@ Output chooseOutput(jpeg_decompress_struct &cinfo) {
 
 int orientationOf(const jpeg_decompress_struct &cinfo) {
   for (jpeg_saved_marker_ptr marker = cinfo.marker_list; marker; marker = marker->next)
-    if (marker->marker == JPEG_APP0 + 1 && marker->data_length >= 6 && std::memcmp(marker->data, "Exif\0\0", 6) == 0)
+    if (marker->marker == JPEG_APP0 + 1 && marker->data_length >= 6 &&
+        std::memcmp(marker->data, "Exif\0\0", 6) == 0)
       return exifOrientation(marker->data, marker->data_length);
   return 1;
 }
@@ -258,7 +259,9 @@ qint64 coefficientBytes(const jpeg_decompress_struct &cinfo) {
   qint64 total = 0;
   for (int i = 0; i < cinfo.num_components; ++i) {
     const jpeg_component_info &component = cinfo.comp_info[i];
-    const auto roundUp = [](qint64 value, qint64 step) { return step > 0 ? (value + step - 1) / step * step : value; };
+    const auto roundUp = [](qint64 value, qint64 step) {
+      return step > 0 ? (value + step - 1) / step * step : value;
+    };
     total += roundUp(component.width_in_blocks, component.h_samp_factor) *
              roundUp(component.height_in_blocks, component.v_samp_factor) * DCTSIZE2 * qint64(sizeof(JCOEF));
   }

@@ -94,7 +94,7 @@ DecodeResult fromQt(QImage image, bool transparencyOnWhite, const char *damage) 
     padColourTable(image);
   // A BMP's alpha is dropped, as Windows draws one; a GIF's is laid on white.
   image = transparencyOnWhite && image.hasAlphaChannel() ? onWhite(image)
-                                                          : image.convertToFormat(QImage::Format_RGB32);
+                                                         : image.convertToFormat(QImage::Format_RGB32);
   if (image.isNull())
     return DecodeResult::failure(QStringLiteral("out of memory"));
   const QSize size = image.size();
@@ -105,7 +105,8 @@ DecodeResult fromQt(QImage image, bool transparencyOnWhite, const char *damage) 
 QSize gifCanvas(const GifInspection &found) {
   if (!found.screen.isEmpty())
     return found.screen;
-  return QSize(found.firstFrame.x() + found.firstFrame.width(), found.firstFrame.y() + found.firstFrame.height());
+  return QSize(found.firstFrame.x() + found.firstFrame.width(),
+               found.firstFrame.y() + found.firstFrame.height());
 }
 
 DecodeResult decodeBmp(const unsigned char *data, size_t size, qint64 maxPixels) {
@@ -196,7 +197,8 @@ DecodeResult PictureDecoder::decodeFile(const QString &path, const DecodeRequest
 }
 
 DecodeResult PictureDecoder::decodeBytes(const QByteArray &bytes, const DecodeRequest &request) {
-  return m_impl->decode(reinterpret_cast<const unsigned char *>(bytes.constData()), size_t(bytes.size()), request);
+  return m_impl->decode(reinterpret_cast<const unsigned char *>(bytes.constData()), size_t(bytes.size()),
+                        request);
 }
 
 DecodeResult PictureDecoder::probeFile(const QString &path, bool applyOrientation) {

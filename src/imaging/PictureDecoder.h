@@ -23,7 +23,8 @@ struct DecodeRequest {
 
 struct DecodedPicture {
   QImage image;   // QImage::Format_RGB32, possibly reduced by the DCT scale; upright when orientation applied
-  QSize fullSize; // the source's full size (upright when orientation applied): every size the program computes uses this
+  QSize fullSize; // the source's full size (upright when orientation applied): every size the program
+                  // computes uses this
 };
 
 struct DecodeResult {

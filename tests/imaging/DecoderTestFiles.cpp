@@ -97,8 +97,8 @@ QByteArray exifBlock(int orientation, bool bigEndian) {
   };
   tiff.append(bigEndian ? "MM" : "II");
   put16(42);
-  put32(8); // IFD0 right after the header
-  put16(2); // entries
+  put32(8);      // IFD0 right after the header
+  put16(2);      // entries
   put16(0x010F); // Make, ASCII, 4 bytes inline: an entry to skip before the orientation
   put16(2);
   put32(4);
@@ -124,7 +124,8 @@ QByteArray jpegFile(const QImage &picture, const JpegOptions &options) {
   jpeg_mem_dest(&cinfo, &buffer, &bufferSize);
   cinfo.image_width = JDIMENSION(rgb.width());
   cinfo.image_height = JDIMENSION(rgb.height());
-  const bool cmyk = options.colours == JpegOptions::Colours::Cmyk || options.colours == JpegOptions::Colours::Ycck;
+  const bool cmyk =
+      options.colours == JpegOptions::Colours::Cmyk || options.colours == JpegOptions::Colours::Ycck;
   cinfo.input_components = 4;
   cinfo.in_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
   jpeg_set_defaults(&cinfo);
@@ -272,7 +273,8 @@ QByteArray bmpRows(const QImage &picture, int bitCount) {
       }
       const QRgb colour = reinterpret_cast<const QRgb *>(rgb.constScanLine(y))[x];
       if (bitCount == 16) {
-        const quint16 value = quint16(((qRed(colour) >> 3) << 11) | ((qGreen(colour) >> 2) << 5) | (qBlue(colour) >> 3));
+        const quint16 value =
+            quint16(((qRed(colour) >> 3) << 11) | ((qGreen(colour) >> 2) << 5) | (qBlue(colour) >> 3));
         out[x * 2] = uchar(value & 0xFF);
         out[x * 2 + 1] = uchar(value >> 8);
       } else {

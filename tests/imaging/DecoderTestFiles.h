@@ -50,9 +50,9 @@ struct BmpSpec {
   int height = 0; // negative: rows stored top-down
   int bitCount = 24;
   quint32 compression = 0; // 0 RGB, 1 RLE8, 2 RLE4, 3 BITFIELDS
-  QList<QRgb> palette;
-  QList<quint32> masks; // red, green, blue for BITFIELDS
-  QByteArray pixels;
+  QList<QRgb> palette{};
+  QList<quint32> masks{}; // red, green, blue for BITFIELDS
+  QByteArray pixels{};
 };
 QByteArray bmpFile(const BmpSpec &spec);
 // Uncompressed rows of a picture, bottom-up, padded to 4 bytes. 1, 4 and 8
