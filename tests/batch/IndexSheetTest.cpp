@@ -62,6 +62,25 @@ TEST(IndexSheet, DrawsShadowPictureAndOutlineWhereTheFormulasSay) {
   EXPECT_EQ(last.pixelColor(100, 231), QColor(128, 128, 128));
   EXPECT_EQ(last.pixelColor(100, 20), QColor(Qt::white));
   EXPECT_EQ(last.pixelColor(300, 100), QColor(Qt::white));
+  // No caption asked for: the gap under the picture stays empty.
+  EXPECT_EQ(averageColour(last, {0, 236, 226, 20}), QColor(Qt::white));
+
+  // With names on, the caption is printed in the gap, centred on the cell.
+  const JobSettings named = grid(4, 3, true, false, false);
+  IndexSheet captioned({1024, 768}, {}, named, "/out", [&](const QImage &canvas, const QString &path) {
+    last = canvas;
+    return path;
+  });
+  captioned.place({solid({800, 600}, Qt::red), "holiday.jpg", 0, {}, {}}, named);
+  captioned.finish();
+  const double below = captioned.pictureRect({800, 600}, 1, 1).bottom() + 6;
+  const QRect captionBand(0, int(below), 226, 16);
+  int inked = 0;
+  for (int y = captionBand.top(); y <= captionBand.bottom(); ++y)
+    for (int x = captionBand.left(); x <= captionBand.right(); ++x)
+      inked += last.pixelColor(x, y).lightness() < 128;
+  EXPECT_GT(inked, 20);
+  EXPECT_EQ(averageColour(last, {0, int(below), 60, 16}), QColor(Qt::white)); // centred, not at the left edge
 }
 
 TEST(IndexSheet, WritesFullSheetsAndThePartlyFilledOne) {
