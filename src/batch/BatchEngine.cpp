@@ -11,7 +11,7 @@
 #include "imaging/PicturePreparer.h"
 #include "imaging/PixelSurface.h"
 #include "imaging/QualitySearch.h"
-#include "imaging/Stamp.h"
+#include "imaging/Salva.h"
 #include "presets/FrameList.h"
 #include "presets/Numbers.h"
 
@@ -209,12 +209,9 @@ BatchReport BatchEngine::esegui(const BatchInput &input) {
   IndexSheet sheet(m_preparer.screen(), input.sheetStyle, start, outputFolder,
                    [&](const QImage &canvas, const QString &wanted) -> QString {
                      try {
-                       QImage stamped = canvas;
-                       embossStamp(stamped, builtInStamp());
-                       cDIBSection surface;
-                       surface.CreateFromPicture(stamped);
-                       const QString path = writeNewJpegFile(
-                           wanted, sheetEncoder.encode(surface, kSheetQuality), NextFileName);
+                       QImage sheetPicture = canvas;
+                       const QString path =
+                           salva(sheetPicture, wanted, kSheetQuality, true, sheetEncoder, NextFileName);
                        report.sheets.append(path);
                        m_observer.pictureWritten(path);
                        return path;
