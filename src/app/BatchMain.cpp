@@ -1,6 +1,7 @@
 // veltrane-batch: runs one batch from the command line with the window's engine.
 #include "app/BatchConsole.h"
 #include "app/BatchOptions.h"
+#include "app/MemoryTuning.h"
 #include "batch/BatchEngine.h"
 #include "batch/SharedJob.h"
 #include "batch/TryAllConfirmation.h"
@@ -75,6 +76,7 @@ bool confirm(const Prompt &prompt, bool yes) {
 } // namespace
 
 int main(int argc, char **argv) {
+  returnLargeBlocksToTheSystem();
   QByteArrayList arguments;
   for (int i = 1; i < argc; ++i)
     arguments.append(QByteArray(argv[i]));

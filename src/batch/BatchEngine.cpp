@@ -122,7 +122,8 @@ private:
   Outcome make(const Task &task, PictureDecoder &decoder, JpegEncoder &encoder) {
     Outcome outcome;
     try {
-      PrepareResult prepared = m_preparer.preparePicture(decoder, task.path, task.job, m_frameEntries);
+      PrepareResult prepared =
+          m_preparer.preparePicture(decoder, task.path, task.job, m_frameEntries, &m_memoryBudget);
       if (!prepared.ok()) {
         outcome.readError = prepared.failedPath == task.path || prepared.failedPath.isEmpty()
                                 ? prepared.error
@@ -156,6 +157,9 @@ private:
 
   const PicturePreparer &m_preparer;
   const QStringList m_frameEntries;
+  // Keeps two large progressive decodes from running at once: with the rest
+  // of the program that holds a batch under about 150 MB.
+  MemoryBudget m_memoryBudget{96 * 1024 * 1024};
   std::mutex m_mutex;
   std::condition_variable m_taskReady;
   std::condition_variable m_outcomeReady;

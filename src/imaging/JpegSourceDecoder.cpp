@@ -1,5 +1,7 @@
 #include "imaging/JpegSourceDecoder.h"
 
+#include <optional>
+
 #include "imaging/ExifOrientation.h"
 
 #include <QScopeGuard>
@@ -307,6 +309,8 @@ DecodeResult JpegSourceDecoder::decode(const unsigned char *data, size_t size, c
   if (!session.created)
     return DecodeResult::failure(QStringLiteral("out of memory"));
   jpeg_decompress_struct &cinfo = session.cinfo;
+  // Released only after the decoder has let go of its coefficients below.
+  std::optional<MemoryBudget::Reservation> reservation;
   // Back to the idle state whatever happens, ready for the next picture.
   const auto idle = qScopeGuard([&cinfo] { jpeg_abort_decompress(&cinfo); });
   if (!readHeader(&session, data, size))
@@ -342,6 +346,9 @@ DecodeResult JpegSourceDecoder::decode(const unsigned char *data, size_t size, c
       coefficientBytes(cinfo) > coefficientBudget(request.maxPixels))
     return DecodeResult::failure(pictureTooLargeText(fullSize.width(), fullSize.height()));
 
+  if (request.memoryBudget)
+    reservation.emplace(request.memoryBudget->reserve(coefficientBytes(cinfo) +
+                                                      qint64(cinfo.output_width) * cinfo.output_height * 4));
   QImage image(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
   if (image.isNull())
     return DecodeResult::failure(QStringLiteral("out of memory"));

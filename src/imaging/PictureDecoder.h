@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/DecodeLimits.h"
+#include "imaging/MemoryBudget.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -19,6 +20,8 @@ struct DecodeRequest {
   std::function<QSize(QSize fullSize)> neededSize;
   bool applyOrientation = true; // EXIF orientation applied (a later program setting switches it)
   qint64 maxPixels = kMaxDecodedPixels;
+  // Shared by decodes that run at the same time; none when null.
+  MemoryBudget *memoryBudget = nullptr;
 };
 
 struct DecodedPicture {

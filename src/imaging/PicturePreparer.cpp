@@ -37,7 +37,8 @@ PicturePreparer::PicturePreparer(FrameLibrary frames, QSize screen)
     : m_frames(std::move(frames)), m_screen(screen), m_framePictures(std::make_unique<FramePictures>()) {}
 
 PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QString &rawPath,
-                                              const JobSettings &job, const QStringList &frameEntries) const {
+                                              const JobSettings &job, const QStringList &frameEntries,
+                                              MemoryBudget *memoryBudget) const {
   const QString path = replaceAll(rawPath, QStringLiteral("//"), QStringLiteral("/"));
   const int entry = job.addFrame;
 
@@ -64,6 +65,7 @@ PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QSt
 
   const auto sizeFor = [&](QSize full) { return preparedSize(full, job, m_screen, entry); };
   DecodeRequest request;
+  request.memoryBudget = memoryBudget;
   request.neededSize = [&](QSize full) -> QSize {
     const PreparedSize prepared = sizeFor(full);
     if (prepared.untouched || !fitsInMemory(prepared.size))

@@ -13,6 +13,7 @@
 
 namespace veltrane {
 
+class MemoryBudget;
 class PictureDecoder;
 
 struct PreparedPicture {
@@ -39,8 +40,9 @@ public:
 
   // `job.addFrame` picks the frame among `frameEntries`; the try-all entry
   // uses the first frame.
+  // Decodes that run at the same time share `memoryBudget` when given.
   PrepareResult preparePicture(PictureDecoder &decoder, const QString &path, const JobSettings &job,
-                               const QStringList &frameEntries) const;
+                               const QStringList &frameEntries, MemoryBudget *memoryBudget = nullptr) const;
 
 private:
   FrameLibrary m_frames;
