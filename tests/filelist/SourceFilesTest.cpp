@@ -19,6 +19,13 @@ bool waitUntilIdle(const FileAdder &adder) {
   return !adder.isBusy();
 }
 
+QStringList pictures(int count) {
+  QStringList paths;
+  for (int i = 1; i <= count; ++i)
+    paths.append(QStringLiteral("/p/%1.jpg").arg(i));
+  return paths;
+}
+
 } // namespace
 
 TEST(AddThis, TakesPicturesByTheirExtension) {
@@ -29,31 +36,26 @@ TEST(AddThis, TakesPicturesByTheirExtension) {
     return addThis(list, QString::fromUtf8(path), QString::fromUtf8(folder), refused, leftOut);
   };
   EXPECT_EQ(add("/pics/a.JPG"), AddResult::Added);
-  EXPECT_EQ(list.cell(1, 1), QString(SourceList::kNewMark));
-  EXPECT_EQ(list.cell(1, 2), QStringLiteral("a.JPG"));
-  EXPECT_EQ(list.cell(1, 3), QStringLiteral("/pics/"));
+  EXPECT_EQ(QStringList({list.cell(1, 1), list.cell(1, 2), list.cell(1, 3)}),
+            QStringList({QString(SourceList::kNewMark), "a.JPG", "/pics/"}));
   EXPECT_EQ(add("/b.jfif"), AddResult::Added);
   EXPECT_EQ(list.cell(2, 3), QStringLiteral("/"));
   EXPECT_EQ(add("c.Gif", "/dialog/folder"), AddResult::Added);
   EXPECT_EQ(list.fullPath(3), QStringLiteral("/dialog/folder/c.Gif"));
-
-  EXPECT_EQ(add("/pics/b.jpeg.txt"), AddResult::Refused);
-  EXPECT_EQ(add("/pics/noext"), AddResult::Refused);
-  EXPECT_EQ(add("/pics/folder/"), AddResult::Refused);
+  for (const char *path : {"/pics/b.jpeg.txt", "/pics/noext", "/pics/folder/"})
+    EXPECT_EQ(add(path), AddResult::Refused) << path;
   EXPECT_EQ(add(""), AddResult::Ignored);
   EXPECT_EQ(refused.text(), QStringLiteral("b.jpeg.txt, noext, /pics/folder/"));
   EXPECT_EQ(list.fileCount(), 3);
 }
 
 TEST(Reports, AFullListNamesTheFirstFilesItLeftOut) {
-  QStringList paths;
-  for (int i = 1; i <= 12; ++i)
-    paths.append(QStringLiteral("/p/%1.jpg").arg(i));
-  const Prompt many = listFullReport(paths);
-  EXPECT_EQ(many.title, QStringLiteral("The list is full"));
-  EXPECT_EQ(many.text,
-            QStringLiteral("The list holds at most 1000 files, so these files were left out: 1.jpg, "
-                           "2.jpg, 3.jpg, 4.jpg, 5.jpg, 6.jpg, 7.jpg, 8.jpg, 9.jpg, 10.jpg and 2 more."));
+  EXPECT_EQ(
+      listFullReport(pictures(12)),
+      (Prompt{QStringLiteral("The list is full"),
+              QStringLiteral("The list holds at most 1000 files, so these files were left out: 1.jpg, 2.jpg, "
+                             "3.jpg, 4.jpg, 5.jpg, 6.jpg, 7.jpg, 8.jpg, 9.jpg, 10.jpg and 2 more."),
+              PromptIcon::Exclamation}));
   EXPECT_EQ(listFullReport({QStringLiteral("/p/a.jpg")}).text,
             QStringLiteral("The list holds at most 1000 files, so this file was left out: a.jpg."));
 }
@@ -65,24 +67,21 @@ TEST(FileAdder, AddsOperationsInOrderAndReportsEach) {
   QStringList shown;
   QObject::connect(&adder, &FileAdder::finished, [&](const AddReport &report) { reports.append(report); });
   QObject::connect(&adder, &FileAdder::processing, [&](const QString &name) { shown.append(name); });
-
   adder.enqueue(AddSource::Dialog, {QStringLiteral("a.jpg"), QStringLiteral("b.doc")},
                 QStringLiteral("/dlg"));
   adder.enqueue(AddSource::Drop, {QStringLiteral("/p/c.gif")});
   EXPECT_EQ(list.fileCount(), 0) << "adding waits for the event loop";
   ASSERT_TRUE(waitUntilIdle(adder));
-
   ASSERT_EQ(reports.size(), 2);
   EXPECT_EQ(reports[0].source, AddSource::Dialog);
   EXPECT_EQ(reports[0].refused.text(), QStringLiteral("b.doc"));
   EXPECT_EQ(reports[1].source, AddSource::Drop);
-  EXPECT_EQ(list.fullPath(1), QStringLiteral("/dlg/a.jpg"));
-  EXPECT_EQ(list.fullPath(2), QStringLiteral("/p/c.gif"));
+  EXPECT_EQ(QStringList({list.fullPath(1), list.fullPath(2)}), QStringList({"/dlg/a.jpg", "/p/c.gif"}));
   EXPECT_TRUE(shown.contains(QStringLiteral("a.jpg")));
-  EXPECT_EQ(shown.last(), QString());
+  EXPECT_EQ(shown.last(), QString()) << "adding has ended";
 }
 
-TEST(FileAdder, PausesWhileAReportIsShown) {
+TEST(FileAdder, PausesWhileAReportIsShownAndStopsAtACancel) {
   SourceList list;
   FileAdder adder(list);
   int rowsDuringReport = -1;
@@ -99,22 +98,18 @@ TEST(FileAdder, PausesWhileAReportIsShown) {
   ASSERT_TRUE(waitUntilIdle(adder));
   EXPECT_EQ(rowsDuringReport, 1);
   EXPECT_EQ(list.fileCount(), 2);
-}
 
-TEST(FileAdder, CancelFromAReceiverStopsAtOnce) {
-  SourceList list;
-  FileAdder adder(list);
+  // A cancel from a receiver of the first slice's rows forgets the rest, reports included.
+  SourceList other;
+  FileAdder cancelled(other);
   int reports = 0;
-  QObject::connect(&adder, &FileAdder::finished, [&] { ++reports; });
-  QObject::connect(&adder, &FileAdder::rowsAdded, &adder, &FileAdder::cancel);
-  QStringList paths;
-  for (int i = 0; i < 50; ++i)
-    paths.append(QStringLiteral("/p/%1.jpg").arg(i));
-  adder.enqueue(AddSource::Drop, paths);
-  adder.enqueue(AddSource::Drop, paths);
-  ASSERT_TRUE(waitUntilIdle(adder));
+  QObject::connect(&cancelled, &FileAdder::finished, [&] { ++reports; });
+  QObject::connect(&cancelled, &FileAdder::rowsAdded, &cancelled, &FileAdder::cancel);
+  cancelled.enqueue(AddSource::Drop, pictures(50));
+  cancelled.enqueue(AddSource::Drop, pictures(50));
+  ASSERT_TRUE(waitUntilIdle(cancelled));
   for (int i = 0; i < 10; ++i)
     QCoreApplication::processEvents();
-  EXPECT_LE(list.fileCount(), 50);
+  EXPECT_LE(other.fileCount(), 50);
   EXPECT_EQ(reports, 0);
 }

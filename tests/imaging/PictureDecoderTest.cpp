@@ -8,9 +8,12 @@
 #include <QFile>
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 using namespace veltrane;
 using namespace veltrane::test;
@@ -21,70 +24,47 @@ const QRgb kRed = qRgb(255, 0, 0), kGreen = qRgb(0, 255, 0), kBlue = qRgb(0, 0, 
            kWhite = qRgb(255, 255, 255), kBlack = qRgb(0, 0, 0);
 using Quadrants = std::array<QRgb, 4>; // top left, top right, bottom left, bottom right
 const Quadrants kStored = {kRed, kGreen, kBlue, kWhite};
-
-std::string describe(QRgb colour) {
-  return QStringLiteral("(%1, %2, %3)")
-      .arg(qRed(colour))
-      .arg(qGreen(colour))
-      .arg(qBlue(colour))
-      .toStdString();
-}
-
-// The colour at the middle of each quadrant, where JPEG's blur at the edges does not reach.
-Quadrants quadrantsOf(const QImage &image) {
-  const int w = image.width(), h = image.height();
-  return {image.pixel(w / 4, h / 4), image.pixel(3 * w / 4, h / 4), image.pixel(w / 4, 3 * h / 4),
-          image.pixel(3 * w / 4, 3 * h / 4)};
-}
-
-::testing::AssertionResult near(QRgb actual, QRgb expected, int tolerance) {
-  const int worst =
-      std::max({std::abs(qRed(actual) - qRed(expected)), std::abs(qGreen(actual) - qGreen(expected)),
-                std::abs(qBlue(actual) - qBlue(expected))});
-  if (worst <= tolerance)
-    return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << describe(actual) << " is not " << describe(expected);
-}
-
-void expectQuadrants(const QImage &image, const Quadrants &expected, int tolerance, const std::string &what) {
-  const Quadrants actual = quadrantsOf(image);
-  for (size_t i = 0; i < 4; ++i)
-    EXPECT_TRUE(near(actual[i], expected[i], tolerance)) << what << ", quadrant " << i;
-}
-
-// Format_RGB32 promises 0xFF in the unused byte: other code may rely on it.
-bool rgb32AndOpaque(const QImage &image) {
-  if (image.format() != QImage::Format_RGB32)
-    return false;
-  for (int y = 0; y < image.height(); ++y) {
-    const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-    for (int x = 0; x < image.width(); ++x)
-      if (qAlpha(row[x]) != 255)
-        return false;
-  }
-  return true;
-}
-
-DecodeRequest needing(QSize size, bool applyOrientation = true) {
-  DecodeRequest request;
-  request.neededSize = [size](QSize) { return size; };
-  request.applyOrientation = applyOrientation;
-  return request;
-}
-
-QByteArray quadrantJpeg(QSize size, JpegOptions options = {}) {
-  return jpegFile(quadrantPicture(size), options);
-}
-
-QByteArray withFrameHeaderLength(QByteArray jpeg, int length) {
-  const qsizetype at = jpeg.indexOf("\xFF\xC0");
-  jpeg[at + 2] = char(length >> 8);
-  jpeg[at + 3] = char(length & 0xFF);
-  return jpeg;
-}
-
 const JpegOptions kProgressive{.progressive = true};
-const JpegOptions kRestarts{.restartRows = 1};
+
+// RGB32 and opaque, as other code relies on, with the colours amid each
+// quadrant (where JPEG's blur at the edges does not reach) within tolerance.
+::testing::AssertionResult looksLike(const QImage &image, const Quadrants &expected, int tolerance) {
+  if (image.format() != QImage::Format_RGB32)
+    return ::testing::AssertionFailure() << "format " << int(image.format());
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(reinterpret_cast<const QRgb *>(image.constScanLine(y))[x]) != 255)
+        return ::testing::AssertionFailure() << "not opaque at " << x << ", " << y;
+  const int w = image.width(), h = image.height();
+  const QPoint middles[] = {{w / 4, h / 4}, {3 * w / 4, h / 4}, {w / 4, 3 * h / 4}, {3 * w / 4, 3 * h / 4}};
+  for (size_t i = 0; i < 4; ++i) {
+    const QRgb actual = image.pixel(middles[i]), wanted = expected[i];
+    if (std::max({std::abs(qRed(actual) - qRed(wanted)), std::abs(qGreen(actual) - qGreen(wanted)),
+                  std::abs(qBlue(actual) - qBlue(wanted))}) > tolerance)
+      return ::testing::AssertionFailure() << "quadrant " << i << " is " << std::hex << (actual & 0xFFFFFF)
+                                           << ", not " << (wanted & 0xFFFFFF);
+  }
+  return ::testing::AssertionSuccess();
+}
+
+DecodeRequest needing(QSize size, bool applyOrientation = true, qint64 maxPixels = kMaxDecodedPixels) {
+  return {[size](QSize) { return size; }, applyOrientation, maxPixels};
+}
+
+QByteArray quadrantJpeg(QSize size, const JpegOptions &options = {}) {
+  return jpegFile(indexedQuadrants(size), options);
+}
+
+qsizetype scanStart(const QByteArray &jpeg) {
+  const qsizetype marker = jpeg.indexOf("\xFF\xDA");
+  return marker + 2 + (uchar(jpeg[marker + 2]) << 8 | uchar(jpeg[marker + 3]));
+}
+
+// `bytes` written over the scan data a fraction `at` of the way through.
+QByteArray withScanBytes(QByteArray jpeg, double at, const QByteArray &bytes) {
+  const qsizetype start = scanStart(jpeg);
+  return jpeg.replace(start + qsizetype(double(jpeg.size() - 2 - start) * at), bytes.size(), bytes);
+}
 
 class PictureDecoderTest : public ::testing::Test {
 protected:
@@ -98,39 +78,68 @@ protected:
 
 } // namespace
 
-TEST_F(PictureDecoderTest, JpegKindsDecodeToTheirColours) {
+TEST_F(PictureDecoderTest, EveryKindDecodesToItsColours) {
   using Colours = JpegOptions::Colours;
-  // Luma of red, green, blue and white.
-  const Quadrants grey = {qRgb(76, 76, 76), qRgb(150, 150, 150), qRgb(29, 29, 29), kWhite};
+  const QImage indexed = indexedQuadrants({96, 64});
+  const QList<QRgb> palette = indexed.colorTable();
+  const Quadrants luma = {qRgb(76, 76, 76), qRgb(150, 150, 150), qRgb(29, 29, 29), kWhite};
+  QImage redGreen = indexed; // one bit holds two colours
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 96; ++x)
+      redGreen.scanLine(y)[x] &= 1;
+  QImage blueTransparent = indexed;
+  blueTransparent.setColor(2, kBlack);
+  // The bottom half, a move of (48, 15) to the top right quadrant's middle row, green there, and
+  // the end: the rest keeps colour 0, red.
+  const QByteArray rleSkips =
+      bmpRle(indexed.copy(0, 32, 96, 32), false).chopped(2) + QByteArray("\0\0\0\2\x30\x0f\x30\x01\0\1", 10);
+  const auto bmp = [](int bits, quint32 compression, const QList<QRgb> &palette, const QByteArray &pixels) {
+    return bmpFile(96, 64, bits, compression, palette, pixels);
+  };
   const struct {
     const char *name;
-    JpegOptions options;
+    QByteArray file;
     Quadrants expected;
   } cases[] = {
-      {"baseline", {}, kStored},
-      {"progressive", kProgressive, kStored},
-      {"restart markers", kRestarts, kStored},
-      {"arithmetic coding", {.arithmetic = true}, kStored},
-      {"grey", {.colours = Colours::Grey}, grey},
-      {"grey progressive", {.progressive = true, .colours = Colours::Grey}, grey},
-      {"Adobe CMYK", {.colours = Colours::Cmyk}, kStored},
-      {"Adobe YCCK", {.colours = Colours::Ycck}, kStored},
-      {"CMYK without Adobe marker", {.colours = Colours::Cmyk, .adobeInvertedCmyk = false}, kStored},
-      {"Adobe CMYK progressive", {.progressive = true, .colours = Colours::Cmyk}, kStored},
+      {"baseline", jpegFile(indexed), kStored},
+      {"progressive", jpegFile(indexed, kProgressive), kStored},
+      {"restart markers", jpegFile(indexed, {.restartRows = 1}), kStored},
+      {"grey", jpegFile(indexed, {.colours = Colours::Grey}), luma},
+      {"Adobe CMYK", jpegFile(indexed, {.colours = Colours::Cmyk}), kStored},
+      {"Adobe YCCK", jpegFile(indexed, {.colours = Colours::Ycck}), kStored},
+      {"plain CMYK", jpegFile(indexed, {.colours = Colours::Cmyk, .adobeInvertedCmyk = false}), kStored},
+      {"BMP 1 bit", bmp(1, 0, {kRed, kGreen}, bmpRows(redGreen, 1)), {kRed, kGreen, kRed, kGreen}},
+      {"BMP 4 bits", bmp(4, 0, palette, bmpRows(indexed, 4)), kStored},
+      {"BMP 8 bits", bmp(8, 0, palette, bmpRows(indexed, 8)), kStored},
+      {"BMP 16 bits, bitfields", bmp(16, 3, {}, bmpRows(indexed, 16)), kStored},
+      {"BMP 24 bits", bmp(24, 0, {}, bmpRows(indexed, 24)), kStored},
+      {"BMP 24 bits, top-down", bmpFile(96, -64, 24, 0, {}, bmpRows(indexed.mirrored(false, true), 24)),
+       kStored},
+      {"BMP 32 bits", bmp(32, 0, {}, bmpRows(indexed, 32)), kStored},
+      {"BMP RLE8", bmp(8, 1, palette, bmpRle(indexed, false)), kStored},
+      {"BMP RLE4", bmp(4, 2, palette, bmpRle(indexed, true)), kStored},
+      // What the file leaves open comes out the same every time: black for an index beyond
+      // the palette (Qt alone makes it white at 1 bit), colour 0 where RLE skips or ends early.
+      {"BMP 1 bit, beyond", bmp(1, 0, {kRed}, bmpRows(redGreen, 1)), {kRed, kBlack, kRed, kBlack}},
+      {"BMP 8 bits, beyond", bmp(8, 0, {kRed, kGreen}, bmpRows(indexed, 8)), {kRed, kGreen, kBlack, kBlack}},
+      {"BMP RLE8, beyond", bmp(8, 1, {kRed, kGreen}, bmpRle(indexed, false)), {kRed, kGreen, kBlack, kBlack}},
+      {"BMP RLE8 skips", bmp(8, 1, palette, rleSkips), kStored},
+      {"GIF", gifFile(indexed), kStored},
+      {"GIF, transparent blue on white", gifFile(blueTransparent, 2), {kRed, kGreen, kWhite, kWhite}},
   };
   for (const auto &c : cases) {
-    const DecodeResult result = decode(quadrantJpeg({96, 64}, c.options));
+    const DecodeResult result = decode(c.file);
     ASSERT_TRUE(result.ok()) << c.name << ": " << result.error.toStdString();
     EXPECT_EQ(result.picture->image.size(), QSize(96, 64)) << c.name;
     EXPECT_EQ(result.picture->fullSize, QSize(96, 64)) << c.name;
-    EXPECT_TRUE(rgb32AndOpaque(result.picture->image)) << c.name;
-    expectQuadrants(result.picture->image, c.expected, 6, c.name);
+    EXPECT_TRUE(looksLike(result.picture->image, c.expected, 8)) << c.name; // BMP's 16 bits keep 5 or 6 of 8
   }
 }
 
 TEST_F(PictureDecoderTest, JpegShrinksOnLoadToTheSmallestScaleCoveringTheNeededSize) {
   const QByteArray landscape = quadrantJpeg({1600, 1200});
   const QByteArray upright = quadrantJpeg({1600, 1200}, {.exifOrientation = 6}); // upright 1200 x 1600
+  const DecodeRequest eighthOfFull{[](QSize full) { return full / 8; }};
   const struct {
     const char *name;
     const QByteArray &file;
@@ -140,42 +149,22 @@ TEST_F(PictureDecoderTest, JpegShrinksOnLoadToTheSmallestScaleCoveringTheNeededS
       {"1/8 exactly", landscape, needing({200, 150}), {200, 150}, {1600, 1200}},
       {"one pixel more takes 2/8", landscape, needing({201, 150}), {400, 300}, {1600, 1200}},
       {"height decides", landscape, needing({100, 151}), {400, 300}, {1600, 1200}},
-      {"half", landscape, needing({800, 600}), {800, 600}, {1600, 1200}},
       {"7/8", landscape, needing({1300, 100}), {1400, 1050}, {1600, 1200}},
-      {"full size", landscape, needing({1600, 1200}), {1600, 1200}, {1600, 1200}},
       {"enlarging decodes at full size", landscape, needing({3200, 2400}), {1600, 1200}, {1600, 1200}},
       {"no needed size", landscape, {}, {1600, 1200}, {1600, 1200}},
       {"empty needed size", landscape, needing({0, 0}), {1600, 1200}, {1600, 1200}},
       // The needed size is upright: the stored sides swap when comparing.
       {"upright 1/8", upright, needing({150, 200}), {150, 200}, {1200, 1600}},
       {"upright needs 2/8", upright, needing({200, 150}), {300, 400}, {1200, 1600}},
+      {"asked with the upright size", upright, eighthOfFull, {150, 200}, {1200, 1600}},
       {"orientation off", upright, needing({200, 150}, false), {200, 150}, {1600, 1200}},
-      {"progressive 1/4",
-       quadrantJpeg({1600, 1200}, kProgressive),
-       needing({400, 300}),
-       {400, 300},
-       {1600, 1200}},
   };
   for (const auto &c : cases) {
     const DecodeResult result = decode(c.file, c.request);
     ASSERT_TRUE(result.ok()) << c.name << ": " << result.error.toStdString();
     EXPECT_EQ(result.picture->image.size(), c.decoded) << c.name;
     EXPECT_EQ(result.picture->fullSize, c.full) << c.name;
-    EXPECT_EQ(result.picture->image.format(), QImage::Format_RGB32) << c.name;
   }
-}
-
-TEST_F(PictureDecoderTest, NeededSizeIsAskedWithTheUprightFullSize) {
-  QSize asked;
-  DecodeRequest request;
-  request.neededSize = [&asked](QSize full) {
-    asked = full;
-    return full / 4;
-  };
-  const DecodeResult result = decode(quadrantJpeg({800, 400}, {.exifOrientation = 8}), request);
-  ASSERT_TRUE(result.ok());
-  EXPECT_EQ(asked, QSize(400, 800));
-  EXPECT_EQ(result.picture->image.size(), QSize(100, 200));
 }
 
 TEST_F(PictureDecoderTest, ExifOrientationTurnsThePictureUpright) {
@@ -191,58 +180,50 @@ TEST_F(PictureDecoderTest, ExifOrientationTurnsThePictureUpright) {
   for (const auto &c : cases) {
     const QByteArray file = // both byte orders
         quadrantJpeg({64, 32}, {.exifOrientation = c.orientation, .exifBigEndian = c.orientation % 2 == 0});
-    const std::string name = "orientation " + std::to_string(c.orientation);
-    const QSize upright = c.orientation >= 5 ? QSize(32, 64) : QSize(64, 32);
-
-    const DecodeResult turned = decode(file);
-    ASSERT_TRUE(turned.ok()) << name;
-    EXPECT_EQ(turned.picture->image.size(), upright) << name;
-    EXPECT_EQ(turned.picture->fullSize, upright) << name;
-    EXPECT_TRUE(rgb32AndOpaque(turned.picture->image)) << name;
-    expectQuadrants(turned.picture->image, c.upright, 8, name);
-
-    DecodeRequest asStored;
-    asStored.applyOrientation = false;
-    const DecodeResult stored = decode(file, asStored);
-    ASSERT_TRUE(stored.ok()) << name;
-    EXPECT_EQ(stored.picture->fullSize, QSize(64, 32)) << name;
-    expectQuadrants(stored.picture->image, kStored, 8, name + " left as stored");
+    const DecodeResult turned = decode(file), stored = decode(file, needing({}, false));
+    ASSERT_TRUE(turned.ok() && stored.ok()) << c.orientation;
+    EXPECT_EQ(turned.picture->fullSize, c.orientation >= 5 ? QSize(32, 64) : QSize(64, 32)) << c.orientation;
+    EXPECT_EQ(turned.picture->image.size(), turned.picture->fullSize) << c.orientation;
+    EXPECT_TRUE(looksLike(turned.picture->image, c.upright, 8)) << c.orientation;
+    EXPECT_EQ(stored.picture->fullSize, QSize(64, 32)) << c.orientation;
+    EXPECT_TRUE(looksLike(stored.picture->image, kStored, 8)) << c.orientation << " left as stored";
   }
 }
 
 TEST(ExifOrientation, ReadsOnlyWhatIsThere) {
-  const QByteArray little = exifBlock(6, false), big = exifBlock(8, true);
   const auto orientationOf = [](const QByteArray &payload) {
     return exifOrientation(reinterpret_cast<const unsigned char *>(payload.constData()),
                            size_t(payload.size()));
   };
+  const QByteArray little = exifBlock(6, false);
   EXPECT_EQ(orientationOf(little), 6);
-  EXPECT_EQ(orientationOf(big), 8);
-  QByteArray badOrder = little;
+  EXPECT_EQ(orientationOf(exifBlock(8, true)), 8);
+  EXPECT_EQ(orientationOf(little.left(40)), 6) << "the next IFD's offset is not needed";
+  QByteArray badOrder = little, farIfd = little, notShort = little;
   badOrder[6] = 'X';
-  QByteArray farIfd = little;
-  farIfd[10] = char(0xF0); // IFD0 offset beyond the block
-  QByteArray notShort = little;
+  farIfd[10] = char(0xF0);          // IFD0 beyond the block
   notShort[6 + 8 + 2 + 12 + 2] = 4; // LONG instead of SHORT
-  QByteArray outOfRange = exifBlock(9, false);
   const QByteArray cases[] = {
-      QByteArray(), QByteArray("Exif"), QByteArray("Exif\0\0II", 8),    badOrder, farIfd,
-      notShort,     outOfRange,         QByteArray("JFIF\0\0II*\0", 10)};
+      {},     "Exif",   QByteArray("Exif\0\0II", 8), QByteArray("JFIF\0\0II*\0", 10), badOrder,
+      farIfd, notShort, exifBlock(9, false)};
   for (const QByteArray &payload : cases)
     EXPECT_EQ(orientationOf(payload), 1) << payload.toHex().toStdString();
-  // Every cut of a valid block reads without overrunning it (the sanitizer build watches).
-  for (qsizetype length = 0; length < little.size(); ++length) {
-    const QByteArray cut = little.left(length);
-    const int orientation = orientationOf(cut);
-    EXPECT_TRUE(orientation == 1 || orientation == 6);
-  }
+  // Cut in the entry count, in the entry before, in the orientation entry.
+  for (const int length : {15, 27, 39})
+    EXPECT_EQ(orientationOf(little.left(length)), 1) << length;
 }
 
-TEST_F(PictureDecoderTest, BadInputFailsWithAReasonAndNoPicture) {
-  const QByteArray baseline = quadrantJpeg({320, 240});
-  const QByteArray progressiveFile = quadrantJpeg({320, 240}, kProgressive);
-  const QByteArray restarts = quadrantJpeg({320, 240}, kRestarts);
-  const qsizetype scan = scanDataStart(baseline);
+// One table for every outcome of a damaged or odd file; an empty reason: it decodes whole.
+TEST_F(PictureDecoderTest, DamageFailsWithItsReasonAndHarmlessTroubleDecodes) {
+  const QByteArray jpeg = quadrantJpeg({320, 240}), progressive = quadrantJpeg({320, 240}, kProgressive);
+  const QByteArray large = quadrantJpeg({1600, 1200});
+  const qsizetype scan = scanStart(jpeg);
+  const QImage indexed = indexedQuadrants({40, 20});
+  const QByteArray bmp = bmpFile(40, 20, 24, 0, {}, bmpRows(indexed, 24));
+  const QByteArray rle8 = bmpFile(40, 20, 8, 1, indexed.colorTable(), bmpRle(indexed, false));
+  const QByteArray gif = gifFile(indexed);
+  const QString truncated = "truncated JPEG data", damaged = "damaged JPEG data";
+  const QString tooLarge = "picture too large (65500 x 65500 pixels)";
   const struct {
     const char *name;
     QByteArray file;
@@ -251,237 +232,52 @@ TEST_F(PictureDecoderTest, BadInputFailsWithAReasonAndNoPicture) {
   } cases[] = {
       {"empty", {}, {}, "empty file"},
       {"text", "just some text, not a picture\n", {}, "not a picture"},
-      {"only the start marker", "\xFF\xD8\xFF", {}, "truncated JPEG data"},
-      {"cut in the header", baseline.left(scan - 20), {}, "truncated JPEG data"},
-      {"cut in the scan", baseline.left((scan + baseline.size()) / 2), {}, "truncated JPEG data"},
-      {"progressive cut", progressiveFile.left(progressiveFile.size() * 2 / 3), {}, "truncated JPEG data"},
-      {"cut, reduced decode", baseline.left((scan + baseline.size()) / 2), needing({40, 30}),
-       "truncated JPEG data"},
-      {"marker inside the scan", withScanBytes(baseline, 0.4, "\xFF\xD9"), {}, "damaged JPEG data"},
-      {"garbage in the scan",
-       withScanBytes(baseline, 0.4, QByteArray(64, char(0xFE))),
+      {"cut in the header", jpeg.left(scan - 20), {}, truncated},
+      {"cut in the scan", jpeg.left((scan + jpeg.size()) / 2), {}, truncated},
+      {"progressive, cut between scans",
+       progressive.left(progressive.lastIndexOf("\xFF\xDA")),
        {},
-       "damaged JPEG data"},
-      {"progressive, marker inside a scan",
-       withScanBytes(progressiveFile, 0.3, "\xFF\xD9"),
-       {},
-       "damaged JPEG data"},
-      {"bogus frame header length",
-       withFrameHeaderLength(baseline, 5),
-       {},
-       "damaged JPEG data (Bogus marker length)"},
-      {"huge header", withFrameSize(baseline, 65500, 65500), {}, "picture too large (65500 x 65500 pixels)"},
-      {"huge progressive header, reduced", withFrameSize(progressiveFile, 65500, 65500), needing({100, 100}),
-       "picture too large (65500 x 65500 pixels)"},
-      // 1/8 of it is within the pixel limit: the data, made for 320 x 240, ends early.
-      {"huge header, reduced", withFrameSize(baseline, 65500, 65500), needing({100, 100}),
-       "damaged JPEG data"},
-      {"restarts, cut in the scan", restarts.left(restarts.size() / 2), {}, "truncated JPEG data"},
-      {"restarts, marker inside the scan", withScanBytes(restarts, 0.5, "\xFF\xD9"), {}, "damaged JPEG data"},
-      {"arithmetic coding, cut",
-       quadrantJpeg({320, 240}, {.arithmetic = true}).chopped(300),
-       {},
-       "truncated JPEG data"},
-      {"progressive cut between scans",
-       progressiveFile.left(progressiveFile.lastIndexOf("\xFF\xDA")),
-       {},
-       "truncated JPEG data"},
+       truncated},
+      // Arithmetic decoding fills in missing data silently.
+      {"arithmetic coding, cut", quadrantJpeg({320, 240}, {.arithmetic = true}).chopped(300), {}, truncated},
+      {"end marker inside the scan", withScanBytes(jpeg, 0.4, "\xFF\xD9"), {}, damaged},
+      {"garbage in the scan", withScanBytes(jpeg, 0.4, QByteArray(64, char(0xFE))), {}, damaged},
+      {"no rows", withFrameSize(jpeg, 320, 0), {}, damaged + " (Empty JPEG image (DNL not supported))"},
+      {"huge header", withFrameSize(jpeg, 65500, 65500), {}, tooLarge},
+      // Progressive coefficients stay at full size, however reduced the output.
+      {"huge progressive header, reduced", withFrameSize(progressive, 65500, 65500), needing({100, 100}),
+       tooLarge},
+      // 1/8 of it is within the limit: the data, made for 320 x 240, fails at its first row.
+      {"huge header, reduced", withFrameSize(jpeg, 65500, 65500), needing({100, 100}), damaged},
+      {"over the pixel limit", large, needing({}, true, 1'000'000), "picture too large (1600 x 1200 pixels)"},
+      {"reduced within the pixel limit", large, needing({800, 600}, true, 1'000'000), {}},
+      {"junk before the end marker", jpeg.chopped(2) + "some junk\xFF\xD9", {}, {}},
+      {"no end marker", jpeg.chopped(2), {}, {}},
+      {"restarts, no end marker", quadrantJpeg({320, 240}, {.restartRows = 1}).chopped(2), {}, {}},
+      {"progressive, no end marker", progressive.chopped(2), {}, {}},
+      {"bytes after the end marker", jpeg + QByteArray(1000, 'x'), {}, {}},
+      {"BMP one byte short", bmp.chopped(1), {}, "truncated BMP data"},
+      {"BMP cut in the file header", bmp.left(10), {}, "truncated BMP data"},
+      {"RLE8 cut", rle8.chopped(30), {}, "truncated BMP data"},
+      {"huge BMP", bmpFile(65500, 65500, 24, 0, {}, QByteArray(16, '\0')), {}, tooLarge},
+      {"BMP of a JPEG", bmpFile(4, 4, 24, 4, {}, {}), {}, "unsupported BMP (embedded JPEG or PNG)"},
+      {"GIF cut in the frame", gif.chopped(8), {}, "truncated GIF data"},
+      {"GIF cut in the header", gif.left(12), {}, "truncated GIF data"},
+      {"GIF without a frame", QByteArray("GIF89a\1\0\1\0\0\0\0;", 14), {}, "damaged GIF data"},
+      {"huge GIF", gifFile(indexed, -1, {65000, 65000}), {}, "picture too large (65000 x 65000 pixels)"},
   };
   for (const auto &c : cases) {
     const DecodeResult result = decode(c.file, c.request);
-    EXPECT_FALSE(result.ok()) << c.name;
     EXPECT_EQ(result.error, c.reason) << c.name;
-    // The decompressor is reused after every failure.
-    const DecodeResult next = decode(baseline);
+    EXPECT_EQ(result.ok(), c.reason.isEmpty()) << c.name;
+    if (result.ok()) {
+      EXPECT_TRUE(looksLike(result.picture->image, kStored, 6)) << c.name;
+    }
+    // The JPEG decompressor is reused after every failure.
+    const DecodeResult next = decode(jpeg);
     ASSERT_TRUE(next.ok()) << "after " << c.name;
-    expectQuadrants(next.picture->image, kStored, 6, std::string("after ") + c.name);
+    EXPECT_TRUE(looksLike(next.picture->image, kStored, 6)) << "after " << c.name;
   }
-}
-
-TEST_F(PictureDecoderTest, TroubleAfterTheLastRowIsHarmless) {
-  const QByteArray baseline = quadrantJpeg({320, 240});
-  const QByteArray progressiveFile = quadrantJpeg({320, 240}, kProgressive);
-  const QByteArray restarts = quadrantJpeg({320, 240}, kRestarts);
-  const struct {
-    const char *name;
-    QByteArray file;
-  } cases[] = {
-      {"junk before the end marker", withBytesBeforeEnd(baseline, "some trailing junk")},
-      {"progressive, junk before the end marker", withBytesBeforeEnd(progressiveFile, "junk")},
-      {"no end marker", baseline.left(endMarkerAt(baseline))},
-      {"restarts, no end marker", restarts.left(endMarkerAt(restarts))},
-      {"progressive, no end marker", progressiveFile.left(endMarkerAt(progressiveFile))},
-      {"bytes after the end marker", baseline + QByteArray(1000, 'x')},
-  };
-  for (const auto &c : cases) {
-    const DecodeResult result = decode(c.file);
-    ASSERT_TRUE(result.ok()) << c.name << ": " << result.error.toStdString();
-    expectQuadrants(result.picture->image, kStored, 6, c.name);
-  }
-}
-
-TEST_F(PictureDecoderTest, PixelLimitCountsTheReducedSize) {
-  const QByteArray file = quadrantJpeg({1600, 1200});
-  DecodeRequest full;
-  full.maxPixels = 1'000'000;
-  EXPECT_EQ(decode(file, full).error, "picture too large (1600 x 1200 pixels)");
-  DecodeRequest reduced = needing({800, 600});
-  reduced.maxPixels = 1'000'000;
-  EXPECT_TRUE(decode(file, reduced).ok());
-}
-
-TEST_F(PictureDecoderTest, BmpDepthsAndCompressionsDecodeToTheirColours) {
-  const QImage indexed = indexedQuadrants({40, 20});
-  const QImage rgb = indexed.convertToFormat(QImage::Format_RGB32);
-  const auto spec = [&](int bits, quint32 compression, QByteArray pixels) {
-    BmpSpec s;
-    s.width = 40;
-    s.height = 20;
-    s.bitCount = bits;
-    s.compression = compression;
-    s.pixels = std::move(pixels);
-    if (bits <= 8)
-      s.palette = indexed.colorTable();
-    if (compression == 3)
-      s.masks = {0xF800, 0x07E0, 0x001F};
-    return s;
-  };
-  BmpSpec topDown = spec(24, 0, {});
-  topDown.height = -20;
-  const QImage flipped = indexed.mirrored(false, true);
-  topDown.pixels = bmpRows(flipped, 24);
-  // One bit holds two colours: red and green.
-  BmpSpec oneBit = spec(1, 0, {});
-  QImage twoColours = indexed;
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 40; ++x)
-      twoColours.scanLine(y)[x] &= 1;
-  oneBit.palette = {kRed, kGreen};
-  oneBit.pixels = bmpRows(twoColours, 1);
-
-  const struct {
-    const char *name;
-    QByteArray file;
-    Quadrants expected;
-  } cases[] = {
-      {"1 bit", bmpFile(oneBit), {kRed, kGreen, kRed, kGreen}},
-      {"4 bits", bmpFile(spec(4, 0, bmpRows(indexed, 4))), kStored},
-      {"8 bits", bmpFile(spec(8, 0, bmpRows(indexed, 8))), kStored},
-      {"16 bits, bitfields", bmpFile(spec(16, 3, bmpRows(rgb, 16))), kStored},
-      {"24 bits", bmpFile(spec(24, 0, bmpRows(rgb, 24))), kStored},
-      {"24 bits, top-down", bmpFile(topDown), kStored},
-      {"32 bits", bmpFile(spec(32, 0, bmpRows(rgb, 32))), kStored},
-      {"RLE8", bmpFile(spec(8, 1, bmpRle8(indexed))), kStored},
-      {"RLE4", bmpFile(spec(4, 2, bmpRle4(indexed))), kStored},
-      {"written by Qt", qtBmpFile(rgb), kStored},
-  };
-  for (const auto &c : cases) {
-    const DecodeResult result = decode(c.file);
-    ASSERT_TRUE(result.ok()) << c.name << ": " << result.error.toStdString();
-    EXPECT_EQ(result.picture->fullSize, QSize(40, 20)) << c.name;
-    EXPECT_TRUE(rgb32AndOpaque(result.picture->image)) << c.name;
-    expectQuadrants(result.picture->image, c.expected, 8, c.name); // 16 bits keep 5 or 6 of each 8
-  }
-}
-
-TEST_F(PictureDecoderTest, BmpIndexesBeyondThePaletteAreBlack) {
-  QImage indexes(8, 2, QImage::Format_Indexed8);
-  indexes.fill(0);
-  indexes.scanLine(0)[3] = 200; // beyond a palette of 2
-  indexes.scanLine(0)[4] = 1;
-  QImage ones(8, 2, QImage::Format_Indexed8);
-  ones.fill(1);
-  ones.scanLine(0)[0] = 0;
-  const struct {
-    const char *name;
-    BmpSpec spec;
-    QPoint beyond, inside;
-    QRgb insideColour;
-  } cases[] = {
-      {"8 bits", {8, 2, 8, 0, {kBlue, kGreen}, {}, bmpRows(indexes, 8)}, {3, 0}, {4, 0}, kGreen},
-      {"RLE8", {8, 2, 8, 1, {kBlue, kGreen}, {}, bmpRle8(indexes)}, {3, 0}, {4, 0}, kGreen},
-      // Index 1 has no colour: Qt alone makes it white.
-      {"1 bit", {8, 2, 1, 0, {kBlue}, {}, bmpRows(ones, 1)}, {1, 0}, {0, 0}, kBlue},
-  };
-  for (const auto &c : cases) {
-    const DecodeResult result = decode(bmpFile(c.spec));
-    ASSERT_TRUE(result.ok()) << c.name;
-    const QImage &image = result.picture->image;
-    EXPECT_TRUE(rgb32AndOpaque(image)) << c.name;
-    EXPECT_EQ(image.pixel(c.beyond), kBlack) << c.name;
-    EXPECT_EQ(image.pixel(c.inside), c.insideColour) << c.name;
-  }
-}
-
-TEST_F(PictureDecoderTest, RleSkipsKeepColourZero) {
-  // Bottom row: 2 red, delta (2, 1) to the middle row, 1 blue, end of bitmap.
-  const QByteArray runs("\x02\x01\x00\x02\x02\x01\x01\x02\x00\x01", 10);
-  const DecodeResult result = decode(bmpFile({.width = 6,
-                                              .height = 3,
-                                              .bitCount = 8,
-                                              .compression = 1,
-                                              .palette = {kWhite, kRed, kBlue},
-                                              .pixels = runs}));
-  ASSERT_TRUE(result.ok()) << result.error.toStdString();
-  const QImage &image = result.picture->image;
-  EXPECT_EQ(image.pixel(0, 2), kRed);
-  EXPECT_EQ(image.pixel(1, 2), kRed);
-  EXPECT_EQ(image.pixel(2, 2), kWhite);
-  EXPECT_EQ(image.pixel(4, 1), kBlue);
-  EXPECT_EQ(image.pixel(3, 1), kWhite);
-  EXPECT_EQ(image.pixel(5, 0), kWhite);
-}
-
-TEST_F(PictureDecoderTest, DamagedBmpAndGifFail) {
-  const QImage indexed = indexedQuadrants({40, 20});
-  const QByteArray bmp24 = bmpFile(
-      {.width = 40, .height = 20, .pixels = bmpRows(indexed.convertToFormat(QImage::Format_RGB32), 24)});
-  const QByteArray rle8 = bmpFile({.width = 40,
-                                   .height = 20,
-                                   .bitCount = 8,
-                                   .compression = 1,
-                                   .palette = indexed.colorTable(),
-                                   .pixels = bmpRle8(indexed)});
-  const QByteArray gif = gifFile({indexed, -1, {}});
-  const struct {
-    const char *name;
-    QByteArray file;
-    QString reason;
-  } cases[] = {
-      {"BMP cut in the rows", bmp24.left(bmp24.size() - 100), "truncated BMP data"},
-      {"BMP one byte short", bmp24.left(bmp24.size() - 1), "truncated BMP data"},
-      {"BMP headers only", bmp24.left(54), "truncated BMP data"},
-      {"BMP cut in the file header", bmp24.left(10), "truncated BMP data"},
-      {"RLE8 cut", rle8.left(rle8.size() - 30), "truncated BMP data"},
-      {"huge BMP", bmpFile({.width = 65500, .height = 65500, .pixels = QByteArray(16, '\0')}),
-       "picture too large (65500 x 65500 pixels)"},
-      {"BMP holding a JPEG", bmpFile({.width = 40, .height = 20, .compression = 4}),
-       "unsupported BMP (embedded JPEG or PNG)"},
-      {"GIF cut in the frame", gif.left(gif.size() - 8), "truncated GIF data"},
-      {"GIF cut in the header", gif.left(12), "truncated GIF data"},
-      {"GIF without a frame", QByteArray("GIF89a\x01\x00\x01\x00\x00\x00\x00\x3B", 14), "damaged GIF data"},
-      {"huge GIF", gifHeaderOnly({65000, 65000}), "picture too large (65000 x 65000 pixels)"},
-  };
-  for (const auto &c : cases) {
-    const DecodeResult result = decode(c.file);
-    EXPECT_FALSE(result.ok()) << c.name;
-    EXPECT_EQ(result.error, c.reason) << c.name;
-  }
-}
-
-TEST_F(PictureDecoderTest, GifFirstFrameDecodesAndTransparencyTurnsWhite) {
-  const QImage indexed = indexedQuadrants({40, 20});
-  const DecodeResult plain = decode(gifFile({indexed, -1, {}}));
-  ASSERT_TRUE(plain.ok()) << plain.error.toStdString();
-  EXPECT_TRUE(rgb32AndOpaque(plain.picture->image));
-  expectQuadrants(plain.picture->image, kStored, 0, "GIF");
-
-  QImage blueTransparent = indexed;
-  blueTransparent.setColor(2, qRgb(0, 0, 0));
-  const DecodeResult transparent = decode(gifFile({blueTransparent, 2, {}}));
-  ASSERT_TRUE(transparent.ok());
-  EXPECT_TRUE(rgb32AndOpaque(transparent.picture->image));
-  expectQuadrants(transparent.picture->image, {kRed, kGreen, kWhite, kWhite}, 0, "transparent GIF");
 }
 
 // Qt's default allocation limit (128 MB) refuses these; the pixel limit allows them.
@@ -491,12 +287,8 @@ TEST_F(PictureDecoderTest, FiftyMegapixelGifAndBmpDecode) {
   stripes.fill(0);
   for (int y = 3125; y < 6250; ++y)
     std::memset(stripes.scanLine(y), 1, 8000);
-  const QByteArray files[] = {gifFile({stripes, -1, {}}), bmpFile({.width = 8000,
-                                                                   .height = 6250,
-                                                                   .bitCount = 1,
-                                                                   .palette = stripes.colorTable(),
-                                                                   .pixels = bmpRows(stripes, 1)})};
-  for (const QByteArray &file : files) {
+  for (const QByteArray &file :
+       {gifFile(stripes), bmpFile(8000, 6250, 1, 0, {kRed, kBlue}, bmpRows(stripes, 1))}) {
     const DecodeResult result = decode(file);
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     const QImage &image = result.picture->image;
@@ -507,26 +299,19 @@ TEST_F(PictureDecoderTest, FiftyMegapixelGifAndBmpDecode) {
   }
 }
 
-TEST_F(PictureDecoderTest, FilesAreRecognisedByContentNotName) {
+TEST_F(PictureDecoderTest, FilesAreReadByContentNotNameAndFailInAUsersWords) {
   const QImage indexed = indexedQuadrants({40, 20});
-  const struct {
-    const char *name;
-    QByteArray bytes;
-  } cases[] = {
-      {"photo.gif", quadrantJpeg({40, 20})},
-      {"drawing.jpg", gifFile({indexed, -1, {}})},
-      {"scan.JPEG", qtBmpFile(indexed.convertToFormat(QImage::Format_RGB32))},
-  };
-  for (const auto &c : cases) {
-    const DecodeResult result = decoder.decodeFile(folder.write(c.name, c.bytes));
-    ASSERT_TRUE(result.ok()) << c.name << ": " << result.error.toStdString();
-    expectQuadrants(result.picture->image, kStored, 6, c.name);
+  const std::pair<const char *, QByteArray> cases[] = {
+      {"photo.gif", jpegFile(indexed)},
+      {"drawing.jpg", gifFile(indexed)},
+      {"scan.JPEG", bmpFile(40, 20, 24, 0, {}, bmpRows(indexed, 24))}};
+  for (const auto &[name, bytes] : cases) {
+    // As the program loads a path: doubled slashes collapse first.
+    const QString path = folder.write(QStringLiteral("sub/") + name, bytes).replace("/sub/", "//sub//");
+    const DecodeResult result = carica(decoder, path);
+    ASSERT_TRUE(result.ok()) << name << ": " << result.error.toStdString();
+    EXPECT_TRUE(looksLike(result.picture->image, kStored, 6)) << name;
   }
-  EXPECT_EQ(decoder.decodeFile(folder.write("notes.jpg", "a text file\n")).error, "not a picture");
-  EXPECT_EQ(decoder.decodeFile(folder.write("empty.jpg")).error, "empty file");
-}
-
-TEST_F(PictureDecoderTest, OnlyRegularFilesAreRead) {
   const QString fifo = folder.file("pipe.jpg");
   ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
   // Nobody writes to the FIFO: reading it would hang for ever.
@@ -536,18 +321,12 @@ TEST_F(PictureDecoderTest, OnlyRegularFilesAreRead) {
   EXPECT_EQ(decoder.decodeFile("/dev/zero").error, "not a regular file");
   EXPECT_EQ(decoder.decodeFile(folder.file("missing.jpg")).error, "file not found");
   EXPECT_EQ(decoder.decodeFile(folder.file("missing/folder/a.jpg")).error, "file not found");
-}
-
-TEST_F(PictureDecoderTest, UnreadableFileSaysPermissionDenied) {
-  if (::geteuid() == 0)
-    GTEST_SKIP() << "root reads every file; the errno mapping is tested on its own";
-  const QString path = folder.write("locked.jpg", quadrantJpeg({40, 20}));
-  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0), 0);
-  EXPECT_EQ(decoder.decodeFile(path).error, "permission denied");
-}
-
-TEST(DecoderFileReader, ErrorsInAUsersWords) {
-  EXPECT_EQ(fileErrorText(ENOENT), "file not found");
+  EXPECT_EQ(decoder.decodeFile(folder.write("empty.jpg")).error, "empty file");
+  if (::geteuid() != 0) { // root reads every file
+    const QString locked = folder.write("locked.jpg", quadrantJpeg({40, 20}));
+    ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0), 0);
+    EXPECT_EQ(decoder.decodeFile(locked).error, "permission denied");
+  }
   EXPECT_EQ(fileErrorText(ENOTDIR), "file not found");
   EXPECT_EQ(fileErrorText(EACCES), "permission denied");
   EXPECT_EQ(fileErrorText(EPERM), "permission denied");
@@ -555,52 +334,30 @@ TEST(DecoderFileReader, ErrorsInAUsersWords) {
   EXPECT_TRUE(fileErrorText(EIO).startsWith("cannot read the file ("));
 }
 
-TEST_F(PictureDecoderTest, CaricaCollapsesDoubledSlashes) {
-  const QString path = folder.write("sub/picture.jpg", quadrantJpeg({40, 20}));
-  const QString doubled = QString(path).replace("/sub/", "//sub//");
-  const DecodeResult result = carica(decoder, doubled);
-  ASSERT_TRUE(result.ok()) << result.error.toStdString();
-  EXPECT_EQ(result.picture->fullSize, QSize(40, 20));
-}
-
 TEST_F(PictureDecoderTest, ProbeReadsTheSizeFromTheHeader) {
-  const JpegOptions turned{.exifOrientation = 6};
-  const BmpSpec hugeBmp{.width = 65500, .height = 65500, .pixels = QByteArray(16, '\0')};
-  const QImage indexed = indexedQuadrants({40, 20});
-  const struct {
-    const char *name;
-    QByteArray bytes;
-    bool applyOrientation;
-    QSize size;
-    QString error;
-  } cases[] = {
-      {"turned.jpg", quadrantJpeg({64, 32}, turned), true, {32, 64}, {}},
-      {"stored.jpg", quadrantJpeg({64, 32}, turned), false, {64, 32}, {}},
-      {"long.jpg",
-       quadrantJpeg({64, 32}, {.paddingMarkers = 6}),
-       true,
-       {64, 32},
-       {}}, // 360 kB before the frame
-      {"drawing.gif", gifFile({indexed, -1, {}}), true, {40, 20}, {}},
-      {"scan.bmp", qtBmpFile(indexed), true, {40, 20}, {}},
-      // 1/8 of it might decode; a progressive one keeps every coefficient at full size.
-      {"huge.jpg", withFrameSize(quadrantJpeg({64, 32}), 65500, 65500), true, {65500, 65500}, {}},
-      {"huge-progressive.jpg",
-       withFrameSize(quadrantJpeg({64, 32}, kProgressive), 65500, 65500),
-       true,
-       {},
-       "picture too large (65500 x 65500 pixels)"},
-      {"huge.bmp", bmpFile(hugeBmp), true, {}, "picture too large (65500 x 65500 pixels)"},
-      {"cut.bmp", qtBmpFile(indexed).chopped(10), true, {}, "truncated BMP data"},
-      {"text.jpg", "hello", true, {}, "not a picture"},
+  const auto probe = [&](const char *name, const QByteArray &bytes, bool applyOrientation = true) {
+    const DecodeResult result = decoder.probeFile(folder.write(name, bytes), applyOrientation);
+    if (!result.ok())
+      return result.error;
+    EXPECT_TRUE(result.picture->image.isNull()) << name;
+    return QStringLiteral("%1 x %2")
+        .arg(result.picture->fullSize.width())
+        .arg(result.picture->fullSize.height());
   };
-  for (const auto &c : cases) {
-    const DecodeResult result = decoder.probeFile(folder.write(c.name, c.bytes), c.applyOrientation);
-    EXPECT_EQ(result.error, c.error) << c.name;
-    if (c.error.isEmpty()) {
-      ASSERT_TRUE(result.ok()) << c.name;
-      EXPECT_EQ(result.picture->fullSize, c.size) << c.name;
-      EXPECT_TRUE(result.picture->image.isNull()) << c.name;
-    }
-  }
+  const QByteArray turned = quadrantJpeg({64, 32}, {.exifOrientation = 6});
+  const QImage indexed = indexedQuadrants({40, 20});
+  const QByteArray bmp = bmpFile(40, 20, 24, 0, {}, bmpRows(indexed, 24));
+  EXPECT_EQ(probe("turned.jpg", turned), "32 x 64");
+  EXPECT_EQ(probe("stored.jpg", turned, false), "64 x 32");
+  EXPECT_EQ(probe("long.jpg", quadrantJpeg({64, 32}, {.paddingMarkers = 6})), "64 x 32"); // 360 kB of header
+  EXPECT_EQ(probe("drawing.gif", gifFile(indexed)), "40 x 20");
+  EXPECT_EQ(probe("scan.bmp", bmp), "40 x 20");
+  EXPECT_EQ(probe("cut.bmp", bmp.chopped(10)), "truncated BMP data");
+  EXPECT_EQ(probe("text.jpg", "hello"), "not a picture");
+  // 1/8 of it might decode; a progressive one keeps every coefficient at full size.
+  EXPECT_EQ(probe("huge.jpg", withFrameSize(quadrantJpeg({64, 32}), 65500, 65500)), "65500 x 65500");
+  const QString tooLarge = "picture too large (65500 x 65500 pixels)";
+  EXPECT_EQ(probe("huge-progressive.jpg", withFrameSize(quadrantJpeg({64, 32}, kProgressive), 65500, 65500)),
+            tooLarge);
+  EXPECT_EQ(probe("huge.bmp", bmpFile(65500, 65500, 24, 0, {}, QByteArray(16, '\0'))), tooLarge);
 }
