@@ -181,7 +181,6 @@ BatchEngine::BatchEngine(const PicturePreparer &preparer, SharedJob &job, BatchO
 
 BatchReport BatchEngine::esegui(const BatchInput &input) {
   BatchReport report;
-  m_stop = false;
   const JobSettings start = m_job.job();
   const QStringList &entries = input.frameEntries;
   const int fileCount = int(input.sources.size());

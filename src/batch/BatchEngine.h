@@ -49,7 +49,8 @@ struct BatchInput {
 // Runs a batch: every source, with every frame when trying them all, is
 // prepared and encoded on worker threads, while naming, index sheets and
 // writing happen in list order, so the files are the same whatever the
-// number of threads.
+// number of threads. One engine runs one batch: a stop asked for before the
+// batch begins is honoured.
 class BatchEngine {
 public:
   BatchEngine(const PicturePreparer &preparer, SharedJob &job, BatchObserver &observer);

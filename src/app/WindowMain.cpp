@@ -1,0 +1,196 @@
+// veltrane: the program's window.
+#include "platform/PlatformServices.h"
+#include "platform/widgets/WidgetDialogs.h"
+#include "platform/widgets/WidgetPrompts.h"
+#include "presets/ProgramFolder.h"
+#include "ui/MainWindow.h"
+#include "ui/SettingsWindow.h"
+#include "ui/WindowCommandLine.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSocketNotifier>
+#include <QTextStream>
+#include <QTimer>
+#include <csignal>
+#include <functional>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace veltrane;
+
+namespace {
+
+// The one thing the signal handler touches: the write end of a socket pair
+// that the event loop listens to.
+int g_signalPipe[2] = {-1, -1};
+
+extern "C" void onTerminate(int) {
+  const char byte = 1;
+  [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
+}
+
+// Message boxes and dialogs over whichever of our windows the user works in:
+// the settings window while it shows (the main window is disabled then, and
+// a dialog over a disabled window could not be used), else the main window.
+class ParentedPrompts : public Prompts {
+public:
+  explicit ParentedPrompts(std::function<QWidget *()> parent) : m_parent(std::move(parent)) {}
+  PromptAnswer ask(const Prompt &prompt) override {
+    m_prompts.setParent(m_parent());
+    return m_prompts.ask(prompt);
+  }
+
+private:
+  std::function<QWidget *()> m_parent;
+  WidgetPrompts m_prompts;
+};
+
+class ParentedDialogs : public Dialogs {
+public:
+  explicit ParentedDialogs(std::function<QWidget *()> parent) : m_parent(std::move(parent)) {}
+  QStringList openFiles(const QString &title, const QString &folder, const QString &filter) override {
+    m_dialogs.setParent(m_parent());
+    return m_dialogs.openFiles(title, folder, filter);
+  }
+  std::optional<QString> chooseFolder(const QString &title, const QString &start) override {
+    m_dialogs.setParent(m_parent());
+    return m_dialogs.chooseFolder(title, start);
+  }
+  std::optional<QColor> chooseColour(const QColor &initial) override {
+    m_dialogs.setParent(m_parent());
+    return m_dialogs.chooseColour(initial);
+  }
+
+private:
+  std::function<QWidget *()> m_parent;
+  WidgetDialogs m_dialogs;
+};
+
+// --screenshot: pictures of the main window (idle, with the help panel, and
+// as it looks during a batch) and of the settings window, then the usual end.
+void takeScreenshots(MainWindow &window, const QString &folder) {
+  QDir().mkpath(folder);
+  const auto save = [&](QWidget &widget, const QString &name) {
+    const QString path = QDir(folder).filePath(name);
+    if (!widget.grab().save(path))
+      QTextStream(stderr) << "veltrane: cannot save " << path << "\n";
+  };
+  const MainWindowForm &form = window.form();
+  save(window, QStringLiteral("main-window.png"));
+
+  window.toggleHelp_Click();
+  save(window, QStringLiteral("main-window-help.png"));
+  window.toggleHelp_Click();
+
+  // The running face, staged: a real batch of small pictures ends too soon.
+  showGoRunning(form.Go);
+  for (QWidget *widget : std::initializer_list<QWidget *>{form.Add, form.Remove, form.ClearAll, form.Preset})
+    widget->setEnabled(false);
+  form.processing->setText(QStringLiteral("IMG_4107.JPG"));
+  form.info->setText(QStringLiteral("37.5%"));
+  const QRect track = form.info->geometry();
+  form.infoG->setGeometry(track.x(), track.y(), track.width() * 375 / 1000, track.height());
+  for (QWidget *widget : std::initializer_list<QWidget *>{form.processing, form.infoW, form.infoG, form.info})
+    widget->show();
+  save(window, QStringLiteral("main-window-running.png"));
+  for (QWidget *widget : std::initializer_list<QWidget *>{form.processing, form.infoW, form.infoG, form.info})
+    widget->hide();
+  showGoIdle(form.Go);
+  for (QWidget *widget : std::initializer_list<QWidget *>{form.Add, form.ClearAll, form.Preset})
+    widget->setEnabled(true);
+
+  window.settings_Click();
+  QApplication::processEvents();
+  save(window.settingsWindow(), QStringLiteral("settings-window.png"));
+  window.settingsWindow().close();
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  // Before QApplication, which needs a display.
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray argument(argv[i]);
+    if (argument == "--")
+      break;
+    if (argument == "--help") {
+      QTextStream(stdout) << kWindowUsage;
+      return 0;
+    }
+    if (argument == "--version") {
+      QTextStream(stdout) << "veltrane " << VELTRANE_VERSION << "\n";
+      return 0;
+    }
+  }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("veltrane"));
+  QApplication::setApplicationVersion(QStringLiteral(VELTRANE_VERSION));
+  // The window is laid out for a fixed client area: one style for every desktop.
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  // The window ends the program itself, after saving the settings.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  const WindowCommandLine commandLine = parseWindowCommandLine(app.arguments().mid(1), QDir::currentPath());
+  if (!commandLine.error.isEmpty()) {
+    QTextStream(stderr) << "veltrane: " << commandLine.error << "\n\n" << kWindowUsage;
+    return 2;
+  }
+
+  MainWindow *window = nullptr;
+  const auto dialogParent = [&window]() -> QWidget * {
+    if (!window)
+      return nullptr;
+    if (window->settingsWindow().isVisible())
+      return &window->settingsWindow();
+    return window->isVisible() && window->isEnabled() ? window : nullptr;
+  };
+  PlatformServices platform;
+  const bool screenshots = !commandLine.screenshot.isEmpty();
+  if (screenshots)
+    platform.launcher = std::make_unique<RecordingLauncher>();
+  else
+    platform.launcher = std::make_unique<DesktopLauncher>();
+  platform.prompts = std::make_unique<ParentedPrompts>(dialogParent);
+  platform.dialogs = std::make_unique<ParentedDialogs>(dialogParent);
+  platform.screen = std::make_unique<DesktopScreen>();
+  platform.clock = std::make_unique<SystemClock>();
+
+  const ProgramFolder folder =
+      ProgramFolder::resolve(commandLine.home, QCoreApplication::applicationDirPath());
+  MainWindow mainWindow(folder, platform, commandLine.files);
+  window = &mainWindow;
+  QObject::connect(&mainWindow, &MainWindow::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+  // A session that ends quits the application: the shut-down still runs.
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, &mainWindow, &MainWindow::esci);
+
+  std::unique_ptr<QSocketNotifier> terminate;
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) == 0) {
+    terminate = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(terminate.get(), &QSocketNotifier::activated, &mainWindow, [&mainWindow] {
+      char byte = 0;
+      [[maybe_unused]] const ssize_t got = ::read(g_signalPipe[0], &byte, 1);
+      mainWindow.esci();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminate;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+      sigaction(signal, &action, nullptr);
+  }
+
+  mainWindow.showAtSavedPlace();
+  if (screenshots)
+    QTimer::singleShot(400, &mainWindow, [&] {
+      takeScreenshots(mainWindow, commandLine.screenshot);
+      mainWindow.esci();
+    });
+  return app.exec();
+}

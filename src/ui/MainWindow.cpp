@@ -1,0 +1,418 @@
+#include "ui/MainWindow.h"
+
+#include "batch/BatchReport.h"
+#include "batch/TryAllConfirmation.h"
+#include "imaging/PicturePreparer.h"
+#include "platform/PlatformServices.h"
+#include "presets/PresetLine.h"
+#include "presets/SettingsFile.h"
+#include "ui/BatchRunner.h"
+#include "ui/FileList.h"
+#include "ui/HelpText.h"
+#include "ui/JobControls.h"
+#include "ui/JobSync.h"
+#include "ui/PresetControls.h"
+#include "ui/PreviewWindow.h"
+#include "ui/SettingsWindow.h"
+#include "ui/WebPages.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <algorithm>
+#include <cmath>
+
+namespace veltrane {
+namespace {
+
+QPoint pixelsFromTwips(float left, float top) {
+  return {int(std::lround(left / kTwipsPerPixel)), int(std::lround(top / kTwipsPerPixel))};
+}
+
+// Keeps a window of `size` on a screen of `screen` pixels.
+QPoint onScreen(QPoint place, QSize size, QSize screen) {
+  return {std::clamp(place.x(), 0, std::max(0, screen.width() - size.width())),
+          std::clamp(place.y(), 0, std::max(0, screen.height() - size.height()))};
+}
+
+WindowMode folderWindowMode(qint32 mode) { return mode == 3 ? WindowMode::Maximised : WindowMode::Normal; }
+
+} // namespace
+
+MainWindow::MainWindow(ProgramFolder folder, PlatformServices &platform, const QStringList &pictures,
+                       QWidget *parent)
+    : QWidget(parent), m_folder(std::move(folder)), m_platform(platform) {
+  setObjectName(QStringLiteral("fMain"));
+  setWindowTitle(QStringLiteral("Veltrane"));
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(12);
+  setFont(font);
+  setFixedSize(kClientWidth, kClientHeight);
+
+  m_form = buildMainWindowForm(this, m_table, platform);
+  m_controls = new JobControls(m_form, platform, this);
+  m_presets = new PresetControls(
+      m_form.Preset, m_form.AddPreset, m_form.RemovePreset, *platform.prompts,
+      [this] { return toPreset(m_controls->job(), m_controls->frameEntries()); }, this);
+  // Windows of their own, not children: disabling the main window must not
+  // disable them.
+  m_settings = std::make_unique<SettingsWindow>(*platform.dialogs);
+  m_preview = std::make_unique<PreviewWindow>();
+  connectControls();
+  startUp(pictures);
+}
+
+MainWindow::~MainWindow() {
+  if (m_runner)
+    m_runner->stopAndWait();
+  // The reactions go before the controls they watch, which may still send
+  // events (a focus change) while they are taken down.
+  delete m_presets;
+  delete m_controls;
+  // The list refers to the table, which goes before the window's children.
+  delete m_form.fileList;
+}
+
+bool MainWindow::isBatchRunning() const { return m_runner && m_runner->isRunning(); }
+
+void MainWindow::connectControls() {
+  const MainWindowForm &f = m_form;
+  FileList *list = f.fileList;
+  connect(f.Add, &QPushButton::clicked, list, &FileList::add_Click);
+  connect(f.Remove, &QPushButton::clicked, list, &FileList::remove_Click);
+  connect(f.ClearAll, &QPushButton::clicked, list, &FileList::ClearAll_Click);
+  connect(list, &FileList::goEnabledChanged, this, &MainWindow::updateListButtons);
+  connect(list, &FileList::removeEnabledChanged, this, &MainWindow::updateListButtons);
+  connect(list, &FileList::clearAllEnabledChanged, this, &MainWindow::updateListButtons);
+  connect(list, &FileList::processing, this, [this](const QString &name) {
+    if (isBatchRunning())
+      return;
+    m_form.processing->setText(name);
+    m_form.processing->setVisible(!name.isEmpty());
+  });
+  connect(list, &FileList::selectionChanged, this, &MainWindow::showPreviewPicture);
+
+  connect(m_controls, &JobControls::changed, this, &MainWindow::syncJob);
+  connect(m_controls, &JobControls::homePageWanted, this, &MainWindow::LinkToHomepage_Click);
+  connect(m_controls, &JobControls::frameChosen, this, &MainWindow::showPreviewPicture);
+  connect(m_presets, &PresetControls::Preset_Click, this, &MainWindow::Preset_Click);
+  connect(f.Preset, &QComboBox::editTextChanged, this,
+          [this](const QString &text) { m_shared.setPresetText(text); });
+
+  connect(f.Go, &QPushButton::clicked, this, &MainWindow::Go_Click);
+  connect(f.toggleHelp, &QToolButton::clicked, this, &MainWindow::toggleHelp_Click);
+  connect(f.settings, &QToolButton::clicked, this, &MainWindow::settings_Click);
+  connect(f.preview, &QCheckBox::toggled, this, &MainWindow::preview_Click);
+  connect(f.esci, &QToolButton::clicked, this, &MainWindow::esci);
+  connect(f.minimizza, &QToolButton::clicked, this, &MainWindow::minimizza);
+  f.LinkToHomepage->installEventFilter(this);
+
+  connect(m_settings.get(), &SettingsWindow::closed, this, &MainWindow::settingsClosed);
+  connect(m_settings.get(), &SettingsWindow::plainModeChosen, this, [this](bool plain) {
+    if (m_program.plainMode != plain)
+      Form_DblClick();
+  });
+  connect(m_preview.get(), &PreviewWindow::closedByUser, this, [this] { m_form.preview->setChecked(false); });
+}
+
+void MainWindow::startUp(const QStringList &pictures) {
+  m_form.help->setPlainText(helpPanelText(m_folder.helpTextPath()));
+  for (const QString &picture : pictures)
+    m_form.fileList->addCommandLine(picture);
+  placeHelpPanel();
+  m_form.indexX->setCurrentIndex(3);
+  m_form.indexY->setCurrentIndex(2);
+
+  PictureDecoder decoder;
+  m_frames = FrameLibrary::scan(m_folder.frameFolders(), decoder);
+  m_controls->setFrameEntries(m_frames.entries());
+  m_preparer = std::make_unique<PicturePreparer>(m_frames, m_platform.screen->size());
+  m_runner = std::make_unique<BatchRunner>(*m_preparer, m_shared);
+  connect(m_runner.get(), &BatchRunner::progressed, this, &MainWindow::showProgress);
+  connect(m_runner.get(), &BatchRunner::jobChanged, this, &MainWindow::takeBatchChanges);
+  connect(m_runner.get(), &BatchRunner::finished, this, &MainWindow::batchEnded);
+
+  loadSettings();
+  m_controls->refreshEnabling();
+  m_controls->sizeChange();
+
+  m_synced = m_controls->job();
+  m_shared.setJob(m_synced);
+  m_shared.setPresetText(m_form.Preset->currentText());
+  updateListButtons();
+}
+
+void MainWindow::loadSettings() {
+  const QStringList &entries = m_controls->frameEntries();
+  const QString path = m_folder.settingsReadPath();
+  FirstRunContext context;
+  context.desktopFolder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+  context.screen = m_platform.screen->size();
+  context.mainWindow = QSize(kClientWidth, kClientHeight);
+  const SettingsState firstRun = firstRunSettings(context, entries);
+  const SettingsState state =
+      QFileInfo(path).isFile() ? readSettings(readWholeFile(path), firstRun, entries) : firstRun;
+
+  m_program = state.program;
+  m_settings->setSheetOptions(m_program);
+  m_form.manual->setChecked(m_program.manual != 0);
+  m_form.preview->setChecked(m_program.preview != 0);
+  m_controls->setJob(state.job);
+  m_presets->setStore(state.presets);
+  m_presets->select(m_program.presetIndex);
+}
+
+void MainWindow::saveSettings() {
+  SettingsState state;
+  state.program = m_program;
+  ProgramSettings &program = state.program;
+  m_settings->writeSheetOptions(program);
+  program.presetIndex = qint16(m_presets->selected());
+  program.manual = m_form.manual->isChecked() ? 1 : 0;
+  program.preview = m_form.preview->isChecked() ? 1 : 0;
+  if (m_placed) {
+    program.mainLeft = float(pos().x() * kTwipsPerPixel);
+    program.mainTop = float(pos().y() * kTwipsPerPixel);
+  }
+  if (m_previewPlaced) {
+    program.previewLeft = float(m_preview->pos().x() * kTwipsPerPixel);
+    program.previewTop = float(m_preview->pos().y() * kTwipsPerPixel);
+  }
+  state.job = m_controls->job();
+  state.presets = m_presets->store();
+
+  const ProgramFolder::SaveResult result =
+      m_folder.saveSettings(writeSettings(state, m_controls->frameEntries()));
+  if (!result.notice.isEmpty())
+    m_platform.prompts->ask({QStringLiteral("Settings saved elsewhere"), result.notice,
+                             PromptIcon::Information, PromptButtons::Ok, PromptAnswer::Ok});
+  if (!result.saved)
+    m_platform.prompts->ask({QStringLiteral("Settings not saved"),
+                             QStringLiteral("The settings could not be saved:\r\n\r\n") + result.error,
+                             PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok});
+}
+
+void MainWindow::showAtSavedPlace() {
+  const QPoint saved = pixelsFromTwips(m_program.mainLeft, m_program.mainTop);
+  move(onScreen(saved, frameGeometry().size(), m_platform.screen->size()));
+  m_placed = true;
+  show();
+}
+
+void MainWindow::placeHelpPanel() {
+  // At the preset box's corner, over the job controls.
+  if (QLayout *layout = m_form.Preset->parentWidget()->layout())
+    layout->activate();
+  const QPoint corner = m_form.Preset->mapTo(this, QPoint(0, 0));
+  m_form.help->setGeometry(QRect(corner, QSize(kHelpPanelWidth, kHelpPanelHeight)));
+  m_form.help->raise();
+}
+
+void MainWindow::Preset_Click(const QString &line) {
+  m_controls->applyPreset(line);
+  m_controls->sizeChange();
+}
+
+void MainWindow::syncJob() {
+  const JobSettings now = m_controls->job();
+  if (!m_takingBatchChanges)
+    m_shared.update([&](JobSettings &job) { mergeChangedFields(job, m_synced, now); });
+  m_synced = now;
+}
+
+void MainWindow::takeBatchChanges(const JobSettings &fromBatch) {
+  // The batch's job has these values already: nothing to hand back.
+  m_takingBatchChanges = true;
+  m_controls->takeBatchChanges(fromBatch);
+  m_takingBatchChanges = false;
+  m_synced = m_controls->job();
+}
+
+void MainWindow::updateListButtons() {
+  const MainWindowForm &f = m_form;
+  const bool running = isBatchRunning();
+  f.Add->setEnabled(!running);
+  f.Remove->setEnabled(!running && f.fileList->removeEnabled());
+  f.ClearAll->setEnabled(!running && f.fileList->clearAllEnabled());
+  f.Preset->setEnabled(!running);
+  f.Go->setEnabled(running ? !m_runner->stopRequested() : f.fileList->goEnabled());
+}
+
+void MainWindow::Go_Click() {
+  if (isBatchRunning()) {
+    m_runner->requestStop();
+    updateListButtons();
+    return;
+  }
+  if (m_table.fileCount() == 0)
+    return;
+  const JobSettings job = m_controls->job();
+  if (const std::optional<Prompt> question =
+          tryAllConfirmation(job, m_controls->frameCount(), m_table.fileCount()))
+    if (m_platform.prompts->ask(*question) != PromptAnswer::Ok)
+      return;
+
+  showGoRunning(m_form.Go);
+  BatchInput input;
+  for (int row = 1; row <= m_table.fileCount(); ++row)
+    input.sources.append({m_table.cell(row, 3), m_table.cell(row, 2)});
+  input.frameEntries = m_controls->frameEntries();
+  input.sheetStyle = m_settings->sheetStyle();
+  m_shared.setJob(job);
+  m_shared.setPresetText(m_form.Preset->currentText());
+  m_synced = job;
+  showProgress({});
+  setProgressVisible(true);
+  m_runner->start(std::move(input));
+  updateListButtons();
+}
+
+void MainWindow::showProgress(const BatchProgress &progress) {
+  m_form.processing->setText(progress.processing);
+  m_form.info->setText(progress.infoText);
+  const QRect track = m_form.info->geometry();
+  m_form.infoG->setGeometry(track.x(), track.y(), int(track.width() * progress.percent / 100),
+                            track.height());
+}
+
+void MainWindow::setProgressVisible(bool visible) {
+  for (QWidget *widget :
+       std::initializer_list<QWidget *>{m_form.processing, m_form.infoW, m_form.infoG, m_form.info})
+    widget->setVisible(visible);
+}
+
+void MainWindow::batchEnded(const BatchReport &report) {
+  setProgressVisible(false);
+  for (const Prompt &prompt : batchReportPrompts(report))
+    m_platform.prompts->ask(prompt);
+  updateListButtons();
+  showGoIdle(m_form.Go);
+
+  // Nothing more when the batch could not begin: its message says why.
+  if (report.started()) {
+    if (m_program.exitWhenDone == 0)
+      show();
+    else
+      hide();
+    if (m_program.folderWindowMode >= 1 && !m_form.SameFolder->isChecked() && !report.outputFolder.isEmpty())
+      m_platform.launcher->openFolder(report.outputFolder, folderWindowMode(m_program.folderWindowMode));
+    if (m_program.exitWhenDone != 0)
+      esci();
+  }
+  emit batchFinished();
+}
+
+void MainWindow::toggleHelp_Click() {
+  const MainWindowForm &f = m_form;
+  const bool helpShown = f.help->isVisibleTo(this);
+  if (!helpShown)
+    placeHelpPanel();
+  f.help->setVisible(!helpShown);
+  f.lHelp->setVisible(!helpShown);
+  for (QWidget *widget : std::initializer_list<QWidget *>{f.lSaveTo, f.OutputPath, f.Browse, f.SameFolder})
+    widget->setVisible(helpShown);
+}
+
+void MainWindow::settings_Click() {
+  if (m_settings->isHidden()) {
+    m_settings->fillSwitches(m_program.folderWindowMode, m_program.exitWhenDone, m_program.plainMode);
+    const QPoint centre = frameGeometry().center();
+    m_settings->move(centre - QPoint(m_settings->width() / 2, m_settings->height() / 2));
+    m_settings->show();
+    m_settings->activateWindow();
+  } else {
+    m_settings->hide();
+  }
+  setEnabled(m_settings->isHidden());
+}
+
+void MainWindow::settingsClosed(qint32 folderWindowMode, qint32 exitWhenDone) {
+  setEnabled(true);
+  if (isVisible())
+    activateWindow();
+  m_program.folderWindowMode = folderWindowMode;
+  m_program.exitWhenDone = exitWhenDone;
+}
+
+void MainWindow::preview_Click() {
+  m_controls->setUpdatingSizes(true);
+  if (m_form.preview->isChecked()) {
+    const QPoint saved = pixelsFromTwips(m_program.previewLeft, m_program.previewTop);
+    if (!m_previewPlaced)
+      m_preview->move(onScreen(saved, m_preview->frameGeometry().size(), m_platform.screen->size()));
+    m_previewPlaced = true;
+    m_preview->show();
+  } else {
+    m_preview->hide();
+  }
+  m_controls->setUpdatingSizes(false);
+  if (m_preview->isVisible())
+    showPreviewPicture();
+}
+
+void MainWindow::showPreviewPicture() {
+  if (m_preview->isHidden())
+    return;
+  const int row = m_form.fileList->currentRow();
+  m_preview->showPicture(m_previewDecoder,
+                         row >= 1 && row <= m_table.fileCount() ? m_table.fullPath(row) : QString());
+}
+
+void MainWindow::LinkToHomepage_Click() { m_platform.launcher->openWebAddress(kHomePageAddress); }
+
+void MainWindow::Form_DblClick() {
+  // Only the plain window exists so far: the choice is kept for the shaped one.
+  m_program.plainMode = !m_program.plainMode;
+}
+
+void MainWindow::minimizza() {
+  showMinimized();
+  m_preview->hide();
+}
+
+void MainWindow::esci() {
+  if (m_shutDown)
+    return;
+  m_shutDown = true;
+  setEnabled(true);
+  hide();
+  m_preview->hide();
+  if (m_runner && m_runner->isRunning()) {
+    // The batch ends first; the job saved is the one it leaves behind.
+    m_runner->stopAndWait();
+    takeBatchChanges(m_shared.job());
+    showGoIdle(m_form.Go);
+    setProgressVisible(false);
+  }
+  m_platform.launcher->openWebAddress(kSupportPageAddress);
+  saveSettings();
+  m_settings->hide();
+  m_preview->hide();
+  emit ended();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+  event->accept();
+  esci();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
+  if (watched == m_form.LinkToHomepage && event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    LinkToHomepage_Click();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+} // namespace veltrane

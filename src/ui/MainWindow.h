@@ -1,0 +1,113 @@
+#pragma once
+
+#include "batch/SharedJob.h"
+#include "filelist/SourceList.h"
+#include "imaging/FrameLibrary.h"
+#include "imaging/PictureDecoder.h"
+#include "presets/ProgramFolder.h"
+#include "presets/ProgramSettings.h"
+#include "ui/MainWindowForm.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+namespace veltrane {
+
+class BatchRunner;
+class JobControls;
+class PicturePreparer;
+class PresetControls;
+class PreviewWindow;
+class SettingsWindow;
+struct BatchProgress;
+struct BatchReport;
+struct PlatformServices;
+
+// The program's window. Construction is the start-up: the help text, the
+// pictures named on the command line, the frames, then the settings file
+// (or the first-run values and the built-in presets). Every way of closing
+// it runs the shut-down, which saves the settings file and then emits
+// ended(): the program ends there.
+class MainWindow : public QWidget {
+  Q_OBJECT
+public:
+  MainWindow(ProgramFolder folder, PlatformServices &platform, const QStringList &pictures,
+             QWidget *parent = nullptr);
+  ~MainWindow() override;
+
+  // Shows the window where it was last closed, kept on the screen.
+  void showAtSavedPlace();
+
+  const MainWindowForm &form() const { return m_form; }
+  JobControls &jobControls() const { return *m_controls; }
+  PresetControls &presetControls() const { return *m_presets; }
+  SettingsWindow &settingsWindow() const { return *m_settings; }
+  PreviewWindow &previewWindow() const { return *m_preview; }
+  SourceList &sourceList() { return m_table; }
+  const ProgramSettings &programSettings() const { return m_program; }
+  bool isBatchRunning() const;
+  bool hasShutDown() const { return m_shutDown; }
+
+public slots:
+  // The exit button: the shut-down.
+  void esci();
+  void minimizza();
+  void Go_Click();
+  void toggleHelp_Click();
+  void settings_Click();
+  void preview_Click();
+  void LinkToHomepage_Click();
+  // Switches between the shaped and the plain window.
+  void Form_DblClick();
+
+signals:
+  // A batch has ended and its end-of-batch actions are done.
+  void batchFinished();
+  // The shut-down is done: the program ends.
+  void ended();
+
+protected:
+  void closeEvent(QCloseEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+  void connectControls();
+  void startUp(const QStringList &pictures);
+  void loadSettings();
+  void saveSettings();
+  void placeHelpPanel();
+  void Preset_Click(const QString &line);
+  void syncJob();
+  void takeBatchChanges(const JobSettings &fromBatch);
+  void updateListButtons();
+  void showProgress(const BatchProgress &progress);
+  void setProgressVisible(bool visible);
+  void batchEnded(const BatchReport &report);
+  void settingsClosed(qint32 folderWindowMode, qint32 exitWhenDone);
+  void showPreviewPicture();
+
+  ProgramFolder m_folder;
+  PlatformServices &m_platform;
+  SourceList m_table;
+  MainWindowForm m_form;
+  JobControls *m_controls = nullptr;
+  PresetControls *m_presets = nullptr;
+  std::unique_ptr<SettingsWindow> m_settings;
+  std::unique_ptr<PreviewWindow> m_preview;
+  PictureDecoder m_previewDecoder;
+
+  ProgramSettings m_program;
+  FrameLibrary m_frames;
+  std::unique_ptr<PicturePreparer> m_preparer;
+  SharedJob m_shared;
+  JobSettings m_synced; // the job as last handed to m_shared
+  bool m_takingBatchChanges = false;
+  std::unique_ptr<BatchRunner> m_runner; // after what it uses, so it ends first
+
+  bool m_placed = false;
+  bool m_previewPlaced = false;
+  bool m_shutDown = false;
+};
+
+} // namespace veltrane

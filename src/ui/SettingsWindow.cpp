@@ -1,0 +1,218 @@
+#include "ui/SettingsWindow.h"
+
+#include "platform/Dialogs.h"
+#include "presets/Numbers.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace veltrane {
+namespace {
+
+template <typename Widget> Widget *named(Widget *widget, const char *name, const QString &tooltip = {}) {
+  widget->setObjectName(QString::fromLatin1(name));
+  if (!tooltip.isEmpty())
+    widget->setToolTip(tooltip);
+  return widget;
+}
+
+QLabel *swatch(QWidget *parent, const char *name, const QString &tooltip) {
+  auto *label = named(new QLabel(parent), name, tooltip);
+  label->setFixedSize(40, 18);
+  label->setFrameShape(QFrame::Box);
+  label->setCursor(Qt::PointingHandCursor);
+  return label;
+}
+
+} // namespace
+
+SettingsWindow::SettingsWindow(Dialogs &dialogs, QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_dialogs(dialogs) {
+  setObjectName(QStringLiteral("fSettings"));
+  setWindowTitle(QStringLiteral("SETTINGS"));
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(12);
+  setFont(font);
+
+  auto *layout = new QVBoxLayout(this);
+  layout->setContentsMargins(10, 10, 10, 10);
+  layout->setSpacing(8);
+
+  auto *sheets = new QGroupBox(QStringLiteral("Index sheets"), this);
+  auto *grid = new QGridLayout(sheets);
+  grid->setHorizontalSpacing(8);
+  auto *backgroundLabel = new QLabel(QStringLiteral("INDEXES: background color"), sheets);
+  m_backgroundSwatch = swatch(sheets, "BGcol", QStringLiteral("Background color of the picture indexes"));
+  auto *captionLabel = new QLabel(QStringLiteral("text color"), sheets);
+  captionLabel->setToolTip(QStringLiteral("Colour of the captions of the picture indexes"));
+  m_captionSwatch = swatch(sheets, "TXTcol", QStringLiteral("Line colour"));
+  auto *sizeLabel = new QLabel(QStringLiteral("font size"), sheets);
+  m_fontSize = named(new QLineEdit(QStringLiteral("9"), sheets), "tFontSize");
+  m_fontSize->setFixedWidth(40);
+  m_fontSize->setAlignment(Qt::AlignRight);
+  sizeLabel->setBuddy(m_fontSize);
+  m_bold = named(new QCheckBox(QStringLiteral("bold"), sheets), "captBold");
+  m_italics = named(new QCheckBox(QStringLiteral("italics"), sheets), "captItalics");
+  grid->addWidget(backgroundLabel, 0, 0);
+  grid->addWidget(m_backgroundSwatch, 0, 1);
+  grid->addWidget(captionLabel, 1, 0);
+  grid->addWidget(m_captionSwatch, 1, 1);
+  grid->addWidget(sizeLabel, 2, 0);
+  grid->addWidget(m_fontSize, 2, 1);
+  auto *style = new QHBoxLayout;
+  style->setSpacing(12);
+  style->addWidget(m_bold);
+  style->addWidget(m_italics);
+  style->addStretch(1);
+  grid->addLayout(style, 3, 0, 1, 3);
+  grid->setColumnStretch(2, 1);
+  layout->addWidget(sheets);
+
+  auto *look = new QGroupBox(QStringLiteral("Interface style"), this);
+  auto *lookLayout = new QGridLayout(look);
+  m_graphic = named(new QRadioButton(QStringLiteral("graphic"), look), "Option1");
+  m_windowed = named(new QRadioButton(QStringLiteral("windowed"), look), "Option2");
+  auto *note = new QLabel(QStringLiteral("(you can also doubleclick empty areas to toggle)"), look);
+  note->setWordWrap(true);
+  QFont noteFont = note->font();
+  noteFont.setPixelSize(11);
+  note->setFont(noteFont);
+  lookLayout->addWidget(m_graphic, 0, 0);
+  lookLayout->addWidget(m_windowed, 0, 1);
+  lookLayout->addWidget(note, 1, 0, 1, 3);
+  lookLayout->setColumnStretch(2, 1);
+  layout->addWidget(look);
+
+  auto *done = new QGroupBox(QStringLiteral("On job complete"), this);
+  auto *doneLayout = new QVBoxLayout(done);
+  m_open = named(new QCheckBox(QStringLiteral("..and then open resized images' folder"), done), "cOpen");
+  m_fullScreen = named(new QCheckBox(QStringLiteral("full-screen"), done), "cFullScreen");
+  m_shut = named(new QCheckBox(QStringLiteral("exit program"), done), "cShut");
+  auto *fullScreenRow = new QHBoxLayout;
+  fullScreenRow->addSpacing(20);
+  fullScreenRow->addWidget(m_fullScreen);
+  doneLayout->addWidget(m_open);
+  doneLayout->addLayout(fullScreenRow);
+  doneLayout->addWidget(m_shut);
+  layout->addWidget(done);
+
+  setSwatch(m_backgroundSwatch, m_background, m_background);
+  setSwatch(m_captionSwatch, m_caption, m_caption);
+  m_backgroundSwatch->installEventFilter(this);
+  m_captionSwatch->installEventFilter(this);
+  connect(m_open, &QCheckBox::toggled, this, &SettingsWindow::cOpen_Click);
+  connect(m_graphic, &QRadioButton::toggled, this, [this](bool on) {
+    if (on)
+      Option1_Click();
+  });
+  connect(m_windowed, &QRadioButton::toggled, this, [this](bool on) {
+    if (on)
+      Option2_Click();
+  });
+  cOpen_Click();
+  setFixedSize(sizeHint());
+}
+
+void SettingsWindow::setSheetOptions(const ProgramSettings &settings) {
+  setSwatch(m_backgroundSwatch, m_background, colourFromValue(settings.indexBackground));
+  setSwatch(m_captionSwatch, m_caption, colourFromValue(settings.captionColour));
+  m_bold->setChecked(settings.captBold != 0);
+  m_italics->setChecked(settings.captItalics != 0);
+  m_fontSize->setText(settings.fontSize);
+}
+
+void SettingsWindow::writeSheetOptions(ProgramSettings &settings) const {
+  settings.indexBackground = colourValue(m_background);
+  settings.captionColour = colourValue(m_caption);
+  settings.captBold = m_bold->isChecked() ? 1 : 0;
+  settings.captItalics = m_italics->isChecked() ? 1 : 0;
+  settings.fontSize = m_fontSize->text();
+}
+
+SheetStyle SettingsWindow::sheetStyle() const {
+  SheetStyle style;
+  style.background = m_background;
+  style.caption = m_caption;
+  style.bold = m_bold->isChecked();
+  style.italic = m_italics->isChecked();
+  style.fontSize = leadingNumber(m_fontSize->text());
+  return style;
+}
+
+void SettingsWindow::fillSwitches(qint32 folderWindowMode, qint32 exitWhenDone, bool plainMode) {
+  m_plainMode = plainMode;
+  m_open->setChecked(folderWindowMode != 0);
+  m_fullScreen->setChecked(folderWindowMode == 3);
+  m_shut->setChecked(exitWhenDone != 0);
+  (plainMode ? m_windowed : m_graphic)->setChecked(true);
+}
+
+qint32 SettingsWindow::folderWindowMode() const {
+  if (!m_open->isChecked())
+    return 0;
+  return m_fullScreen->isChecked() ? 3 : 1;
+}
+
+qint32 SettingsWindow::exitWhenDone() const { return m_shut->isChecked() ? -1 : 0; }
+
+void SettingsWindow::cOpen_Click() { m_fullScreen->setEnabled(m_open->isChecked()); }
+
+void SettingsWindow::Option1_Click() {
+  if (m_plainMode) {
+    m_plainMode = false;
+    emit plainModeChosen(false);
+  }
+}
+
+void SettingsWindow::Option2_Click() {
+  if (!m_plainMode) {
+    m_plainMode = true;
+    emit plainModeChosen(true);
+  }
+}
+
+void SettingsWindow::BGcol_Click() { chooseColour(m_backgroundSwatch, m_background); }
+
+void SettingsWindow::TXTcol_Click() { chooseColour(m_captionSwatch, m_caption); }
+
+void SettingsWindow::chooseColour(QLabel *swatch, QColor &held) {
+  // The dialog starts from the swatch's own colour.
+  if (const std::optional<QColor> colour = m_dialogs.chooseColour(held))
+    setSwatch(swatch, held, *colour);
+  activateWindow();
+}
+
+void SettingsWindow::setSwatch(QLabel *swatch, QColor &held, const QColor &colour) {
+  held = colour;
+  swatch->setStyleSheet(
+      QStringLiteral("background-color: %1; border: 1px solid #606060;").arg(colour.name()));
+}
+
+void SettingsWindow::closeEvent(QCloseEvent *event) {
+  event->ignore();
+  hide();
+  emit closed(folderWindowMode(), exitWhenDone());
+}
+
+bool SettingsWindow::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    if (watched == m_backgroundSwatch) {
+      BGcol_Click();
+      return true;
+    }
+    if (watched == m_captionSwatch) {
+      TXTcol_Click();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+} // namespace veltrane

@@ -1,0 +1,58 @@
+#include "ui/SizeChangeHandler.h"
+
+#include "presets/Numbers.h"
+
+#include <cmath>
+
+namespace veltrane {
+namespace {
+
+const QString kScreenWord = QStringLiteral("screen");
+
+} // namespace
+
+double sizeBoxValue(const QString &text, int screenSide) {
+  return text == kScreenWord ? double(screenSide) : leadingNumber(text);
+}
+
+SizeChangeResult deriveSizes(const SizeChangeInput &input) {
+  SizeChangeResult result{input.maxX, input.maxY, false};
+  double w = sizeBoxValue(input.maxX, input.screen.width());
+  double h = sizeBoxValue(input.maxY, input.screen.height());
+  const double pw = input.picture.width();
+  const double ph = input.picture.height();
+  const int on = (input.maxXon ? 1 : 0) + (input.maxYon ? 1 : 0);
+
+  if (on == 0) {
+    result.maxX = formatNumber(pw);
+    result.maxY = formatNumber(ph);
+  } else if (on == 1 && pw > 0 && ph > 0) {
+    // An empty source box has no proportions to keep; nothing is derived.
+    if (input.maxXon) {
+      h = std::floor(w * ph / pw);
+      result.maxY = formatNumber(h);
+    } else {
+      w = std::floor(h * pw / ph);
+      result.maxX = formatNumber(w);
+    }
+  }
+  result.manualEnabled =
+      w + input.borders.width() < input.screen.width() && h + input.borders.height() < input.screen.height();
+  return result;
+}
+
+bool isSizeKeyAllowed(QChar typed) {
+  if (typed == QChar(8))
+    return true;
+  if (typed.category() == QChar::Other_Control)
+    return true; // Tab, Enter and shortcuts type nothing
+  return typed >= u'0' && typed <= u'9';
+}
+
+QString repairedSize(const QString &text) {
+  if (text != kScreenWord && leadingNumber(text) < 1)
+    return QStringLiteral("1");
+  return text;
+}
+
+} // namespace veltrane
