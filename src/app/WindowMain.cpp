@@ -1,4 +1,5 @@
 // veltrane: the program's window.
+#include "app/MemoryTuning.h"
 #include "platform/PlatformServices.h"
 #include "platform/widgets/WidgetDialogs.h"
 #include "platform/widgets/WidgetPrompts.h"
@@ -114,6 +115,7 @@ void takeScreenshots(MainWindow &window, const QString &folder) {
 } // namespace
 
 int main(int argc, char **argv) {
+  returnLargeBlocksToTheSystem();
   // Before QApplication, which needs a display.
   for (int i = 1; i < argc; ++i) {
     const QByteArray argument(argv[i]);
