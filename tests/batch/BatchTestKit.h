@@ -11,21 +11,15 @@
 
 namespace veltrane::test {
 
-// Records what a batch tells its observer.
+// Records the progress a batch reports, and can act on it.
 struct RecordingObserver : BatchObserver {
   QList<BatchProgress> progress;
-  QList<JobSettings> jobs;
-  QStringList written;
-  QStringList failed;
   std::function<void()> onProgress;
   void progressed(const BatchProgress &p) override {
     progress.append(p);
     if (onProgress)
       onProgress();
   }
-  void jobChanged(const JobSettings &job) override { jobs.append(job); }
-  void pictureWritten(const QString &path) override { written.append(path); }
-  void pictureFailed(const QString &path, const QString &) override { failed.append(path); }
 };
 
 // A batch over pictures in a temporary folder, with an output folder inside it.
@@ -35,7 +29,6 @@ struct BatchKit {
   FrameLibrary frames;
   QSize screen{1024, 768};
   JobSettings job;
-  QString presetText;
   RecordingObserver observer;
   int threads = 2;
 
@@ -51,7 +44,7 @@ struct BatchKit {
   }
   BatchReport run(SharedJob *shared = nullptr, BatchEngine **engineOut = nullptr) {
     const PicturePreparer preparer(frames, screen);
-    SharedJob local(job, presetText);
+    SharedJob local(job);
     SharedJob &used = shared ? *shared : local;
     BatchEngine engine(preparer, used, observer);
     if (engineOut)

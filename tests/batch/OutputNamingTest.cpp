@@ -33,16 +33,6 @@ TEST(Suffix, ReplacesEveryPlaceholderInOrder) {
   EXPECT_EQ(substituteSuffix(QStringLiteral("[Q]"), bringsLater), QStringLiteral("2k"));
 }
 
-TEST(Naming, StemAndInStrRev) {
-  EXPECT_EQ(stem(QStringLiteral("Family.jpg")), QStringLiteral("Family"));
-  EXPECT_EQ(stem(QStringLiteral("holiday.photo.bmp")), QStringLiteral("holiday.photo"));
-  EXPECT_EQ(stem(QStringLiteral("README")), QStringLiteral("README"));
-  EXPECT_EQ(stem(QStringLiteral(".hidden")), QString());
-  EXPECT_EQ(InStrRev(QStringLiteral("a.b.c"), QStringLiteral(".")), 4);
-  EXPECT_EQ(InStrRev(QStringLiteral("abc"), QStringLiteral("x")), 0);
-  EXPECT_EQ(InStrRev(QStringLiteral("aXa"), QStringLiteral("x")), 0);
-}
-
 TEST(Naming, NextFileNameNeverNamesAnExistingFile) {
   test::TempFolder temp;
   const QString family = temp.file(QStringLiteral("Family.jpg"));

@@ -60,28 +60,8 @@ TEST(Reports, AFullListNamesTheFirstFilesItLeftOut) {
             QStringLiteral("The list holds at most 1000 files, so this file was left out: a.jpg."));
 }
 
-TEST(FileAdder, AddsOperationsInOrderAndReportsEach) {
-  SourceList list;
-  FileAdder adder(list);
-  QList<AddReport> reports;
-  QStringList shown;
-  QObject::connect(&adder, &FileAdder::finished, [&](const AddReport &report) { reports.append(report); });
-  QObject::connect(&adder, &FileAdder::processing, [&](const QString &name) { shown.append(name); });
-  adder.enqueue(AddSource::Dialog, {QStringLiteral("a.jpg"), QStringLiteral("b.doc")},
-                QStringLiteral("/dlg"));
-  adder.enqueue(AddSource::Drop, {QStringLiteral("/p/c.gif")});
-  EXPECT_EQ(list.fileCount(), 0) << "adding waits for the event loop";
-  ASSERT_TRUE(waitUntilIdle(adder));
-  ASSERT_EQ(reports.size(), 2);
-  EXPECT_EQ(reports[0].source, AddSource::Dialog);
-  EXPECT_EQ(reports[0].refused.text(), QStringLiteral("b.doc"));
-  EXPECT_EQ(reports[1].source, AddSource::Drop);
-  EXPECT_EQ(QStringList({list.fullPath(1), list.fullPath(2)}), QStringList({"/dlg/a.jpg", "/p/c.gif"}));
-  EXPECT_TRUE(shown.contains(QStringLiteral("a.jpg")));
-  EXPECT_EQ(shown.last(), QString()) << "adding has ended";
-}
-
-TEST(FileAdder, PausesWhileAReportIsShownAndStopsAtACancel) {
+// Adding from a drop or the dialog, and a cancel, are the file list's tests.
+TEST(FileAdder, PausesWhileAReportIsShown) {
   SourceList list;
   FileAdder adder(list);
   int rowsDuringReport = -1;
@@ -98,18 +78,4 @@ TEST(FileAdder, PausesWhileAReportIsShownAndStopsAtACancel) {
   ASSERT_TRUE(waitUntilIdle(adder));
   EXPECT_EQ(rowsDuringReport, 1);
   EXPECT_EQ(list.fileCount(), 2);
-
-  // A cancel from a receiver of the first slice's rows forgets the rest, reports included.
-  SourceList other;
-  FileAdder cancelled(other);
-  int reports = 0;
-  QObject::connect(&cancelled, &FileAdder::finished, [&] { ++reports; });
-  QObject::connect(&cancelled, &FileAdder::rowsAdded, &cancelled, &FileAdder::cancel);
-  cancelled.enqueue(AddSource::Drop, pictures(50));
-  cancelled.enqueue(AddSource::Drop, pictures(50));
-  ASSERT_TRUE(waitUntilIdle(cancelled));
-  for (int i = 0; i < 10; ++i)
-    QCoreApplication::processEvents();
-  EXPECT_LE(other.fileCount(), 50);
-  EXPECT_EQ(reports, 0);
 }

@@ -28,14 +28,7 @@ TEST(ReplaceAll, NeverLoops) {
             QStringLiteral("a[f]b"));
 }
 
-TEST(SourceList, RowZeroHoldsTheColumnSpecifications) {
-  const SourceList list;
-  EXPECT_EQ(list.cell(0, 1), QStringLiteral("*|15"));
-  EXPECT_EQ(list.cell(0, 2), QStringLiteral("Image|330"));
-  EXPECT_EQ(list.cell(0, 3), QStringLiteral("Source path|350"));
-  EXPECT_EQ(list.fileCount(), 0);
-}
-
+// Marks and removals are the file list's test, through the grid.
 TEST(SourceList, FullPathJoinsFolderAndName) {
   SourceList list;
   list.addFile(QStringLiteral("/pics/"), QStringLiteral("a.jpg"));
@@ -55,34 +48,6 @@ TEST(SourceList, HoldsAThousandRowsAndRefusesMore) {
   EXPECT_FALSE(list.addFile(QStringLiteral("/d"), QStringLiteral("extra.jpg")));
   EXPECT_EQ(list.fileCount(), 1000);
   EXPECT_EQ(list.cell(1000, 2), QStringLiteral("1000.jpg"));
-  EXPECT_EQ(list.cell(0, 2), QStringLiteral("Image|330"));
-}
-
-TEST(SourceList, MarksAndRemovals) {
-  SourceList list;
-  for (const char *name : {"a", "b", "c", "d", "e"})
-    list.addFile(QStringLiteral("/d"), QString::fromUtf8(name));
-  list.toggleMark(2);
-  list.toggleMark(4);
-  list.toggleMark(5);
-  list.toggleMark(5);
-  EXPECT_EQ(list.markedCount(), 2);
-  EXPECT_EQ(list.cell(5, 1), QStringLiteral(" "));
-
-  list.removeMarked();
-  EXPECT_EQ(list.fileCount(), 3);
-  EXPECT_EQ(list.markedCount(), 0);
-  EXPECT_EQ(list.cell(1, 2), QStringLiteral("a"));
-  EXPECT_EQ(list.cell(2, 2), QStringLiteral("c"));
-  EXPECT_EQ(list.cell(3, 2), QStringLiteral("e"));
-
-  list.toggleMark(1);
-  list.removeRows({3, 1, 3});
-  EXPECT_EQ(list.fileCount(), 1);
-  EXPECT_EQ(list.markedCount(), 0);
-  EXPECT_EQ(list.cell(1, 2), QStringLiteral("c"));
-  list.clear();
-  EXPECT_EQ(list.fileCount(), 0);
 }
 
 TEST(FailedFiles, ReportsNamesWithoutTheLastSeparator) {

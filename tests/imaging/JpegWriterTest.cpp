@@ -1,4 +1,6 @@
+#include "DecoderTestFiles.h"
 #include "TempFolder.h"
+#include "TestPictures.h"
 #include "imaging/JpegError.h"
 #include "imaging/JpegFileWriter.h"
 
@@ -6,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
-#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <gtest/gtest.h>
 
@@ -30,22 +31,9 @@ cDIBSection surfaceOf(const QImage &picture) {
   return surface;
 }
 
-// Four flat quarters: red, green / blue, white. A flipped or mirrored file shows in the corners.
+// Red, green / blue, white quarters: a flipped or mirrored file shows in the corners.
 const QRgb kQuarters[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
-QImage quarters(QSize size) {
-  QImage image(size, QImage::Format_RGB32);
-  for (int y = 0; y < size.height(); ++y)
-    for (int x = 0; x < size.width(); ++x)
-      image.setPixel(x, y, kQuarters[(y >= size.height() / 2) * 2 + (x >= size.width() / 2)]);
-  return image;
-}
-
-// Compresses badly: large files.
-QImage noise(QSize size) {
-  QImage image(size, QImage::Format_RGB32);
-  QRandomGenerator(42).fillRange(reinterpret_cast<quint32 *>(image.bits()), image.sizeInBytes() / 4);
-  return image;
-}
+QImage quarters(QSize size) { return test::indexedQuadrants(size).convertToFormat(QImage::Format_RGB32); }
 
 QImage decode(const QByteArray &bytes) { return QImage::fromData(bytes, "JPEG"); }
 
@@ -118,10 +106,8 @@ TEST(JpegEncoder, EncodesTheSurfaceTopRowFirstAndRecoversFromARefusal) {
   EXPECT_GT(refused.code(), 0);
   EXPECT_EQ(refused.description(), QStringLiteral("Failed to save to JPG %1").arg(refused.code()));
   // After it, a reused encoder gives the same bytes as a fresh one.
-  const cDIBSection busy = surfaceOf(noise({160, 120}));
+  const cDIBSection busy = surfaceOf(test::noisePicture({160, 120}));
   EXPECT_TRUE(encoder.encode(busy, 90) == JpegEncoder().encode(busy, 90));
-  EXPECT_EQ(JpegError::initialisationFailed(7).description(), "Failed to initialise the IJL library: 7");
-  EXPECT_TRUE(JpegError::source().endsWith(".mIntelJPEGLibrary"));
 }
 
 TEST(SaveJPG, ANewFileGetsTheUsualModeAndAReplacedOneKeepsItsTimesAndMode) {
@@ -168,7 +154,7 @@ TEST(SaveJPG, AFailedWriteKeepsTheOldFileAndLeavesNothingBehind) {
   ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0444), 0);
   const QString note = folder.write("note.txt", "text");
   ASSERT_TRUE(QDir(folder.path()).mkdir("sub"));
-  const cDIBSection surface = surfaceOf(noise({300, 200}));
+  const cDIBSection surface = surfaceOf(test::noisePicture({300, 200}));
   const QByteArray large = JpegEncoder().encode(surface, 100); // well beyond 8 kB
   const auto everything = [&] {
     return entries(folder.path()) + entries(folder.file("sub"))

@@ -190,14 +190,13 @@ TEST_F(PictureDecoderTest, ExifOrientationTurnsThePictureUpright) {
   }
 }
 
+// Byte orders and every orientation are the decoder's test; this checks damaged blocks read as 1.
 TEST(ExifOrientation, ReadsOnlyWhatIsThere) {
   const auto orientationOf = [](const QByteArray &payload) {
     return exifOrientation(reinterpret_cast<const unsigned char *>(payload.constData()),
                            size_t(payload.size()));
   };
   const QByteArray little = exifBlock(6, false);
-  EXPECT_EQ(orientationOf(little), 6);
-  EXPECT_EQ(orientationOf(exifBlock(8, true)), 8);
   EXPECT_EQ(orientationOf(little.left(40)), 6) << "the next IFD's offset is not needed";
   QByteArray badOrder = little, farIfd = little, notShort = little;
   badOrder[6] = 'X';
@@ -335,8 +334,8 @@ TEST_F(PictureDecoderTest, FilesAreReadByContentNotNameAndFailInAUsersWords) {
 }
 
 TEST_F(PictureDecoderTest, ProbeReadsTheSizeFromTheHeader) {
-  const auto probe = [&](const char *name, const QByteArray &bytes, bool applyOrientation = true) {
-    const DecodeResult result = decoder.probeFile(folder.write(name, bytes), applyOrientation);
+  const auto probe = [&](const char *name, const QByteArray &bytes) {
+    const DecodeResult result = decoder.probeFile(folder.write(name, bytes));
     if (!result.ok())
       return result.error;
     EXPECT_TRUE(result.picture->image.isNull()) << name;
@@ -344,16 +343,13 @@ TEST_F(PictureDecoderTest, ProbeReadsTheSizeFromTheHeader) {
         .arg(result.picture->fullSize.width())
         .arg(result.picture->fullSize.height());
   };
-  const QByteArray turned = quadrantJpeg({64, 32}, {.exifOrientation = 6});
   const QImage indexed = indexedQuadrants({40, 20});
   const QByteArray bmp = bmpFile(40, 20, 24, 0, {}, bmpRows(indexed, 24));
-  EXPECT_EQ(probe("turned.jpg", turned), "32 x 64");
-  EXPECT_EQ(probe("stored.jpg", turned, false), "64 x 32");
+  EXPECT_EQ(probe("turned.jpg", quadrantJpeg({64, 32}, {.exifOrientation = 6})), "32 x 64");
   EXPECT_EQ(probe("long.jpg", quadrantJpeg({64, 32}, {.paddingMarkers = 6})), "64 x 32"); // 360 kB of header
   EXPECT_EQ(probe("drawing.gif", gifFile(indexed)), "40 x 20");
   EXPECT_EQ(probe("scan.bmp", bmp), "40 x 20");
   EXPECT_EQ(probe("cut.bmp", bmp.chopped(10)), "truncated BMP data");
-  EXPECT_EQ(probe("text.jpg", "hello"), "not a picture");
   // 1/8 of it might decode; a progressive one keeps every coefficient at full size.
   EXPECT_EQ(probe("huge.jpg", withFrameSize(quadrantJpeg({64, 32}), 65500, 65500)), "65500 x 65500");
   const QString tooLarge = "picture too large (65500 x 65500 pixels)";

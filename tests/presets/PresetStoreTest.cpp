@@ -8,24 +8,25 @@ using namespace veltrane;
 
 namespace {
 const QString kAnyBody = QStringLiteral("111|222|1|85%|||0|4|3|0|0|0");
+
+Prompt exclamation(const QString &title, const QString &text) {
+  return {title, text, PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok};
 }
+} // namespace
 
 TEST(PresetStore, AddRefusesEmptyAndTakenNames) {
   PresetStore store = PresetStore::builtIns();
-  auto outcome = store.add(QString(), kAnyBody);
-  ASSERT_TRUE(outcome.message);
-  EXPECT_EQ(outcome.message->title, QStringLiteral("Add preset"));
-  EXPECT_EQ(outcome.message->text, QStringLiteral("Please enter a name to save this preset as."));
-  EXPECT_EQ(outcome.message->icon, PromptIcon::Exclamation);
-
+  EXPECT_EQ(store.add(QString(), kAnyBody).message,
+            exclamation(QStringLiteral("Add preset"),
+                        QStringLiteral("Please enter a name to save this preset as.")));
   // Same name in another case, and the end of a longer name, are both taken.
   for (const char *name : {"mail attachment", "res", "Low-res", "12MP"}) {
-    outcome = store.add(QString::fromUtf8(name), kAnyBody);
-    ASSERT_TRUE(outcome.message) << name;
+    const auto outcome = store.add(QString::fromUtf8(name), kAnyBody);
     EXPECT_FALSE(outcome.added);
-    EXPECT_EQ(outcome.message->text, QStringLiteral("A preset called \"%1\" already exists.\r\n\r\n"
-                                                    "Please enter another name to save this preset as.")
-                                         .arg(QString::fromUtf8(name)));
+    EXPECT_EQ(outcome.message, exclamation(QStringLiteral("Add preset"),
+                                           QStringLiteral("A preset called \"%1\" already exists.\r\n\r\n"
+                                                          "Please enter another name to save this preset as.")
+                                               .arg(QString::fromUtf8(name))));
   }
   // "MAIL" begins a name but ends none.
   EXPECT_TRUE(store.add(QStringLiteral("MAIL"), kAnyBody).added);
@@ -36,16 +37,11 @@ TEST(PresetStore, AddFindsTheSameConfigurationFirstToLast) {
   PresetStore store = PresetStore::builtIns();
   auto outcome = store.add(QStringLiteral("Mine"), QStringLiteral("640|480|1|85%|||1|4|3|0|0|0"));
   EXPECT_FALSE(outcome.added);
-  ASSERT_TRUE(outcome.message);
-  EXPECT_EQ(outcome.message->title, QStringLiteral("This preset already exists."));
-  EXPECT_EQ(
-      outcome.message->text,
-      QStringLiteral(
-          "The current configuration has already been saved as preset \" VGA (640x480 \u00BB 0.3MP)\"."));
+  EXPECT_EQ(outcome.message, exclamation(QStringLiteral("This preset already exists."),
+                                         QStringLiteral("The current configuration has already been saved as "
+                                                        "preset \" VGA (640x480 \u00BB 0.3MP)\".")));
   EXPECT_EQ(outcome.select, 16);
-
-  outcome = store.add(QStringLiteral("Mine"), QStringLiteral("5184|3456|1|100%|||1|4|3|0|0|0"));
-  EXPECT_EQ(outcome.select, 32);
+  EXPECT_EQ(store.add(QStringLiteral("Mine"), QStringLiteral("5184|3456|1|100%|||1|4|3|0|0|0")).select, 32);
   // Compared without regard to case.
   outcome = store.add(QStringLiteral("Mine"),
                       QStringLiteral("SCREEN|Screen|0|85%| WALLPAPER ([w]x[h])||0|4|3|0|0|0"));
@@ -73,13 +69,10 @@ TEST(PresetStore, AddRefusesEqualsInNamesAndTheThousandAndFirst) {
 TEST(PresetStore, RemoveAsksThenSelectsTheEntryBefore) {
   PresetStore store = PresetStore::builtIns();
   EXPECT_FALSE(store.removeQuestion(-1));
-  const auto question = store.removeQuestion(5);
-  ASSERT_TRUE(question);
-  EXPECT_EQ(question->title, QStringLiteral("Remove this preset?"));
-  EXPECT_EQ(question->text, QStringLiteral("Are you sure to remove preset \"MAIL ATTACHMENT (framed)\"?"));
-  EXPECT_EQ(question->buttons, PromptButtons::YesNo);
-  EXPECT_EQ(question->defaultAnswer, PromptAnswer::No);
-
+  EXPECT_EQ(store.removeQuestion(5),
+            (Prompt{QStringLiteral("Remove this preset?"),
+                    QStringLiteral("Are you sure to remove preset \"MAIL ATTACHMENT (framed)\"?"),
+                    PromptIcon::Exclamation, PromptButtons::YesNo, PromptAnswer::No}));
   EXPECT_EQ(store.remove(5), 4);
   EXPECT_EQ(store.count(), 32);
   EXPECT_EQ(presetName(store.line(5)), QStringLiteral("RE-SAMPLING"));

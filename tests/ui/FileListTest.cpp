@@ -23,9 +23,6 @@ namespace {
 class FileListTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    platform.launcher = std::make_unique<RecordingLauncher>();
-    platform.prompts = std::make_unique<ScriptedPrompts>();
-    platform.dialogs = std::make_unique<ScriptedDialogs>();
     list = std::make_unique<FileList>(table, platform);
     list->resize(500, 300);
     list->show();
@@ -34,7 +31,6 @@ protected:
 
   const QList<Prompt> &shown() const { return static_cast<ScriptedPrompts &>(*platform.prompts).shown(); }
   ScriptedDialogs &dialogs() const { return static_cast<ScriptedDialogs &>(*platform.dialogs); }
-  const auto &launches() const { return static_cast<RecordingLauncher &>(*platform.launcher).launches(); }
   void listFiles(int count) {
     for (int i = 1; i <= count; ++i)
       table.addFile(QStringLiteral("/d/"), QStringLiteral("%1.jpg").arg(i));
@@ -63,22 +59,14 @@ protected:
       QApplication::sendEvent(surface(), &event);
     return enter.isAccepted();
   }
-  QRgb colour(int x, int y) const { return surface()->grab().toImage().pixel(x, y) | 0xFF000000u; }
+  // The painted colour at a point, against a colour of the grid's palette.
+  QRgb colour(QPoint at) const { return surface()->grab().toImage().pixel(at) | 0xFF000000u; }
   QRgb palette(QPalette::ColorRole role) const {
     return surface()->palette().color(QPalette::Active, role).rgb();
   }
-  // Pixels of black text, darker than any band or line, in a row's name cell.
-  int inkInName(int row) const {
-    const QImage image = surface()->grab().toImage();
-    int ink = 0;
-    for (int y = rowTop(row, rowHeight(), 0) + 2; y < rowTop(row + 1, rowHeight(), 0) - 1; ++y)
-      for (int x = 20; x < 120; ++x)
-        ink += qGray(image.pixel(x, y)) < 64;
-    return ink;
-  }
 
   SourceList table;
-  PlatformServices platform;
+  PlatformServices platform = headlessPlatform();
   std::unique_ptr<FileList> list;
 };
 
@@ -86,24 +74,6 @@ protected:
 using EasyGridTest = FileListTest;
 
 } // namespace
-
-TEST_F(EasyGridTest, PaintsTheSelectionBandBoldMarksAndAFixedHeader) {
-  listFiles(30);
-  const int right = surface()->width() - 3, h = rowHeight();
-  const int plainInk = inkInName(5);
-  grid()->setCurrentRow(3);
-  table.toggleMark(5);
-  EXPECT_EQ(colour(right, rowTop(3, h, 0) + h / 2), palette(QPalette::Highlight));
-  EXPECT_EQ(colour(right, rowTop(4, h, 0) + h / 2), 0xFFFFFFFFu);
-  EXPECT_EQ(inkInName(3), 0) << "white text on the band";
-  EXPECT_GT(inkInName(5), plainInk) << "a marked row is bold";
-
-  const int line = rowTop(6, h, 0);
-  ASSERT_EQ(colour(right, line - 5), 0xFFFFFFFFu);
-  grid()->verticalBar()->setValue(1);
-  EXPECT_EQ(colour(right, line - 5), palette(QPalette::Button)) << "one unit is five pixels";
-  EXPECT_EQ(colour(right, 10), palette(QPalette::Button)) << "the header stays";
-}
 
 TEST_F(EasyGridTest, DraggingABorderWidensAndNarrowsTheColumnWithinItsLimits) {
   listFiles(30);
@@ -113,7 +83,7 @@ TEST_F(EasyGridTest, DraggingABorderWidensAndNarrowsTheColumnWithinItsLimits) {
   EXPECT_EQ(surface()->cursor().shape(), Qt::SplitHCursor);
   QTest::mousePress(surface(), Qt::LeftButton, {}, QPoint(346, 10));
   QTest::mouseMove(surface(), QPoint(376, 10));
-  EXPECT_EQ(colour(376, 100), palette(QPalette::Dark)) << "the guide";
+  EXPECT_EQ(colour({376, 100}), palette(QPalette::Dark)) << "the guide";
   EXPECT_EQ(table.cell(0, 2), QStringLiteral("Image|330")) << "not before the release";
   QTest::mouseRelease(surface(), Qt::LeftButton, {}, QPoint(376, 10));
   EXPECT_EQ(table.cell(0, 2), QStringLiteral("Image|360"));
@@ -124,10 +94,6 @@ TEST_F(EasyGridTest, DraggingABorderWidensAndNarrowsTheColumnWithinItsLimits) {
   QTest::mouseRelease(surface(), Qt::LeftButton, {}, QPoint(300, 10));
   EXPECT_EQ(table.cell(0, 2), QStringLiteral("Image|285"));
   EXPECT_EQ(clicked.count(), 0);
-
-  grid()->setCurrentRow(4);
-  QTest::mouseClick(surface(), Qt::LeftButton, {}, QPoint(100, 10));
-  EXPECT_EQ(grid()->currentRow(), 0) << "a press in the header away from borders clears the selection";
 
   // A drag is held at its limits; the border is now at 302.
   const QPoint elsewhere(3, 3);
@@ -146,15 +112,19 @@ TEST_F(EasyGridTest, DraggingABorderWidensAndNarrowsTheColumnWithinItsLimits) {
   EXPECT_EQ(table.cell(0, 2), QStringLiteral("Image|20"));
 }
 
-TEST_F(EasyGridTest, ClicksSelectAndToggleMarks) {
+TEST_F(EasyGridTest, ClicksSelectAndToggleMarksAndEnterOpensTheFile) {
   listFiles(30);
   QSignalSpy selection(grid(), &EasyGrid::selectionChanged);
   click(3, 2);
   EXPECT_EQ(grid()->currentRow(), 3);
-  EXPECT_EQ(selection.count(), 1);
+  EXPECT_EQ(colour(cell(3, 3)), palette(QPalette::Highlight)) << "the selection band";
   EXPECT_TRUE(list->removeEnabled());
   click(3, 1);
   EXPECT_EQ(table.cell(3, 1), QStringLiteral("*"));
+  EXPECT_EQ(table.markedCount(), 1);
+  // The second click of a double-click opens the file and toggles nothing.
+  QTest::mouseDClick(surface(), Qt::LeftButton, {}, cell(3, 1));
+  QTest::mouseRelease(surface(), Qt::LeftButton, {}, cell(3, 1));
   EXPECT_EQ(table.markedCount(), 1);
   click(3, 1);
   EXPECT_EQ(table.cell(3, 1), QStringLiteral(" "));
@@ -162,22 +132,16 @@ TEST_F(EasyGridTest, ClicksSelectAndToggleMarks) {
   EXPECT_EQ(selection.count(), 1) << "a mark is no new selection";
   QTest::mouseClick(surface(), Qt::RightButton, {}, cell(5, 2));
   EXPECT_EQ(grid()->currentRow(), 3);
-}
-
-TEST_F(EasyGridTest, DoubleClickAndEnterOpenTheSelectedFile) {
-  listFiles(30);
-  click(2, 1);
-  QTest::mouseDClick(surface(), Qt::LeftButton, {}, cell(2, 1));
-  QTest::mouseRelease(surface(), Qt::LeftButton, {}, cell(2, 1));
-  EXPECT_EQ(table.cell(2, 1), QStringLiteral("*")) << "the double-click's release toggles nothing";
-  QTest::keyClick(surface(), Qt::Key_Down);
   QTest::keyClick(surface(), Qt::Key_Return);
   using Launch = RecordingLauncher::Launch;
-  EXPECT_EQ(launches(), (QList<Launch>{{RecordingLauncher::Kind::File, QStringLiteral("/d/2.jpg")},
-                                       {RecordingLauncher::Kind::File, QStringLiteral("/d/3.jpg")}}));
+  EXPECT_EQ(static_cast<RecordingLauncher &>(*platform.launcher).launches(),
+            (QList<Launch>{{RecordingLauncher::Kind::File, QStringLiteral("/d/3.jpg")},
+                           {RecordingLauncher::Kind::File, QStringLiteral("/d/3.jpg")}}));
+  QTest::mouseClick(surface(), Qt::LeftButton, {}, QPoint(100, 10));
+  EXPECT_EQ(grid()->currentRow(), 0) << "a press in the header away from borders clears the selection";
 }
 
-TEST_F(EasyGridTest, KeysStopAtTheEndsAndKeepTheRowInView) {
+TEST_F(EasyGridTest, KeysStopAtTheEndsAndKeepTheRowInViewUnderAFixedHeader) {
   listFiles(30);
   grid()->setCurrentRow(1);
   QTest::keyClick(surface(), Qt::Key_Up);
@@ -188,6 +152,8 @@ TEST_F(EasyGridTest, KeysStopAtTheEndsAndKeepTheRowInView) {
         << i;
   }
   EXPECT_EQ(grid()->currentRow(), 30);
+  EXPECT_GT(grid()->verticalBar()->value(), 0);
+  EXPECT_EQ(colour({surface()->width() - 3, 10}), palette(QPalette::Button)) << "the header stays";
   QTest::keyClick(surface(), Qt::Key_Right);
   EXPECT_EQ(grid()->horizontalBar()->value(), 5);
 }
@@ -208,11 +174,10 @@ TEST_F(FileListTest, DroppedLocalFilesAreAddedAndTheRefusedOnesReported) {
   ASSERT_GE(processing.count(), 2);
   EXPECT_TRUE(processing.last().at(0).toString().isEmpty()) << "adding has ended";
   EXPECT_TRUE(list->goEnabled());
-  EXPECT_TRUE(list->clearAllEnabled());
   EXPECT_FALSE(drop({QUrl("https://example.org/b.jpg")})) << "no local file in the drag";
 }
 
-TEST_F(FileListTest, TheAddDialogAddsItsChoiceAndOpensWhereItLeft) {
+TEST_F(FileListTest, TheAddDialogReportsItsRefusalsAndTheCommandLineNone) {
   dialogs().queueFiles({"/p/a.jpg", "/p/notes.txt", "/p/c.gif"});
   list->add_Click();
   ASSERT_TRUE(idle());
@@ -220,18 +185,13 @@ TEST_F(FileListTest, TheAddDialogAddsItsChoiceAndOpensWhereItLeft) {
   EXPECT_EQ(shown(), (QList<Prompt>{{QStringLiteral("Couldn't process the following files.."),
                                      QStringLiteral("notes.txt"), PromptIcon::Information}}));
   list->add_Click(); // cancelled: adds and reports nothing
-  EXPECT_EQ(dialogs().requests().last().start, QStringLiteral("/p"));
-  EXPECT_EQ(shown().size(), 1);
-}
+  EXPECT_EQ(dialogs().requests().last().start, QStringLiteral("/p")) << "opens where it left";
 
-TEST_F(FileListTest, TheCommandLineAddsOneFileSilently) {
   list->addCommandLine(QStringLiteral("\"/my pics/a.jpg\""));
-  ASSERT_EQ(table.fileCount(), 1);
-  EXPECT_EQ(table.fullPath(1), QStringLiteral("/my pics/a.jpg"));
-  EXPECT_TRUE(list->goEnabled());
   list->addCommandLine(QStringLiteral("/p/notes.txt"));
-  EXPECT_EQ(table.fileCount(), 1);
-  EXPECT_TRUE(shown().isEmpty());
+  ASSERT_EQ(table.fileCount(), 3);
+  EXPECT_EQ(table.fullPath(3), QStringLiteral("/my pics/a.jpg"));
+  EXPECT_EQ(shown().size(), 1);
 }
 
 TEST_F(FileListTest, TheThousandAndFirstFileIsLeftOutAndNamed) {
@@ -254,23 +214,14 @@ TEST_F(FileListTest, RemoveTakesTheMarkedRowsElseTheSelectedOne) {
   EXPECT_EQ(table.cell(2, 2), QStringLiteral("3.jpg"));
   EXPECT_EQ(table.cell(3, 2), QStringLiteral("5.jpg"));
   EXPECT_EQ(table.markedCount(), 0);
-  EXPECT_EQ(grid()->state().rowCount, 3);
   EXPECT_FALSE(list->removeEnabled());
 
   click(3, 2); // the last row
   list->remove_Click();
   EXPECT_EQ(table.fileCount(), 2);
-  EXPECT_EQ(table.cell(2, 2), QStringLiteral("3.jpg"));
   EXPECT_EQ(list->currentRow(), 0);
   list->remove_Click();
   EXPECT_EQ(table.fileCount(), 2) << "nothing selected, nothing marked";
-
-  click(1, 1);
-  click(2, 1);
-  list->remove_Click();
-  EXPECT_EQ(table.fileCount(), 0);
-  EXPECT_FALSE(list->goEnabled());
-  EXPECT_FALSE(list->clearAllEnabled());
 }
 
 TEST_F(FileListTest, ClearAllEmptiesTheListAndStopsAdding) {

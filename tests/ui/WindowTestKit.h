@@ -52,6 +52,11 @@ protected:
     window->settingsWindow().close();
   }
 
+  // The settings file as the last shut-down wrote it.
+  QStringList savedLines() const {
+    return QString::fromUtf8(program.read(QStringLiteral("Veltrane.INI"))).split(QStringLiteral("\r\n"));
+  }
+
   bool waitForBatchEnd() {
     QSignalSpy finished(window.get(), &MainWindow::batchFinished);
     return finished.wait(30000);
