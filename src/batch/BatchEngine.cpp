@@ -88,6 +88,14 @@ public:
     m_taskReady.notify_one();
   }
 
+  // Forgets the pictures no worker has begun; returns how many.
+  int dropWaiting() {
+    const std::lock_guard lock(m_mutex);
+    const int dropped = int(m_tasks.size());
+    m_tasks.clear();
+    return dropped;
+  }
+
   Outcome take(int seq) {
     std::unique_lock lock(m_mutex);
     m_outcomeReady.wait(lock, [&] { return m_outcomes.count(seq) != 0; });
@@ -159,7 +167,7 @@ private:
   const QStringList m_frameEntries;
   // Keeps two large progressive decodes from running at once: with the rest
   // of the program that holds a batch under about 150 MB.
-  MemoryBudget m_memoryBudget{96 * 1024 * 1024};
+  MemoryBudget m_memoryBudget{120 * 1024 * 1024};
   std::mutex m_mutex;
   std::condition_variable m_taskReady;
   std::condition_variable m_outcomeReady;
@@ -303,12 +311,19 @@ BatchReport BatchEngine::esegui(const BatchInput &input) {
     }
   };
 
-  // Keep one picture more in flight than there are workers, so none waits
-  // while the results are written, without holding many pictures in memory.
-  const int window = threads + 1;
+  // Pictures are begun a few ahead, so a worker that is done does not wait
+  // while a slow picture holds the head of the line. A finished picture waiting
+  // its turn holds only its encoded bytes (and its small copy for a sheet).
+  const int window = threads * 4;
+  int dropped = 0;
   while (true) {
     while (int(inFlight.size()) < window && next < total && !m_stop)
       begin();
+    if (m_stop && dropped == 0) {
+      // Only the pictures a worker has begun are finished after a stop.
+      dropped = pool.dropWaiting();
+      inFlight.resize(inFlight.size() - dropped);
+    }
     if (inFlight.empty())
       break;
     Task task = std::move(inFlight.front());
@@ -316,7 +331,7 @@ BatchReport BatchEngine::esegui(const BatchInput &input) {
     finish(task, pool.take(task.seq));
   }
   report.stopped = m_stop;
-  report.skipped = total - next;
+  report.skipped = total - next + dropped;
 
   sheet.finish();
   m_observer.jobChanged(m_job.update([&](JobSettings &job) {

@@ -10,7 +10,9 @@ namespace veltrane {
 // progressive JPEG keeps all its coefficients in memory (about 60 MB for 20
 // megapixels), so two at once on two cores would double the peak; with a
 // budget the second waits. A reservation larger than the whole budget still
-// goes ahead when nothing else is held, so no picture waits for ever.
+// goes ahead when nothing else is held, so no picture waits for ever, and a
+// small one (an eighth of the budget at most: a baseline JPEG's pixels) never
+// waits, so ordinary pictures go on beside a big one.
 class MemoryBudget {
 public:
   explicit MemoryBudget(qint64 bytes) : m_capacity(bytes) {}
@@ -37,7 +39,8 @@ public:
   // until the reservation ends.
   Reservation reserve(qint64 bytes) {
     std::unique_lock lock(m_mutex);
-    m_freed.wait(lock, [&] { return m_held == 0 || m_held + bytes <= m_capacity; });
+    m_freed.wait(lock,
+                 [&] { return m_held == 0 || m_held + bytes <= m_capacity || bytes <= m_capacity / 8; });
     m_held += bytes;
     return Reservation(this, bytes);
   }

@@ -14,11 +14,13 @@ namespace veltrane::test {
 // Records the progress a batch reports, and can act on it.
 struct RecordingObserver : BatchObserver {
   QList<BatchProgress> progress;
-  std::function<void()> onProgress;
-  void progressed(const BatchProgress &p) override {
-    progress.append(p);
-    if (onProgress)
-      onProgress();
+  QStringList written;
+  std::function<void()> onWritten;
+  void progressed(const BatchProgress &p) override { progress.append(p); }
+  void pictureWritten(const QString &path) override {
+    written.append(path);
+    if (onWritten)
+      onWritten();
   }
 };
 
