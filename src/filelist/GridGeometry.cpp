@@ -2,6 +2,7 @@
 
 #include "filelist/GridState.h"
 #include "filelist/SourceList.h"
+#include "presets/Numbers.h"
 
 #include <QTextBoundaryFinder>
 #include <algorithm>
@@ -11,21 +12,7 @@ namespace veltrane {
 namespace {
 
 // Scroll values are whole numbers: halves go to the even neighbour.
-int toWhole(double value) { return int(std::lrint(value)); }
-
-// The leading whole number of a text, after spaces; 0 when there is none.
-int leadingInt(const QString &text) {
-  qsizetype pos = 0;
-  while (pos < text.size() && text[pos] == u' ')
-    ++pos;
-  bool negative = false;
-  if (pos < text.size() && (text[pos] == u'-' || text[pos] == u'+'))
-    negative = text[pos++] == u'-';
-  long long value = 0;
-  for (; pos < text.size() && text[pos] >= u'0' && text[pos] <= u'9'; ++pos)
-    value = std::min<long long>(value * 10 + (text[pos].unicode() - u'0'), 1'000'000);
-  return int(negative ? -value : value);
-}
+int toWhole(double value) { return int(roundHalfEven(value)); }
 
 } // namespace
 
@@ -35,7 +22,7 @@ ColumnSpec parseColumnSpec(const QString &spec) {
   column.hasTitle = bar >= 0;
   column.title = column.hasTitle ? spec.left(bar) : QString();
   // A negative width would fold the columns over each other.
-  column.width = std::max(0, leadingInt(column.hasTitle ? spec.mid(bar + 1) : spec));
+  column.width = std::clamp(roundedInt32(column.hasTitle ? spec.mid(bar + 1) : spec), 0, 1000000);
   return column;
 }
 
