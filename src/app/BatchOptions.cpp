@@ -142,9 +142,12 @@ std::optional<BatchOptions> parseBatchOptions(const QByteArrayList &arguments, Q
       options.preset = value;
     else if (option == QLatin1String("--job"))
       options.jobLine = value;
-    else if (option == QLatin1String("--output"))
+    else if (option == QLatin1String("--output")) {
+      // An empty folder would quietly mean the current one.
+      if (value.trimmed().isEmpty())
+        return fail(QStringLiteral("--output wants a folder, not an empty text"));
       options.output = value;
-    else if (option == QLatin1String("--screen")) {
+    } else if (option == QLatin1String("--screen")) {
       static const QRegularExpression size(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
       const auto match = size.match(value);
       if (!match.hasMatch() || match.captured(1).toInt() < 1 || match.captured(2).toInt() < 1)

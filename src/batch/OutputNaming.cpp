@@ -47,12 +47,24 @@ QString cutToBytes(const QString &text, qsizetype bytes) {
   return result;
 }
 
+// A "/" would put the file into another folder, and control characters
+// (a newline from a pasted suffix or a frame's file name) break every script
+// that lists the folder.
+QString safeForFileName(QString text) {
+  for (QChar &c : text)
+    if (c == u'/' || c.category() == QChar::Other_Control)
+      c = u'_';
+  return text;
+}
+
 } // namespace
 
-QString outputFileName(const QString &stem, const QString &suffix) {
+QString outputFileName(const QString &rawStem, const QString &rawSuffix) {
   constexpr qsizetype kMaxNameBytes = 255;
   constexpr qsizetype kRenumberRoom = 8; // " (99999)"
   const QString extension = QStringLiteral(".jpg");
+  const QString stem = safeForFileName(rawStem);
+  const QString suffix = safeForFileName(rawSuffix);
   const qsizetype room = kMaxNameBytes - kRenumberRoom - extension.size();
   const qsizetype suffixBytes = suffix.toUtf8().size();
   if (stem.toUtf8().size() + suffixBytes <= room)

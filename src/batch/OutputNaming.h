@@ -25,7 +25,8 @@ QString substituteSuffix(const QString &templ, const SuffixValues &values);
 
 // The output file name: stem, suffix and ".jpg", kept within the 255 bytes a
 // file name may have on Linux, with room for a " (n)" the renumbering adds.
-// The stem is shortened first, on a character boundary.
+// The stem is shortened first, on a character boundary. A "/" or a control
+// character becomes "_".
 QString outputFileName(const QString &stem, const QString &suffix);
 
 // The file name up to its last "."; the whole name when it has none.

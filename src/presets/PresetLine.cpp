@@ -39,13 +39,25 @@ QString toPreset(const JobSettings &job, const QStringList &frameEntries) {
   return fields.join(u'|');
 }
 
+namespace {
+
+// A size box holds a whole number of pixels, "screen", or nothing (no
+// limit). Anything else in a damaged line keeps the box as it was: read as a
+// number it would give every picture no size at all.
+void readSizeBox(QString &box, qint16 &on, const QString &text) {
+  if (!text.isEmpty() && text != QLatin1String("screen") && !(leadingNumber(text) >= 1))
+    return;
+  box = text;
+  on = text.isEmpty() ? 0 : 1;
+}
+
+} // namespace
+
 void fromPreset(JobSettings &job, const QString &line, const QStringList &frameEntries) {
   qsizetype pos = line.indexOf(u'=') + 2; // 1 when there is no "="
 
-  job.maxX = getPar(line, pos);
-  job.maxXon = job.maxX.isEmpty() ? 0 : 1;
-  job.maxY = getPar(line, pos);
-  job.maxYon = job.maxY.isEmpty() ? 0 : 1;
+  readSizeBox(job.maxX, job.maxXon, getPar(line, pos));
+  readSizeBox(job.maxY, job.maxYon, getPar(line, pos));
   readCheckBox(job.YX, getPar(line, pos));
   const QString quality = getPar(line, pos);
   job.extension = getPar(line, pos);

@@ -15,8 +15,9 @@ QString getPar(const QString &line, qsizetype &pos);
 QString toPreset(const JobSettings &job, const QStringList &frameEntries);
 
 // Applies a preset line, with or without "name=" in front, to a job. A field
-// that must be a whole number but is not leaves its field unchanged; the
-// following fields still apply.
+// that must be a whole number but is not, or a size that is neither a number
+// of pixels, "screen" nor empty, leaves its field unchanged; the following
+// fields still apply.
 void fromPreset(JobSettings &job, const QString &line, const QStringList &frameEntries);
 
 // The name of a stored preset line (text before its first "="), or the whole

@@ -23,14 +23,22 @@ QString decodeWindows1252(const QByteArray &bytes) {
 }
 
 QString decodeSettingsText(const QByteArray &bytes) {
-  QByteArray data = bytes;
+  QByteArrayView data(bytes);
   if (data.startsWith("\xEF\xBB\xBF"))
-    data.remove(0, 3);
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString text = utf8.decode(data);
-  if (!utf8.hasError())
-    return text;
-  return decodeWindows1252(data);
+    data = data.sliced(3);
+  // Line by line: one stray byte from an editor or an older copy garbles only
+  // its own line, and a file mixing both encodings still reads.
+  QString text;
+  text.reserve(data.size());
+  while (!data.isEmpty()) {
+    const qsizetype newline = data.indexOf('\n');
+    const QByteArrayView line = newline < 0 ? data : data.first(newline + 1);
+    data = data.sliced(line.size());
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(line);
+    text += utf8.hasError() ? decodeWindows1252(line.toByteArray()) : decoded;
+  }
+  return text;
 }
 
 } // namespace veltrane

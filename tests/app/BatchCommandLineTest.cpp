@@ -55,7 +55,8 @@ TEST(BatchOptions, ParsesOptionsFilesAndBytes) {
 
   for (const QByteArrayList &bad :
        {QByteArrayList{"--jobs", "0"}, QByteArrayList{"--screen", "big"}, QByteArrayList{"--output"},
-        QByteArrayList{"--nope"}, QByteArrayList{"--yes=1"}}) {
+        QByteArrayList{"--output", ""}, QByteArrayList{"--output= "}, QByteArrayList{"--nope"},
+        QByteArrayList{"--yes=1"}}) {
     EXPECT_FALSE(parseBatchOptions(bad, &error)) << bad.join(' ').toStdString();
     EXPECT_FALSE(error.isEmpty());
   }

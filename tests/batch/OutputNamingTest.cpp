@@ -33,6 +33,24 @@ TEST(Suffix, ReplacesEveryPlaceholderInOrder) {
   EXPECT_EQ(substituteSuffix(QStringLiteral("[Q]"), bringsLater), QStringLiteral("2k"));
 }
 
+TEST(Naming, OutputNamesStayInTheFolderAndHoldNoControlCharacters) {
+  const struct {
+    const char *stem;
+    const char *suffix;
+    const char *expected;
+  } cases[] = {
+      {"photo", "_[W]", "photo_[W].jpg"},
+      {"photo", "/../../etc/x", "photo_.._.._etc_x.jpg"},
+      {"photo", "_a\nb\tc\x7f", "photo_a_b_c_.jpg"},
+      {"li\nne", "", "li_ne.jpg"},
+      {"caf\xC3\xA9", " \xC2\xBB ok", "caf\xC3\xA9 \xC2\xBB ok.jpg"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(outputFileName(QString::fromUtf8(c.stem), QString::fromUtf8(c.suffix)),
+              QString::fromUtf8(c.expected))
+        << c.suffix;
+}
+
 TEST(Naming, NextFileNameNeverNamesAnExistingFile) {
   test::TempFolder temp;
   const QString family = temp.file(QStringLiteral("Family.jpg"));

@@ -119,6 +119,16 @@ TEST(Presets, ABadStrictFieldDoesNotStopTheFieldsAfterIt) {
   EXPECT_EQ(applied(QStringLiteral("|||||||9|0.5")).indexX, -1);
   EXPECT_EQ(applied(QStringLiteral("|||||||2.5|1.5")).indexY, 1);
 
+  // A size that is no size keeps the box and its switch: garbage must not give every picture 0 x 0.
+  for (const char *garbage : {"garbage", "0", "-5", "x640", "0.4"}) {
+    const JobSettings sized = applied(QStringLiteral("%1|%1|1|85%").arg(QLatin1String(garbage)), start);
+    EXPECT_EQ(std::tuple(sized.maxX, sized.maxXon, sized.maxY, sized.maxYon),
+              std::tuple(start.maxX, start.maxXon, start.maxY, start.maxYon))
+        << garbage;
+  }
+  EXPECT_EQ(applied(QStringLiteral("640px|screen")).maxX, QStringLiteral("640px"));
+  EXPECT_EQ(applied(QStringLiteral("640px|screen")).maxY, QStringLiteral("screen"));
+
   // A name with nothing behind it empties the text fields; strict fields that do not read keep theirs.
   start.addFrame = 2;
   start.quality1 = true;
