@@ -169,8 +169,9 @@ int main(int argc, char **argv) {
   MainWindow mainWindow(folder, platform, commandLine.files);
   window = &mainWindow;
   QObject::connect(&mainWindow, &MainWindow::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-  // A session that ends quits the application: the shut-down still runs.
-  QObject::connect(&app, &QCoreApplication::aboutToQuit, &mainWindow, &MainWindow::esci);
+  // A session that ends quits the application: the shut-down still runs,
+  // without waiting for anyone.
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, &mainWindow, &MainWindow::systemShutDown);
 
   std::unique_ptr<QSocketNotifier> terminate;
   if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) == 0) {
@@ -178,7 +179,12 @@ int main(int argc, char **argv) {
     QObject::connect(terminate.get(), &QSocketNotifier::activated, &mainWindow, [&mainWindow] {
       char byte = 0;
       [[maybe_unused]] const ssize_t got = ::read(g_signalPipe[0], &byte, 1);
-      mainWindow.esci();
+      // A message box of a shut-down already under way must not hold the
+      // system up either: ending the application ends its event loop.
+      if (mainWindow.hasShutDown())
+        QCoreApplication::exit(0);
+      else
+        mainWindow.systemShutDown();
     });
     struct sigaction action = {};
     action.sa_handler = onTerminate;

@@ -1,11 +1,34 @@
 #include "batch/OutputFolder.h"
 
-#include "presets/ProgramFolder.h"
+#include "presets/TemporaryFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <sys/stat.h>
+
 namespace veltrane {
+namespace {
+
+// The marker is only ever created, from the probe's file: whatever already
+// has its name (an earlier batch's marker, a user's own file, a link, a
+// folder) is left as it is, and a marker that cannot be written is no reason
+// to stop.
+void markFolder(TemporaryFile &probe, const QString &folder) {
+  const QByteArray marker = QFile::encodeName(QDir(folder).filePath(kFolderMarkerName));
+  struct stat existing {};
+  if (::lstat(marker.constData(), &existing) == 0 || errno != ENOENT)
+    return;
+  if (probe.write(kFolderMarkerBytes) != 0 || probe.close(true) != 0)
+    return;
+  NewFileMethod method = NewFileMethod::HardLink;
+  if (probe.publishNew(marker, kFolderMarkerBytes, method) == 0)
+    syncFolder(QFile::encodeName(folder));
+}
+
+} // namespace
 
 QString prepareOutputFolder(const QString &folder) {
   if (folder.trimmed().isEmpty())
@@ -13,10 +36,15 @@ QString prepareOutputFolder(const QString &folder) {
   const QString native = QDir::toNativeSeparators(folder);
   if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())
     return QStringLiteral("The folder \"%1\" cannot be created, so no picture was resized.").arg(native);
-  QString error;
-  if (!writeFileAtomically(QDir(folder).filePath(kFolderMarkerName), kFolderMarkerBytes, &error))
-    return QStringLiteral("Nothing can be saved in the folder \"%1\", so no picture was resized.")
-        .arg(native);
+  // What batches killed half-way through a picture left here.
+  removeAbandonedTemporaryFiles(folder);
+  // Every picture is written this way first: if this file cannot be made,
+  // none can.
+  TemporaryFile probe(QFile::encodeName(folder));
+  if (probe.error())
+    return QStringLiteral("Nothing can be saved in the folder \"%1\" (%2), so no picture was resized.")
+        .arg(native, qt_error_string(probe.error()));
+  markFolder(probe, folder);
   return {};
 }
 

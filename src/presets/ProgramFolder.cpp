@@ -1,10 +1,11 @@
 #include "presets/ProgramFolder.h"
 
+#include "presets/SettingsFallback.h"
 #include "presets/SettingsFile.h"
+#include "presets/TemporaryFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace veltrane {
@@ -79,19 +80,15 @@ QString ProgramFolder::primarySettingsPath() const {
   return join(isPortable() ? m_home : m_locations.configFolder, kSettingsFileName);
 }
 
-QString ProgramFolder::fallbackSettingsPath() const {
-  return join(m_locations.configFolder, kSettingsFileName);
-}
-
 QString ProgramFolder::settingsReadPath() const {
   const QString primary = primarySettingsPath();
-  const QString fallback = fallbackSettingsPath();
-  if (primary == fallback)
+  if (!isPortable())
+    return primary;
+  const QString fallback = SettingsFallback(m_locations.configFolder, m_home).existingSettings();
+  if (fallback.isEmpty())
     return primary;
   const QFileInfo primaryInfo(primary);
-  const QFileInfo fallbackInfo(fallback);
-  if (fallbackInfo.isFile() &&
-      (!primaryInfo.isFile() || fallbackInfo.lastModified() > primaryInfo.lastModified()))
+  if (!primaryInfo.isFile() || QFileInfo(fallback).lastModified() > primaryInfo.lastModified())
     return fallback;
   return primary;
 }
@@ -99,50 +96,43 @@ QString ProgramFolder::settingsReadPath() const {
 ProgramFolder::SaveResult ProgramFolder::saveSettings(const QByteArray &bytes) const {
   SaveResult result;
   const QString primary = primarySettingsPath();
-  QDir().mkpath(QFileInfo(primary).absolutePath());
+  const QString folder = QFileInfo(primary).absolutePath();
+  QDir().mkpath(folder);
+  // What a save killed half-way left here.
+  removeAbandonedTemporaryFiles(folder);
   if (writeFileAtomically(primary, bytes, &result.error)) {
     result.saved = true;
     result.path = primary;
-    // A copy left in the config folder by an earlier run is now stale.
-    const QString fallback = fallbackSettingsPath();
-    if (fallback != primary)
-      QFile::remove(fallback);
+    // This program folder's copy in the config folder is now stale.
+    if (isPortable())
+      SettingsFallback(m_locations.configFolder, m_home).remove();
     return result;
   }
-  const QString fallback = fallbackSettingsPath();
-  if (fallback == primary)
+  if (!isPortable())
     return result;
-  const bool firstTime = !QFileInfo::exists(fallback);
-  QDir().mkpath(QFileInfo(fallback).absolutePath());
+  const SettingsFallback fallback(m_locations.configFolder, m_home);
+  removeAbandonedTemporaryFiles(fallback.folder());
+  bool firstTime = false;
   QString fallbackError;
-  if (!writeFileAtomically(fallback, bytes, &fallbackError)) {
+  if (!fallback.save(bytes, &firstTime, &fallbackError)) {
     result.error += QStringLiteral("; ") + fallbackError;
     return result;
   }
   result.saved = true;
-  result.path = fallback;
+  result.path = fallback.settingsPath();
+  if (firstTime) {
+    result.notice = QStringLiteral("The settings could not be saved in the program folder:\r\n%1\r\n\r\n"
+                                   "They are saved in \"%2\" instead, and read from there while "
+                                   "that copy is the newer one.")
+                        .arg(result.error, QDir::toNativeSeparators(result.path));
+    fallback.leaveNotice(result.notice);
+  }
   result.error.clear();
-  if (firstTime)
-    result.notice = QStringLiteral("The settings could not be saved in the program folder \"%1\".\r\n\r\n"
-                                   "They are saved in \"%2\" instead.")
-                        .arg(QDir::toNativeSeparators(m_home), QDir::toNativeSeparators(fallback));
   return result;
 }
 
-bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    if (error)
-      *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-    return false;
-  }
-  if (file.write(bytes) != bytes.size() || !file.commit()) {
-    if (error)
-      *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-    file.cancelWriting();
-    return false;
-  }
-  return true;
+QString ProgramFolder::takeNotice() const {
+  return isPortable() ? SettingsFallback(m_locations.configFolder, m_home).takeNotice() : QString();
 }
 
 QByteArray readWholeFile(const QString &path) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "presets/AtomicFile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -36,9 +38,9 @@ public:
   QString skinOutlinePath() const;
   QStringList frameFolders() const;
 
-  // The settings file to read: the program folder's, or the copy saved to the
-  // config folder when the program folder could not be written and that copy
-  // is newer.
+  // The settings file to read: the program folder's, or this program
+  // folder's own copy in the config folder (see SettingsFallback) when the
+  // program folder could not be written and that copy is newer.
   QString settingsReadPath() const;
 
   struct SaveResult {
@@ -48,20 +50,22 @@ public:
     QString error;
   };
   // Writes the settings file whole and atomically: the old file stays until
-  // the new one is complete. Falls back to the config folder when the
-  // program folder cannot be written.
+  // the new one is complete. When the program folder cannot be written, the
+  // settings go to this program folder's copy in the config folder; the
+  // first time, the notice is also left for the next start (takeNotice).
+  // Once the program folder can be written again, that copy goes.
   SaveResult saveSettings(const QByteArray &bytes) const;
+
+  // The notice about settings saved elsewhere that the user has not seen
+  // yet; taking it clears it.
+  QString takeNotice() const;
 
 private:
   QString primarySettingsPath() const;
-  QString fallbackSettingsPath() const;
 
   QString m_home;
   Locations m_locations;
 };
-
-// Writes a file whole through a temporary file and a rename.
-bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 // Reads a regular file whole; empty when it is missing or cannot be read.
 QByteArray readWholeFile(const QString &path);

@@ -28,6 +28,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTextStream>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -172,7 +174,7 @@ void MainWindow::loadSettings() {
   m_presets->select(m_program.presetIndex);
 }
 
-void MainWindow::saveSettings() {
+void MainWindow::saveSettings(bool userIsThere) {
   SettingsState state;
   state.program = m_program;
   ProgramSettings &program = state.program;
@@ -193,13 +195,30 @@ void MainWindow::saveSettings() {
 
   const ProgramFolder::SaveResult result =
       m_folder.saveSettings(writeSettings(state, m_controls->frameEntries()));
-  if (!result.notice.isEmpty())
-    m_platform.prompts->ask({QStringLiteral("Settings saved elsewhere"), result.notice,
-                             PromptIcon::Information, PromptButtons::Ok, PromptAnswer::Ok});
+  if (!result.notice.isEmpty()) {
+    // Seen now: not again at the next start.
+    if (userIsThere)
+      m_folder.takeNotice();
+    tell({QStringLiteral("Settings saved elsewhere"), result.notice, PromptIcon::Information,
+          PromptButtons::Ok, PromptAnswer::Ok},
+         userIsThere);
+  }
   if (!result.saved)
-    m_platform.prompts->ask({QStringLiteral("Settings not saved"),
-                             QStringLiteral("The settings could not be saved:\r\n\r\n") + result.error,
-                             PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok});
+    tell({QStringLiteral("Settings not saved"),
+          QStringLiteral("The settings could not be saved:\r\n\r\n") + result.error, PromptIcon::Critical,
+          PromptButtons::Ok, PromptAnswer::Ok},
+         userIsThere);
+}
+
+void MainWindow::tell(const Prompt &prompt, bool userIsThere) {
+  if (userIsThere) {
+    m_platform.prompts->ask(prompt);
+    return;
+  }
+  QString text = prompt.text;
+  text.replace(QStringLiteral("\r\n\r\n"), QStringLiteral("\n"))
+      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QTextStream(stderr) << "veltrane: " << prompt.title << ": " << text << "\n";
 }
 
 void MainWindow::showAtSavedPlace() {
@@ -207,6 +226,17 @@ void MainWindow::showAtSavedPlace() {
   move(onScreen(saved, frameGeometry().size(), m_platform.screen->size()));
   m_placed = true;
   show();
+  // From the event loop, once the window is up.
+  QTimer::singleShot(0, this, &MainWindow::showNotice);
+}
+
+void MainWindow::showNotice() {
+  if (m_shutDown)
+    return;
+  const QString notice = m_folder.takeNotice();
+  if (!notice.isEmpty())
+    m_platform.prompts->ask({QStringLiteral("Settings saved elsewhere"), notice, PromptIcon::Information,
+                             PromptButtons::Ok, PromptAnswer::Ok});
 }
 
 void MainWindow::placeHelpPanel() {
@@ -380,7 +410,11 @@ void MainWindow::minimizza() {
   m_preview->hide();
 }
 
-void MainWindow::esci() {
+void MainWindow::esci() { shutDown(true); }
+
+void MainWindow::systemShutDown() { shutDown(false); }
+
+void MainWindow::shutDown(bool userIsThere) {
   if (m_shutDown)
     return;
   m_shutDown = true;
@@ -395,7 +429,7 @@ void MainWindow::esci() {
     setProgressVisible(false);
   }
   m_platform.launcher->openWebAddress(kSupportPageAddress);
-  saveSettings();
+  saveSettings(userIsThere);
   m_settings->hide();
   m_preview->hide();
   emit ended();

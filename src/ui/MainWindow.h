@@ -23,6 +23,7 @@ class SettingsWindow;
 struct BatchProgress;
 struct BatchReport;
 struct PlatformServices;
+struct Prompt;
 
 // The program's window. Construction is the start-up: the help text, the
 // pictures named on the command line, the frames, then the settings file
@@ -36,7 +37,8 @@ public:
              QWidget *parent = nullptr);
   ~MainWindow() override;
 
-  // Shows the window where it was last closed, kept on the screen.
+  // Shows the window where it was last closed, kept on the screen; then
+  // tells what an earlier shut-down could not (settings saved elsewhere).
   void showAtSavedPlace();
 
   const MainWindowForm &form() const { return m_form; }
@@ -52,6 +54,10 @@ public:
 public slots:
   // The exit button: the shut-down.
   void esci();
+  // The shut-down the system asked for (a signal, the session's end): no
+  // message box waits for an answer there; what the user must know goes to
+  // the standard error and is shown again at the next start.
+  void systemShutDown();
   void minimizza();
   void Go_Click();
   void toggleHelp_Click();
@@ -75,7 +81,10 @@ private:
   void connectControls();
   void startUp(const QStringList &pictures);
   void loadSettings();
-  void saveSettings();
+  void shutDown(bool userIsThere);
+  void saveSettings(bool userIsThere);
+  void tell(const Prompt &prompt, bool userIsThere);
+  void showNotice();
   void placeHelpPanel();
   void Preset_Click(const QString &line);
   void syncJob();

@@ -1,10 +1,7 @@
 #include "presets/SettingsFile.h"
-#include "TempFolder.h"
 #include "presets/FrameList.h"
 #include "presets/PresetLine.h"
-#include "presets/ProgramFolder.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace veltrane;
@@ -66,6 +63,16 @@ TEST(SettingsFile, ReadsLegacyWindows1252AndLfFiles) {
 
   legacy.replace("\r\n", "\n");
   EXPECT_EQ(read(legacy), state);
+
+  // One stray byte garbles only its own line: the UTF-8 folder name stays whole.
+  const SettingsState mixed = read("3|1|0|0|0|0|9|-1|1|0|0|0|0|0|0|0|4|3|0|1|0|0\r\n"
+                                   "|600|1|100k|||0|4|3|0|0|0\r\n"
+                                   "/home/j/Fotos_J\xC3\xBCrgen\r\n"
+                                   "Old \xBB one=1|1|1|85%|||0|4|3|0|0|0\r\n"
+                                   "New \xC2\xBB one=1|1|1|85%|||0|4|3|0|0|0\r\n");
+  EXPECT_EQ(mixed.job.OutputPath, QStringLiteral("/home/j/Fotos_J\u00FCrgen"));
+  EXPECT_EQ(mixed.presets.line(0), QStringLiteral("Old \u00BB one=1|1|1|85%|||0|4|3|0|0|0"));
+  EXPECT_EQ(mixed.presets.line(1), QStringLiteral("New \u00BB one=1|1|1|85%|||0|4|3|0|0|0"));
 }
 
 TEST(SettingsFile, MalformedFilesKeepFirstRunValues) {
@@ -117,71 +124,4 @@ TEST(SettingsFile, SelectedPresetOverridesLineTwo) {
   applySelectedPreset(state, kFrames);
   EXPECT_EQ(state.job.maxX, QStringLiteral("4"));
   EXPECT_EQ(state.job.fixed, QStringLiteral("50"));
-}
-
-TEST(ProgramFolder, ResolvesHomeOptionEnvironmentPortableAndInstalled) {
-  test::TempFolder temp;
-  const QString exe = temp.file(QStringLiteral("bin"));
-  QDir().mkpath(exe);
-  EXPECT_FALSE(ProgramFolder::resolve({}, exe).isPortable());
-  EXPECT_EQ(ProgramFolder::resolve(temp.path(), exe).home(), temp.path());
-
-  qputenv("VELTRANE_HOME", temp.file(QStringLiteral("env")).toLocal8Bit());
-  EXPECT_EQ(ProgramFolder::resolve({}, exe).home(), temp.file(QStringLiteral("env")));
-  EXPECT_EQ(ProgramFolder::resolve(temp.path(), exe).home(), temp.path());
-  qunsetenv("VELTRANE_HOME");
-
-  QDir().mkpath(exe + QStringLiteral("/frames"));
-  const ProgramFolder portable = ProgramFolder::resolve({}, exe);
-  EXPECT_EQ(portable.home(), exe);
-  EXPECT_EQ(portable.frameFolders(), QStringList{exe + QStringLiteral("/frames")});
-  EXPECT_EQ(portable.helpTextPath(), exe + QStringLiteral("/Veltrane.TXT"));
-
-  const ProgramFolder installed =
-      ProgramFolder::installed(ProgramFolder::userLocations(temp.file("prefix/bin")));
-  EXPECT_TRUE(installed.settingsReadPath().endsWith(QStringLiteral("/.config/veltrane/Veltrane.INI")));
-  EXPECT_EQ(installed.frameFolders().value(1), temp.file(QStringLiteral("prefix/share/veltrane/frames")));
-}
-
-TEST(ProgramFolder, SavesAtomicallyAndFallsBackWhenTheFolderCannotBeWritten) {
-  test::TempFolder temp;
-  const ProgramFolder::Locations locations{
-      temp.file(QStringLiteral("config")), temp.file(QStringLiteral("data")), {}};
-  const ProgramFolder folder = ProgramFolder::portable(temp.file(QStringLiteral("home")), locations);
-  auto result = folder.saveSettings("one\r\n");
-  EXPECT_TRUE(result.saved);
-  EXPECT_TRUE(result.notice.isEmpty());
-  EXPECT_EQ(temp.read(QStringLiteral("home/Veltrane.INI")), QByteArray("one\r\n"));
-  EXPECT_EQ(QDir(temp.file(QStringLiteral("home"))).entryList(QDir::Files), QStringList{"Veltrane.INI"});
-
-  // A file where the program folder should be: it can never be written.
-  temp.write(QStringLiteral("blocked"), "not a folder");
-  const ProgramFolder blocked = ProgramFolder::portable(temp.file(QStringLiteral("blocked")), locations);
-  result = blocked.saveSettings("two\r\n");
-  EXPECT_TRUE(result.saved);
-  EXPECT_EQ(result.path, temp.file(QStringLiteral("config/Veltrane.INI")));
-  EXPECT_FALSE(result.notice.isEmpty());
-  EXPECT_EQ(blocked.settingsReadPath(), result.path);
-  // Told once: the second save says nothing more.
-  result = blocked.saveSettings("three\r\n");
-  EXPECT_TRUE(result.notice.isEmpty());
-  EXPECT_EQ(temp.read(QStringLiteral("config/Veltrane.INI")), QByteArray("three\r\n"));
-}
-
-TEST(ProgramFolder, AFailedWriteKeepsTheOldFile) {
-  test::TempFolder temp;
-  const QString path = temp.write(QStringLiteral("Veltrane.INI"), "old\r\n");
-  // A folder stands at the target: the write fails and leaves nothing behind.
-  QDir().mkpath(temp.file(QStringLiteral("dir")));
-  QString error;
-  EXPECT_FALSE(writeFileAtomically(temp.file(QStringLiteral("dir")), "x", &error));
-  EXPECT_FALSE(error.isEmpty());
-  EXPECT_FALSE(writeFileAtomically(temp.file(QStringLiteral("missing/Veltrane.INI")), "x"));
-  EXPECT_TRUE(writeFileAtomically(path, "new\r\n"));
-  EXPECT_EQ(temp.read(QStringLiteral("Veltrane.INI")), QByteArray("new\r\n"));
-  EXPECT_EQ(
-      QDir(temp.path())
-          .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase),
-      (QStringList{"dir", "Veltrane.INI"}));
-  EXPECT_TRUE(readWholeFile(temp.path()).isEmpty());
 }
