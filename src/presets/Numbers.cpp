@@ -93,9 +93,10 @@ qint32 roundedInt32(const QString &text) {
   return static_cast<qint32>(rounded);
 }
 
+// Never in exponent form: "1e+05" would read back as 1.
 template <typename Float> static QString shortest(Float value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  char buffer[512]; // the longest fixed form of a double is 330 characters or so
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
   return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 

@@ -24,3 +24,15 @@ TEST(Numbers, StrictConversionTakesTheWholeTextOrNothing) {
   EXPECT_EQ(strictInt32(QStringLiteral("16777215")), 16777215);
   EXPECT_EQ(strictInt32(QStringLiteral("9999999999")), std::nullopt);
 }
+
+// What is written must read back the same: no exponent form, however large or small.
+TEST(Numbers, WrittenNumbersReadBackTheSame) {
+  for (const double value : {0.0, 85.0, 72.5, 100000.0, 1e6, 12345678.0, 1e21, 0.0001, -28800.0, 1e300}) {
+    const QString text = formatNumber(value);
+    EXPECT_FALSE(text.contains(u'e')) << text.toStdString();
+    EXPECT_EQ(leadingNumber(text), value) << text.toStdString();
+  }
+  EXPECT_EQ(formatNumber(100000.0), QStringLiteral("100000"));
+  EXPECT_EQ(formatNumber(10110.0f), QStringLiteral("10110"));
+  EXPECT_EQ(formatNumber(300.5f), QStringLiteral("300.5"));
+}
