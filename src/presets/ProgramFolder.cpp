@@ -87,8 +87,10 @@ QString ProgramFolder::settingsReadPath() const {
   const QString fallback = SettingsFallback(m_locations.configFolder, m_home).existingSettings();
   if (fallback.isEmpty())
     return primary;
+  // The copy only exists because the program folder could not be written
+  // after its file was: on a tie it is the newer one.
   const QFileInfo primaryInfo(primary);
-  if (!primaryInfo.isFile() || QFileInfo(fallback).lastModified() > primaryInfo.lastModified())
+  if (!primaryInfo.isFile() || QFileInfo(fallback).lastModified() >= primaryInfo.lastModified())
     return fallback;
   return primary;
 }
