@@ -3,7 +3,7 @@
 // selects, marks and scrolls, saves a picture of the window and ends.
 #include "filelist/SourceList.h"
 #include "platform/widgets/DesktopPlatform.h"
-#include "ui/EasyGrid.h"
+#include "ui/FileGrid.h"
 #include "ui/FileList.h"
 
 #include <QApplication>
@@ -63,10 +63,10 @@ int main(int argc, char **argv) {
   auto *remove = new QPushButton(QStringLiteral("Remove"), &window);
   auto *clearAll = new QPushButton(QStringLiteral("Clear all"), &window);
   auto *processing = new QLabel(&window);
-  add->setObjectName(QStringLiteral("add"));
-  remove->setObjectName(QStringLiteral("remove"));
-  clearAll->setObjectName(QStringLiteral("ClearAll"));
-  processing->setObjectName(QStringLiteral("processing"));
+  add->setObjectName(QStringLiteral("addFiles"));
+  remove->setObjectName(QStringLiteral("removeFiles"));
+  clearAll->setObjectName(QStringLiteral("clearAll"));
+  processing->setObjectName(QStringLiteral("currentFile"));
 
   auto *buttons = new QHBoxLayout;
   buttons->addWidget(add);
@@ -77,9 +77,9 @@ int main(int argc, char **argv) {
   layout->addWidget(list, 1);
   layout->addLayout(buttons);
 
-  QObject::connect(add, &QPushButton::clicked, list, &FileList::add_Click);
-  QObject::connect(remove, &QPushButton::clicked, list, &FileList::remove_Click);
-  QObject::connect(clearAll, &QPushButton::clicked, list, &FileList::ClearAll_Click);
+  QObject::connect(add, &QPushButton::clicked, list, &FileList::addFromDialog);
+  QObject::connect(remove, &QPushButton::clicked, list, &FileList::removeChosen);
+  QObject::connect(clearAll, &QPushButton::clicked, list, &FileList::clearAll);
   QObject::connect(list, &FileList::removeEnabledChanged, remove, &QWidget::setEnabled);
   QObject::connect(list, &FileList::clearAllEnabledChanged, clearAll, &QWidget::setEnabled);
   QObject::connect(list, &FileList::processing, processing, &QLabel::setText);

@@ -85,28 +85,31 @@ void takeScreenshots(MainWindow &window, const QString &folder) {
   const MainWindowForm &form = window.form();
   save(window, QStringLiteral("main-window.png"));
 
-  window.toggleHelp_Click();
+  window.toggleHelp();
   save(window, QStringLiteral("main-window-help.png"));
-  window.toggleHelp_Click();
+  window.toggleHelp();
 
   // The running face, staged: a real batch of small pictures ends too soon.
-  showGoRunning(form.Go);
-  for (QWidget *widget : std::initializer_list<QWidget *>{form.Add, form.Remove, form.ClearAll, form.Preset})
+  showGoRunning(form.goButton);
+  for (QWidget *widget :
+       std::initializer_list<QWidget *>{form.addFiles, form.removeFiles, form.clearAll, form.presets})
     widget->setEnabled(false);
-  form.processing->setText(QStringLiteral("IMG_4107.JPG"));
-  form.info->setText(QStringLiteral("37.5%"));
-  const QRect track = form.info->geometry();
-  form.infoG->setGeometry(track.x(), track.y(), track.width() * 375 / 1000, track.height());
-  for (QWidget *widget : std::initializer_list<QWidget *>{form.processing, form.infoW, form.infoG, form.info})
+  form.currentFile->setText(QStringLiteral("IMG_4107.JPG"));
+  form.progressPercent->setText(QStringLiteral("37.5%"));
+  const QRect track = form.progressPercent->geometry();
+  form.progressBar->setGeometry(track.x(), track.y(), track.width() * 375 / 1000, track.height());
+  for (QWidget *widget : std::initializer_list<QWidget *>{form.currentFile, form.progressTrack,
+                                                          form.progressBar, form.progressPercent})
     widget->show();
   save(window, QStringLiteral("main-window-running.png"));
-  for (QWidget *widget : std::initializer_list<QWidget *>{form.processing, form.infoW, form.infoG, form.info})
+  for (QWidget *widget : std::initializer_list<QWidget *>{form.currentFile, form.progressTrack,
+                                                          form.progressBar, form.progressPercent})
     widget->hide();
-  showGoIdle(form.Go);
-  for (QWidget *widget : std::initializer_list<QWidget *>{form.Add, form.ClearAll, form.Preset})
+  showGoIdle(form.goButton);
+  for (QWidget *widget : std::initializer_list<QWidget *>{form.addFiles, form.clearAll, form.presets})
     widget->setEnabled(true);
 
-  window.settings_Click();
+  window.openSettings();
   QApplication::processEvents();
   save(window.settingsWindow(), QStringLiteral("settings-window.png"));
   window.settingsWindow().close();
@@ -198,7 +201,7 @@ int main(int argc, char **argv) {
   if (screenshots)
     QTimer::singleShot(400, &mainWindow, [&] {
       takeScreenshots(mainWindow, commandLine.screenshot);
-      mainWindow.esci();
+      mainWindow.exitProgram();
     });
   return app.exec();
 }

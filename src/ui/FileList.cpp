@@ -4,7 +4,7 @@
 #include "filelist/SourceFiles.h"
 #include "filelist/SourceList.h"
 #include "platform/PlatformServices.h"
-#include "ui/EasyGrid.h"
+#include "ui/FileGrid.h"
 
 #include <QFileInfo>
 #include <QVBoxLayout>
@@ -13,17 +13,17 @@ namespace veltrane {
 
 FileList::FileList(SourceList &table, PlatformServices &platform, QWidget *parent)
     : QWidget(parent), m_table(table), m_platform(platform),
-      m_grid(new EasyGrid(table, *platform.launcher, this)), m_adder(table) {
+      m_grid(new FileGrid(table, *platform.launcher, this)), m_adder(table) {
   setObjectName(QStringLiteral("FileList"));
   auto *layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_grid);
 
-  connect(m_grid, &EasyGrid::rowClicked, this, [this] { setRemoveEnabled(true); });
-  connect(m_grid, &EasyGrid::selectionChanged, this, &FileList::selectionChanged);
-  connect(m_grid, &EasyGrid::currentRowChanged, this, &FileList::currentRowChanged);
-  connect(m_grid, &EasyGrid::markedCountChanged, this, &FileList::markedCountChanged);
-  connect(m_grid, &EasyGrid::filesDropped, this, &FileList::addPaths);
+  connect(m_grid, &FileGrid::rowClicked, this, [this] { setRemoveEnabled(true); });
+  connect(m_grid, &FileGrid::selectionChanged, this, &FileList::selectionChanged);
+  connect(m_grid, &FileGrid::currentRowChanged, this, &FileList::currentRowChanged);
+  connect(m_grid, &FileGrid::markedCountChanged, this, &FileList::markedCountChanged);
+  connect(m_grid, &FileGrid::filesDropped, this, &FileList::addPaths);
 
   connect(&m_adder, &FileAdder::processing, this, &FileList::processing);
   connect(&m_adder, &FileAdder::rowsAdded, this, &FileList::Grid_Resized);
@@ -36,7 +36,7 @@ FileList::FileList(SourceList &table, PlatformServices &platform, QWidget *paren
 
 int FileList::currentRow() const { return m_grid->currentRow(); }
 
-void FileList::add_Click() {
+void FileList::addFromDialog() {
   const QStringList paths = m_platform.dialogs->openFiles(QString(), m_lastFolder, addDialogFilter());
   if (paths.isEmpty())
     return;
@@ -66,7 +66,7 @@ void FileList::addingFinished(const AddReport &report) {
     m_platform.prompts->ask(listFullReport(report.leftOut));
 }
 
-void FileList::remove_Click() {
+void FileList::removeChosen() {
   if (removeMarkedOrSelected(m_table, m_grid->currentRow()) == Removal::None)
     return;
   clearSelection();
@@ -75,7 +75,7 @@ void FileList::remove_Click() {
   emit markedCountChanged(m_table.markedCount());
 }
 
-void FileList::ClearAll_Click() {
+void FileList::clearAll() {
   m_adder.cancel();
   const bool hadMarks = m_table.markedCount() > 0;
   m_table.clear();
@@ -87,7 +87,7 @@ void FileList::ClearAll_Click() {
 }
 
 void FileList::Grid_Resized() {
-  m_grid->gridSetup();
+  m_grid->refreshLayout();
   updateButtons();
 }
 

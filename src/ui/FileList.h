@@ -7,7 +7,7 @@
 
 namespace veltrane {
 
-class EasyGrid;
+class FileGrid;
 class SourceList;
 struct PlatformServices;
 
@@ -19,7 +19,7 @@ class FileList : public QWidget {
 public:
   FileList(SourceList &table, PlatformServices &platform, QWidget *parent = nullptr);
 
-  EasyGrid *grid() const { return m_grid; }
+  FileGrid *grid() const { return m_grid; }
   SourceList &table() const { return m_table; }
   int currentRow() const;
   bool isAdding() const { return m_adder.isBusy(); }
@@ -30,11 +30,11 @@ public:
 
 public slots:
   // Asks for files with the open dialog and adds them.
-  void add_Click();
+  void addFromDialog();
   // Removes the marked rows, or else the selected row.
-  void remove_Click();
+  void removeChosen();
   // Empties the list and stops any adding under way.
-  void ClearAll_Click();
+  void clearAll();
   // Adds files named by full paths, as dropped on the grid, reporting the
   // ones refused.
   void addPaths(const QStringList &paths);
@@ -64,7 +64,7 @@ private:
 
   SourceList &m_table;
   PlatformServices &m_platform;
-  EasyGrid *m_grid;
+  FileGrid *m_grid;
   FileAdder m_adder;
   QString m_lastFolder;
   bool m_goEnabled = false;

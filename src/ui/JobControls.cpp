@@ -44,51 +44,51 @@ JobControls::JobControls(const MainWindowForm &form, PlatformServices &platform,
     });
   };
   using Self = JobControls;
-  onChange(f.maxX, &QComboBox::editTextChanged, &Self::sizeChange);
-  onChange(f.maxY, &QComboBox::editTextChanged, &Self::sizeChange);
-  onChange(f.manual, &QCheckBox::toggled, &Self::sizeChange);
-  onChange(f.maxXon, &QCheckBox::toggled, &Self::maxXon_Click);
-  onChange(f.maxYon, &QCheckBox::toggled, &Self::maxYon_Click);
+  onChange(f.maxWidth, &QComboBox::editTextChanged, &Self::sizeChange);
+  onChange(f.maxHeight, &QComboBox::editTextChanged, &Self::sizeChange);
+  onChange(f.manualSize, &QCheckBox::toggled, &Self::sizeChange);
+  onChange(f.widthOn, &QCheckBox::toggled, &Self::widthOnToggled);
+  onChange(f.heightOn, &QCheckBox::toggled, &Self::heightOnToggled);
   // One of the two options turns off whenever the other turns on.
-  onChange(f.quality1, &QRadioButton::toggled, &Self::quality1_Click);
-  onChange(f.indice, &QComboBox::currentIndexChanged, &Self::indice_Click);
-  onChange(f.SameFolder, &QCheckBox::toggled, &Self::SameFolder_Click);
-  onChange(f.addFrame, &QComboBox::currentIndexChanged, &Self::addFrame_Click);
-  for (QCheckBox *box : {f.YX, f.AddExtension, f.indexNames, f.indexWH, f.indexK})
+  onChange(f.sizeLimitOption, &QRadioButton::toggled, &Self::qualityModeChanged);
+  onChange(f.sheetMode, &QComboBox::currentIndexChanged, &Self::sheetModeChanged);
+  onChange(f.sameFolder, &QCheckBox::toggled, &Self::sameFolderToggled);
+  onChange(f.frame, &QComboBox::currentIndexChanged, &Self::frameSelectionChanged);
+  for (QCheckBox *box : {f.swapForUpright, f.addSuffix, f.captionNames, f.captionSizes, f.captionFileSizes})
     connect(box, &QCheckBox::toggled, this, &JobControls::notifyChanged);
-  for (QLineEdit *box : {f.fixed, f.maxK, f.extension, f.OutputPath})
+  for (QLineEdit *box : {f.fixedQuality, f.sizeLimitKb, f.suffixTemplate, f.outputFolder})
     connect(box, &QLineEdit::textChanged, this, &JobControls::notifyChanged);
-  for (QComboBox *box : {f.indexX, f.indexY})
+  for (QComboBox *box : {f.sheetColumns, f.sheetRows})
     connect(box, &QComboBox::currentIndexChanged, this, &JobControls::notifyChanged);
-  connect(f.Browse, &QPushButton::clicked, this, &JobControls::Browse_Click);
+  connect(f.browse, &QPushButton::clicked, this, &JobControls::browseForOutputFolder);
 
-  f.maxX->lineEdit()->installEventFilter(this);
-  f.maxY->lineEdit()->installEventFilter(this);
-  f.extension->installEventFilter(this);
+  f.maxWidth->lineEdit()->installEventFilter(this);
+  f.maxHeight->lineEdit()->installEventFilter(this);
+  f.suffixTemplate->installEventFilter(this);
 }
 
 JobSettings JobControls::job() const {
   const MainWindowForm &f = m_form;
   JobSettings job;
-  job.maxX = f.maxX->currentText();
-  job.maxY = f.maxY->currentText();
-  job.YX = checked(f.YX);
-  job.quality1 = f.quality1->isChecked();
-  job.fixed = f.fixed->text();
-  job.maxK = f.maxK->text();
-  job.extension = f.extension->text();
-  job.addFrame = qint16(f.addFrame->currentIndex());
-  job.indice = qint16(f.indice->currentIndex());
-  job.indexX = qint16(f.indexX->currentIndex());
-  job.indexY = qint16(f.indexY->currentIndex());
-  job.indexNames = checked(f.indexNames);
-  job.indexWH = checked(f.indexWH);
-  job.indexK = checked(f.indexK);
-  job.maxXon = checked(f.maxXon);
-  job.maxYon = checked(f.maxYon);
-  job.AddExtension = checked(f.AddExtension);
-  job.SameFolder = checked(f.SameFolder);
-  job.OutputPath = f.OutputPath->text();
+  job.maxX = f.maxWidth->currentText();
+  job.maxY = f.maxHeight->currentText();
+  job.YX = checked(f.swapForUpright);
+  job.quality1 = f.sizeLimitOption->isChecked();
+  job.fixed = f.fixedQuality->text();
+  job.maxK = f.sizeLimitKb->text();
+  job.extension = f.suffixTemplate->text();
+  job.addFrame = qint16(f.frame->currentIndex());
+  job.indice = qint16(f.sheetMode->currentIndex());
+  job.indexX = qint16(f.sheetColumns->currentIndex());
+  job.indexY = qint16(f.sheetRows->currentIndex());
+  job.indexNames = checked(f.captionNames);
+  job.indexWH = checked(f.captionSizes);
+  job.indexK = checked(f.captionFileSizes);
+  job.maxXon = checked(f.widthOn);
+  job.maxYon = checked(f.heightOn);
+  job.AddExtension = checked(f.addSuffix);
+  job.SameFolder = checked(f.sameFolder);
+  job.OutputPath = f.outputFolder->text();
   return job;
 }
 
@@ -98,26 +98,26 @@ void JobControls::setJob(const JobSettings &job) {
   m_settingJob = true;
   // In the order a preset line holds them, so the reactions run as they would
   // for a preset.
-  setText(f.maxX, job.maxX);
-  f.maxXon->setChecked(job.maxXon != 0);
-  setText(f.maxY, job.maxY);
-  f.maxYon->setChecked(job.maxYon != 0);
-  f.YX->setChecked(job.YX != 0);
-  setText(f.extension, job.extension);
-  f.AddExtension->setChecked(job.AddExtension != 0);
-  f.addFrame->setCurrentIndex(job.addFrame);
-  setText(f.fixed, job.fixed);
-  setText(f.maxK, job.maxK);
-  (job.quality1 ? static_cast<QRadioButton *>(f.quality1) : f.quality2)->setChecked(true);
-  f.indice->setCurrentIndex(job.indice);
-  f.indexX->setCurrentIndex(job.indexX);
-  f.indexY->setCurrentIndex(job.indexY);
-  f.indexNames->setChecked(job.indexNames != 0);
-  f.indexWH->setChecked(job.indexWH != 0);
-  f.indexK->setChecked(job.indexK != 0);
-  f.SameFolder->setChecked(job.SameFolder != 0);
-  setText(f.OutputPath, job.OutputPath);
-  f.OutputPath->setCursorPosition(0); // the start of a long path says more
+  setText(f.maxWidth, job.maxX);
+  f.widthOn->setChecked(job.maxXon != 0);
+  setText(f.maxHeight, job.maxY);
+  f.heightOn->setChecked(job.maxYon != 0);
+  f.swapForUpright->setChecked(job.YX != 0);
+  setText(f.suffixTemplate, job.extension);
+  f.addSuffix->setChecked(job.AddExtension != 0);
+  f.frame->setCurrentIndex(job.addFrame);
+  setText(f.fixedQuality, job.fixed);
+  setText(f.sizeLimitKb, job.maxK);
+  (job.quality1 ? static_cast<QRadioButton *>(f.sizeLimitOption) : f.fixedQualityOption)->setChecked(true);
+  f.sheetMode->setCurrentIndex(job.indice);
+  f.sheetColumns->setCurrentIndex(job.indexX);
+  f.sheetRows->setCurrentIndex(job.indexY);
+  f.captionNames->setChecked(job.indexNames != 0);
+  f.captionSizes->setChecked(job.indexWH != 0);
+  f.captionFileSizes->setChecked(job.indexK != 0);
+  f.sameFolder->setChecked(job.SameFolder != 0);
+  setText(f.outputFolder, job.OutputPath);
+  f.outputFolder->setCursorPosition(0); // the start of a long path says more
   m_settingJob = false;
   m_updatingSizes = false;
   emit changed();
@@ -132,15 +132,15 @@ void JobControls::applyPreset(const QString &line) {
 
 void JobControls::takeBatchChanges(const JobSettings &fromBatch) {
   const MainWindowForm &f = m_form;
-  setText(f.fixed, fromBatch.fixed);
-  setText(f.maxK, fromBatch.maxK);
-  setText(f.extension, fromBatch.extension);
-  if (f.addFrame->currentIndex() != fromBatch.addFrame)
-    f.addFrame->setCurrentIndex(fromBatch.addFrame);
+  setText(f.fixedQuality, fromBatch.fixed);
+  setText(f.sizeLimitKb, fromBatch.maxK);
+  setText(f.suffixTemplate, fromBatch.extension);
+  if (f.frame->currentIndex() != fromBatch.addFrame)
+    f.frame->setCurrentIndex(fromBatch.addFrame);
 }
 
 void JobControls::setFrameEntries(const QStringList &entries) {
-  QComboBox *list = m_form.addFrame;
+  QComboBox *list = m_form.frame;
   m_frameEntries = entries;
   m_framesInstalled = entries.size() > kFirstFrameEntry;
   {
@@ -169,64 +169,66 @@ void JobControls::sizeChange() {
   m_updatingSizes = true;
   const MainWindowForm &f = m_form;
   SizeChangeInput input;
-  input.maxX = f.maxX->currentText();
-  input.maxY = f.maxY->currentText();
-  input.maxXon = checked(f.maxXon);
-  input.maxYon = checked(f.maxYon);
+  input.maxX = f.maxWidth->currentText();
+  input.maxY = f.maxHeight->currentText();
+  input.maxXon = checked(f.widthOn);
+  input.maxYon = checked(f.heightOn);
   input.screen = m_platform.screen->size();
   input.picture = m_sourceBox;
   input.borders = borders();
   const SizeChangeResult result = deriveSizes(input);
-  setText(f.maxX, result.maxX);
-  setText(f.maxY, result.maxY);
-  f.manual->setEnabled(result.manualEnabled);
+  setText(f.maxWidth, result.maxX);
+  setText(f.maxHeight, result.maxY);
+  f.manualSize->setEnabled(result.manualEnabled);
   m_updatingSizes = false;
   emit previewRepaint();
 }
 
-void JobControls::maxXon_Click() {
+void JobControls::widthOnToggled() {
   const MainWindowForm &f = m_form;
-  f.maxX->setEnabled(f.maxXon->isChecked());
+  f.maxWidth->setEnabled(f.widthOn->isChecked());
   const JobSettings now = job();
-  f.YX->setEnabled(now.yxEnabled());
-  f.manual->setEnabled(now.maxXon + now.maxYon != 0);
+  f.swapForUpright->setEnabled(now.yxEnabled());
+  f.manualSize->setEnabled(now.maxXon + now.maxYon != 0);
   sizeChange();
 }
 
-void JobControls::maxYon_Click() {
-  m_form.maxY->setEnabled(m_form.maxYon->isChecked());
-  maxXon_Click();
+void JobControls::heightOnToggled() {
+  m_form.maxHeight->setEnabled(m_form.heightOn->isChecked());
+  widthOnToggled();
 }
 
-void JobControls::quality1_Click() {
+void JobControls::qualityModeChanged() {
   const MainWindowForm &f = m_form;
-  const bool sizeLimited = f.quality1->isChecked();
-  f.fixed->setEnabled(!sizeLimited);
-  f.lFixed->setEnabled(!sizeLimited);
-  f.maxK->setEnabled(sizeLimited);
-  f.lMaxK->setEnabled(sizeLimited);
+  const bool sizeLimited = f.sizeLimitOption->isChecked();
+  f.fixedQuality->setEnabled(!sizeLimited);
+  f.fixedQualityUnit->setEnabled(!sizeLimited);
+  f.sizeLimitKb->setEnabled(sizeLimited);
+  f.sizeLimitUnit->setEnabled(sizeLimited);
   sizeChange();
 }
 
-void JobControls::indice_Click() {
+void JobControls::sheetModeChanged() {
   const MainWindowForm &f = m_form;
   const JobSettings now = job();
   const bool sheets = now.indice > 0 && now.indiceEnabled();
-  for (QWidget *widget : std::initializer_list<QWidget *>{f.indexX, f.indexY, f.indexNames, f.indexWH,
-                                                          f.indexK, f.indexl1, f.indexl2, f.indexl3})
+  for (QWidget *widget : std::initializer_list<QWidget *>{f.sheetColumns, f.sheetRows, f.captionNames,
+                                                          f.captionSizes, f.captionFileSizes,
+                                                          f.sheetTimesLabel, f.sheetWithLabel, f.sheetLabel})
     widget->setEnabled(sheets);
 }
 
-void JobControls::SameFolder_Click() {
+void JobControls::sameFolderToggled() {
   const MainWindowForm &f = m_form;
-  const bool ownFolder = !f.SameFolder->isChecked();
-  for (QWidget *widget : std::initializer_list<QWidget *>{f.lSaveTo, f.OutputPath, f.Browse, f.indice})
+  const bool ownFolder = !f.sameFolder->isChecked();
+  for (QWidget *widget :
+       std::initializer_list<QWidget *>{f.saveToLabel, f.outputFolder, f.browse, f.sheetMode})
     widget->setEnabled(ownFolder);
-  indice_Click();
+  sheetModeChanged();
 }
 
-void JobControls::addFrame_Click() {
-  QComboBox *list = m_form.addFrame;
+void JobControls::frameSelectionChanged() {
+  QComboBox *list = m_form.frame;
   const int entry = list->currentIndex();
   // A preset can pick a frame while none is installed.
   if (entry > kNoFrameEntry && !m_framesInstalled) {
@@ -243,8 +245,8 @@ void JobControls::addFrame_Click() {
   emit previewRepaint();
 }
 
-void JobControls::Browse_Click() {
-  const QString current = m_form.OutputPath->text();
+void JobControls::browseForOutputFolder() {
+  const QString current = m_form.outputFolder->text();
   QString start = current;
   if (start.endsWith(u'/' + kResizedFolder))
     start.chop(kResizedFolder.size() + 1);
@@ -256,22 +258,22 @@ void JobControls::Browse_Click() {
   QString folder = *chosen;
   if (!folder.endsWith(u'/'))
     folder += u'/';
-  m_form.OutputPath->setText(folder + kResizedFolder);
-  m_form.OutputPath->setCursorPosition(0);
+  m_form.outputFolder->setText(folder + kResizedFolder);
+  m_form.outputFolder->setCursorPosition(0);
 }
 
 void JobControls::refreshEnabling() {
-  maxYon_Click();
-  quality1_Click();
-  SameFolder_Click();
+  heightOnToggled();
+  qualityModeChanged();
+  sameFolderToggled();
 }
 
 bool JobControls::eventFilter(QObject *watched, QEvent *event) {
-  if (watched == m_form.maxX->lineEdit())
-    return filterSizeBox(m_form.maxX, event);
-  if (watched == m_form.maxY->lineEdit())
-    return filterSizeBox(m_form.maxY, event);
-  if (watched == m_form.extension)
+  if (watched == m_form.maxWidth->lineEdit())
+    return filterSizeBox(m_form.maxWidth, event);
+  if (watched == m_form.maxHeight->lineEdit())
+    return filterSizeBox(m_form.maxHeight, event);
+  if (watched == m_form.suffixTemplate)
     return filterExtension(event);
   return false;
 }
@@ -300,7 +302,7 @@ bool JobControls::filterExtension(QEvent *event) {
       }
     }
   } else if (event->type() == QEvent::MouseButtonDblClick) {
-    m_form.extension->setText(kReadyMadeTemplate);
+    m_form.suffixTemplate->setText(kReadyMadeTemplate);
     return true;
   }
   return false;

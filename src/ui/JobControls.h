@@ -51,13 +51,13 @@ public:
 public slots:
   // The size-change handler.
   void sizeChange();
-  void maxXon_Click();
-  void maxYon_Click();
-  void quality1_Click();
-  void indice_Click();
-  void SameFolder_Click();
-  void addFrame_Click();
-  void Browse_Click();
+  void widthOnToggled();
+  void heightOnToggled();
+  void qualityModeChanged();
+  void sheetModeChanged();
+  void sameFolderToggled();
+  void frameSelectionChanged();
+  void browseForOutputFolder();
   // Runs every enabling rule once, as the values now stand.
   void refreshEnabling();
 

@@ -64,7 +64,7 @@ MainWindow::MainWindow(ProgramFolder folder, PlatformServices &platform, const Q
   m_form = buildMainWindowForm(this, m_table, platform);
   m_controls = new JobControls(m_form, platform, this);
   m_presets = new PresetControls(
-      m_form.Preset, m_form.AddPreset, m_form.RemovePreset, *platform.prompts,
+      m_form.presets, m_form.addPreset, m_form.removePreset, *platform.prompts,
       [this] { return toPreset(m_controls->job(), m_controls->frameEntries()); }, this);
   // Windows of their own, not children: disabling the main window must not
   // disable them.
@@ -90,50 +90,51 @@ bool MainWindow::isBatchRunning() const { return m_runner && m_runner->isRunning
 void MainWindow::connectControls() {
   const MainWindowForm &f = m_form;
   FileList *list = f.fileList;
-  connect(f.Add, &QPushButton::clicked, list, &FileList::add_Click);
-  connect(f.Remove, &QPushButton::clicked, list, &FileList::remove_Click);
-  connect(f.ClearAll, &QPushButton::clicked, list, &FileList::ClearAll_Click);
+  connect(f.addFiles, &QPushButton::clicked, list, &FileList::addFromDialog);
+  connect(f.removeFiles, &QPushButton::clicked, list, &FileList::removeChosen);
+  connect(f.clearAll, &QPushButton::clicked, list, &FileList::clearAll);
   connect(list, &FileList::goEnabledChanged, this, &MainWindow::updateListButtons);
   connect(list, &FileList::removeEnabledChanged, this, &MainWindow::updateListButtons);
   connect(list, &FileList::clearAllEnabledChanged, this, &MainWindow::updateListButtons);
   connect(list, &FileList::processing, this, [this](const QString &name) {
     if (isBatchRunning())
       return;
-    m_form.processing->setText(name);
-    m_form.processing->setVisible(!name.isEmpty());
+    m_form.currentFile->setText(name);
+    m_form.currentFile->setVisible(!name.isEmpty());
   });
   connect(list, &FileList::selectionChanged, this, &MainWindow::showPreviewPicture);
 
   connect(m_controls, &JobControls::changed, this, &MainWindow::syncJob);
-  connect(m_controls, &JobControls::homePageWanted, this, &MainWindow::LinkToHomepage_Click);
+  connect(m_controls, &JobControls::homePageWanted, this, &MainWindow::openHomePage);
   connect(m_controls, &JobControls::frameChosen, this, &MainWindow::showPreviewPicture);
-  connect(m_presets, &PresetControls::Preset_Click, this, &MainWindow::Preset_Click);
-  connect(f.Preset, &QComboBox::editTextChanged, this,
+  connect(m_presets, &PresetControls::applyPreset, this, &MainWindow::applyPreset);
+  connect(f.presets, &QComboBox::editTextChanged, this,
           [this](const QString &text) { m_shared.setPresetText(text); });
 
-  connect(f.Go, &QPushButton::clicked, this, &MainWindow::Go_Click);
-  connect(f.toggleHelp, &QToolButton::clicked, this, &MainWindow::toggleHelp_Click);
-  connect(f.settings, &QToolButton::clicked, this, &MainWindow::settings_Click);
-  connect(f.preview, &QCheckBox::toggled, this, &MainWindow::preview_Click);
-  connect(f.esci, &QToolButton::clicked, this, &MainWindow::esci);
-  connect(f.minimizza, &QToolButton::clicked, this, &MainWindow::minimizza);
-  f.LinkToHomepage->installEventFilter(this);
+  connect(f.goButton, &QPushButton::clicked, this, &MainWindow::goOrStop);
+  connect(f.helpButton, &QToolButton::clicked, this, &MainWindow::toggleHelp);
+  connect(f.settingsButton, &QToolButton::clicked, this, &MainWindow::openSettings);
+  connect(f.showPreview, &QCheckBox::toggled, this, &MainWindow::showPreviewToggled);
+  connect(f.exitButton, &QToolButton::clicked, this, &MainWindow::exitProgram);
+  connect(f.minimizeButton, &QToolButton::clicked, this, &MainWindow::minimizeWindows);
+  f.homePageLink->installEventFilter(this);
 
   connect(m_settings.get(), &SettingsWindow::closed, this, &MainWindow::settingsClosed);
   connect(m_settings.get(), &SettingsWindow::plainModeChosen, this, [this](bool plain) {
     if (m_program.plainMode != plain)
-      Form_DblClick();
+      toggleWindowShape();
   });
-  connect(m_preview.get(), &PreviewWindow::closedByUser, this, [this] { m_form.preview->setChecked(false); });
+  connect(m_preview.get(), &PreviewWindow::closedByUser, this,
+          [this] { m_form.showPreview->setChecked(false); });
 }
 
 void MainWindow::startUp(const QStringList &pictures) {
-  m_form.help->setPlainText(helpPanelText(m_folder.helpTextPath()));
+  m_form.helpPanel->setPlainText(helpPanelText(m_folder.helpTextPath()));
   for (const QString &picture : pictures)
     m_form.fileList->addCommandLine(picture);
   placeHelpPanel();
-  m_form.indexX->setCurrentIndex(3);
-  m_form.indexY->setCurrentIndex(2);
+  m_form.sheetColumns->setCurrentIndex(3);
+  m_form.sheetRows->setCurrentIndex(2);
 
   PictureDecoder decoder;
   m_frames = FrameLibrary::scan(m_folder.frameFolders(), decoder);
@@ -150,7 +151,7 @@ void MainWindow::startUp(const QStringList &pictures) {
 
   m_synced = m_controls->job();
   m_shared.setJob(m_synced);
-  m_shared.setPresetText(m_form.Preset->currentText());
+  m_shared.setPresetText(m_form.presets->currentText());
   updateListButtons();
 }
 
@@ -167,8 +168,8 @@ void MainWindow::loadSettings() {
 
   m_program = state.program;
   m_settings->setSheetOptions(m_program);
-  m_form.manual->setChecked(m_program.manual != 0);
-  m_form.preview->setChecked(m_program.preview != 0);
+  m_form.manualSize->setChecked(m_program.manual != 0);
+  m_form.showPreview->setChecked(m_program.preview != 0);
   m_controls->setJob(state.job);
   m_presets->setStore(state.presets);
   m_presets->select(m_program.presetIndex);
@@ -180,8 +181,8 @@ void MainWindow::saveSettings(bool userIsThere) {
   ProgramSettings &program = state.program;
   m_settings->writeSheetOptions(program);
   program.presetIndex = qint16(m_presets->selected());
-  program.manual = m_form.manual->isChecked() ? 1 : 0;
-  program.preview = m_form.preview->isChecked() ? 1 : 0;
+  program.manual = m_form.manualSize->isChecked() ? 1 : 0;
+  program.preview = m_form.showPreview->isChecked() ? 1 : 0;
   if (m_placed) {
     program.mainLeft = float(pos().x() * kTwipsPerPixel);
     program.mainTop = float(pos().y() * kTwipsPerPixel);
@@ -241,14 +242,14 @@ void MainWindow::showNotice() {
 
 void MainWindow::placeHelpPanel() {
   // At the preset box's corner, over the job controls.
-  if (QLayout *layout = m_form.Preset->parentWidget()->layout())
+  if (QLayout *layout = m_form.presets->parentWidget()->layout())
     layout->activate();
-  const QPoint corner = m_form.Preset->mapTo(this, QPoint(0, 0));
-  m_form.help->setGeometry(QRect(corner, QSize(kHelpPanelWidth, kHelpPanelHeight)));
-  m_form.help->raise();
+  const QPoint corner = m_form.presets->mapTo(this, QPoint(0, 0));
+  m_form.helpPanel->setGeometry(QRect(corner, QSize(kHelpPanelWidth, kHelpPanelHeight)));
+  m_form.helpPanel->raise();
 }
 
-void MainWindow::Preset_Click(const QString &line) {
+void MainWindow::applyPreset(const QString &line) {
   m_controls->applyPreset(line);
   m_controls->sizeChange();
 }
@@ -271,14 +272,14 @@ void MainWindow::takeBatchChanges(const JobSettings &fromBatch) {
 void MainWindow::updateListButtons() {
   const MainWindowForm &f = m_form;
   const bool running = isBatchRunning();
-  f.Add->setEnabled(!running);
-  f.Remove->setEnabled(!running && f.fileList->removeEnabled());
-  f.ClearAll->setEnabled(!running && f.fileList->clearAllEnabled());
-  f.Preset->setEnabled(!running);
-  f.Go->setEnabled(running ? !m_runner->stopRequested() : f.fileList->goEnabled());
+  f.addFiles->setEnabled(!running);
+  f.removeFiles->setEnabled(!running && f.fileList->removeEnabled());
+  f.clearAll->setEnabled(!running && f.fileList->clearAllEnabled());
+  f.presets->setEnabled(!running);
+  f.goButton->setEnabled(running ? !m_runner->stopRequested() : f.fileList->goEnabled());
 }
 
-void MainWindow::Go_Click() {
+void MainWindow::goOrStop() {
   if (isBatchRunning()) {
     m_runner->requestStop();
     updateListButtons();
@@ -292,14 +293,14 @@ void MainWindow::Go_Click() {
     if (m_platform.prompts->ask(*question) != PromptAnswer::Ok)
       return;
 
-  showGoRunning(m_form.Go);
+  showGoRunning(m_form.goButton);
   BatchInput input;
   for (int row = 1; row <= m_table.fileCount(); ++row)
     input.sources.append({m_table.cell(row, 3), m_table.cell(row, 2)});
   input.frameEntries = m_controls->frameEntries();
   input.sheetStyle = m_settings->sheetStyle();
   m_shared.setJob(job);
-  m_shared.setPresetText(m_form.Preset->currentText());
+  m_shared.setPresetText(m_form.presets->currentText());
   m_synced = job;
   showProgress({});
   setProgressVisible(true);
@@ -308,16 +309,16 @@ void MainWindow::Go_Click() {
 }
 
 void MainWindow::showProgress(const BatchProgress &progress) {
-  m_form.processing->setText(progress.processing);
-  m_form.info->setText(progress.infoText);
-  const QRect track = m_form.info->geometry();
-  m_form.infoG->setGeometry(track.x(), track.y(), int(track.width() * progress.percent / 100),
-                            track.height());
+  m_form.currentFile->setText(progress.processing);
+  m_form.progressPercent->setText(progress.infoText);
+  const QRect track = m_form.progressPercent->geometry();
+  m_form.progressBar->setGeometry(track.x(), track.y(), int(track.width() * progress.percent / 100),
+                                  track.height());
 }
 
 void MainWindow::setProgressVisible(bool visible) {
-  for (QWidget *widget :
-       std::initializer_list<QWidget *>{m_form.processing, m_form.infoW, m_form.infoG, m_form.info})
+  for (QWidget *widget : std::initializer_list<QWidget *>{m_form.currentFile, m_form.progressTrack,
+                                                          m_form.progressBar, m_form.progressPercent})
     widget->setVisible(visible);
 }
 
@@ -326,7 +327,7 @@ void MainWindow::batchEnded(const BatchReport &report) {
   for (const Prompt &prompt : batchReportPrompts(report))
     m_platform.prompts->ask(prompt);
   updateListButtons();
-  showGoIdle(m_form.Go);
+  showGoIdle(m_form.goButton);
 
   // Nothing more when the batch could not begin: its message says why.
   if (report.started()) {
@@ -334,26 +335,27 @@ void MainWindow::batchEnded(const BatchReport &report) {
       show();
     else
       hide();
-    if (m_program.folderWindowMode >= 1 && !m_form.SameFolder->isChecked() && !report.outputFolder.isEmpty())
+    if (m_program.folderWindowMode >= 1 && !m_form.sameFolder->isChecked() && !report.outputFolder.isEmpty())
       m_platform.launcher->openFolder(report.outputFolder, folderWindowMode(m_program.folderWindowMode));
     if (m_program.exitWhenDone != 0)
-      esci();
+      exitProgram();
   }
   emit batchFinished();
 }
 
-void MainWindow::toggleHelp_Click() {
+void MainWindow::toggleHelp() {
   const MainWindowForm &f = m_form;
-  const bool helpShown = f.help->isVisibleTo(this);
+  const bool helpShown = f.helpPanel->isVisibleTo(this);
   if (!helpShown)
     placeHelpPanel();
-  f.help->setVisible(!helpShown);
-  f.lHelp->setVisible(!helpShown);
-  for (QWidget *widget : std::initializer_list<QWidget *>{f.lSaveTo, f.OutputPath, f.Browse, f.SameFolder})
+  f.helpPanel->setVisible(!helpShown);
+  f.helpLabel->setVisible(!helpShown);
+  for (QWidget *widget :
+       std::initializer_list<QWidget *>{f.saveToLabel, f.outputFolder, f.browse, f.sameFolder})
     widget->setVisible(helpShown);
 }
 
-void MainWindow::settings_Click() {
+void MainWindow::openSettings() {
   if (m_settings->isHidden()) {
     m_settings->fillSwitches(m_program.folderWindowMode, m_program.exitWhenDone, m_program.plainMode);
     const QPoint centre = frameGeometry().center();
@@ -374,9 +376,9 @@ void MainWindow::settingsClosed(qint32 folderWindowMode, qint32 exitWhenDone) {
   m_program.exitWhenDone = exitWhenDone;
 }
 
-void MainWindow::preview_Click() {
+void MainWindow::showPreviewToggled() {
   m_controls->setUpdatingSizes(true);
-  if (m_form.preview->isChecked()) {
+  if (m_form.showPreview->isChecked()) {
     const QPoint saved = pixelsFromTwips(m_program.previewLeft, m_program.previewTop);
     if (!m_previewPlaced)
       m_preview->move(onScreen(saved, m_preview->frameGeometry().size(), m_platform.screen->size()));
@@ -398,19 +400,19 @@ void MainWindow::showPreviewPicture() {
                          row >= 1 && row <= m_table.fileCount() ? m_table.fullPath(row) : QString());
 }
 
-void MainWindow::LinkToHomepage_Click() { m_platform.launcher->openWebAddress(kHomePageAddress); }
+void MainWindow::openHomePage() { m_platform.launcher->openWebAddress(kHomePageAddress); }
 
-void MainWindow::Form_DblClick() {
+void MainWindow::toggleWindowShape() {
   // Only the plain window exists so far: the choice is kept for the shaped one.
   m_program.plainMode = !m_program.plainMode;
 }
 
-void MainWindow::minimizza() {
+void MainWindow::minimizeWindows() {
   showMinimized();
   m_preview->hide();
 }
 
-void MainWindow::esci() { shutDown(true); }
+void MainWindow::exitProgram() { shutDown(true); }
 
 void MainWindow::systemShutDown() { shutDown(false); }
 
@@ -425,7 +427,7 @@ void MainWindow::shutDown(bool userIsThere) {
     // The batch ends first; the job saved is the one it leaves behind.
     m_runner->stopAndWait();
     takeBatchChanges(m_shared.job());
-    showGoIdle(m_form.Go);
+    showGoIdle(m_form.goButton);
     setProgressVisible(false);
   }
   m_platform.launcher->openWebAddress(kSupportPageAddress);
@@ -437,13 +439,13 @@ void MainWindow::shutDown(bool userIsThere) {
 
 void MainWindow::closeEvent(QCloseEvent *event) {
   event->accept();
-  esci();
+  exitProgram();
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
-  if (watched == m_form.LinkToHomepage && event->type() == QEvent::MouseButtonRelease &&
+  if (watched == m_form.homePageLink && event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-    LinkToHomepage_Click();
+    openHomePage();
     return true;
   }
   return QWidget::eventFilter(watched, event);

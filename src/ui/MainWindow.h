@@ -53,19 +53,19 @@ public:
 
 public slots:
   // The exit button: the shut-down.
-  void esci();
+  void exitProgram();
   // The shut-down the system asked for (a signal, the session's end): no
   // message box waits for an answer there; what the user must know goes to
   // the standard error and is shown again at the next start.
   void systemShutDown();
-  void minimizza();
-  void Go_Click();
-  void toggleHelp_Click();
-  void settings_Click();
-  void preview_Click();
-  void LinkToHomepage_Click();
+  void minimizeWindows();
+  void goOrStop();
+  void toggleHelp();
+  void openSettings();
+  void showPreviewToggled();
+  void openHomePage();
   // Switches between the shaped and the plain window.
-  void Form_DblClick();
+  void toggleWindowShape();
 
 signals:
   // A batch has ended and its end-of-batch actions are done.
@@ -86,7 +86,7 @@ private:
   void tell(const Prompt &prompt, bool userIsThere);
   void showNotice();
   void placeHelpPanel();
-  void Preset_Click(const QString &line);
+  void applyPreset(const QString &line);
   void syncJob();
   void takeBatchChanges(const JobSettings &fromBatch);
   void updateListButtons();

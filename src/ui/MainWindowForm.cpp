@@ -95,46 +95,46 @@ void buildListButtons(QWidget *window, MainWindowForm &form) {
   auto *layout = new QVBoxLayout(area);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(6);
-  form.Add = named(new QPushButton(QStringLiteral("Add..."), area), "Add",
-                   QStringLiteral("Add pictures to the list"));
-  form.Remove = named(new QPushButton(QStringLiteral("Remove"), area), "Remove",
-                      QStringLiteral("Remove the marked pictures, or else the selected one"));
-  form.ClearAll =
-      named(new QPushButton(QStringLiteral("Clear all"), area), "ClearAll", QStringLiteral("Empty the list"));
-  layout->addWidget(form.Add);
-  layout->addWidget(form.Remove);
-  layout->addWidget(form.ClearAll);
+  form.addFiles = named(new QPushButton(QStringLiteral("Add..."), area), "addFiles",
+                        QStringLiteral("Add pictures to the list"));
+  form.removeFiles = named(new QPushButton(QStringLiteral("Remove"), area), "removeFiles",
+                           QStringLiteral("Remove the marked pictures, or else the selected one"));
+  form.clearAll =
+      named(new QPushButton(QStringLiteral("Clear all"), area), "clearAll", QStringLiteral("Empty the list"));
+  layout->addWidget(form.addFiles);
+  layout->addWidget(form.removeFiles);
+  layout->addWidget(form.clearAll);
   layout->addStretch(1);
 }
 
 QGroupBox *buildSizeGroup(QWidget *parent, MainWindowForm &form) {
   auto *box = group(parent);
   auto *grid = tight(new QGridLayout(box));
-  form.maxXon = checkBox(box, "maxXon", QStringLiteral("maximum width"));
-  form.maxX = sizeBox(box, "maxX",
-                      {QStringLiteral("320"), QStringLiteral("640"), QStringLiteral("800"),
-                       QStringLiteral("1024"), QStringLiteral("1280"), QStringLiteral("1600"),
-                       QStringLiteral("1920"), QStringLiteral("screen")});
-  form.maxYon = checkBox(box, "maxYon", QStringLiteral("maximum height"));
-  form.maxY = sizeBox(box, "maxY",
-                      {QStringLiteral("200"), QStringLiteral("480"), QStringLiteral("600"),
-                       QStringLiteral("768"), QStringLiteral("900"), QStringLiteral("1080"),
-                       QStringLiteral("1200"), QStringLiteral("screen")});
-  form.YX = checkBox(box, "YX", QStringLiteral("also apply to vertical pictures"),
-                     QStringLiteral("eg: 600x800 will be rescaled as 800x600"));
-  form.manual =
-      checkBox(box, "manual", QStringLiteral("manual adjustment"),
+  form.widthOn = checkBox(box, "widthOn", QStringLiteral("maximum width"));
+  form.maxWidth = sizeBox(box, "maxWidth",
+                          {QStringLiteral("320"), QStringLiteral("640"), QStringLiteral("800"),
+                           QStringLiteral("1024"), QStringLiteral("1280"), QStringLiteral("1600"),
+                           QStringLiteral("1920"), QStringLiteral("screen")});
+  form.heightOn = checkBox(box, "heightOn", QStringLiteral("maximum height"));
+  form.maxHeight = sizeBox(box, "maxHeight",
+                           {QStringLiteral("200"), QStringLiteral("480"), QStringLiteral("600"),
+                            QStringLiteral("768"), QStringLiteral("900"), QStringLiteral("1080"),
+                            QStringLiteral("1200"), QStringLiteral("screen")});
+  form.swapForUpright = checkBox(box, "swapForUpright", QStringLiteral("also apply to vertical pictures"),
+                                 QStringLiteral("eg: 600x800 will be rescaled as 800x600"));
+  form.manualSize =
+      checkBox(box, "manualSize", QStringLiteral("manual adjustment"),
                QStringLiteral("Stretch/shrink the borders of preview window to set width & height to "
                               "resize to"));
-  form.preview =
-      checkBox(box, "preview", QStringLiteral("preview"), QStringLiteral("Show/hide preview window"));
-  grid->addWidget(form.maxXon, 0, 0);
-  grid->addWidget(form.maxX, 0, 1, Qt::AlignRight);
-  grid->addWidget(form.maxYon, 1, 0);
-  grid->addWidget(form.maxY, 1, 1, Qt::AlignRight);
-  grid->addWidget(form.YX, 2, 0, 1, 2);
-  grid->addWidget(form.manual, 3, 0, 1, 2);
-  grid->addWidget(form.preview, 4, 0, 1, 2);
+  form.showPreview =
+      checkBox(box, "showPreview", QStringLiteral("preview"), QStringLiteral("Show/hide preview window"));
+  grid->addWidget(form.widthOn, 0, 0);
+  grid->addWidget(form.maxWidth, 0, 1, Qt::AlignRight);
+  grid->addWidget(form.heightOn, 1, 0);
+  grid->addWidget(form.maxHeight, 1, 1, Qt::AlignRight);
+  grid->addWidget(form.swapForUpright, 2, 0, 1, 2);
+  grid->addWidget(form.manualSize, 3, 0, 1, 2);
+  grid->addWidget(form.showPreview, 4, 0, 1, 2);
   grid->setRowStretch(5, 1);
   return box;
 }
@@ -142,18 +142,20 @@ QGroupBox *buildSizeGroup(QWidget *parent, MainWindowForm &form) {
 QGroupBox *buildQualityGroup(QWidget *parent, MainWindowForm &form) {
   auto *box = group(parent);
   auto *grid = tight(new QGridLayout(box), 3);
-  form.quality2 = named(new QRadioButton(QStringLiteral("fixed quality"), box), "quality2");
-  form.fixed = numberBox(box, "fixed", QStringLiteral("1 (minimum quality) to 100 (maximum quality)"));
-  form.lFixed = label(box, "lFixed", QStringLiteral("%"));
-  form.quality1 = named(new QRadioButton(QStringLiteral("file size below"), box), "quality1");
-  form.maxK = numberBox(box, "maxK");
-  form.lMaxK = label(box, "lMaxK", QStringLiteral("kB"));
-  grid->addWidget(form.quality2, 0, 0);
-  grid->addWidget(form.fixed, 0, 1);
-  grid->addWidget(form.lFixed, 0, 2);
-  grid->addWidget(form.quality1, 1, 0);
-  grid->addWidget(form.maxK, 1, 1);
-  grid->addWidget(form.lMaxK, 1, 2);
+  form.fixedQualityOption =
+      named(new QRadioButton(QStringLiteral("fixed quality"), box), "fixedQualityOption");
+  form.fixedQuality =
+      numberBox(box, "fixedQuality", QStringLiteral("1 (minimum quality) to 100 (maximum quality)"));
+  form.fixedQualityUnit = label(box, "fixedQualityUnit", QStringLiteral("%"));
+  form.sizeLimitOption = named(new QRadioButton(QStringLiteral("file size below"), box), "sizeLimitOption");
+  form.sizeLimitKb = numberBox(box, "sizeLimitKb");
+  form.sizeLimitUnit = label(box, "sizeLimitUnit", QStringLiteral("kB"));
+  grid->addWidget(form.fixedQualityOption, 0, 0);
+  grid->addWidget(form.fixedQuality, 0, 1);
+  grid->addWidget(form.fixedQualityUnit, 0, 2);
+  grid->addWidget(form.sizeLimitOption, 1, 0);
+  grid->addWidget(form.sizeLimitKb, 1, 1);
+  grid->addWidget(form.sizeLimitUnit, 1, 2);
   grid->setColumnStretch(0, 1);
   return box;
 }
@@ -161,19 +163,19 @@ QGroupBox *buildQualityGroup(QWidget *parent, MainWindowForm &form) {
 QGroupBox *buildNameGroup(QWidget *parent, MainWindowForm &form) {
   auto *box = group(parent);
   auto *grid = tight(new QGridLayout(box));
-  form.AddExtension = checkBox(box, "AddExtension", QStringLiteral("Extension"),
-                               QStringLiteral("Resized images will overwrite files with their same name"));
-  form.extension = named(new QLineEdit(box), "extension",
-                         QStringLiteral("This will be added to the filename of the resized images"));
+  form.addSuffix = checkBox(box, "addSuffix", QStringLiteral("Extension"),
+                            QStringLiteral("Resized images will overwrite files with their same name"));
+  form.suffixTemplate = named(new QLineEdit(box), "suffixTemplate",
+                              QStringLiteral("This will be added to the filename of the resized images"));
   auto *frameLabel = new QLabel(QStringLiteral("frame"), box);
-  form.addFrame = named(new QComboBox(box), "addFrame", QStringLiteral("Put every picture in a frame"));
-  form.addFrame->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  form.addFrame->setMinimumContentsLength(8);
-  frameLabel->setBuddy(form.addFrame);
-  grid->addWidget(form.AddExtension, 0, 0);
-  grid->addWidget(form.extension, 0, 1);
+  form.frame = named(new QComboBox(box), "frame", QStringLiteral("Put every picture in a frame"));
+  form.frame->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  form.frame->setMinimumContentsLength(8);
+  frameLabel->setBuddy(form.frame);
+  grid->addWidget(form.addSuffix, 0, 0);
+  grid->addWidget(form.suffixTemplate, 0, 1);
   grid->addWidget(frameLabel, 1, 0);
-  grid->addWidget(form.addFrame, 1, 1);
+  grid->addWidget(form.frame, 1, 1);
   grid->setColumnStretch(1, 1);
   return box;
 }
@@ -183,31 +185,31 @@ QGroupBox *buildIndexGroup(QWidget *parent, MainWindowForm &form) {
   auto *rows = tight(new QVBoxLayout(box));
   auto *layout = new QHBoxLayout;
   layout->setSpacing(6);
-  form.indice =
-      listBox(box, "indice", {QStringLiteral("don't"), QStringLiteral("also"), QStringLiteral("only")}, 72);
-  form.indice->setToolTip(QStringLiteral("Make index sheets (contact sheets) of the pictures"));
-  form.indexl3 = label(box, "indexl3", QStringLiteral("index"));
-  form.indexl2 = label(box, "indexl2", QStringLiteral("with"));
-  form.indexX = listBox(box, "indexX", gridNumbers(), 48);
-  form.indexX->setToolTip(QStringLiteral("Pictures across a sheet"));
-  form.indexl1 = label(box, "indexl1", QStringLiteral("x"));
-  form.indexY = listBox(box, "indexY", gridNumbers(), 48);
-  form.indexY->setToolTip(QStringLiteral("Pictures down a sheet"));
-  form.indexNames = checkBox(box, "indexNames", QStringLiteral("names"));
-  form.indexWH = checkBox(box, "indexWH", QStringLiteral("image size"));
-  form.indexK = checkBox(box, "indexK", QStringLiteral("filesize"));
-  layout->addWidget(form.indice);
-  layout->addWidget(form.indexl3);
-  layout->addWidget(form.indexl2);
-  layout->addWidget(form.indexX);
-  layout->addWidget(form.indexl1);
-  layout->addWidget(form.indexY);
+  form.sheetMode = listBox(box, "sheetMode",
+                           {QStringLiteral("don't"), QStringLiteral("also"), QStringLiteral("only")}, 72);
+  form.sheetMode->setToolTip(QStringLiteral("Make index sheets (contact sheets) of the pictures"));
+  form.sheetLabel = label(box, "sheetLabel", QStringLiteral("index"));
+  form.sheetWithLabel = label(box, "sheetWithLabel", QStringLiteral("with"));
+  form.sheetColumns = listBox(box, "sheetColumns", gridNumbers(), 48);
+  form.sheetColumns->setToolTip(QStringLiteral("Pictures across a sheet"));
+  form.sheetTimesLabel = label(box, "sheetTimesLabel", QStringLiteral("x"));
+  form.sheetRows = listBox(box, "sheetRows", gridNumbers(), 48);
+  form.sheetRows->setToolTip(QStringLiteral("Pictures down a sheet"));
+  form.captionNames = checkBox(box, "captionNames", QStringLiteral("names"));
+  form.captionSizes = checkBox(box, "captionSizes", QStringLiteral("image size"));
+  form.captionFileSizes = checkBox(box, "captionFileSizes", QStringLiteral("filesize"));
+  layout->addWidget(form.sheetMode);
+  layout->addWidget(form.sheetLabel);
+  layout->addWidget(form.sheetWithLabel);
+  layout->addWidget(form.sheetColumns);
+  layout->addWidget(form.sheetTimesLabel);
+  layout->addWidget(form.sheetRows);
   layout->addStretch(1);
   auto *captions = new QHBoxLayout;
   captions->setSpacing(12);
-  captions->addWidget(form.indexNames);
-  captions->addWidget(form.indexWH);
-  captions->addWidget(form.indexK);
+  captions->addWidget(form.captionNames);
+  captions->addWidget(form.captionSizes);
+  captions->addWidget(form.captionFileSizes);
   captions->addStretch(1);
   rows->addLayout(layout);
   rows->addLayout(captions);
@@ -223,21 +225,21 @@ void buildJobArea(QWidget *window, MainWindowForm &form) {
 
   auto *presetRow = new QHBoxLayout;
   presetRow->setSpacing(4);
-  form.Preset = named(new QComboBox(area), "Preset",
-                      QStringLiteral("Write new name here and click + to create a new preset"));
-  form.Preset->setEditable(true);
-  form.Preset->setInsertPolicy(QComboBox::NoInsert);
-  form.Preset->setCompleter(nullptr);
-  form.Preset->setMaxVisibleItems(20);
-  form.AddPreset = named(new QPushButton(QStringLiteral("+"), area), "AddPreset",
+  form.presets = named(new QComboBox(area), "presets",
+                       QStringLiteral("Write new name here and click + to create a new preset"));
+  form.presets->setEditable(true);
+  form.presets->setInsertPolicy(QComboBox::NoInsert);
+  form.presets->setCompleter(nullptr);
+  form.presets->setMaxVisibleItems(20);
+  form.addPreset = named(new QPushButton(QStringLiteral("+"), area), "addPreset",
                          QStringLiteral("Create a new preset with current parameters"));
-  form.RemovePreset = named(new QPushButton(QStringLiteral("-"), area), "RemovePreset",
+  form.removePreset = named(new QPushButton(QStringLiteral("-"), area), "removePreset",
                             QStringLiteral("Remove current preset"));
-  for (QPushButton *button : {form.AddPreset, form.RemovePreset})
+  for (QPushButton *button : {form.addPreset, form.removePreset})
     button->setFixedWidth(30);
-  presetRow->addWidget(form.Preset, 1);
-  presetRow->addWidget(form.AddPreset);
-  presetRow->addWidget(form.RemovePreset);
+  presetRow->addWidget(form.presets, 1);
+  presetRow->addWidget(form.addPreset);
+  presetRow->addWidget(form.removePreset);
   layout->addLayout(presetRow);
 
   auto *columns = new QHBoxLayout;
@@ -262,66 +264,68 @@ void buildSaveTo(QWidget *window, MainWindowForm &form) {
   auto *layout = new QHBoxLayout(area);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(4);
-  form.lSaveTo = label(area, "lSaveTo", QStringLiteral("Save to"));
-  form.OutputPath =
-      named(new QLineEdit(area), "OutputPath", QStringLiteral("Folder to save the processed files to"));
-  form.lSaveTo->setBuddy(form.OutputPath);
-  form.Browse =
-      named(new QPushButton(QStringLiteral("..."), area), "Browse", QStringLiteral("Browse for folder"));
-  form.Browse->setFixedWidth(30);
-  form.SameFolder = checkBox(area, "SameFolder", QStringLiteral("same folder"),
+  form.saveToLabel = label(area, "saveToLabel", QStringLiteral("Save to"));
+  form.outputFolder =
+      named(new QLineEdit(area), "outputFolder", QStringLiteral("Folder to save the processed files to"));
+  form.saveToLabel->setBuddy(form.outputFolder);
+  form.browse =
+      named(new QPushButton(QStringLiteral("..."), area), "browse", QStringLiteral("Browse for folder"));
+  form.browse->setFixedWidth(30);
+  form.sameFolder = checkBox(area, "sameFolder", QStringLiteral("same folder"),
                              QStringLiteral("Save files in their same folder"));
-  layout->addWidget(form.lSaveTo);
-  layout->addWidget(form.OutputPath, 1);
-  layout->addWidget(form.Browse);
+  layout->addWidget(form.saveToLabel);
+  layout->addWidget(form.outputFolder, 1);
+  layout->addWidget(form.browse);
   layout->addSpacing(4);
-  layout->addWidget(form.SameFolder);
+  layout->addWidget(form.sameFolder);
 
   // Shown in the same place while the help panel is open.
-  form.lHelp =
-      label(window, "lHelp",
+  form.helpLabel =
+      label(window, "helpLabel",
             QStringLiteral("(click \"?\" again to close the help window and return to the main program)"));
-  form.lHelp->setGeometry(kSaveToArea);
-  form.lHelp->setWordWrap(true);
-  QFont small = form.lHelp->font();
+  form.helpLabel->setGeometry(kSaveToArea);
+  form.helpLabel->setWordWrap(true);
+  QFont small = form.helpLabel->font();
   small.setPixelSize(11);
-  form.lHelp->setFont(small);
-  form.lHelp->hide();
+  form.helpLabel->setFont(small);
+  form.helpLabel->hide();
 }
 
 void buildHelpPanel(QWidget *window, MainWindowForm &form) {
-  form.help = named(new QPlainTextEdit(window), "help");
-  form.help->setReadOnly(true);
-  form.help->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  form.help->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  form.help->document()->setDocumentMargin(6);
-  form.help->setGeometry(kJobArea);
-  form.help->hide();
+  form.helpPanel = named(new QPlainTextEdit(window), "helpPanel");
+  form.helpPanel->setReadOnly(true);
+  form.helpPanel->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  form.helpPanel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  form.helpPanel->document()->setDocumentMargin(6);
+  form.helpPanel->setGeometry(kJobArea);
+  form.helpPanel->hide();
 }
 
 void buildGoArea(QWidget *window, MainWindowForm &form) {
-  form.Go = named(new QPushButton(window), "Go");
-  form.Go->setGeometry(kGoArea);
-  showGoIdle(form.Go);
+  form.goButton = named(new QPushButton(window), "goButton");
+  form.goButton->setGeometry(kGoArea);
+  showGoIdle(form.goButton);
 
-  form.processing = named(new QLabel(window), "processing");
-  form.processing->setGeometry(kProcessingArea);
-  form.processing->setAlignment(Qt::AlignCenter);
+  form.currentFile = named(new QLabel(window), "currentFile");
+  form.currentFile->setGeometry(kProcessingArea);
+  form.currentFile->setAlignment(Qt::AlignCenter);
 
   // The bar: infoW its empty track, infoG the part done, info the percentage on top.
-  form.infoW = named(new QFrame(window), "infoW");
-  form.infoW->setGeometry(kProgressArea);
-  form.infoW->setFrameShape(QFrame::Box);
-  form.infoW->setStyleSheet(QStringLiteral("QFrame#infoW { background: white; border: 1px solid #808080; }"));
-  form.infoG = named(new QFrame(window), "infoG");
-  form.infoG->setGeometry(kProgressArea.x(), kProgressArea.y(), 0, kProgressArea.height());
-  form.infoG->setStyleSheet(
+  form.progressTrack = named(new QFrame(window), "progressTrack");
+  form.progressTrack->setGeometry(kProgressArea);
+  form.progressTrack->setFrameShape(QFrame::Box);
+  form.progressTrack->setStyleSheet(
+      QStringLiteral("QFrame#infoW { background: white; border: 1px solid #808080; }"));
+  form.progressBar = named(new QFrame(window), "progressBar");
+  form.progressBar->setGeometry(kProgressArea.x(), kProgressArea.y(), 0, kProgressArea.height());
+  form.progressBar->setStyleSheet(
       QStringLiteral("QFrame#infoG { background: #4caf50; border: 1px solid #808080; }"));
-  form.info = named(new QLabel(window), "info");
-  form.info->setGeometry(kProgressArea);
-  form.info->setAlignment(Qt::AlignCenter);
-  for (QWidget *widget : {static_cast<QWidget *>(form.processing), static_cast<QWidget *>(form.infoW),
-                          static_cast<QWidget *>(form.infoG), static_cast<QWidget *>(form.info)})
+  form.progressPercent = named(new QLabel(window), "progressPercent");
+  form.progressPercent->setGeometry(kProgressArea);
+  form.progressPercent->setAlignment(Qt::AlignCenter);
+  for (QWidget *widget :
+       {static_cast<QWidget *>(form.currentFile), static_cast<QWidget *>(form.progressTrack),
+        static_cast<QWidget *>(form.progressBar), static_cast<QWidget *>(form.progressPercent)})
     widget->hide();
 }
 
@@ -331,11 +335,11 @@ void buildSwitches(QWidget *window, MainWindowForm &form) {
   auto *layout = new QHBoxLayout(area);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(6);
-  form.toggleHelp = named(new QToolButton(area), "toggleHelp", QStringLiteral("Toggle help"));
-  form.toggleHelp->setText(QStringLiteral("?"));
-  form.settings = named(new QToolButton(area), "settings", QStringLiteral("Advanced settings"));
-  form.settings->setText(QString(QChar(0x2699))); // a gear
-  for (QToolButton *button : {form.toggleHelp, form.settings}) {
+  form.helpButton = named(new QToolButton(area), "helpButton", QStringLiteral("Toggle help"));
+  form.helpButton->setText(QStringLiteral("?"));
+  form.settingsButton = named(new QToolButton(area), "settingsButton", QStringLiteral("Advanced settings"));
+  form.settingsButton->setText(QString(QChar(0x2699))); // a gear
+  for (QToolButton *button : {form.helpButton, form.settingsButton}) {
     QFont font = button->font();
     font.setPixelSize(17);
     font.setBold(true);
@@ -345,20 +349,20 @@ void buildSwitches(QWidget *window, MainWindowForm &form) {
   }
   layout->addStretch(1);
 
-  form.LinkToHomepage = named(new QLabel(kHomePageText, window), "LinkToHomepage",
-                              QStringLiteral("Go to Veltrane's homepage!"));
-  form.LinkToHomepage->setGeometry(kLinkArea);
-  form.LinkToHomepage->setCursor(Qt::PointingHandCursor);
-  form.LinkToHomepage->setStyleSheet(QStringLiteral("color: #1a5fb4; text-decoration: underline;"));
+  form.homePageLink =
+      named(new QLabel(kHomePageText, window), "homePageLink", QStringLiteral("Go to Veltrane's homepage!"));
+  form.homePageLink->setGeometry(kLinkArea);
+  form.homePageLink->setCursor(Qt::PointingHandCursor);
+  form.homePageLink->setStyleSheet(QStringLiteral("color: #1a5fb4; text-decoration: underline;"));
 
-  form.esci = named(new QToolButton(window), "esci", QStringLiteral("Exit program"));
-  form.esci->setText(QStringLiteral("x"));
-  form.esci->setGeometry(kClientWidth - 26, 2, 22, 20);
-  form.minimizza = named(new QToolButton(window), "minimizza", QStringLiteral("Minimize window"));
-  form.minimizza->setText(QStringLiteral("_"));
-  form.minimizza->setGeometry(kClientWidth - 50, 2, 22, 20);
-  form.esci->hide();
-  form.minimizza->hide();
+  form.exitButton = named(new QToolButton(window), "exitButton", QStringLiteral("Exit program"));
+  form.exitButton->setText(QStringLiteral("x"));
+  form.exitButton->setGeometry(kClientWidth - 26, 2, 22, 20);
+  form.minimizeButton = named(new QToolButton(window), "minimizeButton", QStringLiteral("Minimize window"));
+  form.minimizeButton->setText(QStringLiteral("_"));
+  form.minimizeButton->setGeometry(kClientWidth - 50, 2, 22, 20);
+  form.exitButton->hide();
+  form.minimizeButton->hide();
 }
 
 } // namespace

@@ -24,63 +24,63 @@ struct PlatformServices;
 struct MainWindowForm {
   // The file list and its buttons.
   FileList *fileList = nullptr;
-  QPushButton *Add = nullptr;
-  QPushButton *Remove = nullptr;
-  QPushButton *ClearAll = nullptr;
+  QPushButton *addFiles = nullptr;
+  QPushButton *removeFiles = nullptr;
+  QPushButton *clearAll = nullptr;
 
   // Presets.
-  QComboBox *Preset = nullptr;
-  QPushButton *AddPreset = nullptr;
-  QPushButton *RemovePreset = nullptr;
+  QComboBox *presets = nullptr;
+  QPushButton *addPreset = nullptr;
+  QPushButton *removePreset = nullptr;
 
   // The job.
-  QCheckBox *maxXon = nullptr;
-  QCheckBox *maxYon = nullptr;
-  QComboBox *maxX = nullptr;
-  QComboBox *maxY = nullptr;
-  QCheckBox *YX = nullptr;
-  QCheckBox *manual = nullptr;
-  QCheckBox *preview = nullptr;
-  QRadioButton *quality2 = nullptr;
-  QRadioButton *quality1 = nullptr;
-  QLineEdit *fixed = nullptr;
-  QLabel *lFixed = nullptr;
-  QLineEdit *maxK = nullptr;
-  QLabel *lMaxK = nullptr;
-  QCheckBox *AddExtension = nullptr;
-  QLineEdit *extension = nullptr;
-  QComboBox *addFrame = nullptr;
-  QComboBox *indice = nullptr;
-  QLabel *indexl3 = nullptr;
-  QLabel *indexl2 = nullptr;
-  QComboBox *indexX = nullptr;
-  QLabel *indexl1 = nullptr;
-  QComboBox *indexY = nullptr;
-  QCheckBox *indexNames = nullptr;
-  QCheckBox *indexWH = nullptr;
-  QCheckBox *indexK = nullptr;
-  QCheckBox *SameFolder = nullptr;
-  QLabel *lSaveTo = nullptr;
-  QLineEdit *OutputPath = nullptr;
-  QPushButton *Browse = nullptr;
+  QCheckBox *widthOn = nullptr;
+  QCheckBox *heightOn = nullptr;
+  QComboBox *maxWidth = nullptr;
+  QComboBox *maxHeight = nullptr;
+  QCheckBox *swapForUpright = nullptr;
+  QCheckBox *manualSize = nullptr;
+  QCheckBox *showPreview = nullptr;
+  QRadioButton *fixedQualityOption = nullptr;
+  QRadioButton *sizeLimitOption = nullptr;
+  QLineEdit *fixedQuality = nullptr;
+  QLabel *fixedQualityUnit = nullptr;
+  QLineEdit *sizeLimitKb = nullptr;
+  QLabel *sizeLimitUnit = nullptr;
+  QCheckBox *addSuffix = nullptr;
+  QLineEdit *suffixTemplate = nullptr;
+  QComboBox *frame = nullptr;
+  QComboBox *sheetMode = nullptr;
+  QLabel *sheetLabel = nullptr;
+  QLabel *sheetWithLabel = nullptr;
+  QComboBox *sheetColumns = nullptr;
+  QLabel *sheetTimesLabel = nullptr;
+  QComboBox *sheetRows = nullptr;
+  QCheckBox *captionNames = nullptr;
+  QCheckBox *captionSizes = nullptr;
+  QCheckBox *captionFileSizes = nullptr;
+  QCheckBox *sameFolder = nullptr;
+  QLabel *saveToLabel = nullptr;
+  QLineEdit *outputFolder = nullptr;
+  QPushButton *browse = nullptr;
 
   // Help, settings, home page.
-  QPlainTextEdit *help = nullptr;
-  QLabel *lHelp = nullptr;
-  QToolButton *toggleHelp = nullptr;
-  QToolButton *settings = nullptr;
-  QLabel *LinkToHomepage = nullptr;
+  QPlainTextEdit *helpPanel = nullptr;
+  QLabel *helpLabel = nullptr;
+  QToolButton *helpButton = nullptr;
+  QToolButton *settingsButton = nullptr;
+  QLabel *homePageLink = nullptr;
 
   // The batch.
-  QPushButton *Go = nullptr;
-  QLabel *processing = nullptr;
-  QLabel *info = nullptr;
-  QFrame *infoW = nullptr;
-  QFrame *infoG = nullptr;
+  QPushButton *goButton = nullptr;
+  QLabel *currentFile = nullptr;
+  QLabel *progressPercent = nullptr;
+  QFrame *progressTrack = nullptr;
+  QFrame *progressBar = nullptr;
 
   // The shaped window's own title-bar buttons; hidden while it is plain.
-  QToolButton *esci = nullptr;
-  QToolButton *minimizza = nullptr;
+  QToolButton *exitButton = nullptr;
+  QToolButton *minimizeButton = nullptr;
 };
 
 // The client area every skin is drawn for.

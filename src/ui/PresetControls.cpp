@@ -29,7 +29,7 @@ PresetControls::PresetControls(QComboBox *box, QAbstractButton *add, QAbstractBu
     if (!m_filling)
       picked(entry);
   });
-  connect(add, &QAbstractButton::clicked, this, &PresetControls::AddPreset_Click);
+  connect(add, &QAbstractButton::clicked, this, &PresetControls::saveAsPreset);
   connect(remove, &QAbstractButton::clicked, this, &PresetControls::RemovePreset_click);
 }
 
@@ -56,10 +56,10 @@ void PresetControls::select(int entry) {
 
 void PresetControls::picked(int entry) {
   if (entry >= 0 && entry < m_store.count())
-    emit Preset_Click(m_store.line(entry));
+    emit applyPreset(m_store.line(entry));
 }
 
-void PresetControls::AddPreset_Click() {
+void PresetControls::saveAsPreset() {
   const QString name = m_box->currentText();
   PresetStore::AddOutcome outcome = m_store.add(name, m_currentBody());
   if (outcome.message)

@@ -31,12 +31,12 @@ public:
   int selected() const;
 
 public slots:
-  void AddPreset_Click();
+  void saveAsPreset();
   void RemovePreset_click();
 
 signals:
   // An entry was picked, by the user or the program: apply this line.
-  void Preset_Click(const QString &line);
+  void applyPreset(const QString &line);
 
 private:
   void picked(int entry);

@@ -35,7 +35,7 @@ QLabel *swatch(QWidget *parent, const char *name, const QString &tooltip) {
 
 SettingsWindow::SettingsWindow(Dialogs &dialogs, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_dialogs(dialogs) {
-  setObjectName(QStringLiteral("fSettings"));
+  setObjectName(QStringLiteral("settingsWindow"));
   setWindowTitle(QStringLiteral("SETTINGS"));
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(12);
@@ -49,17 +49,18 @@ SettingsWindow::SettingsWindow(Dialogs &dialogs, QWidget *parent)
   auto *grid = new QGridLayout(sheets);
   grid->setHorizontalSpacing(8);
   auto *backgroundLabel = new QLabel(QStringLiteral("INDEXES: background color"), sheets);
-  m_backgroundSwatch = swatch(sheets, "BGcol", QStringLiteral("Background color of the picture indexes"));
+  m_backgroundSwatch =
+      swatch(sheets, "sheetBackground", QStringLiteral("Background color of the picture indexes"));
   auto *captionLabel = new QLabel(QStringLiteral("text color"), sheets);
   captionLabel->setToolTip(QStringLiteral("Colour of the captions of the picture indexes"));
-  m_captionSwatch = swatch(sheets, "TXTcol", QStringLiteral("Line colour"));
+  m_captionSwatch = swatch(sheets, "captionColour", QStringLiteral("Line colour"));
   auto *sizeLabel = new QLabel(QStringLiteral("font size"), sheets);
-  m_fontSize = named(new QLineEdit(QStringLiteral("9"), sheets), "tFontSize");
+  m_fontSize = named(new QLineEdit(QStringLiteral("9"), sheets), "captionFontSize");
   m_fontSize->setFixedWidth(40);
   m_fontSize->setAlignment(Qt::AlignRight);
   sizeLabel->setBuddy(m_fontSize);
-  m_bold = named(new QCheckBox(QStringLiteral("bold"), sheets), "captBold");
-  m_italics = named(new QCheckBox(QStringLiteral("italics"), sheets), "captItalics");
+  m_bold = named(new QCheckBox(QStringLiteral("bold"), sheets), "captionBold");
+  m_italics = named(new QCheckBox(QStringLiteral("italics"), sheets), "captionItalic");
   grid->addWidget(backgroundLabel, 0, 0);
   grid->addWidget(m_backgroundSwatch, 0, 1);
   grid->addWidget(captionLabel, 1, 0);
@@ -77,8 +78,8 @@ SettingsWindow::SettingsWindow(Dialogs &dialogs, QWidget *parent)
 
   auto *look = new QGroupBox(QStringLiteral("Interface style"), this);
   auto *lookLayout = new QGridLayout(look);
-  m_graphic = named(new QRadioButton(QStringLiteral("graphic"), look), "Option1");
-  m_windowed = named(new QRadioButton(QStringLiteral("windowed"), look), "Option2");
+  m_graphic = named(new QRadioButton(QStringLiteral("graphic"), look), "shapedWindow");
+  m_windowed = named(new QRadioButton(QStringLiteral("windowed"), look), "plainWindow");
   auto *note = new QLabel(QStringLiteral("(you can also doubleclick empty areas to toggle)"), look);
   note->setWordWrap(true);
   QFont noteFont = note->font();
@@ -92,9 +93,9 @@ SettingsWindow::SettingsWindow(Dialogs &dialogs, QWidget *parent)
 
   auto *done = new QGroupBox(QStringLiteral("On job complete"), this);
   auto *doneLayout = new QVBoxLayout(done);
-  m_open = named(new QCheckBox(QStringLiteral("..and then open resized images' folder"), done), "cOpen");
-  m_fullScreen = named(new QCheckBox(QStringLiteral("full-screen"), done), "cFullScreen");
-  m_shut = named(new QCheckBox(QStringLiteral("exit program"), done), "cShut");
+  m_open = named(new QCheckBox(QStringLiteral("..and then open resized images' folder"), done), "openFolder");
+  m_fullScreen = named(new QCheckBox(QStringLiteral("full-screen"), done), "fullScreen");
+  m_shut = named(new QCheckBox(QStringLiteral("exit program"), done), "exitWhenDone");
   auto *fullScreenRow = new QHBoxLayout;
   fullScreenRow->addSpacing(20);
   fullScreenRow->addWidget(m_fullScreen);
@@ -107,16 +108,16 @@ SettingsWindow::SettingsWindow(Dialogs &dialogs, QWidget *parent)
   setSwatch(m_captionSwatch, m_caption, m_caption);
   m_backgroundSwatch->installEventFilter(this);
   m_captionSwatch->installEventFilter(this);
-  connect(m_open, &QCheckBox::toggled, this, &SettingsWindow::cOpen_Click);
+  connect(m_open, &QCheckBox::toggled, this, &SettingsWindow::openFolderToggled);
   connect(m_graphic, &QRadioButton::toggled, this, [this](bool on) {
     if (on)
-      Option1_Click();
+      shapedWindowChosen();
   });
   connect(m_windowed, &QRadioButton::toggled, this, [this](bool on) {
     if (on)
-      Option2_Click();
+      plainWindowChosen();
   });
-  cOpen_Click();
+  openFolderToggled();
   setFixedSize(sizeHint());
 }
 
@@ -162,25 +163,25 @@ qint32 SettingsWindow::folderWindowMode() const {
 
 qint32 SettingsWindow::exitWhenDone() const { return m_shut->isChecked() ? -1 : 0; }
 
-void SettingsWindow::cOpen_Click() { m_fullScreen->setEnabled(m_open->isChecked()); }
+void SettingsWindow::openFolderToggled() { m_fullScreen->setEnabled(m_open->isChecked()); }
 
-void SettingsWindow::Option1_Click() {
+void SettingsWindow::shapedWindowChosen() {
   if (m_plainMode) {
     m_plainMode = false;
     emit plainModeChosen(false);
   }
 }
 
-void SettingsWindow::Option2_Click() {
+void SettingsWindow::plainWindowChosen() {
   if (!m_plainMode) {
     m_plainMode = true;
     emit plainModeChosen(true);
   }
 }
 
-void SettingsWindow::BGcol_Click() { chooseColour(m_backgroundSwatch, m_background); }
+void SettingsWindow::chooseSheetBackground() { chooseColour(m_backgroundSwatch, m_background); }
 
-void SettingsWindow::TXTcol_Click() { chooseColour(m_captionSwatch, m_caption); }
+void SettingsWindow::chooseCaptionColour() { chooseColour(m_captionSwatch, m_caption); }
 
 void SettingsWindow::chooseColour(QLabel *swatch, QColor &held) {
   // The dialog starts from the swatch's own colour.
@@ -204,11 +205,11 @@ void SettingsWindow::closeEvent(QCloseEvent *event) {
 bool SettingsWindow::eventFilter(QObject *watched, QEvent *event) {
   if (event->type() == QEvent::MouseButtonRelease) {
     if (watched == m_backgroundSwatch) {
-      BGcol_Click();
+      chooseSheetBackground();
       return true;
     }
     if (watched == m_captionSwatch) {
-      TXTcol_Click();
+      chooseCaptionColour();
       return true;
     }
   }

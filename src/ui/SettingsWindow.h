@@ -39,11 +39,11 @@ public:
   QColor captionColour() const { return m_caption; }
 
 public slots:
-  void cOpen_Click();
-  void Option1_Click();
-  void Option2_Click();
-  void BGcol_Click();
-  void TXTcol_Click();
+  void openFolderToggled();
+  void shapedWindowChosen();
+  void plainWindowChosen();
+  void chooseSheetBackground();
+  void chooseCaptionColour();
 
 signals:
   // Closed through its close command: the values to keep.

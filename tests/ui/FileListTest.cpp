@@ -4,7 +4,7 @@
 #include "filelist/GridGeometry.h"
 #include "filelist/SourceList.h"
 #include "platform/PlatformServices.h"
-#include "ui/EasyGrid.h"
+#include "ui/FileGrid.h"
 
 #include <QMimeData>
 #include <QScrollBar>
@@ -39,7 +39,7 @@ protected:
   bool idle() {
     return waitFor([&] { return !list->isAdding(); });
   }
-  EasyGrid *grid() const { return list->grid(); }
+  FileGrid *grid() const { return list->grid(); }
   QWidget *surface() const { return grid()->surface(); }
   int rowHeight() const { return grid()->state().rowHeight; }
   QPoint cell(int row, int column) const {
@@ -71,13 +71,13 @@ protected:
 };
 
 // The grid's own behaviour, shown in the list that holds it.
-using EasyGridTest = FileListTest;
+using FileGridTest = FileListTest;
 
 } // namespace
 
-TEST_F(EasyGridTest, DraggingABorderWidensAndNarrowsTheColumnWithinItsLimits) {
+TEST_F(FileGridTest, DraggingABorderWidensAndNarrowsTheColumnWithinItsLimits) {
   listFiles(30);
-  QSignalSpy clicked(grid(), &EasyGrid::rowClicked);
+  QSignalSpy clicked(grid(), &FileGrid::rowClicked);
   const int maximum = grid()->horizontalBar()->maximum();
   test::movePointer(surface(), QPoint(344, 10));
   EXPECT_EQ(surface()->cursor().shape(), Qt::SplitHCursor);
@@ -112,9 +112,9 @@ TEST_F(EasyGridTest, DraggingABorderWidensAndNarrowsTheColumnWithinItsLimits) {
   EXPECT_EQ(table.cell(0, 2), QStringLiteral("Image|20"));
 }
 
-TEST_F(EasyGridTest, ClicksSelectAndToggleMarksAndEnterOpensTheFile) {
+TEST_F(FileGridTest, ClicksSelectAndToggleMarksAndEnterOpensTheFile) {
   listFiles(30);
-  QSignalSpy selection(grid(), &EasyGrid::selectionChanged);
+  QSignalSpy selection(grid(), &FileGrid::selectionChanged);
   click(3, 2);
   EXPECT_EQ(grid()->currentRow(), 3);
   EXPECT_EQ(colour(cell(3, 3)), palette(QPalette::Highlight)) << "the selection band";
@@ -141,7 +141,7 @@ TEST_F(EasyGridTest, ClicksSelectAndToggleMarksAndEnterOpensTheFile) {
   EXPECT_EQ(grid()->currentRow(), 0) << "a press in the header away from borders clears the selection";
 }
 
-TEST_F(EasyGridTest, KeysStopAtTheEndsAndKeepTheRowInViewUnderAFixedHeader) {
+TEST_F(FileGridTest, KeysStopAtTheEndsAndKeepTheRowInViewUnderAFixedHeader) {
   listFiles(30);
   grid()->setCurrentRow(1);
   QTest::keyClick(surface(), Qt::Key_Up);
@@ -179,12 +179,12 @@ TEST_F(FileListTest, DroppedLocalFilesAreAddedAndTheRefusedOnesReported) {
 
 TEST_F(FileListTest, TheAddDialogReportsItsRefusalsAndTheCommandLineNone) {
   dialogs().queueFiles({"/p/a.jpg", "/p/notes.txt", "/p/c.gif"});
-  list->add_Click();
+  list->addFromDialog();
   ASSERT_TRUE(idle());
   EXPECT_EQ(table.fileCount(), 2);
   EXPECT_EQ(shown(), (QList<Prompt>{{QStringLiteral("Couldn't process the following files.."),
                                      QStringLiteral("notes.txt"), PromptIcon::Information}}));
-  list->add_Click(); // cancelled: adds and reports nothing
+  list->addFromDialog(); // cancelled: adds and reports nothing
   EXPECT_EQ(dialogs().requests().last().start, QStringLiteral("/p")) << "opens where it left";
 
   list->addCommandLine(QStringLiteral("\"/my pics/a.jpg\""));
@@ -209,7 +209,7 @@ TEST_F(FileListTest, RemoveTakesTheMarkedRowsElseTheSelectedOne) {
   listFiles(5);
   click(2, 1);
   click(4, 1);
-  list->remove_Click();
+  list->removeChosen();
   ASSERT_EQ(table.fileCount(), 3);
   EXPECT_EQ(table.cell(2, 2), QStringLiteral("3.jpg"));
   EXPECT_EQ(table.cell(3, 2), QStringLiteral("5.jpg"));
@@ -217,10 +217,10 @@ TEST_F(FileListTest, RemoveTakesTheMarkedRowsElseTheSelectedOne) {
   EXPECT_FALSE(list->removeEnabled());
 
   click(3, 2); // the last row
-  list->remove_Click();
+  list->removeChosen();
   EXPECT_EQ(table.fileCount(), 2);
   EXPECT_EQ(list->currentRow(), 0);
-  list->remove_Click();
+  list->removeChosen();
   EXPECT_EQ(table.fileCount(), 2) << "nothing selected, nothing marked";
 }
 
@@ -229,7 +229,7 @@ TEST_F(FileListTest, ClearAllEmptiesTheListAndStopsAdding) {
   click(2, 2);
   list->addPaths(QStringList(900, QStringLiteral("/m/a.jpg")));
   list->addPaths({"/m/x.txt"});
-  list->ClearAll_Click();
+  list->clearAll();
   ASSERT_TRUE(idle());
   for (int i = 0; i < 10; ++i)
     QApplication::processEvents();

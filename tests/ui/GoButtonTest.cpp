@@ -23,11 +23,11 @@ protected:
       paths.append(writePicture(sources.file(QStringLiteral("photo%1.jpg").arg(i)), {64, 48}));
     return paths;
   }
-  void outputTo(const QString &folder) { control<QLineEdit>("OutputPath")->setText(folder); }
+  void outputTo(const QString &folder) { control<QLineEdit>("outputFolder")->setText(folder); }
   QStringList written(const QString &folder) const {
     return QDir(folder).entryList({QStringLiteral("*.jpg")});
   }
-  void clickGo() { control<QPushButton>("Go")->click(); }
+  void clickGo() { control<QPushButton>("goButton")->click(); }
 
   test::TempFolder sources;
   test::TempFolder output;
@@ -38,29 +38,29 @@ TEST_F(GoButtonTest, ABatchRunsWhileTheWindowStaysLiveAndReportsAtItsEnd) {
   files.insert(1, sources.write(QStringLiteral("broken.jpg"), "not a picture"));
   start(files);
   stayAfterBatch();
-  control<QComboBox>("Preset")->setCurrentIndex(6); // RE-SAMPLING: own size, 85%, "@85%"
+  control<QComboBox>("presets")->setCurrentIndex(6); // RE-SAMPLING: own size, 85%, "@85%"
   const QString folder = output.file(QStringLiteral("out"));
   outputTo(folder);
-  auto *go = control<QPushButton>("Go");
+  auto *go = control<QPushButton>("goButton");
 
   clickGo();
   EXPECT_TRUE(window->isBatchRunning());
   EXPECT_EQ(go->text(), QStringLiteral("STOP"));
-  for (const char *name : {"Add", "Remove", "ClearAll", "Preset"})
+  for (const char *name : {"addFiles", "removeFiles", "clearAll", "presets"})
     EXPECT_FALSE(control<QWidget>(name)->isEnabled()) << name;
-  for (const char *name : {"processing", "info", "infoW", "infoG"})
+  for (const char *name : {"currentFile", "progressPercent", "progressTrack", "progressBar"})
     EXPECT_FALSE(control<QWidget>(name)->isHidden()) << name;
-  EXPECT_TRUE(control<QLineEdit>("extension")->isEnabled()) << "job controls stay live";
+  EXPECT_TRUE(control<QLineEdit>("suffixTemplate")->isEnabled()) << "job controls stay live";
 
   ASSERT_TRUE(waitForBatchEnd());
   EXPECT_FALSE(window->isBatchRunning());
   EXPECT_EQ(written(folder), (QStringList{QStringLiteral("photo1@85%.jpg"), QStringLiteral("photo2@85%.jpg"),
                                           QStringLiteral("photo3@85%.jpg")}));
-  EXPECT_EQ(control<QLabel>("info")->text(), QStringLiteral("100%"));
-  EXPECT_EQ(control<QLabel>("processing")->text(), QStringLiteral("photo3.jpg"));
-  for (const char *name : {"processing", "info", "infoW", "infoG"})
+  EXPECT_EQ(control<QLabel>("progressPercent")->text(), QStringLiteral("100%"));
+  EXPECT_EQ(control<QLabel>("currentFile")->text(), QStringLiteral("photo3.jpg"));
+  for (const char *name : {"currentFile", "progressPercent", "progressTrack", "progressBar"})
     EXPECT_TRUE(control<QWidget>(name)->isHidden()) << name;
-  for (const char *name : {"Add", "ClearAll", "Preset", "Go"})
+  for (const char *name : {"addFiles", "clearAll", "presets", "goButton"})
     EXPECT_TRUE(control<QWidget>(name)->isEnabled()) << name;
   EXPECT_EQ(go->text(), QStringLiteral("GO!"));
 
@@ -76,12 +76,12 @@ TEST_F(GoButtonTest, TheQualityFoundReachesTheBoxAndExitWhenDoneEndsTheProgram) 
   // A busy picture, so that 30 kB needs a quality well below the top.
   start({test::writeImage(sources.file(QStringLiteral("a.jpg")), test::noisePicture({200, 150}))});
   outputTo(output.path());
-  control<QLineEdit>("maxK")->setText(QStringLiteral("30"));
+  control<QLineEdit>("sizeLimitKb")->setText(QStringLiteral("30"));
   QSignalSpy ended(window.get(), &MainWindow::ended);
   clickGo();
   ASSERT_TRUE(waitForBatchEnd());
   EXPECT_EQ(written(output.path()).size(), 1);
-  const int quality = control<QLineEdit>("fixed")->text().toInt();
+  const int quality = control<QLineEdit>("fixedQuality")->text().toInt();
   EXPECT_GT(quality, 0);
   EXPECT_LT(quality, 100);
   EXPECT_EQ(ended.count(), 1) << "the first-run values end the program after a batch";
@@ -96,7 +96,7 @@ TEST_F(GoButtonTest, StopFinishesThePicturesUnderWayAndBeginsNoMore) {
   outputTo(output.path());
   clickGo();
   clickGo();
-  auto *go = control<QPushButton>("Go");
+  auto *go = control<QPushButton>("goButton");
   EXPECT_FALSE(go->isEnabled()) << "stopping";
   ASSERT_TRUE(waitForBatchEnd());
   // Only what was under way when STOP came is written: nothing, or a few.
@@ -133,9 +133,9 @@ TEST_F(GoButtonTest, TryingAllFramesOnALargeJobIsConfirmedFirstAndPutsTheJobBack
   stayAfterBatch();
   const QString folder = output.file(QStringLiteral("out"));
   outputTo(folder);
-  control<QComboBox>("addFrame")->setCurrentIndex(1);
-  control<QLineEdit>("extension")->setText(QStringLiteral("_x"));
-  control<QCheckBox>("AddExtension")->setChecked(true);
+  control<QComboBox>("frame")->setCurrentIndex(1);
+  control<QLineEdit>("suffixTemplate")->setText(QStringLiteral("_x"));
+  control<QCheckBox>("addSuffix")->setChecked(true);
   prompts->queueAnswer(PromptAnswer::Cancel);
   clickGo();
   ASSERT_EQ(prompts->shown().size(), 1);
@@ -155,8 +155,8 @@ TEST_F(GoButtonTest, TryingAllFramesOnALargeJobIsConfirmedFirstAndPutsTheJobBack
             (QStringList{QStringLiteral("photo1 (Gold).jpg"), QStringLiteral("photo1 (Wood).jpg"),
                          QStringLiteral("photo2 (Gold).jpg"), QStringLiteral("photo2 (Wood).jpg")}));
   EXPECT_EQ(prompts->shown().last().title, QStringLiteral("Couldn't read the following files.."));
-  EXPECT_EQ(control<QLineEdit>("extension")->text(), QStringLiteral("_x"));
-  EXPECT_EQ(control<QComboBox>("addFrame")->currentIndex(), 1);
+  EXPECT_EQ(control<QLineEdit>("suffixTemplate")->text(), QStringLiteral("_x"));
+  EXPECT_EQ(control<QComboBox>("frame")->currentIndex(), 1);
 }
 
 } // namespace

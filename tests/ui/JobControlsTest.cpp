@@ -72,12 +72,12 @@ TEST(JobSyncTest, OnlyTheFieldsTheUserChangedReachTheRunningJob) {
 class JobControlsTest : public WindowTest {
 protected:
   void SetUp() override { start(); }
-  QComboBox *maxX() const { return control<QComboBox>("maxX"); }
-  QComboBox *maxY() const { return control<QComboBox>("maxY"); }
+  QComboBox *maxX() const { return control<QComboBox>("maxWidth"); }
+  QComboBox *maxY() const { return control<QComboBox>("maxHeight"); }
 };
 
 TEST_F(JobControlsTest, SizeBoxesTakeOnlyDigitsAndDeriveEachOther) {
-  control<QCheckBox>("maxXon")->setChecked(true);
+  control<QCheckBox>("widthOn")->setChecked(true);
   QLineEdit *edit = maxX()->lineEdit();
   edit->clear();
   QTest::keyClicks(edit, QStringLiteral("1a2.%3"));
@@ -90,34 +90,34 @@ TEST_F(JobControlsTest, SizeBoxesTakeOnlyDigitsAndDeriveEachOther) {
   QApplication::sendEvent(edit, &out);
   EXPECT_EQ(maxX()->currentText(), QStringLiteral("1")) << "repaired when left";
 
-  control<QCheckBox>("maxYon")->setChecked(false);
+  control<QCheckBox>("heightOn")->setChecked(false);
   EXPECT_FALSE(maxY()->isEnabled());
   maxX()->setEditText(QStringLiteral("1000"));
   EXPECT_EQ(maxY()->currentText(), QStringLiteral("750"));
   maxX()->setCurrentIndex(maxX()->findText(QStringLiteral("screen")));
   EXPECT_EQ(maxY()->currentText(), QStringLiteral("1440")) << "1920 x 3 / 4";
-  EXPECT_FALSE(control<QCheckBox>("manual")->isEnabled()) << "a 1920 x 1440 window does not fit";
+  EXPECT_FALSE(control<QCheckBox>("manualSize")->isEnabled()) << "a 1920 x 1440 window does not fit";
   window->jobControls().setSourceBoxSize({200, 100});
-  control<QCheckBox>("maxYon")->setChecked(true);
-  control<QCheckBox>("maxXon")->setChecked(false);
+  control<QCheckBox>("heightOn")->setChecked(true);
+  control<QCheckBox>("widthOn")->setChecked(false);
   EXPECT_EQ(maxX()->currentText(), QStringLiteral("2880")) << "from the height 1440 and a 2 : 1 picture";
   EXPECT_EQ(window->jobControls().job().maxX, QStringLiteral("2880")) << "the job a running batch reads";
 }
 
 TEST_F(JobControlsTest, SameFolderAndTheQualityOptionsEnableTheirControls) {
-  auto *indice = control<QComboBox>("indice");
-  auto *sameFolder = control<QCheckBox>("SameFolder");
+  auto *indice = control<QComboBox>("sheetMode");
+  auto *sameFolder = control<QCheckBox>("sameFolder");
   const auto sheetControlsEnabled = [&] {
     int enabled = 0;
-    for (const char *name :
-         {"indexX", "indexY", "indexNames", "indexWH", "indexK", "indexl1", "indexl2", "indexl3"})
+    for (const char *name : {"sheetColumns", "sheetRows", "captionNames", "captionSizes", "captionFileSizes",
+                             "sheetTimesLabel", "sheetWithLabel", "sheetLabel"})
       enabled += control<QWidget>(name)->isEnabled();
     return enabled;
   };
   indice->setCurrentIndex(1);
   EXPECT_EQ(sheetControlsEnabled(), 8);
   sameFolder->setChecked(true);
-  for (const char *name : {"lSaveTo", "OutputPath", "Browse", "indice"})
+  for (const char *name : {"saveToLabel", "outputFolder", "browse", "sheetMode"})
     EXPECT_FALSE(control<QWidget>(name)->isEnabled()) << name;
   EXPECT_EQ(sheetControlsEnabled(), 0);
   sameFolder->setChecked(false);
@@ -127,14 +127,14 @@ TEST_F(JobControlsTest, SameFolderAndTheQualityOptionsEnableTheirControls) {
   sameFolder->setChecked(false);
   EXPECT_EQ(sheetControlsEnabled(), 0) << "not with \"don't\"";
 
-  control<QRadioButton>("quality2")->setChecked(true);
-  EXPECT_TRUE(control<QLineEdit>("fixed")->isEnabled());
-  EXPECT_FALSE(control<QLabel>("lMaxK")->isEnabled());
+  control<QRadioButton>("fixedQualityOption")->setChecked(true);
+  EXPECT_TRUE(control<QLineEdit>("fixedQuality")->isEnabled());
+  EXPECT_FALSE(control<QLabel>("sizeLimitUnit")->isEnabled());
   EXPECT_FALSE(window->jobControls().job().quality1);
 }
 
 TEST_F(JobControlsTest, TheSuffixBoxRefusesWhatFileNamesCannotHold) {
-  auto *extension = control<QLineEdit>("extension");
+  auto *extension = control<QLineEdit>("suffixTemplate");
   extension->setText(QStringLiteral("_a"));
   QTest::keyClick(extension, '?');
   EXPECT_EQ(extension->text(), QStringLiteral("_a"));
@@ -148,23 +148,23 @@ TEST_F(JobControlsTest, TheSuffixBoxRefusesWhatFileNamesCannotHold) {
 }
 
 TEST_F(JobControlsTest, BrowseAddsAFolderOfItsOwn) {
-  auto *outputPath = control<QLineEdit>("OutputPath");
+  auto *outputPath = control<QLineEdit>("outputFolder");
   outputPath->setText(QStringLiteral("/srv/photos/Resized pictures"));
-  control<QPushButton>("Browse")->click();
+  control<QPushButton>("browse")->click();
   EXPECT_EQ(dialogs->requests().value(0).start, QStringLiteral("/srv/photos"));
   EXPECT_EQ(outputPath->text(), QStringLiteral("/srv/photos/Resized pictures")) << "cancelled: unchanged";
   dialogs->queueFolder(QStringLiteral("/home/anna/Mail"));
-  control<QPushButton>("Browse")->click();
+  control<QPushButton>("browse")->click();
   EXPECT_EQ(outputPath->text(), QStringLiteral("/home/anna/Mail/Resized pictures"));
   dialogs->queueFolder(QStringLiteral("/"));
-  control<QPushButton>("Browse")->click();
+  control<QPushButton>("browse")->click();
   EXPECT_EQ(outputPath->text(), QStringLiteral("/Resized pictures"));
 }
 
 TEST_F(JobControlsTest, APresetNamingAFrameWhenNoneIsInstalledOffersTheHomePage) {
   prompts->queueAnswer(PromptAnswer::Yes);
-  control<QComboBox>("Preset")->setCurrentIndex(1); // SELECT THE BEST FRAME tries them all
-  EXPECT_EQ(control<QComboBox>("addFrame")->currentIndex(), 0);
+  control<QComboBox>("presets")->setCurrentIndex(1); // SELECT THE BEST FRAME tries them all
+  EXPECT_EQ(control<QComboBox>("frame")->currentIndex(), 0);
   ASSERT_EQ(prompts->shown().size(), 1);
   EXPECT_EQ(prompts->shown().first().title, QStringLiteral("NO FRAMES!"));
   ASSERT_EQ(launcher->launches().size(), 1);

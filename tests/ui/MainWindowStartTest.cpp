@@ -21,27 +21,27 @@ using StartUpTest = WindowTest;
 // The first-run values themselves are the settings file's test; this checks the window shows and saves them.
 TEST_F(StartUpTest, AFirstStartAppliesMailAttachmentAndSavesTheFirstRunValues) {
   start();
-  auto *preset = control<QComboBox>("Preset");
+  auto *preset = control<QComboBox>("presets");
   ASSERT_EQ(preset->count(), 33);
   EXPECT_EQ(preset->currentText(), QStringLiteral("MAIL ATTACHMENT"));
   // No width limit: the width shows what the 320 x 240 source box gives for a height of 600.
-  EXPECT_FALSE(control<QComboBox>("maxX")->isEnabled());
-  EXPECT_EQ(control<QComboBox>("maxX")->currentText(), QStringLiteral("800"));
-  EXPECT_EQ(control<QComboBox>("maxY")->currentText(), QStringLiteral("600"));
-  EXPECT_FALSE(control<QCheckBox>("YX")->isEnabled()) << "one limit: nothing to swap";
-  EXPECT_TRUE(control<QLineEdit>("maxK")->isEnabled());
-  EXPECT_FALSE(control<QComboBox>("addFrame")->isEnabled()) << "no frames installed";
-  EXPECT_EQ(control<QLineEdit>("OutputPath")->text(),
+  EXPECT_FALSE(control<QComboBox>("maxWidth")->isEnabled());
+  EXPECT_EQ(control<QComboBox>("maxWidth")->currentText(), QStringLiteral("800"));
+  EXPECT_EQ(control<QComboBox>("maxHeight")->currentText(), QStringLiteral("600"));
+  EXPECT_FALSE(control<QCheckBox>("swapForUpright")->isEnabled()) << "one limit: nothing to swap";
+  EXPECT_TRUE(control<QLineEdit>("sizeLimitKb")->isEnabled());
+  EXPECT_FALSE(control<QComboBox>("frame")->isEnabled()) << "no frames installed";
+  EXPECT_EQ(control<QLineEdit>("outputFolder")->text(),
             QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) +
                 QStringLiteral("/Resized pictures"));
-  EXPECT_FALSE(control<QPushButton>("Go")->isEnabled()) << "nothing listed";
+  EXPECT_FALSE(control<QPushButton>("goButton")->isEnabled()) << "nothing listed";
   EXPECT_TRUE(prompts->shown().isEmpty());
   // At the bottom-left corner of the 1920 x 1080 screen.
   window->showAtSavedPlace();
   EXPECT_EQ(window->pos(), QPoint(0, 1080 - 406));
 
-  window->esci();
-  window->esci();
+  window->exitProgram();
+  window->exitProgram();
   EXPECT_EQ(launcher->launches().size(), 1) << "one shut-down only";
   const QStringList lines = savedLines();
   ASSERT_EQ(lines.size(), 3 + 33 + 1);
@@ -52,26 +52,26 @@ TEST_F(StartUpTest, ClosingSavesEverythingAndAStartAgainRestoresIt) {
   start();
   window->showAtSavedPlace();
   window->move(40, 50);
-  auto *preset = control<QComboBox>("Preset");
+  auto *preset = control<QComboBox>("presets");
   preset->setCurrentIndex(3); // THUMBNAILS
-  control<QLineEdit>("OutputPath")->setText(QStringLiteral("/srv/out"));
-  control<QCheckBox>("indexK")->setChecked(true);
-  control<QCheckBox>("manual")->setChecked(false);
+  control<QLineEdit>("outputFolder")->setText(QStringLiteral("/srv/out"));
+  control<QCheckBox>("captionFileSizes")->setChecked(true);
+  control<QCheckBox>("manualSize")->setChecked(false);
   preset->setEditText(QStringLiteral("Tiny"));
-  control<QComboBox>("maxY")->setEditText(QStringLiteral("90"));
-  control<QPushButton>("AddPreset")->click();
+  control<QComboBox>("maxHeight")->setEditText(QStringLiteral("90"));
+  control<QPushButton>("addPreset")->click();
   preset->setCurrentIndex(33);
-  window->settings_Click();
-  setting<QCheckBox>("cFullScreen")->setChecked(false);
-  setting<QCheckBox>("captBold")->setChecked(true);
-  setting<QRadioButton>("Option2")->setChecked(true);
+  window->openSettings();
+  setting<QCheckBox>("fullScreen")->setChecked(false);
+  setting<QCheckBox>("captionBold")->setChecked(true);
+  setting<QRadioButton>("plainWindow")->setChecked(true);
   dialogs->queueColour(QColor(10, 20, 30));
-  QTest::mouseClick(setting<QLabel>("BGcol"), Qt::LeftButton);
+  QTest::mouseClick(setting<QLabel>("sheetBackground"), Qt::LeftButton);
   window->settingsWindow().close();
   const JobSettings before = window->jobControls().job();
   const QStringList presetsBefore = window->presetControls().store().lines();
   // Changed after the preset was picked: the preset wins at the next start.
-  control<QLineEdit>("extension")->setText(QStringLiteral("_later"));
+  control<QLineEdit>("suffixTemplate")->setText(QStringLiteral("_later"));
 
   QSignalSpy ended(window.get(), &MainWindow::ended);
   window->close();
@@ -85,15 +85,15 @@ TEST_F(StartUpTest, ClosingSavesEverythingAndAStartAgainRestoresIt) {
   start();
   EXPECT_EQ(window->jobControls().job(), before);
   EXPECT_EQ(window->presetControls().store().lines(), presetsBefore);
-  EXPECT_EQ(control<QComboBox>("Preset")->currentText(), QStringLiteral("Tiny"));
-  EXPECT_FALSE(control<QCheckBox>("manual")->isChecked());
+  EXPECT_EQ(control<QComboBox>("presets")->currentText(), QStringLiteral("Tiny"));
+  EXPECT_FALSE(control<QCheckBox>("manualSize")->isChecked());
   EXPECT_EQ(window->programSettings().folderWindowMode, 1);
   EXPECT_TRUE(window->programSettings().plainMode);
   window->showAtSavedPlace();
   EXPECT_EQ(window->pos(), QPoint(40, 50));
-  window->settings_Click();
-  EXPECT_TRUE(setting<QCheckBox>("captBold")->isChecked());
-  EXPECT_FALSE(setting<QCheckBox>("cFullScreen")->isChecked());
+  window->openSettings();
+  EXPECT_TRUE(setting<QCheckBox>("captionBold")->isChecked());
+  EXPECT_FALSE(setting<QCheckBox>("fullScreen")->isChecked());
   EXPECT_EQ(window->settingsWindow().backgroundColour(), QColor(10, 20, 30));
 }
 

@@ -21,14 +21,14 @@ protected:
     test::writePicture(program.file(QStringLiteral("frames/Golden wood_10-10-90-90.jpg")), {100, 100});
     start();
   }
-  QComboBox *preset() const { return control<QComboBox>("Preset"); }
+  QComboBox *preset() const { return control<QComboBox>("presets"); }
   void add(const QString &name) {
     preset()->setEditText(name);
-    control<QPushButton>("AddPreset")->click();
+    control<QPushButton>("addPreset")->click();
   }
   void remove(PromptAnswer answer) {
     prompts->queueAnswer(answer);
-    control<QPushButton>("RemovePreset")->click();
+    control<QPushButton>("removePreset")->click();
   }
   const Prompt &lastPrompt() const { return prompts->shown().last(); }
 };
@@ -42,8 +42,8 @@ TEST_F(PresetTest, PlusAndMinusShowTheStoresMessagesAndMoveTheSelection) {
   EXPECT_EQ(lastPrompt().text.left(24), QStringLiteral("A preset called \"res\" al")) << "ends \" Low-res\"";
   EXPECT_EQ(preset()->currentText(), QStringLiteral("res")) << "the typed name stays";
 
-  preset()->setCurrentIndex(16);                                           // " VGA (640x480 » 0.3MP)"
-  control<QLineEdit>("OutputPath")->setText(QStringLiteral("/elsewhere")); // not part of a preset
+  preset()->setCurrentIndex(16);                                             // " VGA (640x480 » 0.3MP)"
+  control<QLineEdit>("outputFolder")->setText(QStringLiteral("/elsewhere")); // not part of a preset
   add(QStringLiteral("My VGA"));
   EXPECT_EQ(lastPrompt().title, QStringLiteral("This preset already exists."));
   EXPECT_EQ(preset()->currentIndex(), 16);
@@ -66,24 +66,24 @@ TEST_F(PresetTest, PlusAndMinusShowTheStoresMessagesAndMoveTheSelection) {
   ASSERT_EQ(preset()->count(), 33);
   EXPECT_EQ(preset()->currentText(), QStringLiteral("MAIL ATTACHMENT")) << "the entry before";
   preset()->setCurrentIndex(5);
-  EXPECT_EQ(control<QLineEdit>("extension")->text(), QStringLiteral("@85%"))
+  EXPECT_EQ(control<QLineEdit>("suffixTemplate")->text(), QStringLiteral("@85%"))
       << "names still apply their lines";
 
   preset()->setCurrentIndex(0);
-  control<QLineEdit>("extension")->setText(QStringLiteral("changed"));
+  control<QLineEdit>("suffixTemplate")->setText(QStringLiteral("changed"));
   remove(PromptAnswer::Yes);
   EXPECT_EQ(preset()->currentIndex(), 0);
   EXPECT_EQ(window->jobControls().job().extension, QString()) << "the new first entry is applied";
 }
 
 TEST_F(PresetTest, TypingAnExistingNameDoesNotApplyIt) {
-  control<QLineEdit>("extension")->setText(QStringLiteral("_mine"));
+  control<QLineEdit>("suffixTemplate")->setText(QStringLiteral("_mine"));
   preset()->setFocus();
   preset()->lineEdit()->clear();
   QTest::keyClicks(preset()->lineEdit(), QStringLiteral("THUMBNAILS"));
   QTest::keyClick(preset()->lineEdit(), Qt::Key_Return);
   EXPECT_EQ(preset()->currentIndex(), kFirstRunPresetIndex);
-  EXPECT_EQ(control<QLineEdit>("extension")->text(), QStringLiteral("_mine"));
+  EXPECT_EQ(control<QLineEdit>("suffixTemplate")->text(), QStringLiteral("_mine"));
 }
 
 } // namespace

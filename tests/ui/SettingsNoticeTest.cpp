@@ -42,12 +42,12 @@ protected:
 
 TEST_F(SettingsNoticeTest, AShutDownTheSystemAskedForTellsAtTheNextStartOnce) {
   start();
-  control<QLineEdit>("OutputPath")->setText(QStringLiteral("/srv/kept"));
+  control<QLineEdit>("outputFolder")->setText(QStringLiteral("/srv/kept"));
   window->systemShutDown();
   EXPECT_TRUE(prompts->shown().isEmpty()) << "no box waits during a shut-down the system asked for";
 
   start();
-  EXPECT_EQ(control<QLineEdit>("OutputPath")->text(), QStringLiteral("/srv/kept")) << "read from the copy";
+  EXPECT_EQ(control<QLineEdit>("outputFolder")->text(), QStringLiteral("/srv/kept")) << "read from the copy";
   EXPECT_EQ(noticesAtStart(), QStringList{"Settings saved elsewhere"});
   EXPECT_TRUE(prompts->shown().value(0).text.contains(program.path()));
   restart();
@@ -56,7 +56,7 @@ TEST_F(SettingsNoticeTest, AShutDownTheSystemAskedForTellsAtTheNextStartOnce) {
 
 TEST_F(SettingsNoticeTest, AUserWhoClosesTheWindowIsToldThenAndNotAgain) {
   start();
-  window->esci();
+  window->exitProgram();
   ASSERT_EQ(prompts->shown().size(), 1);
   EXPECT_EQ(prompts->shown()[0].title, QStringLiteral("Settings saved elsewhere"));
   start();

@@ -13,20 +13,20 @@ protected:
   void SetUp() override { start(); }
   // Opens the settings window, sets its switches, closes it.
   void chooseOnJobComplete(bool open, bool fullScreen, bool shut) {
-    control<QToolButton>("settings")->click();
-    setting<QCheckBox>("cOpen")->setChecked(open);
-    setting<QCheckBox>("cFullScreen")->setChecked(fullScreen);
-    setting<QCheckBox>("cShut")->setChecked(shut);
+    control<QToolButton>("settingsButton")->click();
+    setting<QCheckBox>("openFolder")->setChecked(open);
+    setting<QCheckBox>("fullScreen")->setChecked(fullScreen);
+    setting<QCheckBox>("exitWhenDone")->setChecked(shut);
     window->settingsWindow().close();
   }
 };
 
 TEST_F(SettingsWindowTest, ItDisablesTheMainWindowAndMapsItsSwitchesWhenClosed) {
   window->show();
-  control<QToolButton>("settings")->click();
+  control<QToolButton>("settingsButton")->click();
   EXPECT_TRUE(window->settingsWindow().isVisible());
   EXPECT_FALSE(window->isEnabled());
-  for (const char *name : {"cOpen", "cFullScreen", "cShut"})
+  for (const char *name : {"openFolder", "fullScreen", "exitWhenDone"})
     EXPECT_TRUE(setting<QCheckBox>(name)->isChecked()) << name << ": first run, mode 3";
   window->settingsWindow().close();
   EXPECT_TRUE(window->isEnabled());
@@ -40,10 +40,10 @@ TEST_F(SettingsWindowTest, ItDisablesTheMainWindowAndMapsItsSwitchesWhenClosed) 
   chooseOnJobComplete(false, true, false);
   EXPECT_EQ(window->programSettings().folderWindowMode, 0) << "full-screen alone opens nothing";
 
-  control<QToolButton>("settings")->click();
-  EXPECT_FALSE(setting<QCheckBox>("cFullScreen")->isEnabled()) << "only with cOpen";
-  setting<QCheckBox>("cOpen")->setChecked(true);
-  EXPECT_TRUE(setting<QCheckBox>("cFullScreen")->isEnabled());
+  control<QToolButton>("settingsButton")->click();
+  EXPECT_FALSE(setting<QCheckBox>("fullScreen")->isEnabled()) << "only with cOpen";
+  setting<QCheckBox>("openFolder")->setChecked(true);
+  EXPECT_TRUE(setting<QCheckBox>("fullScreen")->isEnabled());
   EXPECT_EQ(window->programSettings().folderWindowMode, 0) << "changed only when the window closes";
 }
 

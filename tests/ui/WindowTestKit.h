@@ -30,7 +30,7 @@ protected:
 
   // Ends the program as the exit button does, and starts it again.
   MainWindow &restart() {
-    window->esci();
+    window->exitProgram();
     return start();
   }
 
@@ -47,8 +47,8 @@ protected:
 
   // The settings window's "exit program" off, as a user sets it.
   void stayAfterBatch() {
-    window->settings_Click();
-    setting<QCheckBox>("cShut")->setChecked(false);
+    window->openSettings();
+    setting<QCheckBox>("exitWhenDone")->setChecked(false);
     window->settingsWindow().close();
   }
 

@@ -1,4 +1,4 @@
-#include "ui/EasyGrid.h"
+#include "ui/FileGrid.h"
 
 #include "filelist/GridGeometry.h"
 #include "filelist/SourceList.h"
@@ -47,7 +47,7 @@ GridKey gridKeyOf(int key) {
 // The drawing surface: it paints what the grid says and hands every event to it.
 class GridSurface : public QWidget {
 public:
-  explicit GridSurface(EasyGrid &grid) : QWidget(&grid), m_grid(grid) {
+  explicit GridSurface(FileGrid &grid) : QWidget(&grid), m_grid(grid) {
     setObjectName(QStringLiteral("Grid"));
     setToolTip(QStringLiteral("Click to select, double-click to open/view."));
     setMouseTracking(true);
@@ -61,14 +61,14 @@ protected:
     QPainter painter(this);
     m_grid.paintGrid(painter);
   }
-  void resizeEvent(QResizeEvent *) override { m_grid.gridSetup(); }
+  void resizeEvent(QResizeEvent *) override { m_grid.refreshLayout(); }
   void mouseMoveEvent(QMouseEvent *event) override { m_grid.gridMouseMove(event); }
   void mousePressEvent(QMouseEvent *event) override { m_grid.gridMouseDown(event); }
   void mouseReleaseEvent(QMouseEvent *event) override { m_grid.gridMouseUp(event); }
   void mouseDoubleClickEvent(QMouseEvent *event) override {
     // The second press of a double-click opens the file instead of clicking again.
     if (event->button() == Qt::LeftButton)
-      m_grid.Grid_DblClick();
+      m_grid.handleDoubleClick();
   }
   void keyPressEvent(QKeyEvent *event) override {
     if (!m_grid.gridKeyDown(event))
@@ -92,13 +92,13 @@ protected:
   }
 
 private:
-  EasyGrid &m_grid;
+  FileGrid &m_grid;
 };
 
-EasyGrid::EasyGrid(SourceList &table, Launcher &launcher, QWidget *parent)
+FileGrid::FileGrid(SourceList &table, Launcher &launcher, QWidget *parent)
     : QFrame(parent), m_table(table), m_launcher(launcher), m_surface(new GridSurface(*this)),
       m_horizontal(new QScrollBar(Qt::Horizontal, this)), m_vertical(new QScrollBar(Qt::Vertical, this)) {
-  setObjectName(QStringLiteral("EasyGrid"));
+  setObjectName(QStringLiteral("FileGrid"));
   m_horizontal->setObjectName(QStringLiteral("GridLR"));
   m_vertical->setObjectName(QStringLiteral("GridUD"));
   // The keys belong to the grid, which scrolls itself.
@@ -121,33 +121,33 @@ EasyGrid::EasyGrid(SourceList &table, Launcher &launcher, QWidget *parent)
   titles.setPixelSize(11);
   setFonts(cells, titles);
 
-  connect(m_horizontal, &QScrollBar::valueChanged, this, &EasyGrid::gridDraw);
-  connect(m_vertical, &QScrollBar::valueChanged, this, &EasyGrid::gridDraw);
+  connect(m_horizontal, &QScrollBar::valueChanged, this, &FileGrid::redraw);
+  connect(m_vertical, &QScrollBar::valueChanged, this, &FileGrid::redraw);
 }
 
-EasyGrid::~EasyGrid() = default;
+FileGrid::~FileGrid() = default;
 
-QWidget *EasyGrid::surface() const { return m_surface; }
+QWidget *FileGrid::surface() const { return m_surface; }
 
-void EasyGrid::setFonts(const QFont &cells, const QFont &titles) {
+void FileGrid::setFonts(const QFont &cells, const QFont &titles) {
   m_surface->setFont(cells);
   m_titleFont = titles;
-  gridSetup();
+  refreshLayout();
 }
 
-void EasyGrid::setCurrentRow(int row) {
+void FileGrid::setCurrentRow(int row) {
   changeCurrentRow(row);
-  gridDraw();
+  redraw();
 }
 
-void EasyGrid::changeCurrentRow(int row) {
+void FileGrid::changeCurrentRow(int row) {
   if (m_state.currentRow == row)
     return;
   m_state.currentRow = row;
   emit currentRowChanged(row);
 }
 
-void EasyGrid::gridSetup() {
+void FileGrid::refreshLayout() {
   m_state.rowCount = m_table.fileCount();
   m_state.rowHeight = gridRowHeight(QFontMetrics(m_surface->font()));
   const GridColumns columns = GridColumns::fromTable(m_table, m_state.columnCount);
@@ -161,12 +161,12 @@ void EasyGrid::gridSetup() {
   m_vertical->setSingleStep(bars.vSingleStep);
   m_vertical->setPageStep(bars.vPageStep);
   m_vertical->setEnabled(bars.vEnabled);
-  gridDraw();
+  redraw();
 }
 
-void EasyGrid::gridDraw() { m_surface->update(); }
+void FileGrid::redraw() { m_surface->update(); }
 
-void EasyGrid::paintGrid(QPainter &painter) const {
+void FileGrid::paintGrid(QPainter &painter) const {
   const QPalette &palette = m_surface->palette();
   const auto colour = [&](GridColour c) { return resolveGridColour(c, palette); };
   const int width = m_surface->width();
@@ -246,7 +246,7 @@ void EasyGrid::paintGrid(QPainter &painter) const {
   }
 }
 
-bool EasyGrid::resizeCursorAt(int px, int py) const {
+bool FileGrid::resizeCursorAt(int px, int py) const {
   if (!m_state.dragging && py >= m_state.rowHeight + 1)
     return false;
   const GridColumns columns = GridColumns::fromTable(m_table, m_state.columnCount);
@@ -255,7 +255,7 @@ bool EasyGrid::resizeCursorAt(int px, int py) const {
   return showsResizeCursor(columns, columns.at(px, h, m_surface->width()), px, h, barLeft, m_state.dragging);
 }
 
-void EasyGrid::gridMouseMove(QMouseEvent *event) {
+void FileGrid::gridMouseMove(QMouseEvent *event) {
   const QPoint pos = event->position().toPoint();
   const bool resize = resizeCursorAt(pos.x(), pos.y());
   if (resize)
@@ -280,7 +280,7 @@ void EasyGrid::gridMouseMove(QMouseEvent *event) {
   m_surface->update();
 }
 
-void EasyGrid::gridMouseDown(QMouseEvent *event) {
+void FileGrid::gridMouseDown(QMouseEvent *event) {
   if (event->button() != Qt::LeftButton)
     return;
   m_leftPressed = true;
@@ -311,10 +311,10 @@ void EasyGrid::gridMouseDown(QMouseEvent *event) {
 
   m_state.currentColumn = hit.column;
   changeCurrentRow(rowAt(pos.y(), m_state.rowHeight, m_vertical->value()));
-  gridDraw();
+  redraw();
 }
 
-void EasyGrid::gridMouseUp(QMouseEvent *event) {
+void FileGrid::gridMouseUp(QMouseEvent *event) {
   if (event->button() != Qt::LeftButton || !m_leftPressed)
     return;
   m_leftPressed = false;
@@ -328,33 +328,33 @@ void EasyGrid::gridMouseUp(QMouseEvent *event) {
     m_table.setCell(0, column, withColumnWidth(spec, width));
     if (!resizeCursorAt(int(event->position().x()), int(event->position().y())))
       m_surface->unsetCursor();
-    gridSetup();
+    refreshLayout();
     emit columnResized(column, width);
   }
-  Grid_Click();
+  handleClick();
 }
 
-void EasyGrid::Grid_Click() {
+void FileGrid::handleClick() {
   const int row = m_state.currentRow;
   if (row < 1 || row > m_table.fileCount())
     return;
   emit rowClicked(row);
   if (m_state.currentColumn == 1) {
     m_table.toggleMark(row);
-    gridDraw();
+    redraw();
     emit markedCountChanged(m_table.markedCount());
   } else {
     emit selectionChanged(row);
   }
 }
 
-void EasyGrid::Grid_DblClick() {
+void FileGrid::handleDoubleClick() {
   const int row = m_state.currentRow;
   if (row >= 1 && row <= m_table.fileCount())
     m_launcher.openFile(m_table.fullPath(row));
 }
 
-bool EasyGrid::gridKeyDown(QKeyEvent *event) {
+bool FileGrid::gridKeyDown(QKeyEvent *event) {
   const GridKey key = gridKeyOf(event->key());
   if (key == GridKey::Other)
     return false;
@@ -366,16 +366,16 @@ bool EasyGrid::gridKeyDown(QKeyEvent *event) {
   changeCurrentRow(row);
   m_vertical->setValue(
       verticalAfterKey(oldRow, row, oldV, m_state.rowHeight, m_surface->height(), m_vertical->maximum()));
-  gridDraw();
+  redraw();
   m_surface->setFocus();
   if (key == GridKey::Enter)
-    Grid_DblClick();
+    handleDoubleClick();
   else
     emit selectionChanged(row);
   return true;
 }
 
-void EasyGrid::gridWheel(QWheelEvent *event) {
+void FileGrid::gridWheel(QWheelEvent *event) {
   const QPoint delta = event->angleDelta();
   QScrollBar *bar = std::abs(delta.x()) > std::abs(delta.y()) ? m_horizontal : m_vertical;
   if (bar->isEnabled())

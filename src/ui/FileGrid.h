@@ -22,16 +22,16 @@ class SourceList;
 // The source list as a grid the program paints itself: a header with
 // resizable columns, the files with their marks, the selected row, and two
 // scroll bars. The surface is "Grid", the bars "GridLR" and "GridUD".
-class EasyGrid : public QFrame {
+class FileGrid : public QFrame {
   Q_OBJECT
 public:
-  EasyGrid(SourceList &table, Launcher &launcher, QWidget *parent = nullptr);
-  ~EasyGrid() override;
+  FileGrid(SourceList &table, Launcher &launcher, QWidget *parent = nullptr);
+  ~FileGrid() override;
 
   // Measures the table again (after the list changed or the surface was
   // resized), sets up the scroll bars and redraws.
-  void gridSetup();
-  void gridDraw();
+  void refreshLayout();
+  void redraw();
 
   GridState &state() { return m_state; }
   const GridState &state() const { return m_state; }
@@ -66,8 +66,8 @@ private:
   void gridMouseMove(QMouseEvent *event);
   void gridMouseDown(QMouseEvent *event);
   void gridMouseUp(QMouseEvent *event);
-  void Grid_Click();
-  void Grid_DblClick();
+  void handleClick();
+  void handleDoubleClick();
   bool gridKeyDown(QKeyEvent *event);
   void gridWheel(QWheelEvent *event);
   void changeCurrentRow(int row);
