@@ -2,10 +2,12 @@
 # `make test` builds and runs every test.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all build run test sanitize-test clean format
+.PHONY: all build run test sanitize-test fuzz clean format
 
 all: build
 
@@ -29,8 +31,18 @@ sanitize-test: $(ASAN_BUILD)/build.ninja
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest -j $(JOBS) --output-on-failure
 
+# libFuzzer with clang: every library instrumented for coverage, the fuzz
+# targets linked with libFuzzer's main, each run for FUZZ_SECONDS.
+$(FUZZ_BUILD)/build.ninja:
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link -DVELTRANE_SANITIZE=ON -DVELTRANE_FUZZ=ON $(CMAKE_FLAGS)
+
+fuzz: $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-targets
+	./fuzz/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,228 @@
+// Pictures for the decoder front, made with the decoder tests' builders:
+// every kind the program reads, then the damaged and hostile ones.
+
+#include "DecoderTestFiles.h"
+#include "Seeds.h"
+
+#include <QList>
+#include <QRgb>
+
+namespace veltrane::fuzz {
+
+using namespace veltrane::test;
+
+namespace {
+
+const QSize kSize(24, 16);
+const QList<QRgb> kPalette{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
+
+QByteArray le(quint32 value, int bytes) {
+  QByteArray out;
+  for (int i = 0; i < bytes; ++i)
+    out.append(char(value >> 8 * i));
+  return out;
+}
+
+QByteArray patched(QByteArray bytes, qsizetype at, const QByteArray &with) {
+  return bytes.replace(at, with.size(), with);
+}
+
+QByteArray flipped(QByteArray bytes, qsizetype at) {
+  bytes[at] = char(bytes[at] ^ 0xFF);
+  return bytes;
+}
+
+// An APP1 marker right after the start of image.
+QByteArray withApp1(const QByteArray &jpeg, const QByteArray &payload) {
+  const int length = int(payload.size()) + 2;
+  return jpeg.left(2) + "\xFF\xE1" + char(length >> 8) + char(length) + payload + jpeg.mid(2);
+}
+
+QList<Seed> jpegSeeds() {
+  const QImage quadrants = indexedQuadrants(kSize);
+  const QByteArray baseline = jpegFile(quadrants);
+  const QByteArray progressive = jpegFile(quadrants, {.progressive = true});
+  using Colours = JpegOptions::Colours;
+  QList<Seed> seeds{
+      {"jpeg-baseline.jpg", baseline},
+      {"jpeg-progressive.jpg", progressive},
+      {"jpeg-grey.jpg", jpegFile(quadrants, {.colours = Colours::Grey})},
+      {"jpeg-cmyk-adobe.jpg", jpegFile(quadrants, {.colours = Colours::Cmyk})},
+      {"jpeg-cmyk-plain.jpg", jpegFile(quadrants, {.colours = Colours::Cmyk, .adobeInvertedCmyk = false})},
+      {"jpeg-ycck.jpg", jpegFile(quadrants, {.colours = Colours::Ycck})},
+      {"jpeg-exif-6-little-endian.jpg", jpegFile(quadrants, {.exifOrientation = 6})},
+      {"jpeg-exif-8-big-endian.jpg", jpegFile(quadrants, {.exifOrientation = 8, .exifBigEndian = true})},
+      {"jpeg-restart-markers.jpg", jpegFile(quadrants, {.restartRows = 1})},
+      {"jpeg-arithmetic.jpg", jpegFile(quadrants, {.arithmetic = true})},
+      {"jpeg-odd-size.jpg", jpegFile(indexedQuadrants({17, 9}))},
+      // Headers that promise more than the data holds.
+      {"jpeg-frame-15000x15000.jpg", withFrameSize(baseline, 15000, 15000)},
+      {"jpeg-frame-65535x1.jpg", withFrameSize(progressive, 65535, 1)},
+      {"jpeg-frame-zero-width.jpg", withFrameSize(baseline, 0, 16)},
+      // EXIF blocks that point outside themselves or say nonsense.
+      {"jpeg-exif-ifd-beyond.jpg", withApp1(baseline, QByteArray("Exif\0\0II*\0", 10) + le(0xFFFFFFF0, 4))},
+      {"jpeg-exif-many-entries.jpg",
+       withApp1(baseline, QByteArray("Exif\0\0II*\0", 10) + le(8, 4) + le(0xFFFF, 2) + le(0x0112, 2))},
+      {"jpeg-exif-orientation-9.jpg", withApp1(baseline, exifBlock(9, false))},
+      {"jpeg-exif-cut.jpg", withApp1(baseline, exifBlock(6, true).left(20))},
+      // Cut short: after the start, inside the headers, at the scan, half way, before the end marker.
+      {"jpeg-cut-after-soi.jpg", baseline.left(3)},
+      {"jpeg-cut-in-headers.jpg", baseline.left(120)},
+      {"jpeg-cut-at-scan.jpg", baseline.left(baseline.indexOf("\xFF\xDA") + 14)},
+      {"jpeg-cut-half.jpg", baseline.left(baseline.size() / 2)},
+      {"jpeg-cut-no-end-marker.jpg", baseline.left(baseline.size() - 2)},
+      {"jpeg-progressive-cut-half.jpg", progressive.left(progressive.size() * 2 / 3)},
+      // Harmless oddities: junk before the end marker, data after it.
+      {"jpeg-extraneous-before-d9.jpg", baseline.left(baseline.size() - 2) + "\x12\x34\x56\x78\xFF\xD9"},
+      {"jpeg-trailing-data.jpg", baseline + QByteArray(64, 'x')},
+  };
+  // Byte flips across the whole file: tables, frame header, scan data.
+  for (int k = 1; k <= 8; ++k) {
+    const qsizetype at = baseline.size() * k / 9;
+    seeds.append({QStringLiteral("jpeg-flip-%1.jpg").arg(at), flipped(baseline, at)});
+  }
+  const qsizetype progressiveScan = progressive.indexOf("\xFF\xDA");
+  seeds.append({"jpeg-progressive-flip.jpg", flipped(progressive, progressiveScan + 20)});
+  return seeds;
+}
+
+QList<Seed> gifSeeds() {
+  const QImage quadrants = indexedQuadrants(kSize);
+  const QByteArray gif = gifFile(quadrants);
+  // Header 6, screen 7, four colours 12: the frame's descriptor, then its LZW data.
+  constexpr qsizetype kDescriptor = 25, kLzw = kDescriptor + 10;
+  QImage dot(1, 1, QImage::Format_Indexed8);
+  dot.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+  dot.fill(1);
+  QByteArray extensions = gif;
+  extensions.insert(kDescriptor, QByteArray("\x21\xFE\x05hello\0\x21\xFF\x0BNETSCAPE2.0\x03\x01\0\0\0", 28));
+  QByteArray twoFrames = gif;
+  twoFrames.insert(gif.size() - 1, gif.mid(kDescriptor, gif.size() - 1 - kDescriptor));
+  return {
+      {"gif-quadrants.gif", gif},
+      {"gif-87a.gif", patched(gif, 3, "87a")},
+      {"gif-transparent.gif", gifFile(quadrants, 3)},
+      {"gif-screen-larger.gif", gifFile(quadrants, -1, {40, 30})},
+      {"gif-interlaced.gif", patched(gif, kDescriptor + 9, "\x40")},
+      {"gif-extensions.gif", extensions},
+      {"gif-two-frames.gif", twoFrames},
+      // 35 bytes that ask for a 15000 x 15000 screen.
+      {"gif-screen-15000x15000.gif", gifFile(dot, -1, {15000, 15000})},
+      {"gif-screen-zero.gif", patched(gif, 6, le(0, 4))},
+      {"gif-screen-height-zero.gif", patched(gif, 6, le(40, 2) + le(0, 2))},
+      {"gif-frame-outside-screen.gif", patched(gif, kDescriptor + 1, le(60000, 2) + le(60000, 2))},
+      {"gif-frame-65535.gif", patched(gif, kDescriptor + 5, le(65535, 2) + le(65535, 2))},
+      {"gif-header-only.gif", gif.left(13)},
+      // Broken or cut LZW data.
+      {"gif-lzw-cut-half.gif", gif.left(kLzw + (gif.size() - kLzw) / 2)},
+      {"gif-lzw-cut-at-start.gif", gif.left(kLzw + 1)},
+      {"gif-lzw-bad-codes.gif", patched(gif, kLzw + 2, QByteArray(4, '\xFF'))},
+      {"gif-lzw-code-size-12.gif", patched(gif, kLzw, "\x0C")},
+      {"gif-lzw-code-size-0.gif", patched(gif, kLzw, QByteArray(1, '\0'))},
+      {"gif-lzw-block-overruns.gif", patched(gif, kLzw + 1, "\xFF")},
+      {"gif-lzw-no-end.gif", gif.left(gif.size() - 3) + ";"},
+      {"gif-no-trailer.gif", gif.left(gif.size() - 1)},
+  };
+}
+
+// A BMP header for hand-made rows: width, height, bits, compression, palette.
+QByteArray bmpHeaderOnly(int width, int height, int bitCount, quint32 compression, int colours) {
+  QList<QRgb> palette;
+  for (int i = 0; i < colours; ++i)
+    palette.append(qRgb(i, 255 - i, i / 2));
+  return bmpFile(width, height, bitCount, compression, palette, {});
+}
+
+QByteArray rleBmp(bool fourBits, const QByteArray &runs) {
+  return bmpFile(kSize.width(), kSize.height(), fourBits ? 4 : 8, fourBits ? 2 : 1, kPalette, runs);
+}
+
+QList<Seed> bmpSeeds() {
+  const QImage quadrants = indexedQuadrants(kSize);
+  const QImage rgb = quadrants.convertToFormat(QImage::Format_RGB32);
+  const auto rows = [&](int bits, quint32 compression, const QImage &from) {
+    return bmpFile(kSize.width(), kSize.height(), bits, compression, bits <= 8 ? kPalette : QList<QRgb>{},
+                   bmpRows(from, bits));
+  };
+  const QByteArray bgr = rows(24, 0, rgb);
+  const QByteArray fields16 = rows(16, 3, rgb);
+  QByteArray topDown = bgr;
+  topDown.replace(22, 4, le(quint32(-kSize.height()), 4));
+  // An OS/2 core header: 12 bytes, 16-bit sizes, two 24-bit pixels a row.
+  const QByteArray core = QByteArray("BM") + le(26 + 16, 4) + le(0, 4) + le(26, 4) + le(12, 4) + le(2, 2) +
+                          le(2, 2) + le(1, 2) + le(24, 2) + QByteArray(16, '\x7F');
+  QByteArray v4 = bgr;
+  v4.replace(14, 4, le(108, 4)).insert(54, QByteArray(68, '\0')).replace(10, 4, le(54 + 68, 4));
+  QByteArray rle8Bomb = bmpHeaderOnly(15000, 15000, 8, 1, 256) + QByteArray("\0\1", 2);
+  return {
+      {"bmp-1-bit.bmp", rows(1, 0, quadrants)},
+      {"bmp-4-bit.bmp", rows(4, 0, quadrants)},
+      {"bmp-8-bit.bmp", rows(8, 0, quadrants)},
+      {"bmp-16-bit.bmp", rows(16, 0, rgb)},
+      {"bmp-16-bit-bitfields.bmp", fields16},
+      {"bmp-24-bit.bmp", bgr},
+      {"bmp-32-bit.bmp", rows(32, 0, rgb)},
+      {"bmp-top-down.bmp", topDown},
+      {"bmp-core-header.bmp", core},
+      {"bmp-v4-header.bmp", v4},
+      {"bmp-rle8.bmp", rleBmp(false, bmpRle(quadrants, false))},
+      {"bmp-rle4.bmp", rleBmp(true, bmpRle(quadrants, true))},
+      // 1,080 bytes that ask for 15000 x 15000 pixels.
+      {"bmp-rle8-15000x15000.bmp", rle8Bomb},
+      // RLE runs that leave the picture: deltas past its edges, runs and
+      // literal runs longer than a row, data ending inside a literal run.
+      {"bmp-rle8-delta-right.bmp", rleBmp(false, QByteArray("\0\2\xC8\0\2\1\0\1", 8))},
+      {"bmp-rle8-delta-up.bmp", rleBmp(false, QByteArray("\0\2\0\xC8\2\1\0\1", 8))},
+      {"bmp-rle8-delta-max.bmp", rleBmp(false, QByteArray("\0\2\xFF\xFF\0\2\xFF\xFF\1\1\0\1", 12))},
+      {"bmp-rle8-run-too-long.bmp", rleBmp(false, QByteArray("\xFF\2\xFF\3\0\1", 6))},
+      {"bmp-rle8-literal-too-long.bmp",
+       rleBmp(false, QByteArray("\0\x40", 2) + QByteArray(64, '\1') + "\0\1")},
+      {"bmp-rle8-literal-cut.bmp", rleBmp(false, QByteArray("\0\xFE\1\2\3", 5))},
+      {"bmp-rle8-too-many-rows.bmp", rleBmp(false, QByteArray(80, '\0'))},
+      {"bmp-rle8-no-end.bmp", rleBmp(false, QByteArray("\4\1", 2))},
+      {"bmp-rle8-index-beyond-palette.bmp", rleBmp(false, QByteArray("\x18\xF0\0\1", 4))},
+      {"bmp-rle4-delta-right.bmp", rleBmp(true, QByteArray("\0\2\xC8\0\2\x11\0\1", 8))},
+      {"bmp-rle4-run-too-long.bmp", rleBmp(true, QByteArray("\xFF\x12\xFF\x34\0\1", 6))},
+      {"bmp-rle4-literal-too-long.bmp",
+       rleBmp(true, QByteArray("\0\x40", 2) + QByteArray(32, '\x12') + "\0\1")},
+      {"bmp-rle4-literal-cut.bmp", rleBmp(true, QByteArray("\0\xFE\x12", 3))},
+      {"bmp-rle8-in-24-bit.bmp", bmpFile(kSize.width(), kSize.height(), 24, 1, {}, bmpRle(quadrants, false))},
+      // BITFIELDS masks: all zero, all ones, overlapping.
+      {"bmp-bitfields-16-zero-masks.bmp", patched(fields16, 54, QByteArray(12, '\0'))},
+      {"bmp-bitfields-32-zero-masks.bmp", patched(rows(32, 3, rgb), 54, QByteArray(12, '\0'))},
+      {"bmp-bitfields-32-full-masks.bmp", patched(rows(32, 3, rgb), 54, QByteArray(12, '\xFF'))},
+      {"bmp-bitfields-overlapping.bmp", patched(fields16, 54, le(0xFFFF, 4) + le(0x0FF0, 4) + le(0x00FF, 4))},
+      // Headers that lie.
+      {"bmp-rows-cut.bmp", bgr.left(bgr.size() - 100)},
+      {"bmp-offset-beyond.bmp", patched(bgr, 10, le(0x7FFFFFFF, 4))},
+      {"bmp-width-zero.bmp", patched(bgr, 18, le(0, 4))},
+      {"bmp-height-min.bmp", patched(bgr, 22, le(0x80000000, 4))},
+      {"bmp-width-huge.bmp", patched(bgr, 18, le(0x7FFFFFFF, 4))},
+      {"bmp-bits-0.bmp", patched(bgr, 28, le(0, 2))},
+      {"bmp-bits-7.bmp", patched(bgr, 28, le(7, 2))},
+      {"bmp-bits-64.bmp", patched(bgr, 28, le(64, 2))},
+      {"bmp-palette-count-huge.bmp", patched(rows(8, 0, quadrants), 46, le(0xFFFFFFFF, 4))},
+      {"bmp-header-size-huge.bmp", patched(bgr, 14, le(0xFFFFFFF0, 4))},
+      {"bmp-compression-jpeg.bmp", patched(bgr, 30, le(4, 4))},
+      {"bmp-compression-png.bmp", patched(bgr, 30, le(5, 4))},
+      {"bmp-header-only.bmp", bgr.left(30)},
+  };
+}
+
+} // namespace
+
+QList<Seed> pictureSeeds() {
+  QList<Seed> seeds{
+      {"empty", {}},
+      {"not-a-picture.txt", "Veltrane resizes pictures in batches.\n"},
+      {"jpeg-signature-only.jpg", "\xFF\xD8\xFF"},
+      {"bmp-signature-only.bmp", "BM"},
+      {"gif-signature-only.gif", "GIF89a"},
+  };
+  seeds += jpegSeeds();
+  seeds += gifSeeds();
+  seeds += bmpSeeds();
+  return seeds;
+}
+
+} // namespace veltrane::fuzz

@@ -1,0 +1,22 @@
+#pragma once
+
+// The seed inputs of each fuzz target: small valid files of every kind the
+// parser reads, and the damaged and hostile files it must survive.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace veltrane::fuzz {
+
+struct Seed {
+  QString name;
+  QByteArray bytes;
+};
+
+QList<Seed> pictureSeeds();
+QList<Seed> settingsFileSeeds();
+QList<Seed> presetLineSeeds();
+QList<Seed> frameNameSeeds();
+
+} // namespace veltrane::fuzz
