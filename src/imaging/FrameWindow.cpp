@@ -4,6 +4,8 @@
 
 #include <QRect>
 #include <QSize>
+#include <algorithm>
+#include <cmath>
 
 namespace veltrane {
 
@@ -40,7 +42,13 @@ QRect frameWindowRect(const FrameWindow &window, QSize frame, QSize output) {
   const double y1 = roundHalfEven(window.y1 * kTwips / ry);
   const double x2 = roundHalfEven(window.x2 * kTwips / rx);
   const double y2 = roundHalfEven(window.y2 * kTwips / ry);
-  const auto pixels = [](double twips) { return int(roundHalfEven(twips / kTwips)); };
+  // A name may hold any number: far beyond every picture it is as good as
+  // the limit, and the sums of a QRect must not overflow.
+  const auto pixels = [](double twips) {
+    constexpr double kLimit = 1 << 24;
+    const double value = roundHalfEven(twips / kTwips);
+    return std::isnan(value) ? 0 : int(std::clamp(value, -kLimit, kLimit));
+  };
   return QRect(pixels(x1), pixels(y1), pixels(x2 - x1), pixels(y2 - y1));
 }
 

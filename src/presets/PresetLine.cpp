@@ -54,7 +54,11 @@ void readSizeBox(QString &box, qint16 &on, const QString &text) {
 } // namespace
 
 void fromPreset(JobSettings &job, const QString &line, const QStringList &frameEntries) {
-  qsizetype pos = line.indexOf(u'=') + 2; // 1 when there is no "="
+  applyPresetBody(job, presetBody(line), frameEntries);
+}
+
+void applyPresetBody(JobSettings &job, const QString &line, const QStringList &frameEntries) {
+  qsizetype pos = 1;
 
   readSizeBox(job.maxX, job.maxXon, getPar(line, pos));
   readSizeBox(job.maxY, job.maxYon, getPar(line, pos));

@@ -19,6 +19,8 @@ QString toPreset(const JobSettings &job, const QStringList &frameEntries);
 // of pixels, "screen" nor empty, leaves its field unchanged; the following
 // fields still apply.
 void fromPreset(JobSettings &job, const QString &line, const QStringList &frameEntries);
+// The same for a body alone, which may hold "=" anywhere (a suffix "_q=85").
+void applyPresetBody(JobSettings &job, const QString &body, const QStringList &frameEntries);
 
 // The name of a stored preset line (text before its first "="), or the whole
 // line when it has none; and its body (text after it, or the whole line).

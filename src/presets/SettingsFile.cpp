@@ -5,6 +5,8 @@
 #include "presets/PresetLine.h"
 #include "presets/SettingsText.h"
 
+#include <cmath>
+
 namespace veltrane {
 namespace {
 
@@ -13,6 +15,13 @@ constexpr int kLine1Fields = 22;
 template <typename Int, typename Convert> void readStrict(Int &field, const QString &text, Convert convert) {
   if (const auto value = convert(text))
     field = *value;
+}
+
+// A place too far for a float would be written as "inf" and read back as 0.
+void readPosition(float &field, const QString &text) {
+  const auto value = float(leadingNumber(text));
+  if (std::isfinite(value))
+    field = value;
 }
 
 qint16 checkFromNumber(const QString &text, qint16 current) {
@@ -55,13 +64,13 @@ void applyLine1(const QString &line, SettingsState &state) {
   if (auto f = field(11))
     readCheckBox(job.SameFolder, *f);
   if (auto f = field(12))
-    program.mainLeft = float(leadingNumber(*f));
+    readPosition(program.mainLeft, *f);
   if (auto f = field(13))
-    program.mainTop = float(leadingNumber(*f));
+    readPosition(program.mainTop, *f);
   if (auto f = field(14))
-    program.previewLeft = float(leadingNumber(*f));
+    readPosition(program.previewLeft, *f);
   if (auto f = field(15))
-    program.previewTop = float(leadingNumber(*f));
+    readPosition(program.previewTop, *f);
   if (auto f = field(16)) {
     const qint32 indice = roundedInt32(*f);
     if (indice >= -1 && indice <= 2)
@@ -115,7 +124,7 @@ SettingsState readSettings(const QByteArray &bytes, const SettingsState &firstRu
 
   applyLine1(lines.value(0), state);
   if (lines.size() >= 2)
-    fromPreset(state.job, lines[1], frameEntries);
+    applyPresetBody(state.job, lines[1], frameEntries); // written without a name
   // A file cut short before its preset lines keeps the built-in list.
   if (lines.size() >= 3) {
     state.job.OutputPath = lines[2];

@@ -24,6 +24,12 @@ TEST(FrameWindow, ScalesTheWindowWithTheFrame) {
   EXPECT_EQ(frameWindowRect(window, {1000, 750}, {800, 600}), QRect(80, 60, 640, 480));
   EXPECT_EQ(frameWindowRect(window, {1000, 750}, {1000, 750}), QRect(100, 75, 800, 600));
   EXPECT_EQ(frameWindowRect(window, {1000, 750}, {500, 500}), QRect(50, 50, 400, 400));
+  // A name with absurd numbers gives a window far off the picture, never an overflow.
+  const auto huge = frameWindowFromName(QStringLiteral("Huge_1%1-0-0-1e400.png").arg(QString(50, u'9')));
+  ASSERT_TRUE(huge);
+  const QRect far = frameWindowRect(*huge, {1000, 750}, {800, 600});
+  EXPECT_EQ(far.left(), 1 << 24);
+  EXPECT_TRUE(far.isEmpty()) << "refused by the preparer as an empty window";
 }
 
 TEST(Stamp, EmbossesDarkThenLightShiftedByThree) {

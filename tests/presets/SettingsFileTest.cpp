@@ -41,6 +41,7 @@ TEST(SettingsFile, EveryValueSurvivesARoundTrip) {
   state.program = {1, 0, 0x123456, 0xFF, 1, 1, QStringLiteral("11"), -1, 0, 1, 150, 300.5f, 45, 60, true};
   state.job.SameFolder = 1;
   fromPreset(state.job, QStringLiteral("1024|screen|0|72.5%|_[W]x[H]|Golden wood|2|8|1|0|1|1"), kFrames);
+  state.job.extension = QStringLiteral("_q=[Q]"); // an "=" in the job is no preset name
   state.job.OutputPath = QStringLiteral("/tmp/out put");
   state.presets.remove(0);
   state.presets.add(QStringLiteral("Mine \u00E9"), QStringLiteral("1|2|1|50%|||0|4|3|0|0|0"));
@@ -95,6 +96,12 @@ TEST(SettingsFile, MalformedFilesKeepFirstRunValues) {
   state = read("3|1|0|0|0|0|9|-1|1|0|0|0|0|0|0|0|4|3|0|1|0|0\r\n|600|1|100k|||0|4|3|0|0|0\r\nout\r\n");
   EXPECT_EQ(state.presets.count(), 0);
   EXPECT_EQ(state.job.OutputPath, QStringLiteral("out"));
+
+  // A window beyond what a float holds keeps its place: "inf" would read back as 0.
+  state = read("3|1|0|0|0|0|9|-1|1|0|0|" + QByteArray(40, '9') + "|-" + QByteArray(40, '9') + "|5|6\r\n");
+  EXPECT_EQ(std::pair(state.program.mainLeft, state.program.mainTop),
+            std::pair(defaults.program.mainLeft, defaults.program.mainTop));
+  EXPECT_EQ(std::pair(state.program.previewLeft, state.program.previewTop), std::pair(5.0f, 6.0f));
 
   // Binary junk reads as text and never throws.
   QByteArray junk(4096, '\0');
