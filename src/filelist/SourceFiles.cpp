@@ -85,7 +85,7 @@ Prompt listFullReport(const QStringList &leftOut) {
 QString addDialogFilter() {
   // "Description|*.a;*.b|..." in the dialog's notation "Description (*.a *.b);;...".
   const QStringList parts =
-      QStringLiteral("Images (JPG, GIF, BMP)|*.jpg;*.jpeg;*.jif;*gif;*.bmp").split(u'|');
+      QStringLiteral("Images (JPG, GIF, BMP)|*.jpg;*.jpeg;*.jfif;*.gif;*.bmp").split(u'|');
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
     filters.append(parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(u';', u' ') + u')');

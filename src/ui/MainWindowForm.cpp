@@ -163,8 +163,10 @@ QGroupBox *buildQualityGroup(QWidget *parent, MainWindowForm &form) {
 QGroupBox *buildNameGroup(QWidget *parent, MainWindowForm &form) {
   auto *box = group(parent);
   auto *grid = tight(new QGridLayout(box));
-  form.addSuffix = checkBox(box, "addSuffix", QStringLiteral("Extension"),
-                            QStringLiteral("Resized images will overwrite files with their same name"));
+  form.addSuffix = checkBox(
+      box, "addSuffix", QStringLiteral("Extension"),
+      QStringLiteral(
+          "Add the suffix to the names of the resized images; an existing file is never overwritten"));
   form.suffixTemplate = named(new QLineEdit(box), "suffixTemplate",
                               QStringLiteral("This will be added to the filename of the resized images"));
   auto *frameLabel = new QLabel(QStringLiteral("frame"), box);

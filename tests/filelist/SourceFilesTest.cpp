@@ -49,6 +49,19 @@ TEST(AddThis, TakesPicturesByTheirExtension) {
   EXPECT_EQ(list.fileCount(), 3);
 }
 
+// The Add dialog offers exactly the names the list takes.
+TEST(AddThis, TheDialogOffersWhatTheListTakes) {
+  const QString filter = addDialogFilter();
+  const QString patterns = filter.mid(filter.lastIndexOf(u'(') + 1).chopped(1);
+  QStringList extensions;
+  for (const QString &pattern : patterns.split(u' ')) {
+    ASSERT_TRUE(pattern.startsWith(QLatin1String("*."))) << pattern.toStdString();
+    EXPECT_TRUE(isPictureName(QStringLiteral("a") + pattern.mid(1))) << pattern.toStdString();
+    extensions.append(pattern.mid(2));
+  }
+  EXPECT_EQ(extensions, QStringList({"jpg", "jpeg", "jfif", "gif", "bmp"}));
+}
+
 TEST(Reports, AFullListNamesTheFirstFilesItLeftOut) {
   EXPECT_EQ(
       listFullReport(pictures(12)),
