@@ -232,7 +232,7 @@ bool applyFieldOption(JobSettings &job, const QString &option, const QString &va
     job.quality1 = true;
   } else if (option == QLatin1String("--suffix")) {
     for (const QChar c : value)
-      if (const auto refused = extension_KeyPress(c))
+      if (const auto refused = suffixCharacterRefusal(c))
         return fail(QStringLiteral("--suffix cannot hold \"%1\": %2")
                         .arg(c)
                         .arg(QString(refused->text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));

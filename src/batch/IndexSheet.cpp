@@ -2,6 +2,7 @@
 
 #include "batch/OutputNaming.h"
 #include "imaging/Scaling.h"
+#include "presets/BuiltInPresets.h"
 
 #include <QDir>
 #include <QFontMetricsF>
@@ -73,8 +74,7 @@ QRectF IndexSheet::pictureRect(QSize size, int column, int row) const {
 QString IndexSheet::captionText(const SheetPicture &picture, const JobSettings &job) {
   QString caption;
   if (job.indexNames) {
-    caption = picture.presetText == QLatin1String("SELECT THE BEST FRAME") ? picture.frameText
-                                                                           : stem(picture.fileName);
+    caption = picture.presetText == kSelectBestFramePreset ? picture.frameText : stem(picture.fileName);
   }
   if (job.indexWH) {
     const QString size = QStringLiteral("%1x%2").arg(picture.image.width()).arg(picture.image.height());

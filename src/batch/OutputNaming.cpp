@@ -75,14 +75,8 @@ QString outputFileName(const QString &rawStem, const QString &rawSuffix) {
 }
 
 QString stem(const QString &fileName) {
-  const int dot = InStrRev(fileName, QStringLiteral("."));
-  return dot == 0 ? fileName : fileName.left(dot - 1);
-}
-
-int InStrRev(const QString &text, const QString &sought) {
-  if (sought.isEmpty())
-    return 0;
-  return int(text.lastIndexOf(sought)) + 1;
+  const qsizetype dot = fileName.lastIndexOf(u'.');
+  return dot < 0 ? fileName : fileName.left(dot);
 }
 
 bool fileExists(const QString &path) {
@@ -96,11 +90,11 @@ QString NextFileName(const QString &path) {
   if (!fileExists(path))
     return path;
   // Only a "." in the last path element starts an extension.
-  const int slash = InStrRev(path, QStringLiteral("/"));
-  const int dot = InStrRev(path, QStringLiteral("."));
+  const qsizetype slash = path.lastIndexOf(u'/');
+  const qsizetype dot = path.lastIndexOf(u'.');
   const bool hasExtension = dot > slash;
-  const QString base = hasExtension ? path.left(dot - 1) : path;
-  const QString tail = hasExtension ? path.mid(dot - 1) : QString();
+  const QString base = hasExtension ? path.left(dot) : path;
+  const QString tail = hasExtension ? path.mid(dot) : QString();
   for (qint64 n = 2;; ++n) {
     const QString candidate = base + QStringLiteral(" (") + QString::number(n) + u')' + tail;
     if (!fileExists(candidate))
@@ -108,7 +102,7 @@ QString NextFileName(const QString &path) {
   }
 }
 
-std::optional<Prompt> extension_KeyPress(QChar typed) {
+std::optional<Prompt> suffixCharacterRefusal(QChar typed) {
   const QString &refused = kRefusedCharactersText;
   if (typed == u' ' || !refused.contains(typed))
     return std::nullopt;

@@ -32,9 +32,6 @@ QString outputFileName(const QString &stem, const QString &suffix);
 // The file name up to its last "."; the whole name when it has none.
 QString stem(const QString &fileName);
 
-// 1-based position of the last occurrence of `sought` in `text`, 0 for none.
-int InStrRev(const QString &text, const QString &sought);
-
 // True when a file or folder (or a link, even a dangling one) has that path.
 bool fileExists(const QString &path);
 
@@ -44,6 +41,6 @@ QString NextFileName(const QString &path);
 
 // The message for a character typed into the suffix box that file names
 // cannot hold; nothing when the character may be typed.
-std::optional<Prompt> extension_KeyPress(QChar typed);
+std::optional<Prompt> suffixCharacterRefusal(QChar typed);
 
 } // namespace veltrane

@@ -329,7 +329,6 @@ void FileGrid::gridMouseUp(QMouseEvent *event) {
     if (!resizeCursorAt(int(event->position().x()), int(event->position().y())))
       m_surface->unsetCursor();
     refreshLayout();
-    emit columnResized(column, width);
   }
   handleClick();
 }
@@ -342,7 +341,6 @@ void FileGrid::handleClick() {
   if (m_state.currentColumn == 1) {
     m_table.toggleMark(row);
     redraw();
-    emit markedCountChanged(m_table.markedCount());
   } else {
     emit selectionChanged(row);
   }

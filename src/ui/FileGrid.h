@@ -53,8 +53,6 @@ signals:
   void selectionChanged(int row);
   // The selected row changed for any reason (0 none, -1 during a column drag).
   void currentRowChanged(int row);
-  void markedCountChanged(int count);
-  void columnResized(int column, int width);
   // Local files dropped on the grid, in the order given.
   void filesDropped(const QStringList &paths);
 

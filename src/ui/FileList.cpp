@@ -22,15 +22,11 @@ FileList::FileList(SourceList &table, PlatformServices &platform, QWidget *paren
   connect(m_grid, &FileGrid::rowClicked, this, [this] { setRemoveEnabled(true); });
   connect(m_grid, &FileGrid::selectionChanged, this, &FileList::selectionChanged);
   connect(m_grid, &FileGrid::currentRowChanged, this, &FileList::currentRowChanged);
-  connect(m_grid, &FileGrid::markedCountChanged, this, &FileList::markedCountChanged);
   connect(m_grid, &FileGrid::filesDropped, this, &FileList::addPaths);
 
   connect(&m_adder, &FileAdder::processing, this, &FileList::processing);
-  connect(&m_adder, &FileAdder::rowsAdded, this, &FileList::Grid_Resized);
-  connect(&m_adder, &FileAdder::busyChanged, this, [this](bool busy) {
-    updateButtons();
-    emit addingChanged(busy);
-  });
+  connect(&m_adder, &FileAdder::rowsAdded, this, &FileList::refreshGrid);
+  connect(&m_adder, &FileAdder::busyChanged, this, &FileList::updateButtons);
   connect(&m_adder, &FileAdder::finished, this, &FileList::addingFinished);
 }
 
@@ -54,11 +50,11 @@ void FileList::addCommandLine(const QString &commandLine) {
   FailedFiles refused;
   QStringList leftOut;
   if (addThis(m_table, commandLineFile(commandLine), QString(), refused, leftOut) == AddResult::Added)
-    Grid_Resized();
+    refreshGrid();
 }
 
 void FileList::addingFinished(const AddReport &report) {
-  Grid_Resized();
+  refreshGrid();
   if (!report.refused.isEmpty())
     m_platform.prompts->ask(report.source == AddSource::Dialog ? dialogReport(report.refused)
                                                                : dropReport(report.refused));
@@ -70,23 +66,19 @@ void FileList::removeChosen() {
   if (removeMarkedOrSelected(m_table, m_grid->currentRow()) == Removal::None)
     return;
   clearSelection();
-  Grid_Resized();
+  refreshGrid();
   setRemoveEnabled(false);
-  emit markedCountChanged(m_table.markedCount());
 }
 
 void FileList::clearAll() {
   m_adder.cancel();
-  const bool hadMarks = m_table.markedCount() > 0;
   m_table.clear();
   clearSelection();
-  Grid_Resized();
+  refreshGrid();
   setRemoveEnabled(false);
-  if (hadMarks)
-    emit markedCountChanged(0);
 }
 
-void FileList::Grid_Resized() {
+void FileList::refreshGrid() {
   m_grid->refreshLayout();
   updateButtons();
 }

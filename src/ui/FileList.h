@@ -42,7 +42,7 @@ public slots:
   // the whole text, in double quotes or not.
   void addCommandLine(const QString &commandLine);
   // Redraws after the list changed and sets the buttons' states to match it.
-  void Grid_Resized();
+  void refreshGrid();
 
 signals:
   void goEnabledChanged(bool enabled);
@@ -51,10 +51,8 @@ signals:
   // The selection moved by a click or a key (the preview follows it).
   void selectionChanged(int row);
   void currentRowChanged(int row);
-  void markedCountChanged(int count);
   // The name of the file being added; an empty text when adding has ended.
   void processing(const QString &name);
-  void addingChanged(bool adding);
 
 private:
   void addingFinished(const AddReport &report);

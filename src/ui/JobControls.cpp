@@ -296,7 +296,7 @@ bool JobControls::filterExtension(QEvent *event) {
   if (event->type() == QEvent::KeyPress) {
     const QString typed = static_cast<QKeyEvent *>(event)->text();
     for (const QChar c : typed) {
-      if (const std::optional<Prompt> refusal = extension_KeyPress(c)) {
+      if (const std::optional<Prompt> refusal = suffixCharacterRefusal(c)) {
         m_platform.prompts->ask(*refusal);
         return true;
       }

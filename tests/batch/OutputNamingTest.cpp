@@ -77,7 +77,7 @@ TEST(Naming, NextFileNameNeverNamesAnExistingFile) {
 
 TEST(Naming, SuffixBoxRefusesTheNineCharacters) {
   for (const QChar c : QStringLiteral("\\/:*?\"<>|")) {
-    const auto message = extension_KeyPress(c);
+    const auto message = suffixCharacterRefusal(c);
     ASSERT_TRUE(message) << c.toLatin1();
     EXPECT_EQ(message->title, QStringLiteral("Invalid character ") + c);
     EXPECT_EQ(message->text, QStringLiteral("Filenames cannot contain the following characters:\r\n\r\n"
@@ -85,6 +85,6 @@ TEST(Naming, SuffixBoxRefusesTheNineCharacters) {
     EXPECT_EQ(message->icon, PromptIcon::Critical);
   }
   for (const QChar c : QStringLiteral(" a_[]@+\t"))
-    EXPECT_FALSE(extension_KeyPress(c));
+    EXPECT_FALSE(suffixCharacterRefusal(c));
   EXPECT_EQ(kReadyMadeTemplate, QStringLiteral("_[W]x[H]@[Q]+[F]"));
 }
