@@ -1,5 +1,11 @@
 #include "app/BatchOptions.h"
 
+#include "batch/OutputNaming.h"
+#include "presets/BuiltInPresets.h"
+#include "presets/FrameList.h"
+#include "presets/JobSettings.h"
+#include "presets/PresetLine.h"
+
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -167,15 +173,6 @@ std::optional<BatchOptions> parseBatchOptions(const QByteArrayList &arguments, Q
   return options;
 }
 
-} // namespace veltrane
-
-#include "batch/OutputNaming.h"
-#include "presets/BuiltInPresets.h"
-#include "presets/FrameList.h"
-#include "presets/JobSettings.h"
-#include "presets/PresetLine.h"
-
-namespace veltrane {
 namespace {
 
 bool wholeNumber(const QString &text, int low, int high, int *value) {

@@ -33,10 +33,6 @@ std::optional<BatchOptions> parseBatchOptions(const QByteArrayList &arguments, Q
 
 extern const char kBatchUsage[];
 
-} // namespace veltrane
-
-namespace veltrane {
-
 struct JobSettings;
 
 // Applies one of the single-field options (--width, --quality, ...) to a job.
