@@ -1,5 +1,4 @@
 #include "WindowTestKit.h"
-#include "ui/WindowCommandLine.h"
 
 #include <QToolButton>
 
@@ -45,23 +44,6 @@ TEST_F(SettingsWindowTest, ItDisablesTheMainWindowAndMapsItsSwitchesWhenClosed) 
   setting<QCheckBox>("openFolder")->setChecked(true);
   EXPECT_TRUE(setting<QCheckBox>("fullScreen")->isEnabled());
   EXPECT_EQ(window->programSettings().folderWindowMode, 0) << "changed only when the window closes";
-}
-
-TEST(WindowCommandLineTest, EveryArgumentThatIsNotAnOptionIsAPicture) {
-  WindowCommandLine line =
-      parseWindowCommandLine({QStringLiteral("--home"), QStringLiteral("/opt/v"), QStringLiteral("a.jpg"),
-                              QStringLiteral("/p/b c.gif"), QStringLiteral("file:///p/d%20e.bmp"),
-                              QStringLiteral("\"/p/q.jpg\""), QStringLiteral("--"), QStringLiteral("--home")},
-                             QStringLiteral("/work"));
-  EXPECT_TRUE(line.error.isEmpty());
-  EXPECT_EQ(line.home, QStringLiteral("/opt/v"));
-  EXPECT_EQ(line.files, (QStringList{QStringLiteral("/work/a.jpg"), QStringLiteral("/p/b c.gif"),
-                                     QStringLiteral("/p/d e.bmp"), QStringLiteral("/p/q.jpg"),
-                                     QStringLiteral("/work/--home")}));
-  EXPECT_EQ(parseWindowCommandLine({QStringLiteral("--home=/h")}, QStringLiteral("/")).home,
-            QStringLiteral("/h"));
-  EXPECT_FALSE(parseWindowCommandLine({QStringLiteral("--home")}, {}).error.isEmpty());
-  EXPECT_FALSE(parseWindowCommandLine({QStringLiteral("--colour")}, {}).error.isEmpty());
 }
 
 } // namespace
