@@ -32,7 +32,7 @@ void listSamples(SourceList &table) {
 void stage(FileList &list) {
   SourceList &table = list.table();
   listSamples(table);
-  list.Grid_Resized();
+  list.refreshGrid();
   table.toggleMark(12);
   table.toggleMark(15);
   list.grid()->setCurrentRow(14);

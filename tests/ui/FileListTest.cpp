@@ -34,7 +34,7 @@ protected:
   void listFiles(int count) {
     for (int i = 1; i <= count; ++i)
       table.addFile(QStringLiteral("/d/"), QStringLiteral("%1.jpg").arg(i));
-    list->Grid_Resized();
+    list->refreshGrid();
   }
   bool idle() {
     return waitFor([&] { return !list->isAdding(); });
