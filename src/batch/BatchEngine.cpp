@@ -165,8 +165,9 @@ private:
 
   const PicturePreparer &m_preparer;
   const QStringList m_frameEntries;
-  // Keeps two large progressive decodes from running at once: with the rest
-  // of the program that holds a batch under about 150 MB.
+  // Shared by every worker, whatever their number: two large progressive
+  // decodes do not run at once, and a picture that decodes to more than this
+  // (a tiny file can claim a 250-megapixel canvas) runs alone.
   MemoryBudget m_memoryBudget{120 * 1024 * 1024};
   std::mutex m_mutex;
   std::condition_variable m_taskReady;

@@ -90,6 +90,18 @@ BmpInspection inspectBmp(const unsigned char *data, size_t available, qint64 fil
     return damaged();
   if (header.dataOffset > fileSize)
     return truncated();
+  if (header.compression == kBmpBitfields || header.compression == kBmpAlphaBitfields) {
+    // The red, green and blue masks: in the header from version 2 on, else
+    // right after it. A zero mask leaves its colour black everywhere.
+    const size_t masks = headerSize >= 52 ? kFileHeaderSize + 40 : kFileHeaderSize + headerSize;
+    if (masks + 12 > available)
+      return truncated();
+    if (header.bitCount != 16 && header.bitCount != 32)
+      return damaged();
+    for (int i = 0; i < 3; ++i)
+      if (le32(data + masks + 4 * size_t(i)) == 0)
+        return damaged();
+  }
   const bool compressed = header.compression == kBmpRle8 || header.compression == kBmpRle4;
   if (!compressed) {
     const qint64 stride = (header.width * header.bitCount + 31) / 32 * 4;

@@ -6,26 +6,28 @@ namespace veltrane {
 
 namespace {
 
-// Writes one row at a time; pixels beyond the right edge or the last row are
-// dropped, as a run may overshoot them.
+// Writes one row at a time. A run, absolute data or a move that would leave
+// the picture is refused: such a file is damaged, and drawing what fits would
+// give a picture with pixels missing or out of place.
 class RowWriter {
 public:
   RowWriter(QImage &image, bool topDown) : m_image(image), m_topDown(topDown) { selectRow(); }
 
-  void put(QRgb colour) {
-    if (m_line && m_x < m_image.width())
-      m_line[m_x] = colour;
-    ++m_x;
-  }
+  // Room for `count` more pixels on the current row.
+  bool fits(int count) const { return m_x + count <= m_image.width(); }
+  void put(QRgb colour) { m_line[m_x++] = colour; }
   void endLine() {
     m_x = 0;
     ++m_row;
     selectRow();
   }
-  void move(int dx, int dy) {
+  bool move(int dx, int dy) {
+    if (!fits(dx) || m_row + dy >= m_image.height())
+      return false;
     m_x += dx;
     m_row += dy;
     selectRow();
+    return true;
   }
   bool pastLastRow() const { return m_row >= m_image.height(); }
   bool onLastRowEnd() const { return m_row == m_image.height() - 1 && m_x >= m_image.width(); }
@@ -48,6 +50,7 @@ private:
 };
 
 DecodeResult truncated() { return DecodeResult::failure(QStringLiteral("truncated BMP data")); }
+DecodeResult damaged() { return DecodeResult::failure(QStringLiteral("damaged BMP data")); }
 
 } // namespace
 
@@ -79,6 +82,8 @@ DecodeResult decodeBmpRle(const unsigned char *data, size_t size, const BmpHeade
     const int count = data[at], code = data[at + 1];
     at += 2;
     if (count > 0) { // a run of one index (RLE4: of two alternating ones)
+      if (!rows.fits(count))
+        return damaged();
       const unsigned char pair[1] = {static_cast<unsigned char>(code)};
       for (int i = 0; i < count; ++i)
         rows.put(palette[size_t(fourBits ? indexAt(pair, i % 2) : code)]);
@@ -91,12 +96,15 @@ DecodeResult decodeBmpRle(const unsigned char *data, size_t size, const BmpHeade
     } else if (code == 2) {
       if (at + 2 > size)
         return truncated();
-      rows.move(data[at], data[at + 1]);
+      if (!rows.move(data[at], data[at + 1]))
+        return damaged();
       at += 2;
     } else { // absolute: `code` indexes follow, padded to a 16-bit boundary
       const size_t bytes = fourBits ? size_t(code + 1) / 2 : size_t(code);
       if (at + bytes > size)
         return truncated();
+      if (!rows.fits(code))
+        return damaged();
       for (int i = 0; i < code; ++i)
         rows.put(palette[size_t(indexAt(data + at, i))]);
       at = std::min(size, at + bytes + (bytes & 1));

@@ -19,6 +19,7 @@ class Walker {
 public:
   Walker(const unsigned char *data, size_t size) : m_data(data), m_size(size) {}
   bool has(size_t bytes) const { return bytes <= m_size - m_at; }
+  size_t at() const { return m_at; }
   const unsigned char *take(size_t bytes) {
     const unsigned char *start = m_data + m_at;
     m_at += bytes;
@@ -75,6 +76,7 @@ GifInspection inspectGif(const unsigned char *data, size_t size, bool headerOnly
     } else if (block == kImage) {
       if (!walker.has(9))
         return failed(found, "truncated GIF data");
+      found.firstFrameAt = walker.at();
       const unsigned char *descriptor = walker.take(9);
       found.firstFrame = QRect(int(le16(descriptor)), int(le16(descriptor + 2)), int(le16(descriptor + 4)),
                                int(le16(descriptor + 6)));
@@ -96,6 +98,13 @@ GifInspection inspectGif(const unsigned char *data, size_t size, bool headerOnly
       return failed(found, "damaged GIF data");
     }
   }
+}
+
+QSize gifCanvas(const GifInspection &found) {
+  if (!found.screen.isEmpty())
+    return found.screen;
+  return QSize(found.firstFrame.x() + found.firstFrame.width(),
+               found.firstFrame.y() + found.firstFrame.height());
 }
 
 } // namespace veltrane

@@ -8,14 +8,19 @@
 namespace veltrane {
 
 struct GifInspection {
-  QSize screen;     // the logical screen the frames are drawn on
-  QRect firstFrame; // where the first frame sits on it
-  QString error;    // empty when the file holds a whole first frame
+  QSize screen;            // the logical screen the frames are drawn on
+  QRect firstFrame;        // where the first frame sits on it
+  size_t firstFrameAt = 0; // where its descriptor (left, top, width, height, flags) begins
+  QString error;           // empty when the file holds a whole first frame
 };
 
 // Walks a GIF's blocks up to its first frame and, unless `headerOnly`,
 // through that frame's data: Qt reads a file cut inside it as a success with
 // black rows.
 GifInspection inspectGif(const unsigned char *data, size_t size, bool headerOnly);
+
+// The picture a GIF gives: its logical screen, or the first frame's extent
+// when the screen is empty (as Qt and browsers show one).
+QSize gifCanvas(const GifInspection &found);
 
 } // namespace veltrane

@@ -11,9 +11,10 @@ namespace veltrane {
 // the smallest DCT scale that still covers the size the caller needs. One
 // decompressor is kept and reused: not thread-safe.
 //
-// Data that libjpeg reports as corrupt while the pixels are decoded makes
-// the decode fail ("damaged JPEG data", "truncated JPEG data"); trouble after
-// the last row (extra bytes, a missing end marker) does not.
+// Data that libjpeg reports as corrupt makes the decode fail ("damaged JPEG
+// data", "truncated JPEG data"), also when it shows only after the last row
+// (stray bytes before the end marker). A missing end marker on a complete
+// picture, and bytes after the end marker, do not.
 class JpegSourceDecoder {
 public:
   JpegSourceDecoder();

@@ -1,68 +1,124 @@
 #pragma once
 
 #include <QtGlobal>
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 
 namespace veltrane {
 
-// Bytes that decodes running at the same time may hold between them. A
-// progressive JPEG keeps all its coefficients in memory (about 60 MB for 20
-// megapixels), so two at once on two cores would double the peak; with a
-// budget the second waits. A reservation larger than the whole budget still
-// goes ahead when nothing else is held, so no picture waits for ever, and a
-// small one (an eighth of the budget at most: a baseline JPEG's pixels) never
-// waits, so ordinary pictures go on beside a big one.
+// Bytes that pictures prepared at the same time may hold between them: the
+// decoder's memory, the decoded picture and every full-size copy made of it.
+// A reservation waits until it fits. One larger than the whole budget runs
+// alone: it waits until nothing else is held, and nothing else begins while
+// it waits or runs, so a few small files that decode to gigabytes take their
+// turns instead of adding up. A small one (an eighth of the budget at most:
+// an ordinary photo decoded for an ordinary size) may pass a quarter beyond
+// the budget, so ordinary pictures go on beside a big one that fits. Either
+// way the total stays bounded, whatever the number of threads.
 class MemoryBudget {
 public:
   explicit MemoryBudget(qint64 bytes) : m_capacity(bytes) {}
+  MemoryBudget(const MemoryBudget &) = delete;
+  MemoryBudget &operator=(const MemoryBudget &) = delete;
 
   class Reservation {
   public:
     Reservation() = default;
-    Reservation(MemoryBudget *budget, qint64 bytes) : m_budget(budget), m_bytes(bytes) {}
     Reservation(Reservation &&other) noexcept : m_budget(other.m_budget), m_bytes(other.m_bytes) {
       other.m_budget = nullptr;
     }
-    Reservation &operator=(Reservation &&) = delete;
-    ~Reservation() {
-      if (m_budget)
-        m_budget->release(m_bytes);
+    Reservation &operator=(Reservation &&other) noexcept {
+      if (this != &other) {
+        end();
+        m_budget = other.m_budget;
+        m_bytes = other.m_bytes;
+        other.m_budget = nullptr;
+      }
+      return *this;
+    }
+    Reservation(const Reservation &) = delete;
+    Reservation &operator=(const Reservation &) = delete;
+    ~Reservation() { end(); }
+
+    qint64 bytes() const { return m_budget ? m_bytes : 0; }
+    // Gives back what the holder no longer needs, once its big buffers are freed.
+    void shrinkTo(qint64 bytes) {
+      if (m_budget && bytes < m_bytes) {
+        m_budget->shrink(m_bytes, std::max<qint64>(bytes, 0));
+        m_bytes = std::max<qint64>(bytes, 0);
+      }
     }
 
   private:
+    friend class MemoryBudget;
+    Reservation(MemoryBudget *budget, qint64 bytes) : m_budget(budget), m_bytes(bytes) {}
+    void end() {
+      if (m_budget)
+        m_budget->release(m_bytes);
+      m_budget = nullptr;
+    }
+
     MemoryBudget *m_budget = nullptr;
     qint64 m_bytes = 0;
   };
 
-  // Waits until the bytes fit (or nothing else is held), then holds them
-  // until the reservation ends.
+  // Waits until the bytes may be held, then holds them until the
+  // reservation ends.
   Reservation reserve(qint64 bytes) {
+    bytes = std::max<qint64>(bytes, 0);
+    const bool alone = bytes > m_capacity;
     std::unique_lock lock(m_mutex);
-    m_freed.wait(lock,
-                 [&] { return m_held == 0 || m_held + bytes <= m_capacity || bytes <= m_capacity / 8; });
+    ++m_waiting;
+    m_waitingAlone += alone;
+    m_changed.wait(lock, [&] { return mayBegin(bytes, alone); });
+    --m_waiting;
+    m_waitingAlone -= alone;
     m_held += bytes;
+    m_aloneHeld = alone;
     return Reservation(this, bytes);
   }
 
+  qint64 capacity() const { return m_capacity; }
   qint64 held() const {
     std::lock_guard lock(m_mutex);
     return m_held;
   }
+  // Reservations waiting for their turn.
+  int waiting() const {
+    std::lock_guard lock(m_mutex);
+    return m_waiting;
+  }
 
 private:
-  void release(qint64 bytes) {
+  bool mayBegin(qint64 bytes, bool alone) const {
+    if (m_aloneHeld)
+      return false;
+    if (alone)
+      return m_held == 0;
+    if (m_waitingAlone > 0)
+      return false; // let the held ones drain, or the big one might wait for ever
+    return m_held + bytes <= m_capacity || (bytes <= m_capacity / 8 && m_held + bytes <= m_capacity / 4 * 5);
+  }
+
+  void release(qint64 bytes) { shrink(bytes, 0); }
+  void shrink(qint64 from, qint64 to) {
     {
       std::lock_guard lock(m_mutex);
-      m_held -= bytes;
+      m_held -= from - to;
+      if (from > m_capacity && to <= m_capacity)
+        m_aloneHeld = false; // the one that ran alone no longer needs to
     }
-    m_freed.notify_all();
+    m_changed.notify_all();
   }
 
   const qint64 m_capacity;
   qint64 m_held = 0;
+  int m_waiting = 0;
+  int m_waitingAlone = 0;
+  bool m_aloneHeld = false;
   mutable std::mutex m_mutex;
-  std::condition_variable m_freed;
+  std::condition_variable m_changed;
 };
 
 } // namespace veltrane

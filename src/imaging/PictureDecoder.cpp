@@ -4,6 +4,7 @@
 #include "imaging/BmpHeader.h"
 #include "imaging/BmpRleDecoder.h"
 #include "imaging/DecoderFileReader.h"
+#include "imaging/GifDecoder.h"
 #include "imaging/GifStructure.h"
 #include "imaging/JpegSourceDecoder.h"
 
@@ -31,8 +32,9 @@ SourceFormat formatOf(const unsigned char *data, size_t size) {
 
 // A probe reads this much first, and the rest only when the header goes on.
 constexpr qint64 kProbeBytes = 256 * 1024;
-// Memory a decoder keeps for the next file; more is given back after a big one.
-constexpr qsizetype kKeptBufferBytes = qsizetype(64) << 20;
+// Memory a decoder keeps for the next file; more is given back after a big
+// one, so idle workers do not each sit on a large file's worth.
+constexpr qsizetype kKeptBufferBytes = qsizetype(16) << 20;
 
 // No picture within the pixel limit comes in a file much larger than its
 // 32-bit pixels; reading one would only fill the memory.
@@ -42,9 +44,9 @@ qint64 fileSizeLimit(qint64 maxPixels) {
 
 qint64 pixelCount(QSize size) { return qint64(size.width()) * size.height(); }
 
-// GIF and BMP go through Qt once the traps it falls into are checked. Qt's
-// default allocation limit (128 MB) would refuse a 50-megapixel GIF, so the
-// limit follows the pixel limit instead.
+// BMP goes through Qt once the traps it falls into are checked. Qt's default
+// allocation limit (128 MB) would refuse a 50-megapixel BMP, so the limit
+// follows the pixel limit instead.
 QImage readWithQt(const unsigned char *data, size_t size, const char *format, qint64 maxPixels) {
   QBuffer buffer;
   buffer.setData(QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));
@@ -67,69 +69,43 @@ void padColourTable(QImage &image) {
   image.setColorTable(table);
 }
 
-// Transparent GIF pixels become white, as on a page, not the black their
-// colour value would give.
-QImage onWhite(const QImage &picture) {
-  const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
-  QImage out(source.size(), QImage::Format_RGB32);
-  if (out.isNull())
-    return out;
-  for (int y = 0; y < source.height(); ++y) {
-    const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
-    auto *row = reinterpret_cast<QRgb *>(out.scanLine(y));
-    for (int x = 0; x < source.width(); ++x) {
-      const int alpha = qAlpha(in[x]), white = 255 * (255 - alpha) + 127;
-      row[x] = qRgb((qRed(in[x]) * alpha + white) / 255, (qGreen(in[x]) * alpha + white) / 255,
-                    (qBlue(in[x]) * alpha + white) / 255);
-    }
-  }
-  return out;
-}
-
-DecodeResult fromQt(QImage image, bool transparencyOnWhite, const char *damage) {
+DecodeResult fromQt(QImage image) {
   if (image.isNull())
-    return DecodeResult::failure(QString::fromLatin1(damage));
+    return DecodeResult::failure(QStringLiteral("damaged BMP data"));
   if (image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB ||
       image.format() == QImage::Format_Indexed8)
     padColourTable(image);
-  // A BMP's alpha is dropped, as Windows draws one; a GIF's is laid on white.
-  image = transparencyOnWhite && image.hasAlphaChannel() ? onWhite(image)
-                                                         : image.convertToFormat(QImage::Format_RGB32);
+  // Alpha is dropped, as Windows draws a BMP.
+  image = image.convertToFormat(QImage::Format_RGB32);
   if (image.isNull())
     return DecodeResult::failure(QStringLiteral("out of memory"));
   const QSize size = image.size();
   return DecodeResult::success(std::move(image), size);
 }
 
-// What Qt makes of a GIF: the logical screen, or the first frame when the screen is empty.
-QSize gifCanvas(const GifInspection &found) {
-  if (!found.screen.isEmpty())
-    return found.screen;
-  return QSize(found.firstFrame.x() + found.firstFrame.width(),
-               found.firstFrame.y() + found.firstFrame.height());
-}
-
-DecodeResult decodeBmp(const unsigned char *data, size_t size, qint64 maxPixels) {
-  const BmpInspection found = inspectBmp(data, size, qint64(size), maxPixels);
-  if (!found.error.isEmpty())
-    return DecodeResult::failure(found.error);
-  const BmpHeader &header = found.header;
-  if (header.compression == kBmpRle8 || header.compression == kBmpRle4)
-    return decodeBmpRle(data, size, header);
-  DecodeResult result = fromQt(readWithQt(data, size, "bmp", maxPixels), false, "damaged BMP data");
-  if (result.ok() && result.picture->fullSize != QSize(int(header.width), int(header.height)))
-    return DecodeResult::failure(QStringLiteral("damaged BMP data"));
+DecodeResult holding(DecodeResult result, MemoryBudget::Reservation memory) {
+  if (result.ok())
+    result.picture->memory = std::move(memory);
   return result;
 }
 
-DecodeResult decodeGif(const unsigned char *data, size_t size, qint64 maxPixels) {
-  const GifInspection found = inspectGif(data, size, false);
+DecodeResult decodeBmp(const unsigned char *data, size_t size, const DecodeRequest &request) {
+  const BmpInspection found = inspectBmp(data, size, qint64(size), request.maxPixels);
   if (!found.error.isEmpty())
     return DecodeResult::failure(found.error);
-  const QSize canvas = gifCanvas(found);
-  if (pixelCount(canvas) > maxPixels || pixelCount(found.firstFrame.size()) > maxPixels)
-    return DecodeResult::failure(pictureTooLargeText(canvas.width(), canvas.height()));
-  return fromQt(readWithQt(data, size, "gif", maxPixels), true, "damaged GIF data");
+  const BmpHeader &header = found.header;
+  const QSize fullSize(int(header.width), int(header.height));
+  const qint64 pixels = pixelCount(fullSize);
+  const bool runLengths = header.compression == kBmpRle8 || header.compression == kBmpRle4;
+  // RLE decodes straight into RGB32; Qt makes its own picture, then the RGB32 copy.
+  MemoryBudget::Reservation memory =
+      request.reserveMemory(pixels * (runLengths ? 4 : 8) + qint64(size), fullSize);
+  if (runLengths)
+    return holding(decodeBmpRle(data, size, header), std::move(memory));
+  DecodeResult result = fromQt(readWithQt(data, size, "bmp", request.maxPixels));
+  if (result.ok() && result.picture->fullSize != fullSize)
+    return DecodeResult::failure(QStringLiteral("damaged BMP data"));
+  return holding(std::move(result), std::move(memory));
 }
 
 } // namespace
@@ -143,8 +119,8 @@ struct PictureDecoder::Impl {
       return DecodeResult::failure(QStringLiteral("empty file"));
     switch (formatOf(data, size)) {
     case SourceFormat::Jpeg: return jpeg.decode(data, size, request);
-    case SourceFormat::Bmp: return decodeBmp(data, size, request.maxPixels);
-    case SourceFormat::Gif: return decodeGif(data, size, request.maxPixels);
+    case SourceFormat::Bmp: return decodeBmp(data, size, request);
+    case SourceFormat::Gif: return decodeGif(data, size, request);
     case SourceFormat::Unknown: break;
     }
     return DecodeResult::failure(QStringLiteral("not a picture"));

@@ -14,6 +14,8 @@
 namespace veltrane {
 namespace {
 
+qint64 pixelBytes(QSize size) { return qint64(size.width()) * size.height() * 4; }
+
 bool fitsInMemory(QSize size) {
   return size.width() >= 1 && size.height() >= 1 &&
          qint64(size.width()) * qint64(size.height()) <= kMaxDecodedPixels;
@@ -66,6 +68,16 @@ PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QSt
   const auto sizeFor = [&](QSize full) { return preparedSize(full, job, m_screen, entry); };
   DecodeRequest request;
   request.memoryBudget = memoryBudget;
+  // Besides the decoded picture: the scaled copy, with a frame the stretched
+  // frame and the framed copy, and the encoder's copy of the result.
+  request.callerBytes = [&](QSize full) -> qint64 {
+    const PreparedSize prepared = sizeFor(full);
+    if (prepared.untouched)
+      return pixelBytes(full);
+    if (!fitsInMemory(prepared.size))
+      return 0; // refused before any copy
+    return pixelBytes(prepared.size) * (frame ? 4 : 2);
+  };
   request.neededSize = [&](QSize full) -> QSize {
     const PreparedSize prepared = sizeFor(full);
     if (prepared.untouched || !fitsInMemory(prepared.size))
@@ -80,14 +92,21 @@ PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QSt
 
   QImage source = std::move(decoded.picture->image);
   const QSize sourceSize = decoded.picture->fullSize;
+  MemoryBudget::Reservation memory = std::move(decoded.picture->memory);
+  // Once the source is let go, the picture and the encoder's copy of it remain.
+  const auto done = [&](QImage output) -> PrepareResult {
+    source = QImage();
+    memory.shrinkTo(pixelBytes(output.size()) * 2);
+    return {PreparedPicture{std::move(output), sourceSize, std::move(memory)}, {}, {}};
+  };
   const PreparedSize prepared = sizeFor(sourceSize);
   if (prepared.untouched)
-    return {PreparedPicture{std::move(source), sourceSize}, {}, {}};
+    return done(std::move(source));
   if (!fitsInMemory(prepared.size))
     return failure(path, sizeError(prepared.size));
 
   if (!frame)
-    return {PreparedPicture{scaledPicture(source, prepared.size), sourceSize}, {}, {}};
+    return done(scaledPicture(source, prepared.size));
 
   const QRect inner = frameWindowRect(*window, framePicture.size(), prepared.size);
   if (inner.width() < 1 || inner.height() < 1)
@@ -103,7 +122,7 @@ PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QSt
     QPainter painter(&output);
     painter.drawImage(inner.topLeft(), scaledPicture(source, inner.size()));
   }
-  return {PreparedPicture{std::move(output), sourceSize}, {}, {}};
+  return done(std::move(output));
 }
 
 } // namespace veltrane

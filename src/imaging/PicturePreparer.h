@@ -3,6 +3,7 @@
 #include "imaging/FrameLibrary.h"
 #include "imaging/FramePictures.h"
 #include "imaging/FrameWindow.h"
+#include "imaging/MemoryBudget.h"
 #include "presets/JobSettings.h"
 
 #include <QImage>
@@ -13,12 +14,14 @@
 
 namespace veltrane {
 
-class MemoryBudget;
 class PictureDecoder;
 
 struct PreparedPicture {
   QImage image;     // the picture to write, exactly the prepared size, Format_RGB32
   QSize sourceSize; // the source's full size
+  // The budget reserved for the decode, the copies made here and the
+  // encoder's copy of `image`: keep it until the picture is encoded.
+  MemoryBudget::Reservation memory;
 };
 
 struct PrepareResult {
@@ -40,7 +43,9 @@ public:
 
   // `job.addFrame` picks the frame among `frameEntries`; the try-all entry
   // uses the first frame.
-  // Decodes that run at the same time share `memoryBudget` when given.
+  // Pictures prepared at the same time share `memoryBudget` when given: each
+  // reserves, before any pixel memory, what its decode and every full-size
+  // copy made of it take.
   PrepareResult preparePicture(PictureDecoder &decoder, const QString &path, const JobSettings &job,
                                const QStringList &frameEntries, MemoryBudget *memoryBudget = nullptr) const;
 

@@ -3,6 +3,7 @@
 #include <QtEndian>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -222,22 +223,48 @@ QByteArray bmpRle(const QImage &indexed, bool fourBits) {
   return out;
 }
 
-QByteArray gifFile(const QImage &indexed, int transparentIndex, QSize screen) {
+QByteArray gifFile(const QImage &indexed, const GifOptions &options) {
   int tableBits = 1;
   while ((1 << tableBits) < indexed.colorCount())
     ++tableBits;
   QByteArray file("GIF89a");
-  const QSize canvas = screen.isEmpty() ? indexed.size() : screen;
+  const QSize canvas = options.screen.isValid() ? options.screen : indexed.size();
   append(file, {{quint32(canvas.width()), 2}, {quint32(canvas.height()), 2}});
-  file.append(char(0xF0 | (tableBits - 1))).append("\0\0", 2); // a global table; background, aspect
+  file.append(char(0xF0 | (tableBits - 1))).append(char(options.backgroundIndex)).append('\0'); // aspect
   for (int i = 0; i < (1 << tableBits); ++i)
     append(file, {{i < indexed.colorCount() ? indexed.color(i) & 0xFFFFFF : 0, 3}}, true);
-  if (transparentIndex >= 0)
-    file.append("\x21\xF9\x04\x01\0\0", 6).append(char(transparentIndex)).append('\0');
+  if (options.transparentIndex >= 0)
+    file.append("\x21\xF9\x04\x01\0\0", 6).append(char(options.transparentIndex)).append('\0');
   file.append('\x2C');
-  append(file, {{0, 2}, {0, 2}, {quint32(indexed.width()), 2}, {quint32(indexed.height()), 2}});
-  file.append('\0');
-  return file + lzw(indexed, std::max(2, tableBits)) + ';';
+  append(file, {{quint32(options.offset.x()), 2},
+                {quint32(options.offset.y()), 2},
+                {quint32(indexed.width()), 2},
+                {quint32(indexed.height()), 2}});
+  file.append(options.interlaced ? '\x40' : '\0');
+  QImage stored = indexed;
+  if (options.interlaced) { // rows 0, 8, 16...; 4, 12...; 2, 6...; 1, 3...
+    int row = 0;
+    for (const auto &[start, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}})
+      for (int y = start; y < indexed.height(); y += step)
+        std::memcpy(stored.scanLine(row++), indexed.constScanLine(y), size_t(indexed.width()));
+  }
+  return file + lzw(stored, std::max(2, tableBits)) + ';';
+}
+
+QByteArray gifFile(const QImage &indexed, int transparentIndex, QSize screen) {
+  return gifFile(indexed, GifOptions{.transparentIndex = transparentIndex, .screen = screen});
+}
+
+qsizetype gifFrameAt(const QByteArray &gif) {
+  const auto byte = [&](qsizetype at) { return uchar(gif.at(at)); };
+  qsizetype at = 13 + ((byte(10) & 0x80) ? 3 * (2 << (byte(10) & 7)) : 0);
+  while (byte(at) == 0x21) { // extensions: label, then sub-blocks
+    at += 2;
+    while (byte(at) != 0)
+      at += byte(at) + 1;
+    ++at;
+  }
+  return at;
 }
 
 } // namespace veltrane::test

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QList>
+#include <QPoint>
 #include <QRgb>
 #include <QSize>
 
@@ -42,7 +43,19 @@ QByteArray bmpRows(const QImage &picture, int bitCount);
 // RLE8 or RLE4 runs of an Indexed8 picture, each row ended, then the bitmap.
 QByteArray bmpRle(const QImage &indexed, bool fourBits);
 
-// A GIF with one LZW-compressed frame of an Indexed8 picture.
+// A GIF with one LZW-compressed frame of an Indexed8 picture, its colours
+// the global table.
+struct GifOptions {
+  int transparentIndex = -1;
+  QSize screen = QSize();   // invalid: the frame's size
+  QPoint offset = QPoint(); // of the frame on the screen
+  int backgroundIndex = 0;
+  bool interlaced = false;
+};
+QByteArray gifFile(const QImage &indexed, const GifOptions &options);
 QByteArray gifFile(const QImage &indexed, int transparentIndex = -1, QSize screen = {});
+// Where the first frame's descriptor (0x2C) is; its height follows at +7, the
+// LZW code size at +10, the first data sub-block's length at +11.
+qsizetype gifFrameAt(const QByteArray &gif);
 
 } // namespace veltrane::test

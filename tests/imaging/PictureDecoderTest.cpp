@@ -136,6 +136,57 @@ TEST_F(PictureDecoderTest, EveryKindDecodesToItsColours) {
   }
 }
 
+// The canvas is the logical screen (or the frame's extent when the screen is
+// empty); around the frame lies the background colour, or white when the
+// frame has a transparent colour.
+TEST_F(PictureDecoderTest, GifFirstFrameLiesOnItsCanvas) {
+  const QImage frame = indexedQuadrants({20, 10}); // red, green / blue, white; index 2 is blue
+  const struct {
+    const char *name;
+    GifOptions options;
+    QSize size;
+    std::vector<std::pair<QPoint, QRgb>> pixels;
+  } cases[] = {
+      {"at an offset, background around",
+       {.screen = {40, 30}, .offset = {10, 10}, .backgroundIndex = 2},
+       {40, 30},
+       {{{0, 0}, kBlue}, {{12, 12}, kRed}, {{25, 17}, kWhite}, {{39, 29}, kBlue}}},
+      {"transparent green: white around and through",
+       {.transparentIndex = 1, .screen = {40, 30}, .offset = {10, 10}, .backgroundIndex = 2},
+       {40, 30},
+       {{{0, 0}, kWhite}, {{12, 12}, kRed}, {{25, 12}, kWhite}, {{12, 17}, kBlue}}},
+      {"empty screen: the frame's extent",
+       {.screen = {0, 0}, .offset = {5, 3}},
+       {25, 13},
+       {{{0, 0}, kRed}, {{6, 4}, kRed}, {{24, 12}, kWhite}}},
+      {"clipped by the screen", {.screen = {15, 8}}, {15, 8}, {{{0, 0}, kRed}, {{14, 7}, kWhite}}},
+  };
+  for (const auto &c : cases) {
+    const DecodeResult result = decode(gifFile(frame, c.options));
+    ASSERT_TRUE(result.ok()) << c.name << ": " << result.error.toStdString();
+    EXPECT_EQ(result.picture->fullSize, c.size) << c.name;
+    for (const auto &[at, colour] : c.pixels)
+      EXPECT_EQ(result.picture->image.pixel(at), colour) << c.name << " at " << at.x() << ", " << at.y();
+  }
+  QImage stripes(16, 27, QImage::Format_Indexed8); // every row its own colour
+  stripes.setColorTable({kRed, kGreen, kBlue, kWhite});
+  for (int y = 0; y < stripes.height(); ++y)
+    std::memset(stripes.scanLine(y), y % 4, size_t(stripes.width()));
+  const DecodeResult interlaced = decode(gifFile(stripes, {.interlaced = true})),
+                     plain = decode(gifFile(stripes));
+  ASSERT_TRUE(interlaced.ok() && plain.ok());
+  EXPECT_EQ(interlaced.picture->image, plain.picture->image);
+  EXPECT_EQ(plain.picture->image.pixel(0, 26), kBlue);
+  // As high as a GIF goes: its end is checked all the same.
+  QImage tall(1, 65535, QImage::Format_Indexed8);
+  tall.setColorTable({kRed, kGreen});
+  tall.fill(0);
+  tall.scanLine(65534)[0] = 1;
+  const DecodeResult whole = decode(gifFile(tall));
+  ASSERT_TRUE(whole.ok()) << whole.error.toStdString();
+  EXPECT_EQ(whole.picture->image.pixel(0, 65534), kGreen);
+}
+
 TEST_F(PictureDecoderTest, JpegShrinksOnLoadToTheSmallestScaleCoveringTheNeededSize) {
   const QByteArray landscape = quadrantJpeg({1600, 1200});
   const QByteArray upright = quadrantJpeg({1600, 1200}, {.exifOrientation = 6}); // upright 1200 x 1600
@@ -218,9 +269,26 @@ TEST_F(PictureDecoderTest, DamageFailsWithItsReasonAndHarmlessTroubleDecodes) {
   const QByteArray large = quadrantJpeg({1600, 1200});
   const qsizetype scan = scanStart(jpeg);
   const QImage indexed = indexedQuadrants({40, 20});
+  const QList<QRgb> palette = indexed.colorTable();
   const QByteArray bmp = bmpFile(40, 20, 24, 0, {}, bmpRows(indexed, 24));
-  const QByteArray rle8 = bmpFile(40, 20, 8, 1, indexed.colorTable(), bmpRle(indexed, false));
+  const QByteArray rle8 = bmpFile(40, 20, 8, 1, palette, bmpRle(indexed, false));
+  // The first (bottom) row as given in hex, in place of its two runs of 20.
+  const auto rleWithFirstRow = [&](const char *hex) {
+    return bmpFile(40, 20, 8, 1, palette, QByteArray::fromHex(hex) + bmpRle(indexed, false).mid(4));
+  };
+  const auto bitfields = [&](QList<quint32> masks) {
+    QByteArray file = bmpFile(40, 20, 16, 3, {}, bmpRows(indexed, 16));
+    for (int i = 0; i < 3; ++i)
+      for (int b = 0; b < 4; ++b)
+        file[54 + 4 * i + b] = char(masks[i] >> 8 * b);
+    return file;
+  };
   const QByteArray gif = gifFile(indexed);
+  const qsizetype frame = gifFrameAt(gif);
+  // The frame's height in the descriptor changed; the LZW data stays.
+  const auto gifOfHeight = [&](int height) {
+    return QByteArray(gif).replace(frame + 7, 2, QByteArray{char(height), char(height >> 8)});
+  };
   const QString truncated = "truncated JPEG data", damaged = "damaged JPEG data";
   const QString tooLarge = "picture too large (65500 x 65500 pixels)";
   const struct {
@@ -250,7 +318,13 @@ TEST_F(PictureDecoderTest, DamageFailsWithItsReasonAndHarmlessTroubleDecodes) {
       {"huge header, reduced", withFrameSize(jpeg, 65500, 65500), needing({100, 100}), damaged},
       {"over the pixel limit", large, needing({}, true, 1'000'000), "picture too large (1600 x 1200 pixels)"},
       {"reduced within the pixel limit", large, needing({800, 600}, true, 1'000'000), {}},
-      {"junk before the end marker", jpeg.chopped(2) + "some junk\xFF\xD9", {}, {}},
+      // Data left between the last block and the end marker: how a stream that lost its sync ends.
+      {"junk before the end marker", jpeg.chopped(2) + "some junk\xFF\xD9", {}, damaged},
+      // (Its Huffman decoder drops the few bytes it read ahead without a word.)
+      {"progressive, junk before the end marker",
+       progressive.chopped(2) + QByteArray(32, 'j') + "\xFF\xD9",
+       {},
+       damaged},
       {"no end marker", jpeg.chopped(2), {}, {}},
       {"restarts, no end marker", quadrantJpeg({320, 240}, {.restartRows = 1}).chopped(2), {}, {}},
       {"progressive, no end marker", progressive.chopped(2), {}, {}},
@@ -258,9 +332,25 @@ TEST_F(PictureDecoderTest, DamageFailsWithItsReasonAndHarmlessTroubleDecodes) {
       {"BMP one byte short", bmp.chopped(1), {}, "truncated BMP data"},
       {"BMP cut in the file header", bmp.left(10), {}, "truncated BMP data"},
       {"RLE8 cut", rle8.chopped(30), {}, "truncated BMP data"},
+      {"RLE8 moved to the right edge", rleWithFirstRow("1402 0002 1400"), {}, {}},
+      {"RLE8 moved right out of the picture", rleWithFirstRow("1402 0002 1500"), {}, "damaged BMP data"},
+      {"RLE8 moved up out of the picture", rleWithFirstRow("1402 0002 0014"), {}, "damaged BMP data"},
+      {"RLE8 run past the row", rleWithFirstRow("1402 1503"), {}, "damaged BMP data"},
+      {"RLE8 absolute data past the row",
+       rleWithFirstRow("1402 0016 03030303030303030303 030303030303030303030303"),
+       {},
+       "damaged BMP data"},
+      {"bitfields, no masks", bitfields({0, 0, 0}), {}, "damaged BMP data"},
+      {"bitfields, no blue", bitfields({0xF800, 0x07E0, 0}), {}, "damaged BMP data"},
       {"huge BMP", bmpFile(65500, 65500, 24, 0, {}, QByteArray(16, '\0')), {}, tooLarge},
       {"BMP of a JPEG", bmpFile(4, 4, 24, 4, {}, {}), {}, "unsupported BMP (embedded JPEG or PNG)"},
       {"GIF cut in the frame", gif.chopped(8), {}, "truncated GIF data"},
+      {"GIF with codes beyond the table",
+       QByteArray(gif).replace(frame + 14, 8, QByteArray(8, char(0xFF))),
+       {},
+       "damaged GIF data"},
+      {"GIF data for fewer rows", gifOfHeight(30), {}, "damaged GIF data"},
+      {"GIF data for more rows", gifOfHeight(10), {}, "damaged GIF data"},
       {"GIF cut in the header", gif.left(12), {}, "truncated GIF data"},
       {"GIF without a frame", QByteArray("GIF89a\1\0\1\0\0\0\0;", 14), {}, "damaged GIF data"},
       {"huge GIF", gifFile(indexed, -1, {65000, 65000}), {}, "picture too large (65000 x 65000 pixels)"},
