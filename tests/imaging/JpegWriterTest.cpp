@@ -1,21 +1,19 @@
 #include "DecoderTestFiles.h"
 #include "TempFolder.h"
 #include "TestPictures.h"
+#include "imaging/JpegEncoder.h"
 #include "imaging/JpegError.h"
 #include "imaging/JpegFileWriter.h"
+#include "imaging/PixelSurface.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
-#include <QScopeGuard>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <fcntl.h>
 #include <functional>
 #include <mutex>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -73,20 +71,6 @@ template <typename Action> JpegError errorOf(Action action) {
   return JpegError::encodingFailed(0);
 }
 
-// As on a disk that fills up after `room` bytes.
-void writeWithRoomFor(qint64 room, const QString &path, const QByteArray &bytes) {
-  struct rlimit old {};
-  ::getrlimit(RLIMIT_FSIZE, &old);
-  const struct rlimit small = {rlim_t(room), old.rlim_max};
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  ::setrlimit(RLIMIT_FSIZE, &small);
-  const auto restore = qScopeGuard([&] {
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-  });
-  writeJpegFile(path, bytes);
-}
-
 } // namespace
 
 TEST(JpegEncoder, EncodesTheSurfaceTopRowFirstAndRecoversFromARefusal) {
@@ -108,83 +92,6 @@ TEST(JpegEncoder, EncodesTheSurfaceTopRowFirstAndRecoversFromARefusal) {
   // After it, a reused encoder gives the same bytes as a fresh one.
   const cDIBSection busy = surfaceOf(test::noisePicture({160, 120}));
   EXPECT_TRUE(encoder.encode(busy, 90) == JpegEncoder().encode(busy, 90));
-}
-
-TEST(SaveJPG, ANewFileGetsTheUsualModeAndAReplacedOneKeepsItsTimesAndMode) {
-  TempFolder folder;
-  const mode_t oldMask = ::umask(027);
-  const auto restoreMask = qScopeGuard([oldMask] { ::umask(oldMask); });
-  const QString path = folder.file("new é.jpg");
-  const QByteArray name = QFile::encodeName(path);
-  struct stat info {};
-  EXPECT_TRUE(SaveJPG(surfaceOf(quarters({40, 30})), path, 85));
-  ASSERT_EQ(::stat(name.constData(), &info), 0);
-  EXPECT_EQ(info.st_mode & 07777, 0640u);
-
-  ASSERT_EQ(::chmod(name.constData(), 0604), 0);
-  const struct timespec times[2] = {{1009843200, 5000}, {992606400, 123456789}}; // 2002, 2001
-  ASSERT_EQ(::utimensat(AT_FDCWD, name.constData(), times, 0), 0);
-  EXPECT_TRUE(SaveJPG(surfaceOf(quarters({20, 10})), path, 85));
-  // Looked at before reading the file, which may update its access time.
-  ASSERT_EQ(::stat(name.constData(), &info), 0);
-  EXPECT_EQ(info.st_mode & 07777, 0604u);
-  EXPECT_EQ(std::pair(info.st_atim.tv_sec, info.st_atim.tv_nsec),
-            std::pair(times[0].tv_sec, times[0].tv_nsec));
-  EXPECT_EQ(std::pair(info.st_mtim.tv_sec, info.st_mtim.tv_nsec),
-            std::pair(times[1].tv_sec, times[1].tv_nsec));
-  EXPECT_EQ(QImage(path, "JPEG").size(), QSize(20, 10));
-  EXPECT_EQ(entries(folder.path()), QStringList{"new é.jpg"});
-}
-
-TEST(SaveJPG, ReplacesALinkWithoutWritingThroughIt) {
-  TempFolder folder;
-  folder.write("victim.jpg", "keep me");
-  const QString path = folder.file("out.jpg");
-  ASSERT_EQ(::symlink("victim.jpg", QFile::encodeName(path).constData()), 0);
-  EXPECT_TRUE(SaveJPG(surfaceOf(quarters({8, 8})), path, 85));
-  EXPECT_FALSE(isLink(path));
-  EXPECT_EQ(QImage(path, "JPEG").size(), QSize(8, 8));
-  EXPECT_EQ(folder.read("victim.jpg"), "keep me");
-}
-
-TEST(SaveJPG, AFailedWriteKeepsTheOldFileAndLeavesNothingBehind) {
-  TempFolder folder;
-  const QString path = folder.write("out.jpg", "old picture");
-  const QString locked = folder.write("locked.jpg", "old locked picture");
-  ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0444), 0);
-  const QString note = folder.write("note.txt", "text");
-  ASSERT_TRUE(QDir(folder.path()).mkdir("sub"));
-  const cDIBSection surface = surfaceOf(test::noisePicture({300, 200}));
-  const QByteArray large = JpegEncoder().encode(surface, 100); // well beyond 8 kB
-  const auto everything = [&] {
-    return entries(folder.path()) + entries(folder.file("sub"))
-           << folder.read("out.jpg") << folder.read("locked.jpg");
-  };
-  const QStringList before = everything();
-  const struct {
-    const char *name;
-    std::function<void()> write;
-    int code; // errno; 0 for the encoder's refusal
-  } cases[] = {
-      {"no picture", [&] { SaveJPG(cDIBSection(), path, 85); }, 0},
-      {"a disk that fills up halfway", [&] { writeWithRoomFor(8192, path, large); }, EFBIG},
-      // A file without write permission is the counterpart of a read-only one.
-      {"no write permission", [&] { SaveJPG(surface, locked, 85); }, EACCES},
-      {"a file as the folder", [&] { SaveJPG(surface, note + "/out.jpg", 85); }, ENOTDIR},
-      {"a missing folder", [&] { SaveJPG(surface, folder.file("gone/out.jpg"), 85); }, ENOENT},
-      {"a folder at the path", [&] { SaveJPG(surface, folder.file("sub"), 85); }, EISDIR},
-  };
-  for (const auto &c : cases) {
-    const JpegError error = errorOf(c.write);
-    EXPECT_EQ(error.number(), 26001) << c.name;
-    EXPECT_EQ(error.kind(), c.code ? JpegError::Kind::File : JpegError::Kind::Encoding) << c.name;
-    if (c.code) {
-      EXPECT_EQ(error.code(), c.code) << c.name;
-      EXPECT_TRUE(error.description().startsWith("Failed to save to JPG \""))
-          << error.description().toStdString();
-    }
-    EXPECT_EQ(everything(), before) << c.name;
-  }
 }
 
 class NewJpegFile : public ::testing::TestWithParam<NewFileMethod> {};
