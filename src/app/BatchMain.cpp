@@ -184,7 +184,7 @@ int main(int argc, char **argv) {
     input.sheetStyle = {colourFromValue(state.program.indexBackground),
                         colourFromValue(state.program.captionColour), state.program.captBold != 0,
                         state.program.captItalics != 0, leadingNumber(state.program.fontSize)};
-    report = engine.esegui(input);
+    report = engine.run(input);
     g_runningBatch = nullptr;
     console.close();
     if (!report.started()) {

@@ -11,7 +11,7 @@
 #include "imaging/PicturePreparer.h"
 #include "imaging/PixelSurface.h"
 #include "imaging/QualitySearch.h"
-#include "imaging/Salva.h"
+#include "imaging/SaveOutput.h"
 #include "presets/FrameList.h"
 #include "presets/Numbers.h"
 
@@ -25,6 +25,7 @@
 #include <deque>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace veltrane {
@@ -188,7 +189,7 @@ QString progressText(double percent) {
 BatchEngine::BatchEngine(const PicturePreparer &preparer, SharedJob &job, BatchObserver &observer)
     : m_preparer(preparer), m_job(job), m_observer(observer) {}
 
-BatchReport BatchEngine::esegui(const BatchInput &input) {
+BatchReport BatchEngine::run(const BatchInput &input) {
   BatchReport report;
   const JobSettings start = m_job.job();
   const QStringList &entries = input.frameEntries;
@@ -208,22 +209,41 @@ BatchReport BatchEngine::esegui(const BatchInput &input) {
   }
   const bool tryingFrames = first != last;
 
+  // The output folder is made and checked when the batch starts, or, when
+  // "same folder" is turned off during the batch, the first time a picture
+  // needs it.
   const QString outputFolder = start.OutputPath;
-  if (start.SameFolder == 0) {
-    report.startError = prepareOutputFolder(outputFolder);
-    if (!report.started())
-      return report;
-    report.outputFolder = outputFolder;
+  std::optional<QString> outputFolderError;
+  const auto outputFolderReady = [&] {
+    if (!outputFolderError) {
+      outputFolderError = prepareOutputFolder(outputFolder);
+      if (outputFolderError->isEmpty())
+        report.outputFolder = outputFolder;
+    }
+    return outputFolderError->isEmpty();
+  };
+  const auto noOutputFolder = [&](const QString &wanted) {
+    const QString reason = QStringLiteral("the output folder cannot be made or written");
+    report.unwritten.add(wanted, reason);
+    m_observer.pictureFailed(wanted, reason);
+  };
+  if (start.SameFolder == 0 && !outputFolderReady()) {
+    report.startError = *outputFolderError;
+    return report;
   }
   const QString qualityText = start.quality1 ? start.maxK + u'k' : start.fixed + u'%';
 
   JpegEncoder sheetEncoder;
   IndexSheet sheet(m_preparer.screen(), input.sheetStyle, start, outputFolder,
                    [&](const QImage &canvas, const QString &wanted) -> QString {
+                     if (!outputFolderReady()) {
+                       noOutputFolder(wanted);
+                       return {};
+                     }
                      try {
                        QImage sheetPicture = canvas;
                        const QString path =
-                           salva(sheetPicture, wanted, kSheetQuality, true, sheetEncoder, NextFileName);
+                           saveOutput(sheetPicture, wanted, kSheetQuality, true, sheetEncoder, nextFreeName);
                        report.sheets.append(path);
                        m_observer.pictureWritten(path);
                        return path;
@@ -297,13 +317,17 @@ BatchReport BatchEngine::esegui(const BatchInput &input) {
                                                                        outcome.size.height(), frameText})
                                : QString();
     const QString wanted = QDir::cleanPath(folder + u'/' + outputFileName(stem(entry.name), suffix));
+    if (!task.job.SameFolder && !outputFolderReady()) {
+      noOutputFolder(wanted);
+      return;
+    }
     if (!outcome.encodeError.isEmpty()) {
       report.unwritten.add(wanted, outcome.encodeError);
       m_observer.pictureFailed(wanted, outcome.encodeError);
       return;
     }
     try {
-      const QString path = writeNewJpegFile(wanted, outcome.bytes, NextFileName);
+      const QString path = writeNewJpegFile(wanted, outcome.bytes, nextFreeName);
       report.written.append(path);
       m_observer.pictureWritten(path);
     } catch (const std::exception &error) {

@@ -56,7 +56,7 @@ public:
   BatchEngine(const PicturePreparer &preparer, SharedJob &job, BatchObserver &observer);
 
   // Runs the whole batch and returns when it is done.
-  BatchReport esegui(const BatchInput &input);
+  BatchReport run(const BatchInput &input);
 
   // From any thread: pictures already under way are finished and written,
   // the partly filled sheet too; nothing new is begun.

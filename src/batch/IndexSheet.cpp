@@ -39,10 +39,10 @@ IndexSheet::IndexSheet(QSize canvas, const SheetStyle &style, const JobSettings 
   m_font.setItalic(style.italic);
   if (anyCaption(jobAtStart))
     m_captionH = QFontMetricsF(m_font, &m_canvas).boundingRect(QStringLiteral("9")).height() + kCaptionGap;
-  const double x = gridNumber(jobAtStart.indexX);
-  const double y = gridNumber(jobAtStart.indexY);
-  m_cellW = std::floor((canvas.width() - (x - 1) * kGap) / x);
-  m_cellH = std::floor((canvas.height() - (y - 1) * kGap - m_captionH) / y);
+  m_columns = gridNumber(jobAtStart.indexX);
+  m_rows = gridNumber(jobAtStart.indexY);
+  m_cellW = std::floor((canvas.width() - (m_columns - 1) * kGap) / double(m_columns));
+  m_cellH = std::floor((canvas.height() - (m_rows - 1) * kGap - m_captionH) / double(m_rows));
 }
 
 void IndexSheet::clearCanvas() { m_canvas.fill(m_style.background); }
@@ -114,9 +114,10 @@ QString IndexSheet::place(const SheetPicture &picture, const JobSettings &job) {
     }
   }
 
-  if (++m_column > gridNumber(job.indexX)) {
+  // The grid the cells were sized for: a change during the batch waits for the next one.
+  if (++m_column > m_columns) {
     m_column = 1;
-    if (++m_row > gridNumber(job.indexY))
+    if (++m_row > m_rows)
       return writeSheet(++m_written);
   }
   return {};

@@ -44,7 +44,8 @@ public:
   IndexSheet(QSize canvas, const SheetStyle &style, const JobSettings &jobAtStart, QString outputFolder,
              SheetWriter writer);
 
-  // Places a picture with the job's caption switches and grid as they are now.
+  // Places a picture with the job's caption switches as they are now; the
+  // grid stays the one the batch started with.
   // Returns the sheet written when this picture filled one.
   QString place(const SheetPicture &picture, const JobSettings &job);
   // Writes the partly filled sheet, if any cell is used.
@@ -72,6 +73,8 @@ private:
   double m_captionH = 0;
   double m_cellW = 0;
   double m_cellH = 0;
+  int m_columns = 1;
+  int m_rows = 1;
   int m_column = 1;
   int m_row = 1;
   int m_written = 0;

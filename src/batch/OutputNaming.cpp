@@ -86,7 +86,7 @@ bool fileExists(const QString &path) {
   return info.exists() || info.isSymLink();
 }
 
-QString NextFileName(const QString &path) {
+QString nextFreeName(const QString &path) {
   if (!fileExists(path))
     return path;
   // Only a "." in the last path element starts an extension.

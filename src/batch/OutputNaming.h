@@ -37,7 +37,7 @@ bool fileExists(const QString &path);
 
 // The path itself when free, otherwise "base (n).ext" with the first free n
 // from 2 upward.
-QString NextFileName(const QString &path);
+QString nextFreeName(const QString &path);
 
 // The message for a character typed into the suffix box that file names
 // cannot hold; nothing when the character may be typed.

@@ -35,7 +35,8 @@ int setFontFor(QFont &font, const QString &text, int width) {
   return size;
 }
 
-void stampa(QImage &picture, QFont &font, const QString &text, int x, int y, bool fit, const QColor &colour) {
+void printCaption(QImage &picture, QFont &font, const QString &text, int x, int y, bool fit,
+                  const QColor &colour) {
   if (picture.isNull())
     return;
   setScreenResolution(picture);

@@ -18,6 +18,7 @@ int setFontFor(QFont &font, const QString &text, int width);
 // Prints a caption on a picture: a black shadow 2 pixels right and down,
 // then the text in `colour`. With `fit` the font is sized to the picture's
 // width first.
-void stampa(QImage &picture, QFont &font, const QString &text, int x, int y, bool fit, const QColor &colour);
+void printCaption(QImage &picture, QFont &font, const QString &text, int x, int y, bool fit,
+                  const QColor &colour);
 
 } // namespace veltrane

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QString>
+#include <QtGlobal>
 #include <stdexcept>
 
 namespace veltrane {
@@ -18,10 +18,10 @@ public:
     File,           // the file system refused the file
   };
 
-  // "Failed to initialise the IJL library: " and the encoder's code.
+  // "Failed to initialise the JPEG encoder: " and the encoder's code.
   static JpegError initialisationFailed(int code) {
     return {Kind::Initialisation, code,
-            QStringLiteral("Failed to initialise the IJL library: ") + QString::number(code)};
+            QStringLiteral("Failed to initialise the JPEG encoder: ") + QString::number(code)};
   }
   // "Failed to save to JPG " and the encoder's code.
   static JpegError encodingFailed(int code) {
@@ -39,12 +39,6 @@ public:
   // The encoder's code, or errno for Kind::File.
   int code() const { return m_code; }
   const QString &description() const { return m_description; }
-  // The program's name followed by ".mIntelJPEGLibrary".
-  static QString source() {
-    const QString program =
-        QCoreApplication::instance() ? QCoreApplication::applicationName() : QStringLiteral("Veltrane");
-    return program + QStringLiteral(".mIntelJPEGLibrary");
-  }
 
 private:
   JpegError(Kind kind, int code, const QString &description)

@@ -195,7 +195,7 @@ DecodeResult PictureDecoder::probeFile(const QString &path, bool applyOrientatio
   return result;
 }
 
-DecodeResult carica(PictureDecoder &decoder, const QString &path, const DecodeRequest &request) {
+DecodeResult loadSource(PictureDecoder &decoder, const QString &path, const DecodeRequest &request) {
   return decoder.decodeFile(replaceAll(path, QStringLiteral("//"), QStringLiteral("/")), request);
 }
 

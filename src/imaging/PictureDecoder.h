@@ -80,6 +80,6 @@ private:
 };
 
 // Loads a source path as the program does: doubled "/" collapsed first.
-DecodeResult carica(PictureDecoder &decoder, const QString &path, const DecodeRequest &request = {});
+DecodeResult loadSource(PictureDecoder &decoder, const QString &path, const DecodeRequest &request = {});
 
 } // namespace veltrane

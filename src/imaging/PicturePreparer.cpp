@@ -86,7 +86,7 @@ PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QSt
       return frameWindowRect(*window, framePicture.size(), prepared.size).size();
     return prepared.size;
   };
-  DecodeResult decoded = carica(decoder, path, request);
+  DecodeResult decoded = loadSource(decoder, path, request);
   if (!decoded.ok())
     return failure(path, decoded.error);
 

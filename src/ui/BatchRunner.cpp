@@ -23,7 +23,7 @@ public:
 
   void start(BatchInput input) {
     m_thread.reset(QThread::create([this, input = std::move(input)] {
-      const BatchReport report = m_engine.esegui(input);
+      const BatchReport report = m_engine.run(input);
       post([report](BatchRunner &runner) { runner.ended(report); });
     }));
     m_thread->start();

@@ -13,7 +13,8 @@ struct PlatformServices;
 
 // The file list of the main window: the grid over the source list and the
 // operations that fill and empty it. The window's Add, Remove and ClearAll
-// buttons call the *_Click slots and follow the *EnabledChanged signals.
+// buttons call addFromDialog, removeChosen and clearAll and follow the
+// *EnabledChanged signals.
 class FileList : public QWidget {
   Q_OBJECT
 public:

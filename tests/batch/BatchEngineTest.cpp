@@ -85,6 +85,25 @@ TEST(Batch, SameFolderNeverOverwritesTheSource) {
   EXPECT_FALSE(QFileInfo::exists(kit.temp.file("out")));
 }
 
+// "Same folder" turned off during a batch: the output folder that was never
+// needed at the start is made and marked when the first picture needs it.
+TEST(Batch, AnOutputFolderNeededOnlyDuringTheBatchIsMadeThen) {
+  BatchKit kit;
+  addPictures(kit, {"a.jpg", "b.jpg", "c.jpg"});
+  kit.job.SameFolder = 1;
+  kit.threads = 1;
+  SharedJob shared(kit.job);
+  kit.observer.onProgress = [&] {
+    if (kit.observer.progress.size() == 1)
+      shared.update([](JobSettings &job) { job.SameFolder = 0; });
+  };
+  const BatchReport report = kit.run(&shared);
+  EXPECT_TRUE(report.allWritten());
+  EXPECT_EQ(kit.outputs("src"), (QStringList{"a (2).jpg", "a.jpg", "b.jpg", "c.jpg"}));
+  EXPECT_EQ(kit.outputs(), (QStringList{"b.jpg", "c.jpg", "desktop.ini"}));
+  EXPECT_EQ(report.outputFolder, kit.temp.file("out"));
+}
+
 TEST(Batch, TriesEveryFrameAndPutsTheJobBack) {
   BatchKit kit;
   addPictures(kit, {"a.jpg", "b.jpg"});

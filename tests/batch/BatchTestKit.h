@@ -16,7 +16,12 @@ struct RecordingObserver : BatchObserver {
   QList<BatchProgress> progress;
   QStringList written;
   std::function<void()> onWritten;
-  void progressed(const BatchProgress &p) override { progress.append(p); }
+  std::function<void()> onProgress;
+  void progressed(const BatchProgress &p) override {
+    progress.append(p);
+    if (onProgress)
+      onProgress();
+  }
   void pictureWritten(const QString &path) override {
     written.append(path);
     if (onWritten)
@@ -55,7 +60,7 @@ struct BatchKit {
     input.sources = sources;
     input.frameEntries = frames.entries();
     input.threads = threads;
-    BatchReport report = engine.esegui(input);
+    BatchReport report = engine.run(input);
     finalJob = used.job();
     return report;
   }

@@ -77,6 +77,24 @@ TEST(IndexSheet, DrawsShadowPictureAndCaptionWhereTheFormulasSay) {
   EXPECT_EQ(averageColour(last, {0, below, 60, 16}), QColor(Qt::white)) << "not at the left edge";
 }
 
+// The cells were sized for the grid the batch began with: changing the grid
+// meanwhile must neither draw off the canvas nor leave sheets half empty.
+TEST(IndexSheet, TheGridStaysTheOneTheBatchBeganWith) {
+  int written = 0;
+  QImage last;
+  IndexSheet sheet({1024, 768}, {}, grid(2, 1), "/out", [&](const QImage &canvas, const QString &path) {
+    ++written;
+    last = canvas;
+    return path;
+  });
+  sheet.place({solid({800, 600}, Qt::red), "a.jpg", 0, {}, {}}, grid(2, 1));
+  EXPECT_TRUE(sheet.place({solid({800, 600}, Qt::blue), "b.jpg", 0, {}, {}}, grid(8, 8)).endsWith("01.jpg"));
+  EXPECT_EQ(written, 1);
+  EXPECT_EQ(averageColour(last, {600, 450, 300, 200}), QColor(Qt::blue)) << "the second cell is filled";
+  sheet.place({solid({800, 600}, Qt::red), "c.jpg", 0, {}, {}}, grid(1, 1));
+  EXPECT_EQ(written, 1) << "a one-cell grid chosen meanwhile does not end the sheet";
+}
+
 TEST(IndexSheet, CaptionTexts) {
   const SheetPicture picture{solid({800, 600}, Qt::red), "holiday.jpg", 251200, "Golden wood", {}};
   SheetPicture exact = picture, frames = picture;

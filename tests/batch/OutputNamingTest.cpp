@@ -54,25 +54,25 @@ TEST(Naming, OutputNamesStayInTheFolderAndHoldNoControlCharacters) {
 TEST(Naming, NextFileNameNeverNamesAnExistingFile) {
   test::TempFolder temp;
   const QString family = temp.file(QStringLiteral("Family.jpg"));
-  EXPECT_EQ(NextFileName(family), family);
+  EXPECT_EQ(nextFreeName(family), family);
   temp.write(QStringLiteral("Family.jpg"));
-  EXPECT_EQ(NextFileName(family), temp.file(QStringLiteral("Family (2).jpg")));
+  EXPECT_EQ(nextFreeName(family), temp.file(QStringLiteral("Family (2).jpg")));
   temp.write(QStringLiteral("Family (2).jpg"));
   temp.write(QStringLiteral("Family (3).jpg"));
-  EXPECT_EQ(NextFileName(family), temp.file(QStringLiteral("Family (4).jpg")));
+  EXPECT_EQ(nextFreeName(family), temp.file(QStringLiteral("Family (4).jpg")));
 
   // A folder counts as taken; a name without an extension is numbered at its end.
   QDir().mkpath(temp.file(QStringLiteral("README")));
-  EXPECT_EQ(NextFileName(temp.file(QStringLiteral("README"))), temp.file(QStringLiteral("README (2)")));
+  EXPECT_EQ(nextFreeName(temp.file(QStringLiteral("README"))), temp.file(QStringLiteral("README (2)")));
   // A "." in a folder name does not start an extension.
   temp.write(QStringLiteral("a.b/README"));
-  EXPECT_EQ(NextFileName(temp.file(QStringLiteral("a.b/README"))),
+  EXPECT_EQ(nextFreeName(temp.file(QStringLiteral("a.b/README"))),
             temp.file(QStringLiteral("a.b/README (2)")));
   // A dangling link still holds its name.
   QFile::link(temp.file(QStringLiteral("gone.jpg")), temp.file(QStringLiteral("link.jpg")));
-  EXPECT_EQ(NextFileName(temp.file(QStringLiteral("link.jpg"))), temp.file(QStringLiteral("link (2).jpg")));
+  EXPECT_EQ(nextFreeName(temp.file(QStringLiteral("link.jpg"))), temp.file(QStringLiteral("link (2).jpg")));
   // A missing folder makes every name free.
-  EXPECT_EQ(NextFileName(temp.file(QStringLiteral("no/x.jpg"))), temp.file(QStringLiteral("no/x.jpg")));
+  EXPECT_EQ(nextFreeName(temp.file(QStringLiteral("no/x.jpg"))), temp.file(QStringLiteral("no/x.jpg")));
 }
 
 TEST(Naming, SuffixBoxRefusesTheNineCharacters) {

@@ -79,8 +79,8 @@ TEST(Captions, PrintsCentredWithAShadow) {
   picture.fill(qRgb(0, 0, 255));
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setBold(true);
-  stampa(picture, font, QStringLiteral("TRY ALL"), kCentred, 0, true, Qt::white);
-  stampa(picture, font, QStringLiteral("6 FRAMES"), kCentred, kBottom, true, Qt::white);
+  printCaption(picture, font, QStringLiteral("TRY ALL"), kCentred, 0, true, Qt::white);
+  printCaption(picture, font, QStringLiteral("6 FRAMES"), kCentred, kBottom, true, Qt::white);
   int whiteTop = 0, whiteBottom = 0, black = 0, whiteMiddle = 0;
   for (int y = 0; y < 240; ++y)
     for (int x = 0; x < 320; ++x) {

@@ -397,7 +397,7 @@ TEST_F(PictureDecoderTest, FilesAreReadByContentNotNameAndFailInAUsersWords) {
   for (const auto &[name, bytes] : cases) {
     // As the program loads a path: doubled slashes collapse first.
     const QString path = folder.write(QStringLiteral("sub/") + name, bytes).replace("/sub/", "//sub//");
-    const DecodeResult result = carica(decoder, path);
+    const DecodeResult result = loadSource(decoder, path);
     ASSERT_TRUE(result.ok()) << name << ": " << result.error.toStdString();
     EXPECT_TRUE(looksLike(result.picture->image, kStored, 6)) << name;
   }

@@ -10,9 +10,9 @@ class JpegEncoder;
 
 // Saves a finished picture as a new JPEG file at `where`, or at the free name
 // `nextFreeName` gives when that one is taken; returns the path written. With
-// `itsnagged` the stamp is embossed on the picture first, and stays on it.
+// `withStamp` the stamp is embossed on the picture first, and stays on it.
 // Throws JpegError when the picture cannot be encoded or written.
-QString salva(QImage &what, const QString &where, int quality, bool itsnagged, JpegEncoder &encoder,
-              const std::function<QString(const QString &)> &nextFreeName);
+QString saveOutput(QImage &what, const QString &where, int quality, bool withStamp, JpegEncoder &encoder,
+                   const std::function<QString(const QString &)> &nextFreeName);
 
 } // namespace veltrane

@@ -1,4 +1,4 @@
-#include "imaging/Salva.h"
+#include "imaging/SaveOutput.h"
 
 #include "imaging/JpegEncoder.h"
 #include "imaging/JpegFileWriter.h"
@@ -7,9 +7,9 @@
 
 namespace veltrane {
 
-QString salva(QImage &what, const QString &where, int quality, bool itsnagged, JpegEncoder &encoder,
-              const std::function<QString(const QString &)> &nextFreeName) {
-  if (itsnagged)
+QString saveOutput(QImage &what, const QString &where, int quality, bool withStamp, JpegEncoder &encoder,
+                   const std::function<QString(const QString &)> &nextFreeName) {
+  if (withStamp)
     embossStamp(what, builtInStamp());
   cDIBSection surface;
   surface.CreateFromPicture(what);
