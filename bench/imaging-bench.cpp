@@ -5,7 +5,6 @@
 #include "imaging/JpegEncoder.h"
 #include "imaging/PictureDecoder.h"
 #include "imaging/PicturePreparer.h"
-#include "imaging/PixelSurface.h"
 #include "imaging/PreparedSize.h"
 #include "imaging/QualitySearch.h"
 #include "imaging/Scaling.h"
@@ -106,16 +105,12 @@ int main(int argc, char **argv) {
 
     timer.restart();
     PrepareResult again = preparer.preparePicture(decoder, path, job, entries);
-    cDIBSection surface;
-    surface.CreateFromPicture(again.picture->image);
-    fixed.bytes += encoder.encode(surface, quality).size();
+    fixed.bytes += encoder.encode(again.picture->image, quality).size();
     fixed.ms << timer.nsecsElapsed() / 1e6;
 
     timer.restart();
     PrepareResult third = preparer.preparePicture(decoder, path, job, entries);
-    cDIBSection surface2;
-    surface2.CreateFromPicture(third.picture->image);
-    const QualityChoice choice = getQualityForK(surface2, limit.toDouble(), encoder);
+    const QualityChoice choice = getQualityForK(third.picture->image, limit.toDouble(), encoder);
     sizeBelow.bytes += choice.bytes.size();
     sizeBelow.ms << timer.nsecsElapsed() / 1e6;
   }

@@ -9,7 +9,6 @@
 #include "imaging/JpegFileWriter.h"
 #include "imaging/PictureDecoder.h"
 #include "imaging/PicturePreparer.h"
-#include "imaging/PixelSurface.h"
 #include "imaging/QualitySearch.h"
 #include "imaging/SaveOutput.h"
 #include "presets/FrameList.h"
@@ -145,16 +144,14 @@ private:
         outcome.image = image;
       if (!task.write)
         return outcome;
-      cDIBSection surface;
-      surface.CreateFromPicture(image);
       if (task.job.quality1) {
-        QualityChoice choice = getQualityForK(surface, leadingNumber(task.job.maxK), encoder);
+        QualityChoice choice = getQualityForK(image, leadingNumber(task.job.maxK), encoder);
         outcome.quality = choice.quality;
         outcome.searched = true;
         outcome.bytes = std::move(choice.bytes);
       } else {
         outcome.quality = fixedQuality(task.job);
-        outcome.bytes = encoder.encode(surface, outcome.quality);
+        outcome.bytes = encoder.encode(image, outcome.quality);
       }
     } catch (const JpegError &error) {
       outcome.encodeError = errorText(error);

@@ -103,17 +103,20 @@ struct JpegEncoder::Compressor {
     return true;
   }
 
-  // Rows go to the library top row first, read straight from the bottom-up
-  // surface memory.
-  bool compress(const uchar *bits, int width, int height, int stride, int quality) {
+  // Rows are read straight from the picture's memory: no copy.
+  bool compress(const QImage &picture, int quality) {
     if (setjmp(errors.jump)) {
       jpeg_abort_compress(&info);
       return false;
     }
-    info.image_width = JDIMENSION(width);
-    info.image_height = JDIMENSION(height);
-    info.input_components = 3;
-    info.in_color_space = JCS_EXT_BGR;
+    info.image_width = JDIMENSION(picture.width());
+    info.image_height = JDIMENSION(picture.height());
+    info.input_components = 4;
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    info.in_color_space = JCS_EXT_BGRX; // RGB32's bytes in memory
+#else
+    info.in_color_space = JCS_EXT_XRGB;
+#endif
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
     info.optimize_coding = FALSE;
@@ -123,10 +126,8 @@ struct JpegEncoder::Compressor {
     while (info.next_scanline < info.image_height) {
       const JDIMENSION first = info.next_scanline;
       const JDIMENSION count = std::min(kRowsPerCall, info.image_height - first);
-      for (JDIMENSION i = 0; i < count; ++i) {
-        const qsizetype fromBottom = qsizetype(info.image_height - 1 - (first + i));
-        rows[i] = const_cast<JSAMPROW>(bits + fromBottom * stride);
-      }
+      for (JDIMENSION i = 0; i < count; ++i)
+        rows[i] = const_cast<JSAMPROW>(picture.constScanLine(int(first + i)));
       jpeg_write_scanlines(&info, rows, count);
     }
     jpeg_finish_compress(&info);
@@ -137,9 +138,13 @@ struct JpegEncoder::Compressor {
 JpegEncoder::JpegEncoder() = default;
 JpegEncoder::~JpegEncoder() = default;
 
-QByteArray JpegEncoder::encode(const cDIBSection &surface, int quality) {
-  if (!surface.isValid())
+QByteArray JpegEncoder::encode(const QImage &picture, int quality) {
+  if (picture.isNull())
     throw JpegError::encodingFailed(JERR_EMPTY_IMAGE);
+  const bool direct = picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32;
+  const QImage converted = direct ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+  if (!direct && converted.isNull())
+    throw JpegError::encodingFailed(JERR_OUT_OF_MEMORY);
   if (!m_compressor) {
     std::unique_ptr<Compressor> compressor;
     try {
@@ -152,8 +157,7 @@ QByteArray JpegEncoder::encode(const cDIBSection &surface, int quality) {
     m_compressor = std::move(compressor);
   }
   Compressor &compressor = *m_compressor;
-  if (!compressor.compress(surface.DIBSectionBitsPtr(), surface.Width(), surface.Height(),
-                           surface.BytesPerScanLine(), std::clamp(quality, 0, 100)))
+  if (!compressor.compress(direct ? picture : converted, std::clamp(quality, 0, 100)))
     throw JpegError::encodingFailed(compressor.failureCode());
   try {
     return QByteArray(reinterpret_cast<const char *>(compressor.buffer.data()),

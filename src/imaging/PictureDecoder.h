@@ -23,7 +23,7 @@ struct DecodeRequest {
   // Shared by pictures prepared at the same time; none when null.
   MemoryBudget *memoryBudget = nullptr;
   // Given the full size, the bytes the caller will allocate beside the
-  // decoded picture (its scaled and framed copies, the encoder's copy):
+  // decoded picture (its scaled and framed copies):
   // reserved together with the decoder's own, so nothing waits while holding.
   std::function<qint64(QSize fullSize)> callerBytes = nullptr;
 

@@ -68,15 +68,15 @@ PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QSt
   const auto sizeFor = [&](QSize full) { return preparedSize(full, job, m_screen, entry); };
   DecodeRequest request;
   request.memoryBudget = memoryBudget;
-  // Besides the decoded picture: the scaled copy, with a frame the stretched
-  // frame and the framed copy, and the encoder's copy of the result.
+  // Besides the decoded picture: the scaled copy, and with a frame the
+  // stretched frame and the framed copy. The encoder reads the result as it is.
   request.callerBytes = [&](QSize full) -> qint64 {
     const PreparedSize prepared = sizeFor(full);
     if (prepared.untouched)
-      return pixelBytes(full);
+      return 0;
     if (!fitsInMemory(prepared.size))
       return 0; // refused before any copy
-    return pixelBytes(prepared.size) * (frame ? 4 : 2);
+    return pixelBytes(prepared.size) * (frame ? 3 : 1);
   };
   request.neededSize = [&](QSize full) -> QSize {
     const PreparedSize prepared = sizeFor(full);
@@ -93,10 +93,10 @@ PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QSt
   QImage source = std::move(decoded.picture->image);
   const QSize sourceSize = decoded.picture->fullSize;
   MemoryBudget::Reservation memory = std::move(decoded.picture->memory);
-  // Once the source is let go, the picture and the encoder's copy of it remain.
+  // Once the source is let go, only the picture remains.
   const auto done = [&](QImage output) -> PrepareResult {
     source = QImage();
-    memory.shrinkTo(pixelBytes(output.size()) * 2);
+    memory.shrinkTo(pixelBytes(output.size()));
     return {PreparedPicture{std::move(output), sourceSize, std::move(memory)}, {}, {}};
   };
   const PreparedSize prepared = sizeFor(sourceSize);

@@ -19,8 +19,8 @@ class PictureDecoder;
 struct PreparedPicture {
   QImage image;     // the picture to write, exactly the prepared size, Format_RGB32
   QSize sourceSize; // the source's full size
-  // The budget reserved for the decode, the copies made here and the
-  // encoder's copy of `image`: keep it until the picture is encoded.
+  // The budget reserved for the decode and the copies made here, shrunk to
+  // `image` itself: keep it until the picture is encoded.
   MemoryBudget::Reservation memory;
 };
 

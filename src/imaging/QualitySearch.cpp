@@ -4,8 +4,8 @@
 
 namespace veltrane {
 
-QualityChoice getQualityForK(const cDIBSection &surface, double limitK, JpegEncoder &encoder) {
-  return getQualityForK(limitK, [&](int quality) { return encoder.encode(surface, quality); });
+QualityChoice getQualityForK(const QImage &picture, double limitK, JpegEncoder &encoder) {
+  return getQualityForK(limitK, [&](int quality) { return encoder.encode(picture, quality); });
 }
 
 QualityChoice getQualityForK(double limitK, const std::function<QByteArray(int quality)> &encodeAt) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "imaging/JpegEncoder.h"
-#include "imaging/PixelSurface.h"
 
 #include <QByteArray>
 #include <QList>
@@ -21,7 +20,7 @@ struct QualityChoice {
 // qualities up to 62 fit: 100, 50, 75, 62, 68, 65, 64, 63, 62), so a result
 // can be told in advance. Everything stays in memory. Throws JpegError when
 // an encoding fails.
-QualityChoice getQualityForK(const cDIBSection &surface, double limitK, JpegEncoder &encoder);
+QualityChoice getQualityForK(const QImage &picture, double limitK, JpegEncoder &encoder);
 
 // The same search over any encoding step (quality -> file bytes).
 QualityChoice getQualityForK(double limitK, const std::function<QByteArray(int quality)> &encodeAt);

@@ -2,7 +2,6 @@
 
 #include "imaging/JpegEncoder.h"
 #include "imaging/JpegFileWriter.h"
-#include "imaging/PixelSurface.h"
 #include "imaging/Stamp.h"
 
 namespace veltrane {
@@ -11,9 +10,7 @@ QString saveOutput(QImage &what, const QString &where, int quality, bool withSta
                    const std::function<QString(const QString &)> &nextFreeName) {
   if (withStamp)
     embossStamp(what, builtInStamp());
-  cDIBSection surface;
-  surface.CreateFromPicture(what);
-  return writeNewJpegFile(where, encoder.encode(surface, quality), nextFreeName);
+  return writeNewJpegFile(where, encoder.encode(what, quality), nextFreeName);
 }
 
 } // namespace veltrane

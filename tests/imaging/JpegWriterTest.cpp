@@ -4,7 +4,6 @@
 #include "imaging/JpegEncoder.h"
 #include "imaging/JpegError.h"
 #include "imaging/JpegFileWriter.h"
-#include "imaging/PixelSurface.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,12 +21,6 @@ using namespace veltrane;
 using veltrane::test::TempFolder;
 
 namespace {
-
-cDIBSection surfaceOf(const QImage &picture) {
-  cDIBSection surface;
-  surface.CreateFromPicture(picture);
-  return surface;
-}
 
 // Red, green / blue, white quarters: a flipped or mirrored file shows in the corners.
 const QRgb kQuarters[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
@@ -73,24 +66,26 @@ template <typename Action> JpegError errorOf(Action action) {
 
 } // namespace
 
-TEST(JpegEncoder, EncodesTheSurfaceTopRowFirstAndRecoversFromARefusal) {
+TEST(JpegEncoder, EncodesThePictureTopRowFirstAndRecoversFromARefusal) {
   JpegEncoder encoder;
-  for (const QSize size : {QSize(64, 48), QSize(37, 23)}) { // 37 wide: a byte of padding a row
-    const QImage decoded = decode(encoder.encode(surfaceOf(quarters(size)), 95));
+  for (const QSize size : {QSize(64, 48), QSize(37, 23)}) {
+    // Read as they are (RGB32) and converted first (indexed): the same picture.
+    const QImage decoded = decode(encoder.encode(quarters(size), 95));
+    EXPECT_TRUE(encoder.encode(test::indexedQuadrants(size), 95) == encoder.encode(quarters(size), 95));
     ASSERT_EQ(decoded.size(), size);
     const int right = size.width() - 1, bottom = size.height() - 1;
     const QPoint corners[] = {{0, 0}, {right, 0}, {0, bottom}, {right, bottom}};
     for (int i = 0; i < 4; ++i)
       EXPECT_TRUE(near(decoded.pixel(corners[i]), kQuarters[i], 24)) << size.width() << ", corner " << i;
   }
-  cDIBSection tooWide;
-  ASSERT_TRUE(tooWide.Create(70000, 1));
+  QImage tooWide(70000, 1, QImage::Format_RGB32);
+  tooWide.fill(Qt::white);
   const JpegError refused = errorOf([&] { encoder.encode(tooWide, 85); });
   EXPECT_EQ(refused.kind(), JpegError::Kind::Encoding);
   EXPECT_GT(refused.code(), 0);
   EXPECT_EQ(refused.description(), QStringLiteral("Failed to save to JPG %1").arg(refused.code()));
   // After it, a reused encoder gives the same bytes as a fresh one.
-  const cDIBSection busy = surfaceOf(test::noisePicture({160, 120}));
+  const QImage busy = test::noisePicture({160, 120});
   EXPECT_TRUE(encoder.encode(busy, 90) == JpegEncoder().encode(busy, 90));
 }
 

@@ -162,7 +162,7 @@ TEST(MemoryBudget, APreparedPictureHoldsItsResultUntilItIsWritten) {
     const PrepareResult result = preparer.preparePicture(decoder, photo, job, frameListEntries({}), &budget);
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     EXPECT_EQ(result.picture->image.size(), QSize(100, 75));
-    EXPECT_EQ(budget.held(), 100 * 75 * 4 * 2);
+    EXPECT_EQ(budget.held(), 100 * 75 * 4);
   }
   EXPECT_EQ(budget.held(), 0);
 }

@@ -18,14 +18,12 @@ auto sizes(int lastFitting, qsizetype fitting) {
   };
 }
 
-cDIBSection stripes() {
+QImage stripes() {
   QImage image(120, 90, QImage::Format_RGB32);
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
       image.setPixel(x, y, qRgb((x * 37) & 255, (y * 11) & 255, ((x ^ y) * 5) & 255));
-  cDIBSection surface;
-  surface.CreateFromPicture(image);
-  return surface;
+  return image;
 }
 
 } // namespace
@@ -62,7 +60,7 @@ TEST(QualitySearch, ComparesTheLimitAsAFraction) {
 // Nothing fitting is the sequences' test (quality 0 and its bytes).
 TEST(QualitySearch, FindsTheHighestFittingQualityOfARealPicture) {
   JpegEncoder encoder;
-  const cDIBSection surface = stripes();
+  const QImage surface = stripes();
   const double limitK = double(encoder.encode(surface, 70).size()) / 1024.0;
   const QualityChoice choice = getQualityForK(surface, limitK, encoder);
   EXPECT_GE(choice.quality, 70);
@@ -74,7 +72,7 @@ TEST(QualitySearch, FindsTheHighestFittingQualityOfARealPicture) {
 
 TEST(QualitySearch, AFailedEncodingEndsTheSearch) {
   JpegEncoder encoder;
-  EXPECT_THROW(getQualityForK(cDIBSection(), 100, encoder), JpegError);
+  EXPECT_THROW(getQualityForK(QImage(), 100, encoder), JpegError);
   QList<int> tried;
   const auto failingAt50 = [&](int quality) {
     tried.append(quality);
