@@ -53,10 +53,10 @@ int main(int argc, char **argv) {
   const QString limit = args.value(3, QStringLiteral("100"));
 
   JobSettings job;
-  job.maxX = box.value(0);
-  job.maxY = box.value(1);
-  job.maxXon = job.maxYon = 1;
-  job.YX = 1;
+  job.maxWidth = box.value(0);
+  job.maxHeight = box.value(1);
+  job.widthOn = job.heightOn = 1;
+  job.swapForUpright = 1;
   const QStringList entries = frameListEntries({});
   const PicturePreparer preparer(FrameLibrary{}, {1920, 1080});
   PictureDecoder decoder;
@@ -121,7 +121,7 @@ int main(int argc, char **argv) {
                .arg(t.ms.isEmpty() ? 0 : t.ms.size() * 1000.0 / t.total(), 0, 'f', 2)
                .arg(t.ms.size());
   };
-  out << "box " << job.maxX << "x" << job.maxY << ", quality " << quality << ", size below " << limit
+  out << "box " << job.maxWidth << "x" << job.maxHeight << ", quality " << quality << ", size below " << limit
       << " kB\n";
   line("full decode", fullDecode);
   line("full decode + scale (no shrink-on-load)", fullPrepare);

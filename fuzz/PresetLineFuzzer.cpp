@@ -15,9 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
 
   JobSettings job;
   fromPreset(job, line, frames);
-  expect(job.addFrame >= 0 && job.addFrame < frames.size(), "a frame beyond the list");
-  expect(job.indice >= -1 && job.indice <= 2, "an index-sheet choice beyond the list");
-  expect(job.indexX >= -1 && job.indexX <= 7 && job.indexY >= -1 && job.indexY <= 7,
+  expect(job.frame >= 0 && job.frame < frames.size(), "a frame beyond the list");
+  expect(job.sheetMode >= -1 && job.sheetMode <= 2, "an index-sheet choice beyond the list");
+  expect(job.sheetColumns >= -1 && job.sheetColumns <= 7 && job.sheetRows >= -1 && job.sheetRows <= 7,
          "a grid beyond the list");
 
   // Every field is found once, and the walk ends past the line.

@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   expect(state.program.presetIndex >= -1 && state.program.presetIndex < state.presets.count(),
          "a selected preset beyond the list");
   applySelectedPreset(state, harness.frames);
-  expect(state.job.addFrame >= 0 && state.job.addFrame < harness.frames.size(), "a frame beyond the list");
+  expect(state.job.frame >= 0 && state.job.frame < harness.frames.size(), "a frame beyond the list");
 
   // What the program writes, it reads back the same. (Only the active
   // quality box is written, so the states may differ; the files may not.)

@@ -135,9 +135,9 @@ int main(int argc, char **argv) {
       presetText = presetName(*options.jobLine);
   }
   if (options.output)
-    job.OutputPath = QDir(*options.output).absolutePath();
+    job.outputFolder = QDir(*options.output).absolutePath();
   if (options.sameFolder)
-    job.SameFolder = 1;
+    job.sameFolder = 1;
   for (const auto &[option, value] : options.fields)
     if (!applyFieldOption(job, option, value, entries, &error))
       return usageError(error);
@@ -170,8 +170,8 @@ int main(int argc, char **argv) {
 
     const PicturePreparer preparer(frames, screen);
     SharedJob shared(job, presetText);
-    const int pictures = int(sources.size()) *
-                         (job.addFrame == kTryAllEntry ? std::max<int>(1, int(frames.frames().size())) : 1);
+    const int pictures =
+        int(sources.size()) * (job.frame == kTryAllEntry ? std::max<int>(1, int(frames.frames().size())) : 1);
     BatchConsole console(pictures, options.quiet, isatty(STDERR_FILENO));
     BatchEngine engine(preparer, shared, console);
     g_runningBatch = &engine;
@@ -182,8 +182,8 @@ int main(int argc, char **argv) {
     input.frameEntries = entries;
     input.threads = options.jobs;
     input.sheetStyle = {colourFromValue(state.program.indexBackground),
-                        colourFromValue(state.program.captionColour), state.program.captBold != 0,
-                        state.program.captItalics != 0, leadingNumber(state.program.fontSize)};
+                        colourFromValue(state.program.captionColour), state.program.captionBold != 0,
+                        state.program.captionItalic != 0, leadingNumber(state.program.fontSize)};
     report = engine.run(input);
     g_runningBatch = nullptr;
     console.close();

@@ -208,44 +208,44 @@ bool applyFieldOption(JobSettings &job, const QString &option, const QString &va
   };
   int number = 0;
   if (option == QLatin1String("--width")) {
-    if (!sizeLimit(job.maxX, job.maxXon, value))
+    if (!sizeLimit(job.maxWidth, job.widthOn, value))
       return fail(QStringLiteral("--width wants pixels from 1 to 65000, \"screen\" or \"off\", not \"%1\"")
                       .arg(value));
   } else if (option == QLatin1String("--height")) {
-    if (!sizeLimit(job.maxY, job.maxYon, value))
+    if (!sizeLimit(job.maxHeight, job.heightOn, value))
       return fail(QStringLiteral("--height wants pixels from 1 to 65000, \"screen\" or \"off\", not \"%1\"")
                       .arg(value));
   } else if (option == QLatin1String("--quality")) {
     if (!wholeNumber(value, 1, 100, &number))
       return fail(QStringLiteral("--quality wants a number from 1 to 100, not \"%1\"").arg(value));
-    job.fixed = QString::number(number);
-    job.quality1 = false;
+    job.fixedQuality = QString::number(number);
+    job.sizeLimitOn = false;
   } else if (option == QLatin1String("--max-kb")) {
     bool ok = false;
     const double kilobytes = value.trimmed().toDouble(&ok);
     if (!ok || !(kilobytes > 0) || kilobytes > 1e9)
       return fail(QStringLiteral("--max-kb wants a size in kB above 0, not \"%1\"").arg(value));
-    job.maxK = value.trimmed();
-    job.quality1 = true;
+    job.sizeLimitKb = value.trimmed();
+    job.sizeLimitOn = true;
   } else if (option == QLatin1String("--suffix")) {
     for (const QChar c : value)
       if (const auto refused = suffixCharacterRefusal(c))
         return fail(QStringLiteral("--suffix cannot hold \"%1\": %2")
                         .arg(c)
                         .arg(QString(refused->text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
-    job.extension = value;
-    job.AddExtension = value.isEmpty() ? 0 : 1;
+    job.suffixTemplate = value;
+    job.addSuffix = value.isEmpty() ? 0 : 1;
   } else if (option == QLatin1String("--no-suffix")) {
-    job.AddExtension = 0;
+    job.addSuffix = 0;
   } else if (option == QLatin1String("--frame")) {
     if (value.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0) {
-      job.addFrame = kNoFrameEntry;
+      job.frame = kNoFrameEntry;
     } else if (value.compare(QLatin1String("all"), Qt::CaseInsensitive) == 0) {
-      job.addFrame = kTryAllEntry;
+      job.frame = kTryAllEntry;
     } else {
       for (qsizetype i = kFirstFrameEntry; i < frameEntries.size(); ++i)
         if (frameEntries[i].compare(value, Qt::CaseInsensitive) == 0) {
-          job.addFrame = qint16(i);
+          job.frame = qint16(i);
           return true;
         }
       const QStringList installed = frameEntries.mid(kFirstFrameEntry);
@@ -259,15 +259,15 @@ bool applyFieldOption(JobSettings &job, const QString &option, const QString &va
     const qsizetype mode = value == QLatin1String("don't") ? 0 : modes.indexOf(value.toLower());
     if (mode < 0)
       return fail(QStringLiteral("--index wants \"none\", \"also\" or \"only\", not \"%1\"").arg(value));
-    job.indice = qint16(mode);
+    job.sheetMode = qint16(mode);
   } else if (option == QLatin1String("--grid")) {
     static const QRegularExpression grid(QStringLiteral("^([1-8])[xX]([1-8])$"));
     const auto match = grid.match(value.trimmed());
     if (!match.hasMatch())
       return fail(
           QStringLiteral("--grid wants ACROSSxDOWN, each 1 to 8, such as 4x3, not \"%1\"").arg(value));
-    job.indexX = qint16(match.captured(1).toInt() - 1);
-    job.indexY = qint16(match.captured(2).toInt() - 1);
+    job.sheetColumns = qint16(match.captured(1).toInt() - 1);
+    job.sheetRows = qint16(match.captured(2).toInt() - 1);
   } else {
     return fail(QStringLiteral("unknown option: %1").arg(option));
   }

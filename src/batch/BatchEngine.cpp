@@ -52,11 +52,11 @@ struct Outcome {
   QByteArray bytes;
 };
 
-bool sheetsOn(const JobSettings &job) { return job.indice > 0 && job.indiceEnabled(); }
-bool writesPictures(const JobSettings &job) { return !(job.indice == 2 && job.indiceEnabled()); }
+bool sheetsOn(const JobSettings &job) { return job.sheetMode > 0 && job.sheetsEnabled(); }
+bool writesPictures(const JobSettings &job) { return !(job.sheetMode == 2 && job.sheetsEnabled()); }
 
 int fixedQuality(const JobSettings &job) {
-  return int(std::clamp(roundHalfEven(leadingNumber(job.fixed)), 0.0, 100.0));
+  return int(std::clamp(roundHalfEven(leadingNumber(job.fixedQuality)), 0.0, 100.0));
 }
 
 QString errorText(const std::exception &error) { return QString::fromUtf8(error.what()); }
@@ -144,8 +144,8 @@ private:
         outcome.image = image;
       if (!task.write)
         return outcome;
-      if (task.job.quality1) {
-        QualityChoice choice = getQualityForK(image, leadingNumber(task.job.maxK), encoder);
+      if (task.job.sizeLimitOn) {
+        QualityChoice choice = getQualityForK(image, leadingNumber(task.job.sizeLimitKb), encoder);
         outcome.quality = choice.quality;
         outcome.searched = true;
         outcome.bytes = std::move(choice.bytes);
@@ -194,22 +194,22 @@ BatchReport BatchEngine::run(const BatchInput &input) {
 
   // Frames to go through: the selected one, or every installed one.
   int first = 1, last = 1;
-  if (start.addFrame == kTryAllEntry) {
+  if (start.frame == kTryAllEntry) {
     first = kFirstFrameEntry;
     last = int(entries.size()) - 1;
     if (last < first) {
       report.startError = QStringLiteral("No frames are installed, so there are no frames to try.");
       return report;
     }
-  } else if (start.addFrame > kTryAllEntry) {
-    first = last = start.addFrame;
+  } else if (start.frame > kTryAllEntry) {
+    first = last = start.frame;
   }
   const bool tryingFrames = first != last;
 
   // The output folder is made and checked when the batch starts, or, when
   // "same folder" is turned off during the batch, the first time a picture
   // needs it.
-  const QString outputFolder = start.OutputPath;
+  const QString outputFolder = start.outputFolder;
   std::optional<QString> outputFolderError;
   const auto outputFolderReady = [&] {
     if (!outputFolderError) {
@@ -224,11 +224,11 @@ BatchReport BatchEngine::run(const BatchInput &input) {
     report.unwritten.add(wanted, reason);
     m_observer.pictureFailed(wanted, reason);
   };
-  if (start.SameFolder == 0 && !outputFolderReady()) {
+  if (start.sameFolder == 0 && !outputFolderReady()) {
     report.startError = *outputFolderError;
     return report;
   }
-  const QString qualityText = start.quality1 ? start.maxK + u'k' : start.fixed + u'%';
+  const QString qualityText = start.sizeLimitOn ? start.sizeLimitKb + u'k' : start.fixedQuality + u'%';
 
   JpegEncoder sheetEncoder;
   IndexSheet sheet(m_preparer.screen(), input.sheetStyle, start, outputFolder,
@@ -252,7 +252,8 @@ BatchReport BatchEngine::run(const BatchInput &input) {
                    });
 
   if (tryingFrames)
-    m_observer.jobChanged(m_job.update([](JobSettings &job) { job.extension = QStringLiteral(" ([F])"); }));
+    m_observer.jobChanged(
+        m_job.update([](JobSettings &job) { job.suffixTemplate = QStringLiteral(" ([F])"); }));
 
   const int threads = input.threads > 0 ? input.threads : std::max(1, QThread::idealThreadCount());
   const int framesPerSource = last - first + 1;
@@ -266,7 +267,7 @@ BatchReport BatchEngine::run(const BatchInput &input) {
     const int frame = first + next % framesPerSource;
     const SourceEntry &entry = input.sources[source];
     JobSettings job =
-        tryingFrames ? m_job.update([&](JobSettings &j) { j.addFrame = qint16(frame); }) : m_job.job();
+        tryingFrames ? m_job.update([&](JobSettings &j) { j.frame = qint16(frame); }) : m_job.job();
     if (tryingFrames)
       m_observer.jobChanged(job);
 
@@ -296,7 +297,7 @@ BatchReport BatchEngine::run(const BatchInput &input) {
       m_observer.pictureFailed(sourcePath, outcome.readError);
       return;
     }
-    const QString frameText = entries.value(task.job.addFrame);
+    const QString frameText = entries.value(task.job.frame);
     if (task.sheet) {
       SheetPicture picture{outcome.image, entry.name, QFileInfo(sourcePath).size(), frameText,
                            m_job.presetText()};
@@ -306,15 +307,15 @@ BatchReport BatchEngine::run(const BatchInput &input) {
       return;
     if (outcome.searched)
       m_observer.jobChanged(
-          m_job.update([&](JobSettings &job) { job.fixed = QString::number(outcome.quality); }));
+          m_job.update([&](JobSettings &job) { job.fixedQuality = QString::number(outcome.quality); }));
 
-    const QString folder = task.job.SameFolder ? entry.folder : outputFolder;
-    const QString suffix = task.job.AddExtension
-                               ? substituteSuffix(task.job.extension, {qualityText, outcome.size.width(),
-                                                                       outcome.size.height(), frameText})
+    const QString folder = task.job.sameFolder ? entry.folder : outputFolder;
+    const QString suffix = task.job.addSuffix
+                               ? substituteSuffix(task.job.suffixTemplate, {qualityText, outcome.size.width(),
+                                                                            outcome.size.height(), frameText})
                                : QString();
     const QString wanted = QDir::cleanPath(folder + u'/' + outputFileName(stem(entry.name), suffix));
-    if (!task.job.SameFolder && !outputFolderReady()) {
+    if (!task.job.sameFolder && !outputFolderReady()) {
       noOutputFolder(wanted);
       return;
     }
@@ -357,10 +358,10 @@ BatchReport BatchEngine::run(const BatchInput &input) {
 
   sheet.finish();
   m_observer.jobChanged(m_job.update([&](JobSettings &job) {
-    job.maxK = start.maxK;
+    job.sizeLimitKb = start.sizeLimitKb;
     if (tryingFrames) {
-      job.extension = start.extension;
-      job.addFrame = kTryAllEntry;
+      job.suffixTemplate = start.suffixTemplate;
+      job.frame = kTryAllEntry;
     }
   }));
   return report;

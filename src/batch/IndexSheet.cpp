@@ -19,7 +19,9 @@ constexpr double kCaptionGap = 6;
 
 int gridNumber(qint16 index) { return index >= 0 ? index + 1 : 1; }
 
-bool anyCaption(const JobSettings &job) { return job.indexNames || job.indexWH || job.indexK; }
+bool anyCaption(const JobSettings &job) {
+  return job.captionNames || job.captionSizes || job.captionFileSizes;
+}
 
 } // namespace
 
@@ -39,8 +41,8 @@ IndexSheet::IndexSheet(QSize canvas, const SheetStyle &style, const JobSettings 
   m_font.setItalic(style.italic);
   if (anyCaption(jobAtStart))
     m_captionH = QFontMetricsF(m_font, &m_canvas).boundingRect(QStringLiteral("9")).height() + kCaptionGap;
-  m_columns = gridNumber(jobAtStart.indexX);
-  m_rows = gridNumber(jobAtStart.indexY);
+  m_columns = gridNumber(jobAtStart.sheetColumns);
+  m_rows = gridNumber(jobAtStart.sheetRows);
   m_cellW = std::floor((canvas.width() - (m_columns - 1) * kGap) / double(m_columns));
   m_cellH = std::floor((canvas.height() - (m_rows - 1) * kGap - m_captionH) / double(m_rows));
 }
@@ -73,14 +75,14 @@ QRectF IndexSheet::pictureRect(QSize size, int column, int row) const {
 
 QString IndexSheet::captionText(const SheetPicture &picture, const JobSettings &job) {
   QString caption;
-  if (job.indexNames) {
+  if (job.captionNames) {
     caption = picture.presetText == kSelectBestFramePreset ? picture.frameText : stem(picture.fileName);
   }
-  if (job.indexWH) {
+  if (job.captionSizes) {
     const QString size = QStringLiteral("%1x%2").arg(picture.image.width()).arg(picture.image.height());
     caption = caption.isEmpty() ? size : caption + QStringLiteral(" (") + size + u')';
   }
-  if (job.indexK) {
+  if (job.captionFileSizes) {
     const double tenths = std::floor(double(picture.sourceBytes) * 10 / 1024) / 10;
     const QString kilobytes = QLocale().toString(tenths, 'f', std::fmod(tenths, 1.0) == 0 ? 0 : 1) + u'k';
     caption = caption.isEmpty() ? kilobytes : caption + QStringLiteral(" [") + kilobytes + u']';

@@ -7,14 +7,14 @@
 namespace veltrane {
 
 std::optional<Prompt> tryAllConfirmation(const JobSettings &job, int frameCount, int fileCount) {
-  if (job.addFrame != kTryAllEntry)
+  if (job.frame != kTryAllEntry)
     return std::nullopt;
   // A grid size that is not chosen counts as 1 rather than dividing by zero.
-  const double x = job.indexX >= 0 ? job.indexX + 1 : 1;
-  const double y = job.indexY >= 0 ? job.indexY + 1 : 1;
+  const double x = job.sheetColumns >= 0 ? job.sheetColumns + 1 : 1;
+  const double y = job.sheetRows >= 0 ? job.sheetRows + 1 : 1;
   const qint64 pictures = qint64(frameCount) * fileCount;
   const qint64 sheets = qint64(std::floor(double(pictures) / x / y)) + 1;
-  const bool only = job.indice == 2;
+  const bool only = job.sheetMode == 2;
   if (!(sheets > 100 || (!only && pictures > 100)))
     return std::nullopt;
   QString text = QString::number(sheets) + QStringLiteral(" picture-indexes");

@@ -42,7 +42,7 @@ PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QSt
                                               const JobSettings &job, const QStringList &frameEntries,
                                               MemoryBudget *memoryBudget) const {
   const QString path = replaceAll(rawPath, QStringLiteral("//"), QStringLiteral("/"));
-  const int entry = job.addFrame;
+  const int entry = job.frame;
 
   // The frame first: its picture and window decide how large the source
   // must be decoded.

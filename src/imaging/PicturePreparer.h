@@ -41,7 +41,7 @@ public:
   const FrameLibrary &frames() const { return m_frames; }
   QSize screen() const { return m_screen; }
 
-  // `job.addFrame` picks the frame among `frameEntries`; the try-all entry
+  // `job.frame` picks the frame among `frameEntries`; the try-all entry
   // uses the first frame.
   // Pictures prepared at the same time share `memoryBudget` when given: each
   // reserves, before any pixel memory, what its decode and every full-size

@@ -31,13 +31,13 @@ double sizeLimit(const QString &text, int screenExtent) {
 }
 
 PreparedSize preparedSize(QSize source, const JobSettings &job, QSize screen, int frameEntry) {
-  const bool widthOn = job.maxXon != 0;
-  const bool heightOn = job.maxYon != 0;
+  const bool widthOn = job.widthOn != 0;
+  const bool heightOn = job.heightOn != 0;
   if (!widthOn && !heightOn && frameEntry <= 0)
     return {source, true};
 
-  const double x = sizeLimit(job.maxX, screen.width());
-  const double y = sizeLimit(job.maxY, screen.height());
+  const double x = sizeLimit(job.maxWidth, screen.width());
+  const double y = sizeLimit(job.maxHeight, screen.height());
   int w = source.width();
   int h = source.height();
   if (widthOn)
@@ -52,7 +52,7 @@ PreparedSize preparedSize(QSize source, const JobSettings &job, QSize screen, in
     else
       w = floorPixels(y * w0 / h0);
   }
-  if (job.YX == 1 && job.yxEnabled() && source.width() < source.height()) {
+  if (job.swapForUpright == 1 && job.swapEnabled() && source.width() < source.height()) {
     w = toPixels(y);
     h = toPixels(x);
   }

@@ -15,7 +15,7 @@ struct PreparedSize {
 
 // One limit keeps the proportions (floored), both limits stretch, "screen"
 // stands for the screen's size, and an upright source swaps the limits when
-// YX applies. `frameEntry` is the frame list index in use (0 for none).
+// the upright swap applies. `frameEntry` is the frame list index in use (0 for none).
 PreparedSize preparedSize(QSize source, const JobSettings &job, QSize screen, int frameEntry);
 
 // A size box's limit in pixels: its leading number, or the screen's extent

@@ -20,21 +20,21 @@ QString getPar(const QString &line, qsizetype &pos) {
 
 QString toPreset(const JobSettings &job, const QStringList &frameEntries) {
   QString frame;
-  if (job.addFrame > 0 && job.addFrame < frameEntries.size())
-    frame = frameEntries[job.addFrame];
+  if (job.frame > 0 && job.frame < frameEntries.size())
+    frame = frameEntries[job.frame];
   const QStringList fields{
-      job.maxX,
-      job.maxY,
-      QString::number(job.YX),
-      job.quality1 ? job.maxK + u'k' : job.fixed + u'%',
-      job.extension,
+      job.maxWidth,
+      job.maxHeight,
+      QString::number(job.swapForUpright),
+      job.sizeLimitOn ? job.sizeLimitKb + u'k' : job.fixedQuality + u'%',
+      job.suffixTemplate,
       frame,
-      QString::number(job.indice),
-      gridNumberText(job.indexX),
-      gridNumberText(job.indexY),
-      QString::number(job.indexNames),
-      QString::number(job.indexWH),
-      QString::number(job.indexK),
+      QString::number(job.sheetMode),
+      gridNumberText(job.sheetColumns),
+      gridNumberText(job.sheetRows),
+      QString::number(job.captionNames),
+      QString::number(job.captionSizes),
+      QString::number(job.captionFileSizes),
   };
   return fields.join(u'|');
 }
@@ -60,42 +60,42 @@ void fromPreset(JobSettings &job, const QString &line, const QStringList &frameE
 void applyPresetBody(JobSettings &job, const QString &line, const QStringList &frameEntries) {
   qsizetype pos = 1;
 
-  readSizeBox(job.maxX, job.maxXon, getPar(line, pos));
-  readSizeBox(job.maxY, job.maxYon, getPar(line, pos));
-  readCheckBox(job.YX, getPar(line, pos));
+  readSizeBox(job.maxWidth, job.widthOn, getPar(line, pos));
+  readSizeBox(job.maxHeight, job.heightOn, getPar(line, pos));
+  readCheckBox(job.swapForUpright, getPar(line, pos));
   const QString quality = getPar(line, pos);
-  job.extension = getPar(line, pos);
-  job.AddExtension = job.extension.isEmpty() ? 0 : 1;
+  job.suffixTemplate = getPar(line, pos);
+  job.addSuffix = job.suffixTemplate.isEmpty() ? 0 : 1;
 
   QString frame = getPar(line, pos).toUpper();
-  job.addFrame = kNoFrameEntry;
+  job.frame = kNoFrameEntry;
   if (frame == QLatin1String("ALL")) {
-    job.addFrame = kTryAllEntry;
+    job.frame = kTryAllEntry;
     frame.clear();
   }
   if (!frame.isEmpty()) {
     for (qsizetype i = 0; i < frameEntries.size(); ++i) {
       if (frameEntries[i].toUpper() == frame) {
-        job.addFrame = static_cast<qint16>(i);
+        job.frame = static_cast<qint16>(i);
         break;
       }
     }
   }
 
   if (quality.endsWith(u'%')) {
-    job.fixed = formatNumber(leadingNumber(quality));
-    job.quality1 = false;
+    job.fixedQuality = formatNumber(leadingNumber(quality));
+    job.sizeLimitOn = false;
   } else if (quality.endsWith(u'k')) {
-    job.maxK = formatNumber(leadingNumber(quality));
-    job.quality1 = true;
+    job.sizeLimitKb = formatNumber(leadingNumber(quality));
+    job.sizeLimitOn = true;
   }
 
-  readListIndex(job.indice, getPar(line, pos), 3);
-  job.indexX = gridIndexFromNumber(getPar(line, pos));
-  job.indexY = gridIndexFromNumber(getPar(line, pos));
-  readCheckBox(job.indexNames, getPar(line, pos));
-  readCheckBox(job.indexWH, getPar(line, pos));
-  readCheckBox(job.indexK, getPar(line, pos));
+  readListIndex(job.sheetMode, getPar(line, pos), 3);
+  job.sheetColumns = gridIndexFromNumber(getPar(line, pos));
+  job.sheetRows = gridIndexFromNumber(getPar(line, pos));
+  readCheckBox(job.captionNames, getPar(line, pos));
+  readCheckBox(job.captionSizes, getPar(line, pos));
+  readCheckBox(job.captionFileSizes, getPar(line, pos));
 }
 
 QString presetName(const QString &line) {

@@ -15,12 +15,12 @@ struct ProgramSettings {
   // Colours as the file keeps them: 0x00BBGGRR.
   qint32 indexBackground = 0xFFFFFF;
   qint32 captionColour = 0x000000;
-  qint16 captBold = 0;
-  qint16 captItalics = 0;
+  qint16 captionBold = 0;
+  qint16 captionItalic = 0;
   QString fontSize = QStringLiteral("9");
   qint16 presetIndex = kFirstRunPresetIndex; // -1 for none
-  qint16 manual = 1;
-  qint16 preview = 0;
+  qint16 manualSize = 1;
+  qint16 showPreview = 0;
   // Window places in twips (15 per pixel), as older copies wrote them.
   float mainLeft = 0;
   float mainTop = 0;

@@ -50,19 +50,19 @@ void applyLine1(const QString &line, SettingsState &state) {
   if (auto f = field(4))
     program.captionColour = roundedInt32(*f);
   if (auto f = field(5))
-    readCheckBox(program.captBold, *f);
+    readCheckBox(program.captionBold, *f);
   if (auto f = field(6))
-    readCheckBox(program.captItalics, *f);
+    readCheckBox(program.captionItalic, *f);
   if (auto f = field(7))
     program.fontSize = *f;
   if (auto f = field(8))
     readStrict(program.presetIndex, *f, strictInt16);
   if (auto f = field(9))
-    readCheckBox(program.manual, *f);
+    readCheckBox(program.manualSize, *f);
   if (auto f = field(10))
-    readCheckBox(program.preview, *f);
+    readCheckBox(program.showPreview, *f);
   if (auto f = field(11))
-    readCheckBox(job.SameFolder, *f);
+    readCheckBox(job.sameFolder, *f);
   if (auto f = field(12))
     readPosition(program.mainLeft, *f);
   if (auto f = field(13))
@@ -72,20 +72,20 @@ void applyLine1(const QString &line, SettingsState &state) {
   if (auto f = field(15))
     readPosition(program.previewTop, *f);
   if (auto f = field(16)) {
-    const qint32 indice = roundedInt32(*f);
-    if (indice >= -1 && indice <= 2)
-      job.indice = qint16(indice);
+    const qint32 mode = roundedInt32(*f);
+    if (mode >= -1 && mode <= 2)
+      job.sheetMode = qint16(mode);
   }
   if (auto f = field(17))
-    job.indexX = gridIndexFromNumber(*f);
+    job.sheetColumns = gridIndexFromNumber(*f);
   if (auto f = field(18))
-    job.indexY = gridIndexFromNumber(*f);
+    job.sheetRows = gridIndexFromNumber(*f);
   if (auto f = field(19))
-    job.indexNames = checkFromNumber(*f, job.indexNames);
+    job.captionNames = checkFromNumber(*f, job.captionNames);
   if (auto f = field(20))
-    job.indexWH = checkFromNumber(*f, job.indexWH);
+    job.captionSizes = checkFromNumber(*f, job.captionSizes);
   if (auto f = field(21))
-    job.indexK = checkFromNumber(*f, job.indexK);
+    job.captionFileSizes = checkFromNumber(*f, job.captionFileSizes);
   if (auto f = field(22))
     program.plainMode = leadingNumber(*f) == 1;
 }
@@ -97,10 +97,10 @@ SettingsState firstRunSettings(const FirstRunContext &context, const QStringList
   state.presets = PresetStore::builtIns();
   state.program.presetIndex = kFirstRunPresetIndex;
   applySelectedPreset(state, frameEntries);
-  state.job.indice = 0;
-  state.job.OutputPath = context.desktopFolder.isEmpty()
-                             ? QStringLiteral("Resized pictures")
-                             : context.desktopFolder + QStringLiteral("/Resized pictures");
+  state.job.sheetMode = 0;
+  state.job.outputFolder = context.desktopFolder.isEmpty()
+                               ? QStringLiteral("Resized pictures")
+                               : context.desktopFolder + QStringLiteral("/Resized pictures");
   state.program.folderWindowMode = 3;
   state.program.exitWhenDone = 1;
   // Main window at the bottom-left corner, preview just past the right edge.
@@ -127,7 +127,7 @@ SettingsState readSettings(const QByteArray &bytes, const SettingsState &firstRu
     applyPresetBody(state.job, lines[1], frameEntries); // written without a name
   // A file cut short before its preset lines keeps the built-in list.
   if (lines.size() >= 3) {
-    state.job.OutputPath = lines[2];
+    state.job.outputFolder = lines[2];
     state.presets = PresetStore{};
     for (qsizetype i = 3; i < lines.size() && state.presets.append(lines[i]); ++i) {
     }
@@ -145,26 +145,26 @@ QByteArray writeSettings(const SettingsState &state, const QStringList &frameEnt
       QString::number(p.exitWhenDone),
       QString::number(p.indexBackground),
       QString::number(p.captionColour),
-      QString::number(p.captBold),
-      QString::number(p.captItalics),
+      QString::number(p.captionBold),
+      QString::number(p.captionItalic),
       p.fontSize,
       QString::number(p.presetIndex),
-      QString::number(p.manual),
-      QString::number(p.preview),
-      QString::number(job.SameFolder),
+      QString::number(p.manualSize),
+      QString::number(p.showPreview),
+      QString::number(job.sameFolder),
       formatNumber(p.mainLeft),
       formatNumber(p.mainTop),
       formatNumber(p.previewLeft),
       formatNumber(p.previewTop),
-      QString::number(job.indice),
-      gridNumberText(job.indexX),
-      gridNumberText(job.indexY),
-      QString::number(job.indexNames),
-      QString::number(job.indexWH),
-      QString::number(job.indexK),
+      QString::number(job.sheetMode),
+      gridNumberText(job.sheetColumns),
+      gridNumberText(job.sheetRows),
+      QString::number(job.captionNames),
+      QString::number(job.captionSizes),
+      QString::number(job.captionFileSizes),
       p.plainMode ? QStringLiteral("1") : QStringLiteral("0"),
   };
-  QStringList lines{line1.join(u'|'), toPreset(job, frameEntries), job.OutputPath};
+  QStringList lines{line1.join(u'|'), toPreset(job, frameEntries), job.outputFolder};
   lines += state.presets.lines();
   QString text = lines.join(QStringLiteral("\r\n"));
   text += QStringLiteral("\r\n");

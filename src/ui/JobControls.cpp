@@ -70,25 +70,25 @@ JobControls::JobControls(const MainWindowForm &form, PlatformServices &platform,
 JobSettings JobControls::job() const {
   const MainWindowForm &f = m_form;
   JobSettings job;
-  job.maxX = f.maxWidth->currentText();
-  job.maxY = f.maxHeight->currentText();
-  job.YX = checked(f.swapForUpright);
-  job.quality1 = f.sizeLimitOption->isChecked();
-  job.fixed = f.fixedQuality->text();
-  job.maxK = f.sizeLimitKb->text();
-  job.extension = f.suffixTemplate->text();
-  job.addFrame = qint16(f.frame->currentIndex());
-  job.indice = qint16(f.sheetMode->currentIndex());
-  job.indexX = qint16(f.sheetColumns->currentIndex());
-  job.indexY = qint16(f.sheetRows->currentIndex());
-  job.indexNames = checked(f.captionNames);
-  job.indexWH = checked(f.captionSizes);
-  job.indexK = checked(f.captionFileSizes);
-  job.maxXon = checked(f.widthOn);
-  job.maxYon = checked(f.heightOn);
-  job.AddExtension = checked(f.addSuffix);
-  job.SameFolder = checked(f.sameFolder);
-  job.OutputPath = f.outputFolder->text();
+  job.maxWidth = f.maxWidth->currentText();
+  job.maxHeight = f.maxHeight->currentText();
+  job.swapForUpright = checked(f.swapForUpright);
+  job.sizeLimitOn = f.sizeLimitOption->isChecked();
+  job.fixedQuality = f.fixedQuality->text();
+  job.sizeLimitKb = f.sizeLimitKb->text();
+  job.suffixTemplate = f.suffixTemplate->text();
+  job.frame = qint16(f.frame->currentIndex());
+  job.sheetMode = qint16(f.sheetMode->currentIndex());
+  job.sheetColumns = qint16(f.sheetColumns->currentIndex());
+  job.sheetRows = qint16(f.sheetRows->currentIndex());
+  job.captionNames = checked(f.captionNames);
+  job.captionSizes = checked(f.captionSizes);
+  job.captionFileSizes = checked(f.captionFileSizes);
+  job.widthOn = checked(f.widthOn);
+  job.heightOn = checked(f.heightOn);
+  job.addSuffix = checked(f.addSuffix);
+  job.sameFolder = checked(f.sameFolder);
+  job.outputFolder = f.outputFolder->text();
   return job;
 }
 
@@ -98,25 +98,25 @@ void JobControls::setJob(const JobSettings &job) {
   m_settingJob = true;
   // In the order a preset line holds them, so the reactions run as they would
   // for a preset.
-  setText(f.maxWidth, job.maxX);
-  f.widthOn->setChecked(job.maxXon != 0);
-  setText(f.maxHeight, job.maxY);
-  f.heightOn->setChecked(job.maxYon != 0);
-  f.swapForUpright->setChecked(job.YX != 0);
-  setText(f.suffixTemplate, job.extension);
-  f.addSuffix->setChecked(job.AddExtension != 0);
-  f.frame->setCurrentIndex(job.addFrame);
-  setText(f.fixedQuality, job.fixed);
-  setText(f.sizeLimitKb, job.maxK);
-  (job.quality1 ? static_cast<QRadioButton *>(f.sizeLimitOption) : f.fixedQualityOption)->setChecked(true);
-  f.sheetMode->setCurrentIndex(job.indice);
-  f.sheetColumns->setCurrentIndex(job.indexX);
-  f.sheetRows->setCurrentIndex(job.indexY);
-  f.captionNames->setChecked(job.indexNames != 0);
-  f.captionSizes->setChecked(job.indexWH != 0);
-  f.captionFileSizes->setChecked(job.indexK != 0);
-  f.sameFolder->setChecked(job.SameFolder != 0);
-  setText(f.outputFolder, job.OutputPath);
+  setText(f.maxWidth, job.maxWidth);
+  f.widthOn->setChecked(job.widthOn != 0);
+  setText(f.maxHeight, job.maxHeight);
+  f.heightOn->setChecked(job.heightOn != 0);
+  f.swapForUpright->setChecked(job.swapForUpright != 0);
+  setText(f.suffixTemplate, job.suffixTemplate);
+  f.addSuffix->setChecked(job.addSuffix != 0);
+  f.frame->setCurrentIndex(job.frame);
+  setText(f.fixedQuality, job.fixedQuality);
+  setText(f.sizeLimitKb, job.sizeLimitKb);
+  (job.sizeLimitOn ? static_cast<QRadioButton *>(f.sizeLimitOption) : f.fixedQualityOption)->setChecked(true);
+  f.sheetMode->setCurrentIndex(job.sheetMode);
+  f.sheetColumns->setCurrentIndex(job.sheetColumns);
+  f.sheetRows->setCurrentIndex(job.sheetRows);
+  f.captionNames->setChecked(job.captionNames != 0);
+  f.captionSizes->setChecked(job.captionSizes != 0);
+  f.captionFileSizes->setChecked(job.captionFileSizes != 0);
+  f.sameFolder->setChecked(job.sameFolder != 0);
+  setText(f.outputFolder, job.outputFolder);
   f.outputFolder->setCursorPosition(0); // the start of a long path says more
   m_settingJob = false;
   m_updatingSizes = false;
@@ -132,11 +132,11 @@ void JobControls::applyPreset(const QString &line) {
 
 void JobControls::takeBatchChanges(const JobSettings &fromBatch) {
   const MainWindowForm &f = m_form;
-  setText(f.fixedQuality, fromBatch.fixed);
-  setText(f.sizeLimitKb, fromBatch.maxK);
-  setText(f.suffixTemplate, fromBatch.extension);
-  if (f.frame->currentIndex() != fromBatch.addFrame)
-    f.frame->setCurrentIndex(fromBatch.addFrame);
+  setText(f.fixedQuality, fromBatch.fixedQuality);
+  setText(f.sizeLimitKb, fromBatch.sizeLimitKb);
+  setText(f.suffixTemplate, fromBatch.suffixTemplate);
+  if (f.frame->currentIndex() != fromBatch.frame)
+    f.frame->setCurrentIndex(fromBatch.frame);
 }
 
 void JobControls::setFrameEntries(const QStringList &entries) {
@@ -169,16 +169,16 @@ void JobControls::sizeChange() {
   m_updatingSizes = true;
   const MainWindowForm &f = m_form;
   SizeChangeInput input;
-  input.maxX = f.maxWidth->currentText();
-  input.maxY = f.maxHeight->currentText();
-  input.maxXon = checked(f.widthOn);
-  input.maxYon = checked(f.heightOn);
+  input.maxWidth = f.maxWidth->currentText();
+  input.maxHeight = f.maxHeight->currentText();
+  input.widthOn = checked(f.widthOn);
+  input.heightOn = checked(f.heightOn);
   input.screen = m_platform.screen->size();
   input.picture = m_sourceBox;
   input.borders = borders();
   const SizeChangeResult result = deriveSizes(input);
-  setText(f.maxWidth, result.maxX);
-  setText(f.maxHeight, result.maxY);
+  setText(f.maxWidth, result.maxWidth);
+  setText(f.maxHeight, result.maxHeight);
   f.manualSize->setEnabled(result.manualEnabled);
   m_updatingSizes = false;
   emit previewRepaint();
@@ -188,8 +188,8 @@ void JobControls::widthOnToggled() {
   const MainWindowForm &f = m_form;
   f.maxWidth->setEnabled(f.widthOn->isChecked());
   const JobSettings now = job();
-  f.swapForUpright->setEnabled(now.yxEnabled());
-  f.manualSize->setEnabled(now.maxXon + now.maxYon != 0);
+  f.swapForUpright->setEnabled(now.swapEnabled());
+  f.manualSize->setEnabled(now.widthOn + now.heightOn != 0);
   sizeChange();
 }
 
@@ -211,7 +211,7 @@ void JobControls::qualityModeChanged() {
 void JobControls::sheetModeChanged() {
   const MainWindowForm &f = m_form;
   const JobSettings now = job();
-  const bool sheets = now.indice > 0 && now.indiceEnabled();
+  const bool sheets = now.sheetMode > 0 && now.sheetsEnabled();
   for (QWidget *widget : std::initializer_list<QWidget *>{f.sheetColumns, f.sheetRows, f.captionNames,
                                                           f.captionSizes, f.captionFileSizes,
                                                           f.sheetTimesLabel, f.sheetWithLabel, f.sheetLabel})

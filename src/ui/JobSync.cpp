@@ -7,25 +7,25 @@ void mergeChangedFields(JobSettings &target, const JobSettings &before, const Jo
     if (before.*field != after.*field)
       target.*field = after.*field;
   };
-  merge(&JobSettings::maxX);
-  merge(&JobSettings::maxY);
-  merge(&JobSettings::YX);
-  merge(&JobSettings::quality1);
-  merge(&JobSettings::fixed);
-  merge(&JobSettings::maxK);
-  merge(&JobSettings::extension);
-  merge(&JobSettings::addFrame);
-  merge(&JobSettings::indice);
-  merge(&JobSettings::indexX);
-  merge(&JobSettings::indexY);
-  merge(&JobSettings::indexNames);
-  merge(&JobSettings::indexWH);
-  merge(&JobSettings::indexK);
-  merge(&JobSettings::maxXon);
-  merge(&JobSettings::maxYon);
-  merge(&JobSettings::AddExtension);
-  merge(&JobSettings::SameFolder);
-  merge(&JobSettings::OutputPath);
+  merge(&JobSettings::maxWidth);
+  merge(&JobSettings::maxHeight);
+  merge(&JobSettings::swapForUpright);
+  merge(&JobSettings::sizeLimitOn);
+  merge(&JobSettings::fixedQuality);
+  merge(&JobSettings::sizeLimitKb);
+  merge(&JobSettings::suffixTemplate);
+  merge(&JobSettings::frame);
+  merge(&JobSettings::sheetMode);
+  merge(&JobSettings::sheetColumns);
+  merge(&JobSettings::sheetRows);
+  merge(&JobSettings::captionNames);
+  merge(&JobSettings::captionSizes);
+  merge(&JobSettings::captionFileSizes);
+  merge(&JobSettings::widthOn);
+  merge(&JobSettings::heightOn);
+  merge(&JobSettings::addSuffix);
+  merge(&JobSettings::sameFolder);
+  merge(&JobSettings::outputFolder);
 }
 
 } // namespace veltrane

@@ -168,8 +168,8 @@ void MainWindow::loadSettings() {
 
   m_program = state.program;
   m_settings->setSheetOptions(m_program);
-  m_form.manualSize->setChecked(m_program.manual != 0);
-  m_form.showPreview->setChecked(m_program.preview != 0);
+  m_form.manualSize->setChecked(m_program.manualSize != 0);
+  m_form.showPreview->setChecked(m_program.showPreview != 0);
   m_controls->setJob(state.job);
   m_presets->setStore(state.presets);
   m_presets->select(m_program.presetIndex);
@@ -181,8 +181,8 @@ void MainWindow::saveSettings(bool userIsThere) {
   ProgramSettings &program = state.program;
   m_settings->writeSheetOptions(program);
   program.presetIndex = qint16(m_presets->selected());
-  program.manual = m_form.manualSize->isChecked() ? 1 : 0;
-  program.preview = m_form.showPreview->isChecked() ? 1 : 0;
+  program.manualSize = m_form.manualSize->isChecked() ? 1 : 0;
+  program.showPreview = m_form.showPreview->isChecked() ? 1 : 0;
   if (m_placed) {
     program.mainLeft = float(pos().x() * kTwipsPerPixel);
     program.mainTop = float(pos().y() * kTwipsPerPixel);

@@ -124,16 +124,16 @@ SettingsWindow::SettingsWindow(Dialogs &dialogs, QWidget *parent)
 void SettingsWindow::setSheetOptions(const ProgramSettings &settings) {
   setSwatch(m_backgroundSwatch, m_background, colourFromValue(settings.indexBackground));
   setSwatch(m_captionSwatch, m_caption, colourFromValue(settings.captionColour));
-  m_bold->setChecked(settings.captBold != 0);
-  m_italics->setChecked(settings.captItalics != 0);
+  m_bold->setChecked(settings.captionBold != 0);
+  m_italics->setChecked(settings.captionItalic != 0);
   m_fontSize->setText(settings.fontSize);
 }
 
 void SettingsWindow::writeSheetOptions(ProgramSettings &settings) const {
   settings.indexBackground = colourValue(m_background);
   settings.captionColour = colourValue(m_caption);
-  settings.captBold = m_bold->isChecked() ? 1 : 0;
-  settings.captItalics = m_italics->isChecked() ? 1 : 0;
+  settings.captionBold = m_bold->isChecked() ? 1 : 0;
+  settings.captionItalic = m_italics->isChecked() ? 1 : 0;
   settings.fontSize = m_fontSize->text();
 }
 

@@ -16,24 +16,24 @@ double sizeBoxValue(const QString &text, int screenSide) {
 }
 
 SizeChangeResult deriveSizes(const SizeChangeInput &input) {
-  SizeChangeResult result{input.maxX, input.maxY, false};
-  double w = sizeBoxValue(input.maxX, input.screen.width());
-  double h = sizeBoxValue(input.maxY, input.screen.height());
+  SizeChangeResult result{input.maxWidth, input.maxHeight, false};
+  double w = sizeBoxValue(input.maxWidth, input.screen.width());
+  double h = sizeBoxValue(input.maxHeight, input.screen.height());
   const double pw = input.picture.width();
   const double ph = input.picture.height();
-  const int on = (input.maxXon ? 1 : 0) + (input.maxYon ? 1 : 0);
+  const int on = (input.widthOn ? 1 : 0) + (input.heightOn ? 1 : 0);
 
   if (on == 0) {
-    result.maxX = formatNumber(pw);
-    result.maxY = formatNumber(ph);
+    result.maxWidth = formatNumber(pw);
+    result.maxHeight = formatNumber(ph);
   } else if (on == 1 && pw > 0 && ph > 0) {
     // An empty source box has no proportions to keep; nothing is derived.
-    if (input.maxXon) {
+    if (input.widthOn) {
       h = std::floor(w * ph / pw);
-      result.maxY = formatNumber(h);
+      result.maxHeight = formatNumber(h);
     } else {
       w = std::floor(h * pw / ph);
-      result.maxX = formatNumber(w);
+      result.maxWidth = formatNumber(w);
     }
   }
   result.manualEnabled =

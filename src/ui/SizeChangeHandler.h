@@ -8,10 +8,10 @@ namespace veltrane {
 
 // What the size-change handler reads from the window.
 struct SizeChangeInput {
-  QString maxX;
-  QString maxY;
-  qint16 maxXon = 1;
-  qint16 maxYon = 1;
+  QString maxWidth;
+  QString maxHeight;
+  qint16 widthOn = 1;
+  qint16 heightOn = 1;
   QSize screen;        // pixels
   QSize picture;       // the source box's inner size, pixels: the proportions to keep
   QSize borders{0, 0}; // the main window's frame: outer size minus client size
@@ -19,8 +19,8 @@ struct SizeChangeInput {
 
 // What it writes back.
 struct SizeChangeResult {
-  QString maxX;
-  QString maxY;
+  QString maxWidth;
+  QString maxHeight;
   // A picture window of the job's size with its frame fits inside the screen.
   bool manualEnabled = false;
 };

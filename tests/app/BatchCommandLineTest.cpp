@@ -77,8 +77,8 @@ TEST(BatchOptions, FieldOptionsCheckTheirValues) {
     EXPECT_TRUE(applyFieldOption(job, option, value, entries, &error)) << option.toStdString();
   // --quality after --max-kb chooses the fixed quality.
   EXPECT_EQ(
-      std::tuple(job.maxX, job.maxYon, job.quality1, job.maxK, job.fixed, job.addFrame, job.indexX,
-                 job.indice),
+      std::tuple(job.maxWidth, job.heightOn, job.sizeLimitOn, job.sizeLimitKb, job.fixedQuality, job.frame,
+                 job.sheetColumns, job.sheetMode),
       std::tuple(QStringLiteral("screen"), 0, false, QStringLiteral("80"), QStringLiteral("70"), 2, 4, 2));
   for (const auto &[option, value] : QList<Option>{{"--width", "-5"},
                                                    {"--quality", "101"},

@@ -47,20 +47,20 @@ TEST(Batch, WritesEveryPictureAtItsOwnSizeAndMarksTheFolder) {
 TEST(Batch, NamesFollowTheTemplate) {
   BatchKit kit;
   addPictures(kit, {"Family.jpg", "holiday.photo.bmp"}, {1600, 1200});
-  kit.job.maxX = QStringLiteral("800");
-  kit.job.maxXon = 1;
-  kit.job.AddExtension = 1;
-  kit.job.extension = QStringLiteral("_[W]x[h]@[Q]+[F]");
+  kit.job.maxWidth = QStringLiteral("800");
+  kit.job.widthOn = 1;
+  kit.job.addSuffix = 1;
+  kit.job.suffixTemplate = QStringLiteral("_[W]x[h]@[Q]+[F]");
   BatchReport report = kit.run();
   EXPECT_EQ(kit.outputs(), (QStringList{"Family_800x600@85%+(no frame).jpg", "desktop.ini",
                                         "holiday.photo_800x600@85%+(no frame).jpg"}));
 
   // A size limit names the files after the limit, and the quality found is shown after.
-  kit.job.quality1 = true;
-  kit.job.maxK = QStringLiteral("20");
-  kit.job.fixed = QStringLiteral("85");
-  kit.job.extension = QStringLiteral("@[Q]");
-  kit.job.maxXon = 0;
+  kit.job.sizeLimitOn = true;
+  kit.job.sizeLimitKb = QStringLiteral("20");
+  kit.job.fixedQuality = QStringLiteral("85");
+  kit.job.suffixTemplate = QStringLiteral("@[Q]");
+  kit.job.widthOn = 0;
   kit.sources.clear();
   test::writeImage(kit.temp.file("src/noise.bmp"), test::noisePicture({300, 300}));
   kit.addSource(QStringLiteral("noise.bmp"));
@@ -70,15 +70,15 @@ TEST(Batch, NamesFollowTheTemplate) {
   EXPECT_EQ(report.written, QStringList{written});
   EXPECT_LE(QFileInfo(written).size(), 20 * 1024);
   EXPECT_GT(QFileInfo(written).size(), 10 * 1024);
-  EXPECT_NE(kit.finalJob.fixed, QStringLiteral("85"));
-  EXPECT_LT(kit.finalJob.fixed.toInt(), 100);
+  EXPECT_NE(kit.finalJob.fixedQuality, QStringLiteral("85"));
+  EXPECT_LT(kit.finalJob.fixedQuality.toInt(), 100);
 }
 
 TEST(Batch, SameFolderNeverOverwritesTheSource) {
   BatchKit kit;
   addPictures(kit, {"Family.jpg"});
-  kit.job.SameFolder = 1;
-  kit.job.indice = 2; // index sheets are off beside the sources
+  kit.job.sameFolder = 1;
+  kit.job.sheetMode = 2; // index sheets are off beside the sources
   kit.run();
   kit.run();
   EXPECT_EQ(kit.outputs("src"), (QStringList{"Family (2).jpg", "Family (3).jpg", "Family.jpg"}));
@@ -90,12 +90,12 @@ TEST(Batch, SameFolderNeverOverwritesTheSource) {
 TEST(Batch, AnOutputFolderNeededOnlyDuringTheBatchIsMadeThen) {
   BatchKit kit;
   addPictures(kit, {"a.jpg", "b.jpg", "c.jpg"});
-  kit.job.SameFolder = 1;
+  kit.job.sameFolder = 1;
   kit.threads = 1;
   SharedJob shared(kit.job);
   kit.observer.onProgress = [&] {
     if (kit.observer.progress.size() == 1)
-      shared.update([](JobSettings &job) { job.SameFolder = 0; });
+      shared.update([](JobSettings &job) { job.sameFolder = 0; });
   };
   const BatchReport report = kit.run(&shared);
   EXPECT_TRUE(report.allWritten());
@@ -114,11 +114,11 @@ TEST(Batch, TriesEveryFrameAndPutsTheJobBack) {
     frames.append({QString::fromLatin1(name), file, kit.temp.file("frames/" + file)});
   }
   kit.frames = FrameLibrary::fromFrames(frames);
-  kit.job.addFrame = kTryAllEntry;
-  kit.job.AddExtension = 1;
-  kit.job.extension = QStringLiteral("_mine");
-  kit.job.maxX = QStringLiteral("200");
-  kit.job.maxXon = 1;
+  kit.job.frame = kTryAllEntry;
+  kit.job.addSuffix = 1;
+  kit.job.suffixTemplate = QStringLiteral("_mine");
+  kit.job.maxWidth = QStringLiteral("200");
+  kit.job.widthOn = 1;
   const BatchReport report = kit.run();
   EXPECT_TRUE(report.allWritten());
   EXPECT_EQ(kit.outputs(),
@@ -127,8 +127,8 @@ TEST(Batch, TriesEveryFrameAndPutsTheJobBack) {
   ASSERT_EQ(kit.observer.progress.size(), 8);
   EXPECT_EQ(kit.observer.progress[0].processing, QStringLiteral("40% of a.jpg"));
   EXPECT_EQ(kit.observer.progress[3].processing, QStringLiteral("100% of a.jpg"));
-  EXPECT_EQ(kit.finalJob.extension, QStringLiteral("_mine"));
-  EXPECT_EQ(kit.finalJob.addFrame, kTryAllEntry);
+  EXPECT_EQ(kit.finalJob.suffixTemplate, QStringLiteral("_mine"));
+  EXPECT_EQ(kit.finalJob.frame, kTryAllEntry);
   EXPECT_EQ(sizeOf(kit.temp.file("out/a (Oak).jpg")), QSize(200, 150));
 }
 
@@ -138,9 +138,9 @@ TEST(Batch, IndexSheetsOnlyWriteSheetsInListOrder) {
   for (int i = 1; i <= 13; ++i)
     names << QStringLiteral("p%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
   addPictures(kit, names);
-  kit.job.indice = 2;
-  kit.job.indexX = 3; // 4 across
-  kit.job.indexY = 2; // 3 down
+  kit.job.sheetMode = 2;
+  kit.job.sheetColumns = 3; // 4 across
+  kit.job.sheetRows = 2;    // 3 down
   const BatchReport report = kit.run();
   EXPECT_TRUE(report.allWritten());
   EXPECT_EQ(kit.outputs(), (QStringList{"_INDEX01.jpg", "_INDEX02.jpg", "desktop.ini"}));
@@ -157,7 +157,7 @@ TEST(Batch, ReportsUnreadableFilesAndWritesTheOthers) {
   kit.temp.write(QStringLiteral("src/broken.jpg"), "this is not a picture");
   kit.addSource(QStringLiteral("broken.jpg"));
   addPictures(kit, {"good2.jpg"});
-  kit.job.indice = 1;
+  kit.job.sheetMode = 1;
   const BatchReport report = kit.run();
   EXPECT_EQ(report.written.size(), 2);
   EXPECT_EQ(report.unreadable.text(), kit.temp.file("src/broken.jpg"))
@@ -171,18 +171,18 @@ TEST(Batch, AnOutputFolderThatCannotBeMadeStopsBeforeTheFirstPicture) {
   BatchKit kit;
   addPictures(kit, {"a.jpg"});
   kit.temp.write(QStringLiteral("file"), "a file, not a folder");
-  kit.job.OutputPath = kit.temp.file("file/out");
+  kit.job.outputFolder = kit.temp.file("file/out");
   BatchReport report = kit.run();
   EXPECT_FALSE(report.started());
   EXPECT_TRUE(report.written.isEmpty());
   EXPECT_TRUE(report.startError.contains(kit.temp.file("file/out")));
   EXPECT_EQ(batchReportPrompts(report).size(), 1);
 
-  kit.job.OutputPath.clear();
+  kit.job.outputFolder.clear();
   report = kit.run();
   EXPECT_FALSE(report.started());
   // Missing parents are made.
-  kit.job.OutputPath = kit.temp.file("deep/er/out");
+  kit.job.outputFolder = kit.temp.file("deep/er/out");
   EXPECT_TRUE(kit.run().allWritten());
   EXPECT_TRUE(QFileInfo::exists(kit.temp.file("deep/er/out/a.jpg")));
 }
@@ -193,7 +193,7 @@ TEST(Batch, StopFinishesWhatIsUnderWayAndSkipsTheRest) {
   for (int i = 0; i < 10; ++i)
     names << QStringLiteral("p%1.jpg").arg(i);
   addPictures(kit, names);
-  kit.job.indice = 1;
+  kit.job.sheetMode = 1;
   kit.threads = 1;
   SharedJob shared(kit.job);
   BatchEngine *engine = nullptr;
@@ -222,11 +222,11 @@ TEST(Batch, TheSameFilesWithOneAndTwoThreads) {
       kit.addSource(QStringLiteral("n%1.bmp").arg(i));
     }
     kit.addSource(QStringLiteral("n0.bmp")); // twice: renumbered the same way
-    kit.job.quality1 = true;
-    kit.job.maxK = QStringLiteral("30");
-    kit.job.indice = 1;
-    kit.job.indexX = 1;
-    kit.job.indexY = 1;
+    kit.job.sizeLimitOn = true;
+    kit.job.sizeLimitKb = QStringLiteral("30");
+    kit.job.sheetMode = 1;
+    kit.job.sheetColumns = 1;
+    kit.job.sheetRows = 1;
     kit.threads = threads;
     kit.run();
     QByteArray all;
@@ -243,8 +243,8 @@ TEST(Batch, LongNamesAreShortenedToFitTheFileSystem) {
   BatchKit kit;
   const QString name = QString(120, QChar(0x00E9)) + QStringLiteral(".jpg"); // 240 bytes of stem
   addPictures(kit, {name});
-  kit.job.AddExtension = 1;
-  kit.job.extension = QStringLiteral("_[W]x[H]");
+  kit.job.addSuffix = 1;
+  kit.job.suffixTemplate = QStringLiteral("_[W]x[H]");
   const BatchReport report = kit.run();
   ASSERT_TRUE(report.allWritten()) << report.unwritten.details().toStdString();
   const QString written = QFileInfo(report.written[0]).fileName();
@@ -254,21 +254,21 @@ TEST(Batch, LongNamesAreShortenedToFitTheFileSystem) {
 
 TEST(TryAllConfirmation, AsksBeforeLargeJobs) {
   JobSettings job;
-  job.addFrame = kTryAllEntry;
-  job.indice = 0;
-  job.indexX = 2;
-  job.indexY = 1;
+  job.frame = kTryAllEntry;
+  job.sheetMode = 0;
+  job.sheetColumns = 2;
+  job.sheetRows = 1;
   EXPECT_EQ(
       tryAllConfirmation(job, 30, 4),
       (Prompt{QStringLiteral("Are you sure to proceed?"),
               QStringLiteral("120 pictures and 21 picture-indexes will be generated, trying all 30 frames."),
               PromptIcon::Exclamation, PromptButtons::OkCancel, PromptAnswer::Cancel}));
-  job.indice = 2;
+  job.sheetMode = 2;
   EXPECT_FALSE(tryAllConfirmation(job, 30, 4)); // 21 sheets only
   EXPECT_EQ(tryAllConfirmation(job, 30, 20)->text,
             QStringLiteral("101 picture-indexes will be generated, trying all 30 frames."));
-  job.indice = 0;
+  job.sheetMode = 0;
   EXPECT_FALSE(tryAllConfirmation(job, 4, 25));
-  job.addFrame = 0;
+  job.frame = 0;
   EXPECT_FALSE(tryAllConfirmation(job, 30, 400));
 }

@@ -40,10 +40,10 @@ struct BatchKit {
   int threads = 2;
 
   BatchKit() {
-    job.OutputPath = temp.file(QStringLiteral("out"));
-    job.maxXon = job.maxYon = 0;
-    job.AddExtension = 0;
-    job.extension.clear();
+    job.outputFolder = temp.file(QStringLiteral("out"));
+    job.widthOn = job.heightOn = 0;
+    job.addSuffix = 0;
+    job.suffixTemplate.clear();
   }
   void addSource(const QString &name) { sources.append({temp.file(QStringLiteral("src")), name}); }
   QStringList outputs(const QString &folder = QStringLiteral("out")) const {

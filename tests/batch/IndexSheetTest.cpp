@@ -10,11 +10,11 @@ namespace {
 
 JobSettings grid(int across, int down, bool names = false, bool size = false, bool kilobytes = false) {
   JobSettings job;
-  job.indexX = qint16(across - 1);
-  job.indexY = qint16(down - 1);
-  job.indexNames = names;
-  job.indexWH = size;
-  job.indexK = kilobytes;
+  job.sheetColumns = qint16(across - 1);
+  job.sheetRows = qint16(down - 1);
+  job.captionNames = names;
+  job.captionSizes = size;
+  job.captionFileSizes = kilobytes;
   return job;
 }
 

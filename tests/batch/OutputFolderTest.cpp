@@ -139,7 +139,7 @@ TEST(OutputFolderFaults, AFullDiskLeavesTheMarkerAndWritesNoHalfPicture) {
     test::writePicture(kit.temp.file(QStringLiteral("src/") + name), {1200, 900}, Qt::darkCyan);
     kit.addSource(name);
   }
-  kit.job.fixed = QStringLiteral("100");
+  kit.job.fixedQuality = QStringLiteral("100");
   kit.temp.write(QStringLiteral("out/desktop.ini"), kFolderMarkerBytes);
   disk.fill();
 

@@ -152,10 +152,10 @@ TEST(MemoryBudget, APreparedPictureHoldsItsResultUntilItIsWritten) {
   const QString photo = folder.write("photo.gif", gifFile(indexedQuadrants({400, 300})));
   PicturePreparer preparer(FrameLibrary(), {1024, 768});
   JobSettings job;
-  job.maxX = QStringLiteral("100");
-  job.maxXon = 1;
-  job.maxYon = 0;
-  job.addFrame = 0;
+  job.maxWidth = QStringLiteral("100");
+  job.widthOn = 1;
+  job.heightOn = 0;
+  job.frame = 0;
   PictureDecoder decoder;
   MemoryBudget budget(qint64(1) << 30);
   {

@@ -13,12 +13,12 @@ using test::averageColour;
 
 namespace {
 
-JobSettings sizeJob(const char *maxX, const char *maxY, int xOn, int yOn) {
+JobSettings sizeJob(const char *maxWidth, const char *maxHeight, int xOn, int yOn) {
   JobSettings job;
-  job.maxX = QString::fromUtf8(maxX);
-  job.maxY = QString::fromUtf8(maxY);
-  job.maxXon = qint16(xOn);
-  job.maxYon = qint16(yOn);
+  job.maxWidth = QString::fromUtf8(maxWidth);
+  job.maxHeight = QString::fromUtf8(maxHeight);
+  job.widthOn = qint16(xOn);
+  job.heightOn = qint16(yOn);
   return job;
 }
 
@@ -101,7 +101,7 @@ TEST_F(PreparerTest, DrawsThePictureIntoTheFramesWindow) {
 
   for (int entry : {kTryAllEntry, kFirstFrameEntry}) {
     JobSettings job = sizeJob("800", "600", 1, 1);
-    job.addFrame = qint16(entry);
+    job.frame = qint16(entry);
     const PrepareResult result = preparer.preparePicture(decoder, photo, job, entries);
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     const QImage &image = result.picture->image;
@@ -115,7 +115,7 @@ TEST_F(PreparerTest, DrawsThePictureIntoTheFramesWindow) {
   }
   // No limits with a frame: the source's own size.
   JobSettings job = sizeJob("", "", 0, 0);
-  job.addFrame = kFirstFrameEntry;
+  job.frame = kFirstFrameEntry;
   EXPECT_EQ(preparer.preparePicture(decoder, photo, job, entries).picture->image.size(), QSize(400, 300));
 }
 
@@ -130,7 +130,7 @@ TEST_F(PreparerTest, AFrameThatCannotBeUsedFailsThePicture) {
   const QString photo = test::writePicture(temp.file("photo.jpg"), {400, 300});
   for (int entry : {2, 3, 7}) {
     JobSettings job = sizeJob("800", "600", 1, 1);
-    job.addFrame = qint16(entry);
+    job.frame = qint16(entry);
     const PrepareResult result = preparer.preparePicture(decoder, photo, job, entries);
     EXPECT_FALSE(result.ok()) << entry;
     EXPECT_FALSE(result.error.isEmpty());

@@ -6,13 +6,13 @@ using namespace veltrane;
 
 namespace {
 
-JobSettings limits(const char *maxX, const char *maxY, int xOn, int yOn, int yx = 1) {
+JobSettings limits(const char *maxWidth, const char *maxHeight, int xOn, int yOn, int yx = 1) {
   JobSettings job;
-  job.maxX = QString::fromUtf8(maxX);
-  job.maxY = QString::fromUtf8(maxY);
-  job.maxXon = qint16(xOn);
-  job.maxYon = qint16(yOn);
-  job.YX = qint16(yx);
+  job.maxWidth = QString::fromUtf8(maxWidth);
+  job.maxHeight = QString::fromUtf8(maxHeight);
+  job.widthOn = qint16(xOn);
+  job.heightOn = qint16(yOn);
+  job.swapForUpright = qint16(yx);
   return job;
 }
 
@@ -37,12 +37,12 @@ TEST(PreparedSize, FollowsTheLimits) {
       {{400, 300}, limits("Screen", "600", 1, 0), 0, {0, 0}},
       {{400, 300}, limits("800", "600", 0, 0), 2, {400, 300}},
       {{3000, 2000}, limits("800px", "abc", 1, 1, 1), 0, {800, 0}},
-      // One limit: YX is disabled and does not swap.
+      // One limit: the upright swap is disabled and does not swap.
       {{1200, 1600}, limits("800", "600", 1, 0, 1), 0, {800, 1066}},
   };
   for (const auto &c : cases) {
     const PreparedSize result = preparedSize(c.source, c.job, screen, c.frame);
-    EXPECT_EQ(result.size, c.expected) << c.job.maxX.toStdString() << " " << c.source.width();
+    EXPECT_EQ(result.size, c.expected) << c.job.maxWidth.toStdString() << " " << c.source.width();
     EXPECT_FALSE(result.untouched);
   }
 }

@@ -33,16 +33,16 @@ TEST(SettingsFile, FirstRunValuesWrittenAndReadBackAreTheSame) {
   EXPECT_EQ(back, state);
   applySelectedPreset(back, kFrames);
   EXPECT_EQ(back, state);
-  EXPECT_EQ(firstRunSettings({}, kFrames).job.OutputPath, QStringLiteral("Resized pictures"));
+  EXPECT_EQ(firstRunSettings({}, kFrames).job.outputFolder, QStringLiteral("Resized pictures"));
 }
 
 TEST(SettingsFile, EveryValueSurvivesARoundTrip) {
   SettingsState state = firstRun();
   state.program = {1, 0, 0x123456, 0xFF, 1, 1, QStringLiteral("11"), -1, 0, 1, 150, 300.5f, 45, 60, true};
-  state.job.SameFolder = 1;
+  state.job.sameFolder = 1;
   fromPreset(state.job, QStringLiteral("1024|screen|0|72.5%|_[W]x[H]|Golden wood|2|8|1|0|1|1"), kFrames);
-  state.job.extension = QStringLiteral("_q=[Q]"); // an "=" in the job is no preset name
-  state.job.OutputPath = QStringLiteral("/tmp/out put");
+  state.job.suffixTemplate = QStringLiteral("_q=[Q]"); // an "=" in the job is no preset name
+  state.job.outputFolder = QStringLiteral("/tmp/out put");
   state.presets.remove(0);
   state.presets.add(QStringLiteral("Mine \u00E9"), QStringLiteral("1|2|1|50%|||0|4|3|0|0|0"));
   EXPECT_EQ(read(writeSettings(state, kFrames)), state);
@@ -59,8 +59,8 @@ TEST(SettingsFile, ReadsLegacyWindows1252AndLfFiles) {
   EXPECT_EQ(state.presets.line(1), QStringLiteral(" VGA (640x480 \u00BB 0.3MP)=640|480|1|85%|||1|4|3|0|0|0"));
   EXPECT_EQ(state.program.folderWindowMode, 1);
   EXPECT_TRUE(state.program.plainMode);
-  EXPECT_EQ(state.program.captBold, 1);
-  EXPECT_EQ(state.job.maxX, QStringLiteral("640"));
+  EXPECT_EQ(state.program.captionBold, 1);
+  EXPECT_EQ(state.job.maxWidth, QStringLiteral("640"));
 
   legacy.replace("\r\n", "\n");
   EXPECT_EQ(read(legacy), state);
@@ -71,7 +71,7 @@ TEST(SettingsFile, ReadsLegacyWindows1252AndLfFiles) {
                                    "/home/j/Fotos_J\xC3\xBCrgen\r\n"
                                    "Old \xBB one=1|1|1|85%|||0|4|3|0|0|0\r\n"
                                    "New \xC2\xBB one=1|1|1|85%|||0|4|3|0|0|0\r\n");
-  EXPECT_EQ(mixed.job.OutputPath, QStringLiteral("/home/j/Fotos_J\u00FCrgen"));
+  EXPECT_EQ(mixed.job.outputFolder, QStringLiteral("/home/j/Fotos_J\u00FCrgen"));
   EXPECT_EQ(mixed.presets.line(0), QStringLiteral("Old \u00BB one=1|1|1|85%|||0|4|3|0|0|0"));
   EXPECT_EQ(mixed.presets.line(1), QStringLiteral("New \u00BB one=1|1|1|85%|||0|4|3|0|0|0"));
 }
@@ -95,7 +95,7 @@ TEST(SettingsFile, MalformedFilesKeepFirstRunValues) {
   // Three lines and no presets is a list the user emptied.
   state = read("3|1|0|0|0|0|9|-1|1|0|0|0|0|0|0|0|4|3|0|1|0|0\r\n|600|1|100k|||0|4|3|0|0|0\r\nout\r\n");
   EXPECT_EQ(state.presets.count(), 0);
-  EXPECT_EQ(state.job.OutputPath, QStringLiteral("out"));
+  EXPECT_EQ(state.job.outputFolder, QStringLiteral("out"));
 
   // A window beyond what a float holds keeps its place: "inf" would read back as 0.
   state = read("3|1|0|0|0|0|9|-1|1|0|0|" + QByteArray(40, '9') + "|-" + QByteArray(40, '9') + "|5|6\r\n");
@@ -127,8 +127,8 @@ TEST(SettingsFile, SelectedPresetOverridesLineTwo) {
                              "640|480|1|85%|||1|4|3|0|0|0\r\nout\r\n"
                              "A=1|1|1|85%|||0|4|3|0|0|0\r\nB=2|2|1|85%|||0|4|3|0|0|0\r\n"
                              "C=3|3|1|85%|||0|4|3|0|0|0\r\nD=4|4|1|50%|||0|4|3|0|0|0\r\n");
-  EXPECT_EQ(state.job.maxX, QStringLiteral("640"));
+  EXPECT_EQ(state.job.maxWidth, QStringLiteral("640"));
   applySelectedPreset(state, kFrames);
-  EXPECT_EQ(state.job.maxX, QStringLiteral("4"));
-  EXPECT_EQ(state.job.fixed, QStringLiteral("50"));
+  EXPECT_EQ(state.job.maxWidth, QStringLiteral("4"));
+  EXPECT_EQ(state.job.fixedQuality, QStringLiteral("50"));
 }

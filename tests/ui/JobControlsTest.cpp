@@ -18,7 +18,7 @@ namespace {
 
 TEST(SizeChangeHandlerTest, TheSizeThatIsOffFollowsThePicturesProportions) {
   const struct {
-    const char *maxX, *maxY;
+    const char *maxWidth, *maxHeight;
     qint16 xOn, yOn;
     QSize screen, picture, borders;
     const char *derivedX, *derivedY;
@@ -36,10 +36,10 @@ TEST(SizeChangeHandlerTest, TheSizeThatIsOffFollowsThePicturesProportions) {
   };
   for (const auto &c : cases) {
     const SizeChangeResult result =
-        deriveSizes({c.maxX, c.maxY, c.xOn, c.yOn, c.screen, c.picture, c.borders});
-    EXPECT_EQ(result.maxX, c.derivedX) << c.maxX << " " << c.maxY;
-    EXPECT_EQ(result.maxY, c.derivedY) << c.maxX << " " << c.maxY;
-    EXPECT_EQ(result.manualEnabled, c.manualEnabled) << c.maxX << " " << c.maxY;
+        deriveSizes({c.maxWidth, c.maxHeight, c.xOn, c.yOn, c.screen, c.picture, c.borders});
+    EXPECT_EQ(result.maxWidth, c.derivedX) << c.maxWidth << " " << c.maxHeight;
+    EXPECT_EQ(result.maxHeight, c.derivedY) << c.maxWidth << " " << c.maxHeight;
+    EXPECT_EQ(result.manualEnabled, c.manualEnabled) << c.maxWidth << " " << c.maxHeight;
   }
 }
 
@@ -57,55 +57,55 @@ TEST(SizeChangeHandlerTest, SizeBoxesTakeDigitsAndAreRepairedBelowOne) {
 TEST(JobSyncTest, OnlyTheFieldsTheUserChangedReachTheRunningJob) {
   JobSettings before;
   JobSettings after = before;
-  after.YX = 0;
-  after.OutputPath = QStringLiteral("/out");
+  after.swapForUpright = 0;
+  after.outputFolder = QStringLiteral("/out");
   JobSettings running = before;
-  running.fixed = QStringLiteral("72"); // found by the batch meanwhile
-  running.addFrame = 3;
+  running.fixedQuality = QStringLiteral("72"); // found by the batch meanwhile
+  running.frame = 3;
   mergeChangedFields(running, before, after);
-  EXPECT_EQ(running.YX, 0);
-  EXPECT_EQ(running.OutputPath, QStringLiteral("/out"));
-  EXPECT_EQ(running.fixed, QStringLiteral("72"));
-  EXPECT_EQ(running.addFrame, 3);
+  EXPECT_EQ(running.swapForUpright, 0);
+  EXPECT_EQ(running.outputFolder, QStringLiteral("/out"));
+  EXPECT_EQ(running.fixedQuality, QStringLiteral("72"));
+  EXPECT_EQ(running.frame, 3);
 }
 
 class JobControlsTest : public WindowTest {
 protected:
   void SetUp() override { start(); }
-  QComboBox *maxX() const { return control<QComboBox>("maxWidth"); }
-  QComboBox *maxY() const { return control<QComboBox>("maxHeight"); }
+  QComboBox *maxWidth() const { return control<QComboBox>("maxWidth"); }
+  QComboBox *maxHeight() const { return control<QComboBox>("maxHeight"); }
 };
 
 TEST_F(JobControlsTest, SizeBoxesTakeOnlyDigitsAndDeriveEachOther) {
   control<QCheckBox>("widthOn")->setChecked(true);
-  QLineEdit *edit = maxX()->lineEdit();
+  QLineEdit *edit = maxWidth()->lineEdit();
   edit->clear();
   QTest::keyClicks(edit, QStringLiteral("1a2.%3"));
-  EXPECT_EQ(maxX()->currentText(), QStringLiteral("123"));
+  EXPECT_EQ(maxWidth()->currentText(), QStringLiteral("123"));
   QTest::keyClick(edit, Qt::Key_Home);
   QTest::keyClick(edit, Qt::Key_Delete);
-  EXPECT_EQ(maxX()->currentText(), QStringLiteral("23")) << "keys that type nothing keep their effect";
-  maxX()->setEditText(QStringLiteral("0"));
+  EXPECT_EQ(maxWidth()->currentText(), QStringLiteral("23")) << "keys that type nothing keep their effect";
+  maxWidth()->setEditText(QStringLiteral("0"));
   QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
   QApplication::sendEvent(edit, &out);
-  EXPECT_EQ(maxX()->currentText(), QStringLiteral("1")) << "repaired when left";
+  EXPECT_EQ(maxWidth()->currentText(), QStringLiteral("1")) << "repaired when left";
 
   control<QCheckBox>("heightOn")->setChecked(false);
-  EXPECT_FALSE(maxY()->isEnabled());
-  maxX()->setEditText(QStringLiteral("1000"));
-  EXPECT_EQ(maxY()->currentText(), QStringLiteral("750"));
-  maxX()->setCurrentIndex(maxX()->findText(QStringLiteral("screen")));
-  EXPECT_EQ(maxY()->currentText(), QStringLiteral("1440")) << "1920 x 3 / 4";
+  EXPECT_FALSE(maxHeight()->isEnabled());
+  maxWidth()->setEditText(QStringLiteral("1000"));
+  EXPECT_EQ(maxHeight()->currentText(), QStringLiteral("750"));
+  maxWidth()->setCurrentIndex(maxWidth()->findText(QStringLiteral("screen")));
+  EXPECT_EQ(maxHeight()->currentText(), QStringLiteral("1440")) << "1920 x 3 / 4";
   EXPECT_FALSE(control<QCheckBox>("manualSize")->isEnabled()) << "a 1920 x 1440 window does not fit";
   window->jobControls().setSourceBoxSize({200, 100});
   control<QCheckBox>("heightOn")->setChecked(true);
   control<QCheckBox>("widthOn")->setChecked(false);
-  EXPECT_EQ(maxX()->currentText(), QStringLiteral("2880")) << "from the height 1440 and a 2 : 1 picture";
-  EXPECT_EQ(window->jobControls().job().maxX, QStringLiteral("2880")) << "the job a running batch reads";
+  EXPECT_EQ(maxWidth()->currentText(), QStringLiteral("2880")) << "from the height 1440 and a 2 : 1 picture";
+  EXPECT_EQ(window->jobControls().job().maxWidth, QStringLiteral("2880")) << "the job a running batch reads";
 }
 
 TEST_F(JobControlsTest, SameFolderAndTheQualityOptionsEnableTheirControls) {
-  auto *indice = control<QComboBox>("sheetMode");
+  auto *sheetMode = control<QComboBox>("sheetMode");
   auto *sameFolder = control<QCheckBox>("sameFolder");
   const auto sheetControlsEnabled = [&] {
     int enabled = 0;
@@ -114,7 +114,7 @@ TEST_F(JobControlsTest, SameFolderAndTheQualityOptionsEnableTheirControls) {
       enabled += control<QWidget>(name)->isEnabled();
     return enabled;
   };
-  indice->setCurrentIndex(1);
+  sheetMode->setCurrentIndex(1);
   EXPECT_EQ(sheetControlsEnabled(), 8);
   sameFolder->setChecked(true);
   for (const char *name : {"saveToLabel", "outputFolder", "browse", "sheetMode"})
@@ -122,7 +122,7 @@ TEST_F(JobControlsTest, SameFolderAndTheQualityOptionsEnableTheirControls) {
   EXPECT_EQ(sheetControlsEnabled(), 0);
   sameFolder->setChecked(false);
   EXPECT_EQ(sheetControlsEnabled(), 8) << "back with \"also\"";
-  indice->setCurrentIndex(0);
+  sheetMode->setCurrentIndex(0);
   sameFolder->setChecked(true);
   sameFolder->setChecked(false);
   EXPECT_EQ(sheetControlsEnabled(), 0) << "not with \"don't\"";
@@ -130,7 +130,7 @@ TEST_F(JobControlsTest, SameFolderAndTheQualityOptionsEnableTheirControls) {
   control<QRadioButton>("fixedQualityOption")->setChecked(true);
   EXPECT_TRUE(control<QLineEdit>("fixedQuality")->isEnabled());
   EXPECT_FALSE(control<QLabel>("sizeLimitUnit")->isEnabled());
-  EXPECT_FALSE(window->jobControls().job().quality1);
+  EXPECT_FALSE(window->jobControls().job().sizeLimitOn);
 }
 
 TEST_F(JobControlsTest, TheSuffixBoxRefusesWhatFileNamesCannotHold) {

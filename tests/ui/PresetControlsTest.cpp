@@ -73,7 +73,7 @@ TEST_F(PresetTest, PlusAndMinusShowTheStoresMessagesAndMoveTheSelection) {
   control<QLineEdit>("suffixTemplate")->setText(QStringLiteral("changed"));
   remove(PromptAnswer::Yes);
   EXPECT_EQ(preset()->currentIndex(), 0);
-  EXPECT_EQ(window->jobControls().job().extension, QString()) << "the new first entry is applied";
+  EXPECT_EQ(window->jobControls().job().suffixTemplate, QString()) << "the new first entry is applied";
 }
 
 TEST_F(PresetTest, TypingAnExistingNameDoesNotApplyIt) {
