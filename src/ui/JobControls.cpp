@@ -121,7 +121,7 @@ void JobControls::setJob(const JobSettings &job) {
   m_settingJob = false;
   m_updatingSizes = false;
   emit changed();
-  emit previewRepaint();
+  emit previewOutdated();
 }
 
 void JobControls::applyPreset(const QString &line) {
@@ -174,14 +174,14 @@ void JobControls::sizeChange() {
   input.widthOn = checked(f.widthOn);
   input.heightOn = checked(f.heightOn);
   input.screen = m_platform.screen->size();
-  input.picture = m_sourceBox;
+  input.picture = m_selectedPicture;
   input.borders = borders();
   const SizeChangeResult result = deriveSizes(input);
   setText(f.maxWidth, result.maxWidth);
   setText(f.maxHeight, result.maxHeight);
   f.manualSize->setEnabled(result.manualEnabled);
   m_updatingSizes = false;
-  emit previewRepaint();
+  emit previewOutdated();
 }
 
 void JobControls::widthOnToggled() {
@@ -242,7 +242,7 @@ void JobControls::frameSelectionChanged() {
     return;
   }
   emit frameChosen(entry);
-  emit previewRepaint();
+  emit previewOutdated();
 }
 
 void JobControls::browseForOutputFolder() {

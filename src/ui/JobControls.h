@@ -39,9 +39,10 @@ public:
   const QStringList &frameEntries() const { return m_frameEntries; }
   int frameCount() const { return int(m_frameEntries.size()) - 2; }
 
-  // The source box's inner size: the proportions the derived size keeps.
-  void setSourceBoxSize(QSize size) { m_sourceBox = size; }
-  QSize sourceBoxSize() const { return m_sourceBox; }
+  // The selected picture's size (320 x 240 with none): the proportions the
+  // derived size keeps.
+  void setSelectedPictureSize(QSize size) { m_selectedPicture = size; }
+  QSize selectedPictureSize() const { return m_selectedPicture; }
 
   // True while several sizes change together; the size-change handler and
   // the preview then wait.
@@ -65,7 +66,7 @@ signals:
   // A job control changed (once for a whole setJob).
   void changed();
   // The sizes or the frame changed: the preview should follow.
-  void previewRepaint();
+  void previewOutdated();
   // A frame list entry was chosen (the preview shows it).
   void frameChosen(int entry);
   // The user wants the home page (to download frames).
@@ -85,7 +86,7 @@ private:
   QWidget *m_window;
   QStringList m_frameEntries;
   bool m_framesInstalled = false;
-  QSize m_sourceBox{320, 240};
+  QSize m_selectedPicture{320, 240};
   bool m_updatingSizes = false;
   bool m_settingJob = false;
 };

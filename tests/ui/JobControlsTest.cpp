@@ -97,7 +97,7 @@ TEST_F(JobControlsTest, SizeBoxesTakeOnlyDigitsAndDeriveEachOther) {
   maxWidth()->setCurrentIndex(maxWidth()->findText(QStringLiteral("screen")));
   EXPECT_EQ(maxHeight()->currentText(), QStringLiteral("1440")) << "1920 x 3 / 4";
   EXPECT_FALSE(control<QCheckBox>("manualSize")->isEnabled()) << "a 1920 x 1440 window does not fit";
-  window->jobControls().setSourceBoxSize({200, 100});
+  window->jobControls().setSelectedPictureSize({200, 100});
   control<QCheckBox>("heightOn")->setChecked(true);
   control<QCheckBox>("widthOn")->setChecked(false);
   EXPECT_EQ(maxWidth()->currentText(), QStringLiteral("2880")) << "from the height 1440 and a 2 : 1 picture";
