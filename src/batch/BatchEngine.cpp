@@ -3,7 +3,6 @@
 #include "batch/OutputFolder.h"
 #include "batch/OutputNaming.h"
 #include "batch/SharedJob.h"
-#include "filelist/ReplaceAll.h"
 #include "imaging/JpegEncoder.h"
 #include "imaging/JpegError.h"
 #include "imaging/JpegFileWriter.h"
@@ -281,7 +280,7 @@ BatchReport BatchEngine::run(const BatchInput &input) {
     Task task;
     task.seq = next++;
     task.source = source;
-    task.path = replaceAll(entry.folder + u'/' + entry.name, QStringLiteral("//"), QStringLiteral("/"));
+    task.path = QDir::cleanPath(entry.folder + u'/' + entry.name); // where a source path enters
     task.write = writesPictures(job);
     task.sheet = sheetsOn(job);
     task.job = std::move(job);

@@ -1,6 +1,5 @@
 #include "imaging/PictureDecoder.h"
 
-#include "filelist/ReplaceAll.h"
 #include "imaging/BmpHeader.h"
 #include "imaging/BmpRleDecoder.h"
 #include "imaging/DecoderFileReader.h"
@@ -193,10 +192,6 @@ DecodeResult PictureDecoder::probeFile(const QString &path, bool applyOrientatio
   }
   m_impl->releaseBigBuffer();
   return result;
-}
-
-DecodeResult loadSource(PictureDecoder &decoder, const QString &path, const DecodeRequest &request) {
-  return decoder.decodeFile(replaceAll(path, QStringLiteral("//"), QStringLiteral("/")), request);
 }
 
 } // namespace veltrane

@@ -79,7 +79,4 @@ private:
   std::unique_ptr<Impl> m_impl;
 };
 
-// Loads a source path as the program does: doubled "/" collapsed first.
-DecodeResult loadSource(PictureDecoder &decoder, const QString &path, const DecodeRequest &request = {});
-
 } // namespace veltrane

@@ -1,6 +1,5 @@
 #include "imaging/PicturePreparer.h"
 
-#include "filelist/ReplaceAll.h"
 #include "imaging/DecodeLimits.h"
 #include "imaging/FrameWindow.h"
 #include "imaging/PictureDecoder.h"
@@ -38,10 +37,9 @@ PrepareResult failure(const QString &path, const QString &error) { return {std::
 PicturePreparer::PicturePreparer(FrameLibrary frames, QSize screen)
     : m_frames(std::move(frames)), m_screen(screen), m_framePictures(std::make_unique<FramePictures>()) {}
 
-PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QString &rawPath,
+PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QString &path,
                                               const JobSettings &job, const QStringList &frameEntries,
                                               MemoryBudget *memoryBudget) const {
-  const QString path = replaceAll(rawPath, QStringLiteral("//"), QStringLiteral("/"));
   const int entry = job.frame;
 
   // The frame first: its picture and window decide how large the source
@@ -86,7 +84,7 @@ PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QSt
       return frameWindowRect(*window, framePicture.size(), prepared.size).size();
     return prepared.size;
   };
-  DecodeResult decoded = loadSource(decoder, path, request);
+  DecodeResult decoded = decoder.decodeFile(path, request);
   if (!decoded.ok())
     return failure(path, decoded.error);
 
