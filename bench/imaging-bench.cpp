@@ -83,19 +83,20 @@ int main(int argc, char **argv) {
     timer.restart();
     {
       const DecodeResult whole = decoder.decodeFile(path);
-      const QSize size = preparedSize(whole.picture->fullSize, job, {1920, 1080}, 0).size;
+      const QSize size = preparedSize(whole.picture->fullSize, resolveJob(job, {1920, 1080})).size;
       const QImage scaled = scaledPicture(whole.picture->image, size);
     }
     fullPrepare.ms << timer.nsecsElapsed() / 1e6;
 
     timer.restart();
     DecodeRequest request;
-    request.neededSize = [&](QSize full) { return preparedSize(full, job, {1920, 1080}, 0).size; };
+    request.neededSize = [&](QSize full) { return preparedSize(full, resolveJob(job, {1920, 1080})).size; };
     const DecodeResult reduced = decoder.decodeFile(path, request);
     scaledDecode.ms << timer.nsecsElapsed() / 1e6;
 
     timer.restart();
-    const PrepareResult prepared = preparer.preparePicture(decoder, path, job, entries);
+    const PrepareResult prepared =
+        preparer.preparePicture(decoder, path, resolveJob(job, {1920, 1080}), entries);
     decodeOnly.ms << timer.nsecsElapsed() / 1e6;
     if (verbose)
       out << QFileInfo(path).fileName() << ": full " << fullDecode.ms.last() << " ms, full+scale "
@@ -104,12 +105,12 @@ int main(int argc, char **argv) {
           << decodeOnly.ms.last() << " ms\n";
 
     timer.restart();
-    PrepareResult again = preparer.preparePicture(decoder, path, job, entries);
+    PrepareResult again = preparer.preparePicture(decoder, path, resolveJob(job, {1920, 1080}), entries);
     fixed.bytes += encoder.encode(again.picture->image, quality).size();
     fixed.ms << timer.nsecsElapsed() / 1e6;
 
     timer.restart();
-    PrepareResult third = preparer.preparePicture(decoder, path, job, entries);
+    PrepareResult third = preparer.preparePicture(decoder, path, resolveJob(job, {1920, 1080}), entries);
     const QualityChoice choice = getQualityForK(third.picture->image, limit.toDouble(), encoder);
     sizeBelow.bytes += choice.bytes.size();
     sizeBelow.ms << timer.nsecsElapsed() / 1e6;

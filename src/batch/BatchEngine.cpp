@@ -35,7 +35,7 @@ constexpr int kSheetQuality = 85;
 struct Task {
   int seq = 0;
   int source = 0;
-  JobSettings job; // as it stood when the picture was begun
+  ResizeJob job; // as it stood when the picture was begun
   QString path;
   bool write = true;  // resized pictures are wanted
   bool sheet = false; // the picture goes on an index sheet
@@ -50,13 +50,6 @@ struct Outcome {
   bool searched = false;
   QByteArray bytes;
 };
-
-bool sheetsOn(const JobSettings &job) { return job.sheetMode > 0 && job.sheetsEnabled(); }
-bool writesPictures(const JobSettings &job) { return !(job.sheetMode == 2 && job.sheetsEnabled()); }
-
-int fixedQuality(const JobSettings &job) {
-  return int(std::clamp(roundHalfEven(leadingNumber(job.fixedQuality)), 0.0, 100.0));
-}
 
 QString errorText(const std::exception &error) { return QString::fromUtf8(error.what()); }
 
@@ -143,13 +136,13 @@ private:
         outcome.image = image;
       if (!task.write)
         return outcome;
-      if (task.job.sizeLimitOn) {
-        QualityChoice choice = getQualityForK(image, leadingNumber(task.job.sizeLimitKb), encoder);
+      if (task.job.sizeLimitKb) {
+        QualityChoice choice = getQualityForK(image, *task.job.sizeLimitKb, encoder);
         outcome.quality = choice.quality;
         outcome.searched = true;
         outcome.bytes = std::move(choice.bytes);
       } else {
-        outcome.quality = fixedQuality(task.job);
+        outcome.quality = task.job.fixedQuality;
         outcome.bytes = encoder.encode(image, outcome.quality);
       }
     } catch (const JpegError &error) {
@@ -227,11 +220,13 @@ BatchReport BatchEngine::run(const BatchInput &input) {
     report.startError = *outputFolderError;
     return report;
   }
-  const QString qualityText = start.sizeLimitOn ? start.sizeLimitKb + u'k' : start.fixedQuality + u'%';
+  // The quality in the names and the sheets' layout stay as the batch began.
+  const ResizeJob resolvedStart = resolveJob(start, m_preparer.screen());
+  const QString qualityText = resolvedStart.qualityText;
 
   JpegEncoder sheetEncoder;
-  IndexSheet sheet(m_preparer.screen(), input.sheetStyle, start, outputFolder,
-                   [&](const QImage &canvas, const QString &wanted) -> QString {
+  IndexSheet sheet(m_preparer.screen(), input.sheetStyle, resolvedStart.grid, resolvedStart.captions.any(),
+                   outputFolder, [&](const QImage &canvas, const QString &wanted) -> QString {
                      if (!outputFolderReady()) {
                        noOutputFolder(wanted);
                        return {};
@@ -265,10 +260,11 @@ BatchReport BatchEngine::run(const BatchInput &input) {
     const int source = next / framesPerSource;
     const int frame = first + next % framesPerSource;
     const SourceEntry &entry = input.sources[source];
-    JobSettings job =
+    const JobSettings settings =
         tryingFrames ? m_job.update([&](JobSettings &j) { j.frame = qint16(frame); }) : m_job.job();
     if (tryingFrames)
-      m_observer.jobChanged(job);
+      m_observer.jobChanged(settings);
+    ResizeJob job = resolveJob(settings, m_preparer.screen());
 
     BatchProgress progress;
     progress.processing =
@@ -281,8 +277,8 @@ BatchReport BatchEngine::run(const BatchInput &input) {
     task.seq = next++;
     task.source = source;
     task.path = QDir::cleanPath(entry.folder + u'/' + entry.name); // where a source path enters
-    task.write = writesPictures(job);
-    task.sheet = sheetsOn(job);
+    task.write = job.writesPictures();
+    task.sheet = job.makesSheets();
     task.job = std::move(job);
     inFlight.push_back(task);
     pool.submit(std::move(task));
@@ -300,7 +296,7 @@ BatchReport BatchEngine::run(const BatchInput &input) {
     if (task.sheet) {
       SheetPicture picture{outcome.image, entry.name, QFileInfo(sourcePath).size(), frameText,
                            m_job.presetText()};
-      sheet.place(picture, task.job);
+      sheet.place(picture, task.job.captions);
     }
     if (!task.write)
       return;
@@ -309,10 +305,11 @@ BatchReport BatchEngine::run(const BatchInput &input) {
           m_job.update([&](JobSettings &job) { job.fixedQuality = QString::number(outcome.quality); }));
 
     const QString folder = task.job.sameFolder ? entry.folder : outputFolder;
-    const QString suffix = task.job.addSuffix
-                               ? substituteSuffix(task.job.suffixTemplate, {qualityText, outcome.size.width(),
-                                                                            outcome.size.height(), frameText})
-                               : QString();
+    const QString suffix =
+        task.job.suffixTemplate
+            ? substituteSuffix(*task.job.suffixTemplate,
+                               {qualityText, outcome.size.width(), outcome.size.height(), frameText})
+            : QString();
     const QString wanted = QDir::cleanPath(folder + u'/' + outputFileName(stem(entry.name), suffix));
     if (!task.job.sameFolder && !outputFolderReady()) {
       noOutputFolder(wanted);

@@ -17,34 +17,26 @@ constexpr double kGap = 40;
 constexpr double kShadowOffset = 4;
 constexpr double kCaptionGap = 6;
 
-int gridNumber(qint16 index) { return index >= 0 ? index + 1 : 1; }
-
-bool anyCaption(const JobSettings &job) {
-  return job.captionNames || job.captionSizes || job.captionFileSizes;
-}
-
 } // namespace
 
 QString sheetFileName(int number) {
   return QStringLiteral("_INDEX") + QStringLiteral("000%1").arg(number).right(2) + QStringLiteral(".jpg");
 }
 
-IndexSheet::IndexSheet(QSize canvas, const SheetStyle &style, const JobSettings &jobAtStart,
+IndexSheet::IndexSheet(QSize canvas, const SheetStyle &style, SheetGrid grid, bool captions,
                        QString outputFolder, SheetWriter writer)
     : m_canvas(canvas, QImage::Format_RGB32), m_style(style), m_folder(std::move(outputFolder)),
-      m_writer(std::move(writer)) {
+      m_writer(std::move(writer)), m_grid(grid) {
   setScreenResolution(m_canvas);
   clearCanvas();
   m_font.setFamily(QStringLiteral("DejaVu Sans"));
   m_font.setPointSizeF(style.fontSize > 0 ? style.fontSize : 9);
   m_font.setBold(style.bold);
   m_font.setItalic(style.italic);
-  if (anyCaption(jobAtStart))
+  if (captions)
     m_captionH = QFontMetricsF(m_font, &m_canvas).boundingRect(QStringLiteral("9")).height() + kCaptionGap;
-  m_columns = gridNumber(jobAtStart.sheetColumns);
-  m_rows = gridNumber(jobAtStart.sheetRows);
-  m_cellW = std::floor((canvas.width() - (m_columns - 1) * kGap) / double(m_columns));
-  m_cellH = std::floor((canvas.height() - (m_rows - 1) * kGap - m_captionH) / double(m_rows));
+  m_cellW = std::floor((canvas.width() - (grid.columns - 1) * kGap) / double(grid.columns));
+  m_cellH = std::floor((canvas.height() - (grid.rows - 1) * kGap - m_captionH) / double(grid.rows));
 }
 
 void IndexSheet::clearCanvas() { m_canvas.fill(m_style.background); }
@@ -73,16 +65,16 @@ QRectF IndexSheet::pictureRect(QSize size, int column, int row) const {
   return QRectF(cx + (m_cellW - tw) / 2, cy + m_cellH - th, tw, th);
 }
 
-QString IndexSheet::captionText(const SheetPicture &picture, const JobSettings &job) {
+QString IndexSheet::captionText(const SheetPicture &picture, const SheetCaptions &captions) {
   QString caption;
-  if (job.captionNames) {
+  if (captions.names) {
     caption = picture.presetText == kSelectBestFramePreset ? picture.frameText : stem(picture.fileName);
   }
-  if (job.captionSizes) {
+  if (captions.sizes) {
     const QString size = QStringLiteral("%1x%2").arg(picture.image.width()).arg(picture.image.height());
     caption = caption.isEmpty() ? size : caption + QStringLiteral(" (") + size + u')';
   }
-  if (job.captionFileSizes) {
+  if (captions.fileSizes) {
     const double tenths = std::floor(double(picture.sourceBytes) * 10 / 1024) / 10;
     const QString kilobytes = QLocale().toString(tenths, 'f', std::fmod(tenths, 1.0) == 0 ? 0 : 1) + u'k';
     caption = caption.isEmpty() ? kilobytes : caption + QStringLiteral(" [") + kilobytes + u']';
@@ -90,7 +82,7 @@ QString IndexSheet::captionText(const SheetPicture &picture, const JobSettings &
   return caption;
 }
 
-QString IndexSheet::place(const SheetPicture &picture, const JobSettings &job) {
+QString IndexSheet::place(const SheetPicture &picture, const SheetCaptions &captions) {
   if (picture.image.isNull())
     return {};
   const QRectF target = pictureRect(picture.image.size(), m_column, m_row);
@@ -103,7 +95,7 @@ QString IndexSheet::place(const SheetPicture &picture, const JobSettings &job) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(target.x(), target.y(), target.width(), target.height()));
 
-    const QString caption = captionText(picture, job);
+    const QString caption = captionText(picture, captions);
     if (!caption.isEmpty()) {
       painter.setFont(m_font);
       painter.setPen(m_style.caption);
@@ -117,9 +109,9 @@ QString IndexSheet::place(const SheetPicture &picture, const JobSettings &job) {
   }
 
   // The grid the cells were sized for: a change during the batch waits for the next one.
-  if (++m_column > m_columns) {
+  if (++m_column > m_grid.columns) {
     m_column = 1;
-    if (++m_row > m_rows)
+    if (++m_row > m_grid.rows)
       return writeSheet(++m_written);
   }
   return {};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "presets/JobSettings.h"
+#include "presets/ResizeJob.h"
 
 #include <QColor>
 #include <QFont>
@@ -41,13 +41,13 @@ public:
   // the path written. Throws on failure.
   using SheetWriter = std::function<QString(const QImage &sheet, const QString &wantedPath)>;
 
-  IndexSheet(QSize canvas, const SheetStyle &style, const JobSettings &jobAtStart, QString outputFolder,
+  // The grid, and whether captions take room, are the batch's from its start.
+  IndexSheet(QSize canvas, const SheetStyle &style, SheetGrid grid, bool captions, QString outputFolder,
              SheetWriter writer);
 
-  // Places a picture with the job's caption switches as they are now; the
-  // grid stays the one the batch started with.
-  // Returns the sheet written when this picture filled one.
-  QString place(const SheetPicture &picture, const JobSettings &job);
+  // Places a picture with the captions the job asks for now. Returns the
+  // sheet written when this picture filled one.
+  QString place(const SheetPicture &picture, const SheetCaptions &captions);
   // Writes the partly filled sheet, if any cell is used.
   QString finish();
 
@@ -59,7 +59,7 @@ public:
   // Where a picture of `size` goes in cell (column, row), both from 1.
   QRectF pictureRect(QSize size, int column, int row) const;
   // "holiday (800x600) [245.3k]"
-  static QString captionText(const SheetPicture &picture, const JobSettings &job);
+  static QString captionText(const SheetPicture &picture, const SheetCaptions &captions);
 
 private:
   QString writeSheet(int number);
@@ -73,8 +73,7 @@ private:
   double m_captionH = 0;
   double m_cellW = 0;
   double m_cellH = 0;
-  int m_columns = 1;
-  int m_rows = 1;
+  SheetGrid m_grid;
   int m_column = 1;
   int m_row = 1;
   int m_written = 0;

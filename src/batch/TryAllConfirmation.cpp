@@ -1,6 +1,7 @@
 #include "batch/TryAllConfirmation.h"
 
 #include "presets/FrameList.h"
+#include "presets/ResizeJob.h"
 
 #include <cmath>
 
@@ -10,8 +11,9 @@ std::optional<Prompt> tryAllConfirmation(const JobSettings &job, int frameCount,
   if (job.frame != kTryAllEntry)
     return std::nullopt;
   // A grid size that is not chosen counts as 1 rather than dividing by zero.
-  const double x = job.sheetColumns >= 0 ? job.sheetColumns + 1 : 1;
-  const double y = job.sheetRows >= 0 ? job.sheetRows + 1 : 1;
+  const SheetGrid grid = sheetGridOf(job);
+  const double x = grid.columns;
+  const double y = grid.rows;
   const qint64 pictures = qint64(frameCount) * fileCount;
   const qint64 sheets = qint64(std::floor(double(pictures) / x / y)) + 1;
   const bool only = job.sheetMode == 2;

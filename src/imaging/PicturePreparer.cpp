@@ -38,7 +38,7 @@ PicturePreparer::PicturePreparer(FrameLibrary frames, QSize screen)
     : m_frames(std::move(frames)), m_screen(screen), m_framePictures(std::make_unique<FramePictures>()) {}
 
 PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QString &path,
-                                              const JobSettings &job, const QStringList &frameEntries,
+                                              const ResizeJob &job, const QStringList &frameEntries,
                                               MemoryBudget *memoryBudget) const {
   const int entry = job.frame;
 
@@ -63,7 +63,7 @@ PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QSt
       return failure(frame->path, QStringLiteral("the frame cannot be read: %1").arg(error));
   }
 
-  const auto sizeFor = [&](QSize full) { return preparedSize(full, job, m_screen, entry); };
+  const auto sizeFor = [&](QSize full) { return preparedSize(full, job); };
   DecodeRequest request;
   request.memoryBudget = memoryBudget;
   // Besides the decoded picture: the scaled copy, and with a frame the

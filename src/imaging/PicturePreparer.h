@@ -4,7 +4,7 @@
 #include "imaging/FramePictures.h"
 #include "imaging/FrameWindow.h"
 #include "imaging/MemoryBudget.h"
-#include "presets/JobSettings.h"
+#include "presets/ResizeJob.h"
 
 #include <QImage>
 #include <QRect>
@@ -46,7 +46,7 @@ public:
   // Pictures prepared at the same time share `memoryBudget` when given: each
   // reserves, before any pixel memory, what its decode and every full-size
   // copy made of it take.
-  PrepareResult preparePicture(PictureDecoder &decoder, const QString &path, const JobSettings &job,
+  PrepareResult preparePicture(PictureDecoder &decoder, const QString &path, const ResizeJob &job,
                                const QStringList &frameEntries, MemoryBudget *memoryBudget = nullptr) const;
 
 private:

@@ -24,20 +24,14 @@ int floorPixels(double value) {
 
 } // namespace
 
-double sizeLimit(const QString &text, int screenExtent) {
-  if (text == QLatin1String("screen"))
-    return screenExtent;
-  return leadingNumber(text);
-}
-
-PreparedSize preparedSize(QSize source, const JobSettings &job, QSize screen, int frameEntry) {
-  const bool widthOn = job.widthOn != 0;
-  const bool heightOn = job.heightOn != 0;
-  if (!widthOn && !heightOn && frameEntry <= 0)
+PreparedSize preparedSize(QSize source, const ResizeJob &job) {
+  const bool widthOn = job.maxWidth.has_value();
+  const bool heightOn = job.maxHeight.has_value();
+  if (!widthOn && !heightOn && job.frame <= kNoFrameEntry)
     return {source, true};
 
-  const double x = sizeLimit(job.maxWidth, screen.width());
-  const double y = sizeLimit(job.maxHeight, screen.height());
+  const double x = job.maxWidth.value_or(0);
+  const double y = job.maxHeight.value_or(0);
   int w = source.width();
   int h = source.height();
   if (widthOn)
@@ -52,7 +46,7 @@ PreparedSize preparedSize(QSize source, const JobSettings &job, QSize screen, in
     else
       w = floorPixels(y * w0 / h0);
   }
-  if (job.swapForUpright == 1 && job.swapEnabled() && source.width() < source.height()) {
+  if (job.swapForUpright && widthOn && heightOn && source.width() < source.height()) {
     w = toPixels(y);
     h = toPixels(x);
   }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "presets/JobSettings.h"
+#include "presets/ResizeJob.h"
 
 #include <QSize>
 
@@ -13,13 +13,8 @@ struct PreparedSize {
   bool untouched = false;
 };
 
-// One limit keeps the proportions (floored), both limits stretch, "screen"
-// stands for the screen's size, and an upright source swaps the limits when
-// the upright swap applies. `frameEntry` is the frame list index in use (0 for none).
-PreparedSize preparedSize(QSize source, const JobSettings &job, QSize screen, int frameEntry);
-
-// A size box's limit in pixels: its leading number, or the screen's extent
-// for the exact word "screen".
-double sizeLimit(const QString &text, int screenExtent);
+// One limit keeps the proportions (floored), both limits stretch, and an
+// upright source swaps the limits when the job says so.
+PreparedSize preparedSize(QSize source, const ResizeJob &job);
 
 } // namespace veltrane

@@ -1,6 +1,7 @@
 #include "ui/SizeChangeHandler.h"
 
 #include "presets/Numbers.h"
+#include "presets/ResizeJob.h"
 
 #include <cmath>
 
@@ -11,14 +12,10 @@ const QString kScreenWord = QStringLiteral("screen");
 
 } // namespace
 
-double sizeBoxValue(const QString &text, int screenSide) {
-  return text == kScreenWord ? double(screenSide) : leadingNumber(text);
-}
-
 SizeChangeResult deriveSizes(const SizeChangeInput &input) {
   SizeChangeResult result{input.maxWidth, input.maxHeight, false};
-  double w = sizeBoxValue(input.maxWidth, input.screen.width());
-  double h = sizeBoxValue(input.maxHeight, input.screen.height());
+  double w = sizeLimitPixels(input.maxWidth, input.screen.width());
+  double h = sizeLimitPixels(input.maxHeight, input.screen.height());
   const double pw = input.picture.width();
   const double ph = input.picture.height();
   const int on = (input.widthOn ? 1 : 0) + (input.heightOn ? 1 : 0);

@@ -29,9 +29,6 @@ struct SizeChangeResult {
 // proportions; with both off, both show the picture's own size.
 SizeChangeResult deriveSizes(const SizeChangeInput &input);
 
-// A size box's pixels: its leading number, or the screen's side for "screen".
-double sizeBoxValue(const QString &text, int screenSide);
-
 // The size boxes take digits and backspace only; other keys that type
 // nothing (arrows, Delete, shortcuts) keep their usual effect.
 bool isSizeKeyAllowed(QChar typed);

@@ -104,6 +104,24 @@ TEST(Batch, AnOutputFolderNeededOnlyDuringTheBatchIsMadeThen) {
   EXPECT_EQ(report.outputFolder, kit.temp.file("out"));
 }
 
+// The sheets' cells were sized for the grid the batch began with: a grid
+// changed meanwhile must neither draw off the canvas nor leave sheets half empty.
+TEST(Batch, TheSheetGridStaysTheOneTheBatchBeganWith) {
+  BatchKit kit;
+  addPictures(kit, {"a.jpg", "b.jpg", "c.jpg"});
+  kit.job.sheetMode = 2;
+  kit.job.sheetColumns = 1; // 2 x 1
+  kit.job.sheetRows = 0;
+  kit.threads = 1;
+  SharedJob shared(kit.job);
+  kit.observer.onProgress = [&] {
+    if (kit.observer.progress.size() == 1)
+      shared.update([](JobSettings &job) { job.sheetColumns = job.sheetRows = 7; });
+  };
+  const BatchReport report = kit.run(&shared);
+  EXPECT_EQ(report.sheets.size(), 2) << "two pictures on the first sheet, one on the second";
+}
+
 TEST(Batch, TriesEveryFrameAndPutsTheJobBack) {
   BatchKit kit;
   addPictures(kit, {"a.jpg", "b.jpg"});

@@ -8,14 +8,10 @@ using test::averageColour;
 
 namespace {
 
-JobSettings grid(int across, int down, bool names = false, bool size = false, bool kilobytes = false) {
-  JobSettings job;
-  job.sheetColumns = qint16(across - 1);
-  job.sheetRows = qint16(down - 1);
-  job.captionNames = names;
-  job.captionSizes = size;
-  job.captionFileSizes = kilobytes;
-  return job;
+SheetGrid grid(int across, int down) { return {across, down}; }
+
+SheetCaptions captions(bool names = false, bool size = false, bool kilobytes = false) {
+  return {names, size, kilobytes};
 }
 
 QImage solid(QSize size, QColor colour) {
@@ -36,13 +32,13 @@ IndexSheet::SheetWriter keepIn(QImage &last) {
 
 // How many sheets a batch writes, and their names, are the batch engine's test.
 TEST(IndexSheet, LayoutFollowsTheScreenAndGrid) {
-  IndexSheet sheet({1024, 768}, {}, grid(4, 3), "/out", {});
+  IndexSheet sheet({1024, 768}, {}, grid(4, 3), false, "/out", {});
   EXPECT_EQ(sheet.cellWidth(), 226);
   EXPECT_EQ(sheet.cellHeight(), 229);
   EXPECT_EQ(sheet.pictureRect({800, 600}, 1, 1), QRectF(0, 59.5, 226, 169.5));
   EXPECT_EQ(sheet.pictureRect({600, 800}, 1, 1), QRectF(27.125, 0, 171.75, 229));
   EXPECT_EQ(sheet.pictureRect({800, 600}, 2, 1).x(), 266);
-  IndexSheet captioned({1024, 768}, {}, grid(4, 3, true), "/out", {});
+  IndexSheet captioned({1024, 768}, {}, grid(4, 3), true, "/out", {});
   EXPECT_GT(captioned.captionHeight(), 6);
   EXPECT_EQ(captioned.cellHeight(), std::floor((768 - 80 - captioned.captionHeight()) / 3));
   EXPECT_EQ(sheetFileName(12), QStringLiteral("_INDEX12.jpg"));
@@ -51,8 +47,8 @@ TEST(IndexSheet, LayoutFollowsTheScreenAndGrid) {
 
 TEST(IndexSheet, DrawsShadowPictureAndCaptionWhereTheFormulasSay) {
   QImage last;
-  IndexSheet sheet({1024, 768}, {}, grid(4, 3), "/out", keepIn(last));
-  sheet.place({solid({800, 600}, Qt::red), "a.jpg", 0, {}, {}}, grid(4, 3));
+  IndexSheet sheet({1024, 768}, {}, grid(4, 3), false, "/out", keepIn(last));
+  sheet.place({solid({800, 600}, Qt::red), "a.jpg", 0, {}, {}}, captions());
   sheet.finish();
   ASSERT_EQ(last.size(), QSize(1024, 768));
   // Picture (0, 59.5) 226 x 169.5, shadow 4 pixels right and down, white around.
@@ -65,8 +61,8 @@ TEST(IndexSheet, DrawsShadowPictureAndCaptionWhereTheFormulasSay) {
   EXPECT_EQ(averageColour(last, {0, 236, 226, 20}), QColor(Qt::white));
 
   // With names on, the caption is printed in the gap, centred on the cell.
-  IndexSheet captioned({1024, 768}, {}, grid(4, 3, true), "/out", keepIn(last));
-  captioned.place({solid({800, 600}, Qt::red), "holiday.jpg", 0, {}, {}}, grid(4, 3, true));
+  IndexSheet captioned({1024, 768}, {}, grid(4, 3), true, "/out", keepIn(last));
+  captioned.place({solid({800, 600}, Qt::red), "holiday.jpg", 0, {}, {}}, captions(true));
   captioned.finish();
   const int below = int(captioned.pictureRect({800, 600}, 1, 1).bottom() + 6);
   int inked = 0;
@@ -77,24 +73,6 @@ TEST(IndexSheet, DrawsShadowPictureAndCaptionWhereTheFormulasSay) {
   EXPECT_EQ(averageColour(last, {0, below, 60, 16}), QColor(Qt::white)) << "not at the left edge";
 }
 
-// The cells were sized for the grid the batch began with: changing the grid
-// meanwhile must neither draw off the canvas nor leave sheets half empty.
-TEST(IndexSheet, TheGridStaysTheOneTheBatchBeganWith) {
-  int written = 0;
-  QImage last;
-  IndexSheet sheet({1024, 768}, {}, grid(2, 1), "/out", [&](const QImage &canvas, const QString &path) {
-    ++written;
-    last = canvas;
-    return path;
-  });
-  sheet.place({solid({800, 600}, Qt::red), "a.jpg", 0, {}, {}}, grid(2, 1));
-  EXPECT_TRUE(sheet.place({solid({800, 600}, Qt::blue), "b.jpg", 0, {}, {}}, grid(8, 8)).endsWith("01.jpg"));
-  EXPECT_EQ(written, 1);
-  EXPECT_EQ(averageColour(last, {600, 450, 300, 200}), QColor(Qt::blue)) << "the second cell is filled";
-  sheet.place({solid({800, 600}, Qt::red), "c.jpg", 0, {}, {}}, grid(1, 1));
-  EXPECT_EQ(written, 1) << "a one-cell grid chosen meanwhile does not end the sheet";
-}
-
 TEST(IndexSheet, CaptionTexts) {
   const SheetPicture picture{solid({800, 600}, Qt::red), "holiday.jpg", 251200, "Golden wood", {}};
   SheetPicture exact = picture, frames = picture;
@@ -102,16 +80,16 @@ TEST(IndexSheet, CaptionTexts) {
   frames.presetText = QStringLiteral("SELECT THE BEST FRAME");
   const struct {
     const SheetPicture &picture;
-    JobSettings job;
+    SheetCaptions shown;
     const char *caption;
   } cases[] = {
-      {picture, grid(1, 1, true, true, true), "holiday (800x600) [245.3k]"},
-      {picture, grid(1, 1, false, true, false), "800x600"},
-      {picture, grid(1, 1, false, false, true), "245.3k"},
-      {picture, grid(1, 1, true, false, true), "holiday [245.3k]"},
-      {exact, grid(1, 1, false, false, true), "2k"},
-      {frames, grid(1, 1, true, false, false), "Golden wood"},
+      {picture, captions(true, true, true), "holiday (800x600) [245.3k]"},
+      {picture, captions(false, true, false), "800x600"},
+      {picture, captions(false, false, true), "245.3k"},
+      {picture, captions(true, false, true), "holiday [245.3k]"},
+      {exact, captions(false, false, true), "2k"},
+      {frames, captions(true, false, false), "Golden wood"},
   };
   for (const auto &c : cases)
-    EXPECT_EQ(IndexSheet::captionText(c.picture, c.job), QString::fromUtf8(c.caption)) << c.caption;
+    EXPECT_EQ(IndexSheet::captionText(c.picture, c.shown), QString::fromUtf8(c.caption)) << c.caption;
 }

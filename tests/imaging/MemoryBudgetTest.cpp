@@ -159,7 +159,8 @@ TEST(MemoryBudget, APreparedPictureHoldsItsResultUntilItIsWritten) {
   PictureDecoder decoder;
   MemoryBudget budget(qint64(1) << 30);
   {
-    const PrepareResult result = preparer.preparePicture(decoder, photo, job, frameListEntries({}), &budget);
+    const PrepareResult result =
+        preparer.preparePicture(decoder, photo, resolveJob(job, {1024, 768}), frameListEntries({}), &budget);
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     EXPECT_EQ(result.picture->image.size(), QSize(100, 75));
     EXPECT_EQ(budget.held(), 100 * 75 * 4);

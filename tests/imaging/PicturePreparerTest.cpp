@@ -48,7 +48,7 @@ TEST_F(PreparerTest, ScalesToTheJobsBoxOrRefuses) {
   const QString photo = test::writePicture(temp.file("photo.jpg"), {1600, 1200}, Qt::blue);
   const PicturePreparer preparer(FrameLibrary{}, {1024, 768});
   const auto prepare = [&](const QString &path, const JobSettings &job) {
-    return preparer.preparePicture(decoder, path, job, frameListEntries({}));
+    return preparer.preparePicture(decoder, path, resolveJob(job, {1024, 768}), frameListEntries({}));
   };
   PrepareResult result = prepare(photo, sizeJob("800", "600", 1, 0));
   ASSERT_TRUE(result.ok()) << result.error.toStdString();
@@ -76,8 +76,8 @@ TEST_F(PreparerTest, ReducesWithoutAliasing) {
       stripes.setPixel(x, y, (x % 2) ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
   const QString path = test::writeImage(temp.file("stripes.bmp"), stripes);
   const PicturePreparer preparer(FrameLibrary{}, {1024, 768});
-  const PrepareResult result =
-      preparer.preparePicture(decoder, path, sizeJob("300", "", 1, 0), frameListEntries({}));
+  const PrepareResult result = preparer.preparePicture(
+      decoder, path, resolveJob(sizeJob("300", "", 1, 0), {1024, 768}), frameListEntries({}));
   ASSERT_TRUE(result.ok());
   const QImage &image = result.picture->image;
   int darkest = 255, lightest = 0;
@@ -102,7 +102,8 @@ TEST_F(PreparerTest, DrawsThePictureIntoTheFramesWindow) {
   for (int entry : {kTryAllEntry, kFirstFrameEntry}) {
     JobSettings job = sizeJob("800", "600", 1, 1);
     job.frame = qint16(entry);
-    const PrepareResult result = preparer.preparePicture(decoder, photo, job, entries);
+    const PrepareResult result =
+        preparer.preparePicture(decoder, photo, resolveJob(job, {1024, 768}), entries);
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     const QImage &image = result.picture->image;
     EXPECT_EQ(image.size(), QSize(800, 600));
@@ -116,7 +117,9 @@ TEST_F(PreparerTest, DrawsThePictureIntoTheFramesWindow) {
   // No limits with a frame: the source's own size.
   JobSettings job = sizeJob("", "", 0, 0);
   job.frame = kFirstFrameEntry;
-  EXPECT_EQ(preparer.preparePicture(decoder, photo, job, entries).picture->image.size(), QSize(400, 300));
+  EXPECT_EQ(
+      preparer.preparePicture(decoder, photo, resolveJob(job, {1024, 768}), entries).picture->image.size(),
+      QSize(400, 300));
 }
 
 TEST_F(PreparerTest, AFrameThatCannotBeUsedFailsThePicture) {
@@ -131,7 +134,8 @@ TEST_F(PreparerTest, AFrameThatCannotBeUsedFailsThePicture) {
   for (int entry : {2, 3, 7}) {
     JobSettings job = sizeJob("800", "600", 1, 1);
     job.frame = qint16(entry);
-    const PrepareResult result = preparer.preparePicture(decoder, photo, job, entries);
+    const PrepareResult result =
+        preparer.preparePicture(decoder, photo, resolveJob(job, {1024, 768}), entries);
     EXPECT_FALSE(result.ok()) << entry;
     EXPECT_FALSE(result.error.isEmpty());
   }

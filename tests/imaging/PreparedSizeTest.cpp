@@ -16,6 +16,12 @@ JobSettings limits(const char *maxWidth, const char *maxHeight, int xOn, int yOn
   return job;
 }
 
+// What the batch hands the preparer: the job's texts read once.
+PreparedSize preparedSizeOf(QSize source, JobSettings job, QSize screen, int frame) {
+  job.frame = qint16(frame);
+  return preparedSize(source, resolveJob(job, screen));
+}
+
 } // namespace
 
 TEST(PreparedSize, FollowsTheLimits) {
@@ -41,14 +47,14 @@ TEST(PreparedSize, FollowsTheLimits) {
       {{1200, 1600}, limits("800", "600", 1, 0, 1), 0, {800, 1066}},
   };
   for (const auto &c : cases) {
-    const PreparedSize result = preparedSize(c.source, c.job, screen, c.frame);
+    const PreparedSize result = preparedSizeOf(c.source, c.job, screen, c.frame);
     EXPECT_EQ(result.size, c.expected) << c.job.maxWidth.toStdString() << " " << c.source.width();
     EXPECT_FALSE(result.untouched);
   }
 }
 
 TEST(PreparedSize, NoLimitAndNoFrameLeavesTheSourceUntouched) {
-  const PreparedSize result = preparedSize({123, 45}, limits("800", "600", 0, 0), {1920, 1080}, 0);
+  const PreparedSize result = preparedSizeOf({123, 45}, limits("800", "600", 0, 0), {1920, 1080}, 0);
   EXPECT_TRUE(result.untouched);
   EXPECT_EQ(result.size, QSize(123, 45));
 }
