@@ -1,0 +1,108 @@
+#include "batch/WorkerPool.h"
+
+#include "imaging/JpegEncoder.h"
+#include "imaging/JpegError.h"
+#include "imaging/PictureDecoder.h"
+#include "imaging/PicturePreparer.h"
+#include "imaging/QualitySearch.h"
+
+namespace veltrane {
+
+QString errorText(const std::exception &error) { return QString::fromUtf8(error.what()); }
+
+WorkerPool::WorkerPool(int threads, const PicturePreparer &preparer, const QStringList &frameEntries)
+    : m_preparer(preparer), m_frameEntries(frameEntries) {
+  for (int i = 0; i < threads; ++i)
+    m_threads.emplace_back([this] { run(); });
+}
+
+WorkerPool::~WorkerPool() {
+  {
+    const std::lock_guard lock(m_mutex);
+    m_closed = true;
+  }
+  m_taskReady.notify_all();
+  for (std::thread &thread : m_threads)
+    thread.join();
+}
+
+void WorkerPool::submit(Task task) {
+  {
+    const std::lock_guard lock(m_mutex);
+    m_tasks.push_back(std::move(task));
+  }
+  m_taskReady.notify_one();
+}
+
+int WorkerPool::dropWaiting() {
+  const std::lock_guard lock(m_mutex);
+  const int dropped = int(m_tasks.size());
+  m_tasks.clear();
+  return dropped;
+}
+
+Outcome WorkerPool::take(int seq) {
+  std::unique_lock lock(m_mutex);
+  m_outcomeReady.wait(lock, [&] { return m_outcomes.count(seq) != 0; });
+  Outcome outcome = std::move(m_outcomes[seq]);
+  m_outcomes.erase(seq);
+  return outcome;
+}
+
+void WorkerPool::run() {
+  PictureDecoder decoder;
+  JpegEncoder encoder;
+  for (;;) {
+    Task task;
+    {
+      std::unique_lock lock(m_mutex);
+      m_taskReady.wait(lock, [&] { return m_closed || !m_tasks.empty(); });
+      if (m_tasks.empty())
+        return;
+      task = std::move(m_tasks.front());
+      m_tasks.pop_front();
+    }
+    Outcome outcome = make(task, decoder, encoder);
+    {
+      const std::lock_guard lock(m_mutex);
+      m_outcomes.emplace(task.seq, std::move(outcome));
+    }
+    m_outcomeReady.notify_all();
+  }
+}
+
+Outcome WorkerPool::make(const Task &task, PictureDecoder &decoder, JpegEncoder &encoder) {
+  Outcome outcome;
+  try {
+    PrepareResult prepared =
+        m_preparer.preparePicture(decoder, task.path, task.job, m_frameEntries, &m_memoryBudget);
+    if (!prepared.ok()) {
+      outcome.readError = prepared.failedPath == task.path || prepared.failedPath.isEmpty()
+                              ? prepared.error
+                              : prepared.error + QStringLiteral(" (") + prepared.failedPath + u')';
+      return outcome;
+    }
+    const QImage &image = prepared.picture->image;
+    outcome.size = image.size();
+    if (task.sheet)
+      outcome.image = image;
+    if (!task.write)
+      return outcome;
+    if (task.job.sizeLimitKb) {
+      QualityChoice choice = getQualityForK(image, *task.job.sizeLimitKb, encoder);
+      outcome.quality = choice.quality;
+      outcome.searched = true;
+      outcome.bytes = std::move(choice.bytes);
+    } else {
+      outcome.quality = task.job.fixedQuality;
+      outcome.bytes = encoder.encode(image, outcome.quality);
+    }
+  } catch (const JpegError &error) {
+    outcome.encodeError = errorText(error);
+  } catch (const std::exception &error) {
+    outcome.readError = errorText(error);
+  }
+  return outcome;
+}
+
+} // namespace veltrane

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "imaging/MemoryBudget.h"
+#include "presets/ResizeJob.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace veltrane {
+
+class JpegEncoder;
+class PictureDecoder;
+class PicturePreparer;
+
+// One picture to make: a source, with one frame when trying them all.
+struct Task {
+  int seq = 0;
+  int source = 0;
+  ResizeJob job; // as it stood when the picture was begun
+  QString path;
+  bool write = true;  // resized pictures are wanted
+  bool sheet = false; // the picture goes on an index sheet
+};
+
+struct Outcome {
+  QString readError;   // the source (or its frame) could not be read or prepared
+  QString encodeError; // the picture could not be encoded
+  QImage image;        // kept only for the index sheet
+  QSize size;
+  int quality = 0;
+  bool searched = false;
+  QByteArray bytes;
+};
+
+// Prepares and encodes pictures on worker threads; results are collected in
+// the order the pictures were begun.
+class WorkerPool {
+public:
+  WorkerPool(int threads, const PicturePreparer &preparer, const QStringList &frameEntries);
+  ~WorkerPool();
+  WorkerPool(const WorkerPool &) = delete;
+  WorkerPool &operator=(const WorkerPool &) = delete;
+
+  void submit(Task task);
+  // Forgets the pictures no worker has begun; returns how many.
+  int dropWaiting();
+  // Waits for the outcome of the picture begun as `seq`.
+  Outcome take(int seq);
+
+private:
+  void run();
+  Outcome make(const Task &task, PictureDecoder &decoder, JpegEncoder &encoder);
+
+  const PicturePreparer &m_preparer;
+  const QStringList m_frameEntries;
+  // Shared by every worker, whatever their number: two large progressive
+  // decodes do not run at once, and a picture that decodes to more than this
+  // (a tiny file can claim a 250-megapixel canvas) runs alone.
+  MemoryBudget m_memoryBudget{120 * 1024 * 1024};
+  std::mutex m_mutex;
+  std::condition_variable m_taskReady;
+  std::condition_variable m_outcomeReady;
+  std::deque<Task> m_tasks;
+  std::map<int, Outcome> m_outcomes;
+  bool m_closed = false;
+  std::vector<std::thread> m_threads;
+};
+
+// What a failure says, for the report.
+QString errorText(const std::exception &error);
+
+} // namespace veltrane
