@@ -73,6 +73,129 @@ bool confirm(const Prompt &prompt, bool yes) {
   return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
 }
 
+// The job as the window would start with it, then the preset, the job line
+// and the single-field options in the order given. Nothing, with the usage
+// error, when an option cannot be applied.
+struct JobChoice {
+  JobSettings job;
+  QString presetText;
+  SettingsState settings;
+};
+
+std::optional<JobChoice> chooseJob(const BatchOptions &options, const ProgramFolder &folder,
+                                   const QStringList &entries, QSize screen, QString *error) {
+  const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+  const SettingsState firstRun = firstRunSettings({desktop, screen, {603, 406}}, entries);
+  const QByteArray settingsBytes = readWholeFile(folder.settingsReadPath());
+  JobChoice choice;
+  choice.settings = settingsBytes.isEmpty() ? firstRun : readSettings(settingsBytes, firstRun, entries);
+  SettingsState &state = choice.settings;
+  applySelectedPreset(state, entries);
+  choice.job = state.job;
+  if (state.program.presetIndex >= 0)
+    choice.presetText = presetName(state.presets.line(state.program.presetIndex));
+  if (!options.preset.isEmpty()) {
+    const auto line = findPreset(state.presets.lines(), options.preset);
+    if (!line) {
+      *error = QStringLiteral("no preset called \"%1\"; the presets are:\n  %2")
+                   .arg(options.preset, state.presets.names().join(QStringLiteral("\n  ")));
+      return std::nullopt;
+    }
+    fromPreset(choice.job, *line, entries);
+    choice.presetText = presetName(*line);
+  }
+  if (options.jobLine) {
+    fromPreset(choice.job, *options.jobLine, entries);
+    if (options.jobLine->contains(u'='))
+      choice.presetText = presetName(*options.jobLine);
+  }
+  if (options.output)
+    choice.job.outputFolder = QDir(*options.output).absolutePath();
+  if (options.sameFolder)
+    choice.job.sameFolder = 1;
+  for (const auto &[option, value] : options.fields)
+    if (!applyFieldOption(choice.job, option, value, entries, error))
+      return std::nullopt;
+  return choice;
+}
+
+// The files named on the command line; the list is fixed here, so files
+// written into a source folder are not picked up. Names it cannot take go
+// to `refused` with their reasons.
+QList<SourceEntry> listSources(const BatchOptions &options, FailedFiles &refused) {
+  SourceList list;
+  for (const QString &bad : options.badNames)
+    refused.add(bad, QStringLiteral("the name is not valid UTF-8, so it cannot be opened"));
+  for (const QString &file : options.files) {
+    FailedFiles byExtension;
+    QStringList leftOut;
+    const AddResult result =
+        addThis(list, QFileInfo(file).absoluteFilePath(), QString(), byExtension, leftOut);
+    if (result == AddResult::Refused)
+      refused.add(file, QStringLiteral("not a JPEG, GIF or BMP file name"));
+    else if (result == AddResult::LeftOut)
+      refused.add(file, QStringLiteral("the list holds %1 files at most").arg(SourceList::kCapacity));
+  }
+  QList<SourceEntry> sources;
+  for (int row = 1; row <= list.fileCount(); ++row)
+    sources.append({list.cell(row, 3), list.cell(row, 2)});
+  return sources;
+}
+
+BatchReport runBatch(const JobChoice &choice, const FrameLibrary &frames, QSize screen,
+                     const QList<SourceEntry> &sources, const BatchOptions &options) {
+  const JobSettings &job = choice.job;
+  const ProgramSettings &program = choice.settings.program;
+  const PicturePreparer preparer(frames, screen);
+  SharedJob shared(job, choice.presetText);
+  const int pictures =
+      int(sources.size()) * (job.frame == kTryAllEntry ? std::max<int>(1, int(frames.frames().size())) : 1);
+  BatchConsole console(pictures, options.quiet, isatty(STDERR_FILENO));
+  BatchEngine engine(preparer, shared, console);
+  g_runningBatch = &engine;
+  std::signal(SIGINT, onInterrupt);
+  std::signal(SIGTERM, onInterrupt);
+  BatchInput input;
+  input.sources = sources;
+  input.frameEntries = frames.entries();
+  input.threads = options.jobs;
+  input.sheetStyle = {colourFromValue(program.indexBackground), colourFromValue(program.captionColour),
+                      program.captionBold != 0, program.captionItalic != 0, leadingNumber(program.fontSize)};
+  BatchReport report = engine.run(input);
+  g_runningBatch = nullptr;
+  console.close();
+  return report;
+}
+
+// Failures on stderr, the summary on stdout; the exit status.
+int printReport(const BatchReport &report, const FailedFiles &refused, bool quiet) {
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  for (const FailedFiles::Entry &entry : report.unreadable.entries())
+    err << "cannot read " << entry.name << ": " << entry.reason << "\n";
+  for (const FailedFiles::Entry &entry : report.unwritten.entries())
+    err << "cannot write " << entry.name << ": " << entry.reason << "\n";
+  for (const FailedFiles::Entry &entry : refused.entries())
+    err << "skipped " << entry.name << ": " << entry.reason << "\n";
+
+  const qsizetype failed = report.unreadable.size() + report.unwritten.size();
+  const qsizetype skipped = refused.size() + report.skipped;
+  if (!quiet) {
+    out << report.written.size() << (report.written.size() == 1 ? " picture" : " pictures");
+    if (!report.sheets.isEmpty())
+      out << " and " << report.sheets.size()
+          << (report.sheets.size() == 1 ? " index sheet" : " index sheets");
+    out << " written, " << failed << " failed, " << skipped << " skipped";
+    if (report.stopped)
+      out << " (stopped)";
+    if (!report.outputFolder.isEmpty())
+      out << "; output in " << QDir::toNativeSeparators(report.outputFolder);
+    out << "\n";
+  }
+  out.flush();
+  return failed == 0 && skipped == 0 ? kAllWritten : kSomeFailed;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -86,7 +209,6 @@ int main(int argc, char **argv) {
     return usageError(error);
   const BatchOptions &options = *parsed;
   QTextStream out(stdout);
-  QTextStream err(stderr);
   if (options.help) {
     out << kBatchUsage;
     return kAllWritten;
@@ -109,111 +231,23 @@ int main(int argc, char **argv) {
   const ProgramFolder folder = ProgramFolder::resolve(options.home, QCoreApplication::applicationDirPath());
   PictureDecoder decoder;
   const FrameLibrary frames = FrameLibrary::scan(folder.frameFolders(), decoder);
-  const QStringList entries = frames.entries();
   const QSize screen = options.screen.value_or(DesktopScreen().size());
+  const std::optional<JobChoice> choice = chooseJob(options, folder, frames.entries(), screen, &error);
+  if (!choice)
+    return usageError(error);
 
-  // The job as the window would start with it.
-  const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-  const SettingsState firstRun = firstRunSettings({desktop, screen, {603, 406}}, entries);
-  const QByteArray settingsBytes = readWholeFile(folder.settingsReadPath());
-  SettingsState state = settingsBytes.isEmpty() ? firstRun : readSettings(settingsBytes, firstRun, entries);
-  applySelectedPreset(state, entries);
-  JobSettings job = state.job;
-  QString presetText =
-      state.program.presetIndex >= 0 ? presetName(state.presets.line(state.program.presetIndex)) : QString();
-  if (!options.preset.isEmpty()) {
-    const auto line = findPreset(state.presets.lines(), options.preset);
-    if (!line)
-      return usageError(QStringLiteral("no preset called \"%1\"; the presets are:\n  %2")
-                            .arg(options.preset, state.presets.names().join(QStringLiteral("\n  "))));
-    fromPreset(job, *line, entries);
-    presetText = presetName(*line);
-  }
-  if (options.jobLine) {
-    fromPreset(job, *options.jobLine, entries);
-    if (options.jobLine->contains(u'='))
-      presetText = presetName(*options.jobLine);
-  }
-  if (options.output)
-    job.outputFolder = QDir(*options.output).absolutePath();
-  if (options.sameFolder)
-    job.sameFolder = 1;
-  for (const auto &[option, value] : options.fields)
-    if (!applyFieldOption(job, option, value, entries, &error))
-      return usageError(error);
-
-  // The list is fixed here: files written into a source folder are not picked up.
-  SourceList list;
   FailedFiles refused;
-  for (const QString &bad : options.badNames)
-    refused.add(bad, QStringLiteral("the name is not valid UTF-8, so it cannot be opened"));
-  for (const QString &file : options.files) {
-    FailedFiles byExtension;
-    QStringList leftOut;
-    const AddResult result =
-        addThis(list, QFileInfo(file).absoluteFilePath(), QString(), byExtension, leftOut);
-    if (result == AddResult::Refused)
-      refused.add(file, QStringLiteral("not a JPEG, GIF or BMP file name"));
-    else if (result == AddResult::LeftOut)
-      refused.add(file, QStringLiteral("the list holds %1 files at most").arg(SourceList::kCapacity));
-  }
-
-  QList<SourceEntry> sources;
-  for (int row = 1; row <= list.fileCount(); ++row)
-    sources.append({list.cell(row, 3), list.cell(row, 2)});
-
+  const QList<SourceEntry> sources = listSources(options, refused);
   BatchReport report;
   if (!sources.isEmpty()) {
-    if (const auto prompt = tryAllConfirmation(job, int(frames.frames().size()), int(sources.size())))
+    if (const auto prompt = tryAllConfirmation(choice->job, int(frames.frames().size()), int(sources.size())))
       if (!confirm(*prompt, options.yes))
         return kCannotStart;
-
-    const PicturePreparer preparer(frames, screen);
-    SharedJob shared(job, presetText);
-    const int pictures =
-        int(sources.size()) * (job.frame == kTryAllEntry ? std::max<int>(1, int(frames.frames().size())) : 1);
-    BatchConsole console(pictures, options.quiet, isatty(STDERR_FILENO));
-    BatchEngine engine(preparer, shared, console);
-    g_runningBatch = &engine;
-    std::signal(SIGINT, onInterrupt);
-    std::signal(SIGTERM, onInterrupt);
-    BatchInput input;
-    input.sources = sources;
-    input.frameEntries = entries;
-    input.threads = options.jobs;
-    input.sheetStyle = {colourFromValue(state.program.indexBackground),
-                        colourFromValue(state.program.captionColour), state.program.captionBold != 0,
-                        state.program.captionItalic != 0, leadingNumber(state.program.fontSize)};
-    report = engine.run(input);
-    g_runningBatch = nullptr;
-    console.close();
+    report = runBatch(*choice, frames, screen, sources, options);
     if (!report.started()) {
-      err << "veltrane-batch: " << report.startError << "\n";
+      QTextStream(stderr) << "veltrane-batch: " << report.startError << "\n";
       return kCannotStart;
     }
   }
-
-  for (const FailedFiles::Entry &entry : report.unreadable.entries())
-    err << "cannot read " << entry.name << ": " << entry.reason << "\n";
-  for (const FailedFiles::Entry &entry : report.unwritten.entries())
-    err << "cannot write " << entry.name << ": " << entry.reason << "\n";
-  for (const FailedFiles::Entry &entry : refused.entries())
-    err << "skipped " << entry.name << ": " << entry.reason << "\n";
-
-  const qsizetype failed = report.unreadable.size() + report.unwritten.size();
-  const qsizetype skipped = refused.size() + report.skipped;
-  if (!options.quiet) {
-    out << report.written.size() << (report.written.size() == 1 ? " picture" : " pictures");
-    if (!report.sheets.isEmpty())
-      out << " and " << report.sheets.size()
-          << (report.sheets.size() == 1 ? " index sheet" : " index sheets");
-    out << " written, " << failed << " failed, " << skipped << " skipped";
-    if (report.stopped)
-      out << " (stopped)";
-    if (!report.outputFolder.isEmpty())
-      out << "; output in " << QDir::toNativeSeparators(report.outputFolder);
-    out << "\n";
-  }
-  out.flush();
-  return failed == 0 && skipped == 0 ? kAllWritten : kSomeFailed;
+  return printReport(report, refused, options.quiet);
 }
