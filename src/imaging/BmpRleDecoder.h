@@ -1,7 +1,7 @@
 #pragma once
 
 #include "imaging/BmpHeader.h"
-#include "imaging/PictureDecoder.h"
+#include "imaging/DecodeResult.h"
 
 namespace veltrane {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imaging/PictureDecoder.h"
+#include "imaging/DecodeResult.h"
 
 #include <cstddef>
 #include <memory>
