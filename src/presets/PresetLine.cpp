@@ -18,6 +18,12 @@ QString getPar(const QString &line, qsizetype &pos) {
   return field;
 }
 
+QStringList sheetFields(const JobSettings &job) {
+  return {QString::number(job.sheetMode),    gridNumberText(job.sheetColumns),
+          gridNumberText(job.sheetRows),     QString::number(job.captionNames),
+          QString::number(job.captionSizes), QString::number(job.captionFileSizes)};
+}
+
 QString toPreset(const JobSettings &job, const QStringList &frameEntries) {
   QString frame;
   if (job.frame > 0 && job.frame < frameEntries.size())
@@ -29,14 +35,8 @@ QString toPreset(const JobSettings &job, const QStringList &frameEntries) {
       job.sizeLimitOn ? job.sizeLimitKb + u'k' : job.fixedQuality + u'%',
       job.suffixTemplate,
       frame,
-      QString::number(job.sheetMode),
-      gridNumberText(job.sheetColumns),
-      gridNumberText(job.sheetRows),
-      QString::number(job.captionNames),
-      QString::number(job.captionSizes),
-      QString::number(job.captionFileSizes),
   };
-  return fields.join(u'|');
+  return (fields + sheetFields(job)).join(u'|');
 }
 
 namespace {

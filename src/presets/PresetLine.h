@@ -11,6 +11,10 @@ namespace veltrane {
 // leaves `pos` alone.
 QString getPar(const QString &line, qsizetype &pos);
 
+// The index-sheet fields as a preset line writes them (its fields 7 to 12);
+// the settings file's first line repeats them.
+QStringList sheetFields(const JobSettings &job);
+
 // The preset body of a job: twelve fields joined by "|", no name.
 QString toPreset(const JobSettings &job, const QStringList &frameEntries);
 

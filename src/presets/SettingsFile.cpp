@@ -140,7 +140,7 @@ SettingsState readSettings(const QByteArray &bytes, const SettingsState &firstRu
 QByteArray writeSettings(const SettingsState &state, const QStringList &frameEntries) {
   const ProgramSettings &p = state.program;
   const JobSettings &job = state.job;
-  const QStringList line1{
+  QStringList line1{
       QString::number(p.folderWindowMode),
       QString::number(p.exitWhenDone),
       QString::number(p.indexBackground),
@@ -156,14 +156,9 @@ QByteArray writeSettings(const SettingsState &state, const QStringList &frameEnt
       formatNumber(p.mainTop),
       formatNumber(p.previewLeft),
       formatNumber(p.previewTop),
-      QString::number(job.sheetMode),
-      gridNumberText(job.sheetColumns),
-      gridNumberText(job.sheetRows),
-      QString::number(job.captionNames),
-      QString::number(job.captionSizes),
-      QString::number(job.captionFileSizes),
-      p.plainMode ? QStringLiteral("1") : QStringLiteral("0"),
   };
+  line1 += sheetFields(job);
+  line1 += p.plainMode ? QStringLiteral("1") : QStringLiteral("0");
   QStringList lines{line1.join(u'|'), toPreset(job, frameEntries), job.outputFolder};
   lines += state.presets.lines();
   QString text = lines.join(QStringLiteral("\r\n"));

@@ -19,7 +19,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -27,8 +26,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStandardPaths>
-#include <QTextStream>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
@@ -155,73 +152,6 @@ void MainWindow::startUp(const QStringList &pictures) {
   updateListButtons();
 }
 
-void MainWindow::loadSettings() {
-  const QStringList &entries = m_controls->frameEntries();
-  const QString path = m_folder.settingsReadPath();
-  FirstRunContext context;
-  context.desktopFolder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-  context.screen = m_platform.screen->size();
-  context.mainWindow = QSize(kClientWidth, kClientHeight);
-  const SettingsState firstRun = firstRunSettings(context, entries);
-  const SettingsState state =
-      QFileInfo(path).isFile() ? readSettings(readWholeFile(path), firstRun, entries) : firstRun;
-
-  m_program = state.program;
-  m_settings->setSheetOptions(m_program);
-  m_form.manualSize->setChecked(m_program.manualSize != 0);
-  m_form.showPreview->setChecked(m_program.showPreview != 0);
-  m_controls->setJob(state.job);
-  m_presets->setStore(state.presets);
-  m_presets->select(m_program.presetIndex);
-}
-
-void MainWindow::saveSettings(bool userIsThere) {
-  SettingsState state;
-  state.program = m_program;
-  ProgramSettings &program = state.program;
-  m_settings->writeSheetOptions(program);
-  program.presetIndex = qint16(m_presets->selected());
-  program.manualSize = m_form.manualSize->isChecked() ? 1 : 0;
-  program.showPreview = m_form.showPreview->isChecked() ? 1 : 0;
-  if (m_placed) {
-    program.mainLeft = float(pos().x() * kTwipsPerPixel);
-    program.mainTop = float(pos().y() * kTwipsPerPixel);
-  }
-  if (m_previewPlaced) {
-    program.previewLeft = float(m_preview->pos().x() * kTwipsPerPixel);
-    program.previewTop = float(m_preview->pos().y() * kTwipsPerPixel);
-  }
-  state.job = m_controls->job();
-  state.presets = m_presets->store();
-
-  const ProgramFolder::SaveResult result =
-      m_folder.saveSettings(writeSettings(state, m_controls->frameEntries()));
-  if (!result.notice.isEmpty()) {
-    // Seen now: not again at the next start.
-    if (userIsThere)
-      m_folder.takeNotice();
-    tell({QStringLiteral("Settings saved elsewhere"), result.notice, PromptIcon::Information,
-          PromptButtons::Ok, PromptAnswer::Ok},
-         userIsThere);
-  }
-  if (!result.saved)
-    tell({QStringLiteral("Settings not saved"),
-          QStringLiteral("The settings could not be saved:\r\n\r\n") + result.error, PromptIcon::Critical,
-          PromptButtons::Ok, PromptAnswer::Ok},
-         userIsThere);
-}
-
-void MainWindow::tell(const Prompt &prompt, bool userIsThere) {
-  if (userIsThere) {
-    m_platform.prompts->ask(prompt);
-    return;
-  }
-  QString text = prompt.text;
-  text.replace(QStringLiteral("\r\n\r\n"), QStringLiteral("\n"))
-      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  QTextStream(stderr) << "veltrane: " << prompt.title << ": " << text << "\n";
-}
-
 void MainWindow::showAtSavedPlace() {
   const QPoint saved = pixelsFromTwips(m_program.mainLeft, m_program.mainTop);
   move(onScreen(saved, frameGeometry().size(), m_platform.screen->size()));
@@ -229,15 +159,6 @@ void MainWindow::showAtSavedPlace() {
   show();
   // From the event loop, once the window is up.
   QTimer::singleShot(0, this, &MainWindow::showNotice);
-}
-
-void MainWindow::showNotice() {
-  if (m_shutDown)
-    return;
-  const QString notice = m_folder.takeNotice();
-  if (!notice.isEmpty())
-    m_platform.prompts->ask({QStringLiteral("Settings saved elsewhere"), notice, PromptIcon::Information,
-                             PromptButtons::Ok, PromptAnswer::Ok});
 }
 
 void MainWindow::placeHelpPanel() {
