@@ -1,15 +1,13 @@
 #include "imaging/JpegEncoder.h"
 
 #include "imaging/JpegError.h"
+#include "imaging/JpegErrorManager.h"
 
 #include <algorithm>
-#include <csetjmp>
-#include <cstdio>
 #include <new>
 #include <vector>
 
-#include <jpeglib.h>
-// jerror.h after jpeglib.h: it needs its types.
+// jerror.h after jpeglib.h (in the error manager): it needs its types.
 #include <jerror.h>
 
 namespace veltrane {
@@ -20,17 +18,9 @@ constexpr JDIMENSION kRowsPerCall = 16;
 
 } // namespace
 
-// The library reports failures through error_exit, which must not return: it
-// jumps back to the setjmp of the call that started the work. The functions
-// that call setjmp hold no objects with destructors, so the jump skips none.
 struct JpegEncoder::Compressor {
-  struct ErrorManager {
-    jpeg_error_mgr library; // first: the library sees only this part
-    std::jmp_buf jump;
-  };
-
   jpeg_compress_struct info{};
-  ErrorManager errors{};
+  JpegErrorManager errors{};
   jpeg_destination_mgr destination{};
   std::vector<JOCTET> buffer;
   std::size_t written = 0;
@@ -44,13 +34,8 @@ struct JpegEncoder::Compressor {
       jpeg_destroy_compress(&info);
   }
 
-  int failureCode() const { return errors.library.msg_code; }
-
-  [[noreturn]] static void errorExit(j_common_ptr info) {
-    std::longjmp(reinterpret_cast<ErrorManager *>(info->err)->jump, 1);
-  }
   // The program keeps no log; a failure is told by its code alone.
-  static void outputMessage(j_common_ptr) {}
+  int failureCode() const { return errors.errorCode; }
 
   static Compressor &of(j_compress_ptr info) { return *static_cast<Compressor *>(info->client_data); }
 
@@ -86,9 +71,7 @@ struct JpegEncoder::Compressor {
   }
 
   bool create() {
-    info.err = jpeg_std_error(&errors.library);
-    errors.library.error_exit = errorExit;
-    errors.library.output_message = outputMessage;
+    errors.install(info);
     if (setjmp(errors.jump)) {
       jpeg_destroy_compress(&info);
       return false;

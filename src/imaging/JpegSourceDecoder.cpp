@@ -1,10 +1,10 @@
 #include "imaging/JpegSourceDecoder.h"
 
 #include "imaging/ExifOrientation.h"
+#include "imaging/JpegErrorManager.h"
 
 #include <QScopeGuard>
 #include <algorithm>
-#include <csetjmp>
 #include <cstdio>
 #include <cstring>
 
@@ -18,39 +18,24 @@ namespace {
 // Where the decode is: warnings about the headers are not about the pixels.
 enum class Phase { Header, Pixels, Finish };
 
-// libjpeg hands its callbacks a pointer to `manager`, the first member; the
-// rest of the record travels with it. Everything the code reads after a
-// longjmp lives here, never in a local of the function that called setjmp.
+// The shared error record plus what the decoder needs to tell damaged
+// pixels from a clean end. `errors` comes first: libjpeg's pointer to it is a
+// pointer to the whole state.
 struct ErrorState {
-  jpeg_error_mgr manager;
-  std::jmp_buf jump;
+  JpegErrorManager errors;
   Phase phase = Phase::Header;
-  bool failed = false;     // libjpeg gave up (error_exit)
-  int errorCode = 0;       // its message code
   bool reachedEnd = false; // libjpeg read past the end of the data
   int damage = 0;          // the warning that spoiled the pixels; 0 for none
-  char message[JMSG_LENGTH_MAX] = {};
 
   void begin(Phase next) {
     phase = next;
-    failed = false;
-    errorCode = 0;
+    errors.clearFailure();
     reachedEnd = false;
     damage = 0;
-    message[0] = '\0';
   }
 };
 
 ErrorState &stateOf(j_common_ptr cinfo) { return *reinterpret_cast<ErrorState *>(cinfo->err); }
-
-// libjpeg must never exit() the program: unwind to the setjmp of the call in progress.
-[[noreturn]] void onError(j_common_ptr cinfo) {
-  ErrorState &state = stateOf(cinfo);
-  state.failed = true;
-  state.errorCode = cinfo->err->msg_code;
-  (*cinfo->err->format_message)(cinfo, state.message);
-  std::longjmp(state.jump, 1);
-}
 
 // Warnings about metadata leave every pixel intact.
 bool harmless(int code) {
@@ -86,16 +71,14 @@ void onMessage(j_common_ptr cinfo, int level) {
   if (state.phase == Phase::Header || harmless(code))
     return;
   state.damage = code;
-  std::longjmp(state.jump, 1);
+  std::longjmp(state.errors.jump, 1);
 }
-
-void silent(j_common_ptr) {}
 
 } // namespace
 
 struct JpegSourceDecoder::Session {
   jpeg_decompress_struct cinfo;
-  ErrorState errors;
+  ErrorState state;
   bool created = false;
 };
 
@@ -107,13 +90,11 @@ using Session = JpegSourceDecoder::Session;
 // destructor, and nothing they change after setjmp is read after the jump.
 
 bool createDecompressor(Session *session) {
-  ErrorState *errors = &session->errors;
+  ErrorState *state = &session->state;
   std::memset(&session->cinfo, 0, sizeof session->cinfo);
-  session->cinfo.err = jpeg_std_error(&errors->manager);
-  errors->manager.error_exit = onError;
-  errors->manager.emit_message = onMessage;
-  errors->manager.output_message = silent;
-  if (setjmp(errors->jump))
+  state->errors.install(session->cinfo);
+  state->errors.library.emit_message = onMessage;
+  if (setjmp(state->errors.jump))
     return false;
   jpeg_create_decompress(&session->cinfo);
   jpeg_save_markers(&session->cinfo, JPEG_APP0 + 1, 0xFFFF); // EXIF
@@ -121,9 +102,9 @@ bool createDecompressor(Session *session) {
 }
 
 bool readHeader(Session *session, const unsigned char *data, size_t size) {
-  ErrorState *errors = &session->errors;
-  errors->begin(Phase::Header);
-  if (setjmp(errors->jump))
+  ErrorState *state = &session->state;
+  state->begin(Phase::Header);
+  if (setjmp(state->errors.jump))
     return false;
   jpeg_mem_src(&session->cinfo, data, static_cast<unsigned long>(size));
   jpeg_read_header(&session->cinfo, TRUE);
@@ -131,8 +112,8 @@ bool readHeader(Session *session, const unsigned char *data, size_t size) {
 }
 
 bool calcOutputSize(Session *session, int eighths) {
-  ErrorState *errors = &session->errors;
-  if (setjmp(errors->jump))
+  ErrorState *state = &session->state;
+  if (setjmp(state->errors.jump))
     return false;
   session->cinfo.scale_num = static_cast<unsigned>(eighths);
   session->cinfo.scale_denom = 8;
@@ -189,10 +170,10 @@ bool completeDespiteTheEnd(j_decompress_ptr cinfo) {
 }
 
 bool decodePixels(Session *session, const PixelTarget *target) {
-  ErrorState *errors = &session->errors;
+  ErrorState *state = &session->state;
   j_decompress_ptr cinfo = &session->cinfo;
-  errors->phase = Phase::Pixels;
-  if (setjmp(errors->jump))
+  state->phase = Phase::Pixels;
+  if (setjmp(state->errors.jump))
     return false;
   jpeg_start_decompress(cinfo);
   constexpr JDIMENSION kRowsAtOnce = 4;
@@ -204,18 +185,18 @@ bool decodePixels(Session *session, const PixelTarget *target) {
       rows[i] = target->bits + size_t(first + i) * target->bytesPerLine;
     const JDIMENSION got = jpeg_read_scanlines(cinfo, rows, count);
     if (got == 0) {
-      errors->reachedEnd = true; // a memory source never suspends; do not spin if it did
+      state->reachedEnd = true; // a memory source never suspends; do not spin if it did
       return false;
     }
     if (target->cmyk)
       for (JDIMENSION i = 0; i < got; ++i)
         cmykRowToRgb32(rows[i], cinfo->output_width, target->invertedCmyk);
   }
-  if (errors->reachedEnd && !completeDespiteTheEnd(cinfo))
+  if (state->reachedEnd && !completeDespiteTheEnd(cinfo))
     return false;
-  errors->phase = Phase::Finish;
-  if (setjmp(errors->jump))
-    return errors->damage == 0; // an error past the last row leaves the picture whole; corrupt data does not
+  state->phase = Phase::Finish;
+  if (setjmp(state->errors.jump))
+    return state->damage == 0; // an error past the last row leaves the picture whole; corrupt data does not
   jpeg_finish_decompress(cinfo);
   return true;
 }
@@ -269,15 +250,15 @@ qint64 coefficientBytes(const jpeg_decompress_struct &cinfo) {
 qint64 coefficientBudget(qint64 maxPixels) { return maxPixels * 3 * qint64(sizeof(JCOEF)); }
 
 QString reasonFor(const Session &session) {
-  const ErrorState &errors = session.errors;
-  if (errors.failed && errors.errorCode == JERR_IMAGE_TOO_BIG)
+  const ErrorState &state = session.state;
+  if (state.errors.failed && state.errors.errorCode == JERR_IMAGE_TOO_BIG)
     return pictureTooLargeText(session.cinfo.image_width, session.cinfo.image_height);
-  if (errors.reachedEnd)
+  if (state.reachedEnd)
     return QStringLiteral("truncated JPEG data");
-  if (!errors.failed)
+  if (!state.errors.failed)
     return QStringLiteral("damaged JPEG data");
-  const QString message = QString::fromLocal8Bit(errors.message);
-  switch (errors.errorCode) {
+  const QString message = QString::fromLocal8Bit(state.errors.message);
+  switch (state.errors.errorCode) {
   case JERR_OUT_OF_MEMORY: return QStringLiteral("out of memory");
   case JERR_SOF_UNSUPPORTED: // lossless, hierarchical
   case JERR_BAD_PRECISION:   // 12 bits
