@@ -12,6 +12,7 @@
 #include "imaging/PictureDecoder.h"
 #include "imaging/PicturePreparer.h"
 #include "platform/Screen.h"
+#include "presets/BuiltInPresets.h"
 #include "presets/FrameList.h"
 #include "presets/Numbers.h"
 #include "presets/PresetLine.h"
@@ -147,7 +148,7 @@ BatchReport runBatch(const JobChoice &choice, const FrameLibrary &frames, QSize 
   const JobSettings &job = choice.job;
   const ProgramSettings &program = choice.settings.program;
   const PicturePreparer preparer(frames, screen);
-  SharedJob shared(job, choice.presetText);
+  SharedJob shared(job, choosesFrames(choice.presetText));
   const int pictures =
       int(sources.size()) * (job.frame == kTryAllEntry ? std::max<int>(1, int(frames.frames().size())) : 1);
   BatchConsole console(pictures, options.quiet, isatty(STDERR_FILENO));

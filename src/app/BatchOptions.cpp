@@ -229,10 +229,10 @@ bool applyFieldOption(JobSettings &job, const QString &option, const QString &va
     job.sizeLimitOn = true;
   } else if (option == QLatin1String("--suffix")) {
     for (const QChar c : value)
-      if (const auto refused = suffixCharacterRefusal(c))
-        return fail(QStringLiteral("--suffix cannot hold \"%1\": %2")
+      if (refusedInFileNames(c))
+        return fail(QStringLiteral("--suffix cannot hold \"%1\": file names cannot contain %2")
                         .arg(c)
-                        .arg(QString(refused->text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
+                        .arg(kRefusedCharactersText));
     job.suffixTemplate = value;
     job.addSuffix = value.isEmpty() ? 0 : 1;
   } else if (option == QLatin1String("--no-suffix")) {

@@ -161,9 +161,11 @@ void BatchRun::finish(const Task &task, Outcome outcome) {
   if (!outcome.readError.isEmpty())
     return failed(&BatchReport::unreadable, task.path, outcome.readError);
   const QString frameText = m_input.frameEntries.value(task.job.frame);
-  if (task.sheet)
-    m_sheet->place({outcome.image, entry.name, QFileInfo(task.path).size(), frameText, m_job.presetText()},
-                   task.job.captions);
+  if (task.sheet) {
+    SheetCaptions captions = task.job.captions;
+    captions.namesAreFrames = m_job.captionsNameFrames();
+    m_sheet->place({outcome.image, entry.name, QFileInfo(task.path).size(), frameText}, captions);
+  }
   if (!task.write)
     return;
   if (outcome.searched)

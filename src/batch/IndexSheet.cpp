@@ -2,7 +2,6 @@
 
 #include "batch/OutputNaming.h"
 #include "imaging/Scaling.h"
-#include "presets/BuiltInPresets.h"
 
 #include <QDir>
 #include <QFontMetricsF>
@@ -68,7 +67,7 @@ QRectF IndexSheet::pictureRect(QSize size, int column, int row) const {
 QString IndexSheet::captionText(const SheetPicture &picture, const SheetCaptions &captions) {
   QString caption;
   if (captions.names) {
-    caption = picture.presetText == kSelectBestFramePreset ? picture.frameText : stem(picture.fileName);
+    caption = captions.namesAreFrames ? picture.frameText : stem(picture.fileName);
   }
   if (captions.sizes) {
     const QString size = QStringLiteral("%1x%2").arg(picture.image.width()).arg(picture.image.height());

@@ -29,8 +29,7 @@ struct SheetPicture {
   QImage image;     // the prepared picture
   QString fileName; // the source's name, with extension
   qint64 sourceBytes = 0;
-  QString frameText;  // the frame list entry in use, for "SELECT THE BEST FRAME"
-  QString presetText; // the preset box's text at that moment
+  QString frameText; // the frame list entry in use
 };
 
 // Contact sheets as large as the screen, filled cell by cell in list order;

@@ -102,13 +102,6 @@ QString nextFreeName(const QString &path) {
   }
 }
 
-std::optional<Prompt> suffixCharacterRefusal(QChar typed) {
-  const QString &refused = kRefusedCharactersText;
-  if (typed == u' ' || !refused.contains(typed))
-    return std::nullopt;
-  return Prompt{QStringLiteral("Invalid character ") + typed,
-                QStringLiteral("Filenames cannot contain the following characters:\r\n\r\n") + refused,
-                PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok};
-}
+bool refusedInFileNames(QChar typed) { return typed != u' ' && kRefusedCharactersText.contains(typed); }
 
 } // namespace veltrane

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "platform/Prompts.h"
-
 #include <QString>
-#include <optional>
 
 namespace veltrane {
 
@@ -39,8 +36,8 @@ bool fileExists(const QString &path);
 // from 2 upward.
 QString nextFreeName(const QString &path);
 
-// The message for a character typed into the suffix box that file names
-// cannot hold; nothing when the character may be typed.
-std::optional<Prompt> suffixCharacterRefusal(QChar typed);
+// True for the characters of kRefusedCharactersText, which file names on
+// the system the program grew up on cannot hold; the suffix box refuses them.
+bool refusedInFileNames(QChar typed);
 
 } // namespace veltrane

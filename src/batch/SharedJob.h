@@ -3,7 +3,6 @@
 #include "presets/JobSettings.h"
 
 #include <QMutex>
-#include <QString>
 #include <functional>
 
 namespace veltrane {
@@ -13,8 +12,8 @@ namespace veltrane {
 // makes itself (the quality found, the frame tried) land here too.
 class SharedJob {
 public:
-  explicit SharedJob(JobSettings job = {}, QString presetText = {})
-      : m_job(std::move(job)), m_presetText(std::move(presetText)) {}
+  explicit SharedJob(JobSettings job = {}, bool captionsNameFrames = false)
+      : m_job(std::move(job)), m_captionsNameFrames(captionsNameFrames) {}
 
   JobSettings job() const {
     const QMutexLocker lock(&m_mutex);
@@ -30,20 +29,21 @@ public:
     change(m_job);
     return m_job;
   }
-  // The preset box's text: "SELECT THE BEST FRAME" changes sheet captions.
-  QString presetText() const {
+  // Whether sheet captions name the frame tried instead of the file: the
+  // window sets it from the preset box, which may change during a batch.
+  bool captionsNameFrames() const {
     const QMutexLocker lock(&m_mutex);
-    return m_presetText;
+    return m_captionsNameFrames;
   }
-  void setPresetText(const QString &text) {
+  void setCaptionsNameFrames(bool yes) {
     const QMutexLocker lock(&m_mutex);
-    m_presetText = text;
+    m_captionsNameFrames = yes;
   }
 
 private:
   mutable QMutex m_mutex;
   JobSettings m_job;
-  QString m_presetText;
+  bool m_captionsNameFrames = false;
 };
 
 } // namespace veltrane

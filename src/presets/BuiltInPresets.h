@@ -11,7 +11,8 @@ const QStringList &builtInPresetLines();
 inline constexpr int kFirstRunPresetIndex = 4;
 
 // While the preset box shows exactly this text, index-sheet captions name the
-// frame instead of the file.
+// frame instead of the file: the sheet is for choosing a frame.
 inline const QString kSelectBestFramePreset = QStringLiteral("SELECT THE BEST FRAME");
+inline bool choosesFrames(const QString &presetBoxText) { return presetBoxText == kSelectBestFramePreset; }
 
 } // namespace veltrane

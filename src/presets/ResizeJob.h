@@ -23,6 +23,7 @@ struct SheetCaptions {
   bool names = false;
   bool sizes = false;
   bool fileSizes = false;
+  bool namesAreFrames = false; // the names caption names the frame tried, for choosing a frame
   bool any() const { return names || sizes || fileSizes; }
 };
 

@@ -2,6 +2,7 @@
 
 #include "batch/OutputNaming.h"
 #include "platform/PlatformServices.h"
+#include "platform/Prompts.h"
 #include "presets/FrameList.h"
 #include "presets/PresetLine.h"
 #include "ui/SizeChangeHandler.h"
@@ -296,8 +297,12 @@ bool JobControls::filterExtension(QEvent *event) {
   if (event->type() == QEvent::KeyPress) {
     const QString typed = static_cast<QKeyEvent *>(event)->text();
     for (const QChar c : typed) {
-      if (const std::optional<Prompt> refusal = suffixCharacterRefusal(c)) {
-        m_platform.prompts->ask(*refusal);
+      if (refusedInFileNames(c)) {
+        m_platform.prompts->ask(
+            {QStringLiteral("Invalid character ") + c,
+             QStringLiteral("Filenames cannot contain the following characters:\r\n\r\n") +
+                 kRefusedCharactersText,
+             PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok});
         return true;
       }
     }

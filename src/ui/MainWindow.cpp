@@ -4,6 +4,7 @@
 #include "batch/TryAllConfirmation.h"
 #include "imaging/PicturePreparer.h"
 #include "platform/PlatformServices.h"
+#include "presets/BuiltInPresets.h"
 #include "presets/PresetLine.h"
 #include "presets/SettingsFile.h"
 #include "ui/BatchRunner.h"
@@ -106,7 +107,7 @@ void MainWindow::connectControls() {
   connect(m_controls, &JobControls::frameChosen, this, &MainWindow::showPreviewPicture);
   connect(m_presets, &PresetControls::applyPreset, this, &MainWindow::applyPreset);
   connect(f.presets, &QComboBox::editTextChanged, this,
-          [this](const QString &text) { m_shared.setPresetText(text); });
+          [this](const QString &text) { m_shared.setCaptionsNameFrames(choosesFrames(text)); });
 
   connect(f.goButton, &QPushButton::clicked, this, &MainWindow::goOrStop);
   connect(f.helpButton, &QToolButton::clicked, this, &MainWindow::toggleHelp);
@@ -148,7 +149,7 @@ void MainWindow::startUp(const QStringList &pictures) {
 
   m_synced = m_controls->job();
   m_shared.setJob(m_synced);
-  m_shared.setPresetText(m_form.presets->currentText());
+  m_shared.setCaptionsNameFrames(choosesFrames(m_form.presets->currentText()));
   updateListButtons();
 }
 
@@ -221,7 +222,7 @@ void MainWindow::goOrStop() {
   input.frameEntries = m_controls->frameEntries();
   input.sheetStyle = m_settings->sheetStyle();
   m_shared.setJob(job);
-  m_shared.setPresetText(m_form.presets->currentText());
+  m_shared.setCaptionsNameFrames(choosesFrames(m_form.presets->currentText()));
   m_synced = job;
   showProgress({});
   setProgressVisible(true);

@@ -48,7 +48,7 @@ TEST(IndexSheet, LayoutFollowsTheScreenAndGrid) {
 TEST(IndexSheet, DrawsShadowPictureAndCaptionWhereTheFormulasSay) {
   QImage last;
   IndexSheet sheet({1024, 768}, {}, grid(4, 3), false, "/out", keepIn(last));
-  sheet.place({solid({800, 600}, Qt::red), "a.jpg", 0, {}, {}}, captions());
+  sheet.place({solid({800, 600}, Qt::red), "a.jpg", 0, {}}, captions());
   sheet.finish();
   ASSERT_EQ(last.size(), QSize(1024, 768));
   // Picture (0, 59.5) 226 x 169.5, shadow 4 pixels right and down, white around.
@@ -62,7 +62,7 @@ TEST(IndexSheet, DrawsShadowPictureAndCaptionWhereTheFormulasSay) {
 
   // With names on, the caption is printed in the gap, centred on the cell.
   IndexSheet captioned({1024, 768}, {}, grid(4, 3), true, "/out", keepIn(last));
-  captioned.place({solid({800, 600}, Qt::red), "holiday.jpg", 0, {}, {}}, captions(true));
+  captioned.place({solid({800, 600}, Qt::red), "holiday.jpg", 0, {}}, captions(true));
   captioned.finish();
   const int below = int(captioned.pictureRect({800, 600}, 1, 1).bottom() + 6);
   int inked = 0;
@@ -74,10 +74,11 @@ TEST(IndexSheet, DrawsShadowPictureAndCaptionWhereTheFormulasSay) {
 }
 
 TEST(IndexSheet, CaptionTexts) {
-  const SheetPicture picture{solid({800, 600}, Qt::red), "holiday.jpg", 251200, "Golden wood", {}};
-  SheetPicture exact = picture, frames = picture;
+  const SheetPicture picture{solid({800, 600}, Qt::red), "holiday.jpg", 251200, "Golden wood"};
+  SheetPicture exact = picture;
   exact.sourceBytes = 2048;
-  frames.presetText = QStringLiteral("SELECT THE BEST FRAME");
+  SheetCaptions frameNames = captions(true);
+  frameNames.namesAreFrames = true;
   const struct {
     const SheetPicture &picture;
     SheetCaptions shown;
@@ -88,7 +89,7 @@ TEST(IndexSheet, CaptionTexts) {
       {picture, captions(false, false, true), "245.3k"},
       {picture, captions(true, false, true), "holiday [245.3k]"},
       {exact, captions(false, false, true), "2k"},
-      {frames, captions(true, false, false), "Golden wood"},
+      {picture, frameNames, "Golden wood"},
   };
   for (const auto &c : cases)
     EXPECT_EQ(IndexSheet::captionText(c.picture, c.shown), QString::fromUtf8(c.caption)) << c.caption;
