@@ -75,16 +75,16 @@ bool confirm(const Prompt &prompt, bool yes) {
 }
 
 // The job as the window would start with it, then the preset, the job line
-// and the single-field options in the order given. Nothing, with the usage
-// error, when an option cannot be applied.
+// and the single-field options in the order given. Fails with the usage
+// error when an option cannot be applied.
 struct JobChoice {
   JobSettings job;
   QString presetText;
   SettingsState settings;
 };
 
-std::optional<JobChoice> chooseJob(const BatchOptions &options, const ProgramFolder &folder,
-                                   const QStringList &entries, QSize screen, QString *error) {
+Result<JobChoice> chooseJob(const BatchOptions &options, const ProgramFolder &folder,
+                            const QStringList &entries, QSize screen) {
   const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
   const SettingsState firstRun = firstRunSettings({desktop, screen, {603, 406}}, entries);
   const QByteArray settingsBytes = readWholeFile(folder.settingsReadPath());
@@ -98,9 +98,8 @@ std::optional<JobChoice> chooseJob(const BatchOptions &options, const ProgramFol
   if (!options.preset.isEmpty()) {
     const auto line = findPreset(state.presets.lines(), options.preset);
     if (!line) {
-      *error = QStringLiteral("no preset called \"%1\"; the presets are:\n  %2")
-                   .arg(options.preset, state.presets.names().join(QStringLiteral("\n  ")));
-      return std::nullopt;
+      return failure(QStringLiteral("no preset called \"%1\"; the presets are:\n  %2")
+                         .arg(options.preset, state.presets.names().join(QStringLiteral("\n  "))));
     }
     fromPreset(choice.job, *line, entries);
     choice.presetText = presetName(*line);
@@ -115,8 +114,8 @@ std::optional<JobChoice> chooseJob(const BatchOptions &options, const ProgramFol
   if (options.sameFolder)
     choice.job.sameFolder = 1;
   for (const auto &[option, value] : options.fields)
-    if (!applyFieldOption(choice.job, option, value, entries, error))
-      return std::nullopt;
+    if (const Result<> applied = applyFieldOption(choice.job, option, value, entries); !applied)
+      return failure(applied.reason());
   return choice;
 }
 
@@ -204,10 +203,9 @@ int main(int argc, char **argv) {
   QByteArrayList arguments;
   for (int i = 1; i < argc; ++i)
     arguments.append(QByteArray(argv[i]));
-  QString error;
-  const std::optional<BatchOptions> parsed = parseBatchOptions(arguments, &error);
+  const Result<BatchOptions> parsed = parseBatchOptions(arguments);
   if (!parsed)
-    return usageError(error);
+    return usageError(parsed.reason());
   const BatchOptions &options = *parsed;
   QTextStream out(stdout);
   if (options.help) {
@@ -233,9 +231,9 @@ int main(int argc, char **argv) {
   PictureDecoder decoder;
   const FrameLibrary frames = FrameLibrary::scan(folder.frameFolders(), decoder);
   const QSize screen = options.screen.value_or(DesktopScreen().size());
-  const std::optional<JobChoice> choice = chooseJob(options, folder, frames.entries(), screen, &error);
+  const Result<JobChoice> choice = chooseJob(options, folder, frames.entries(), screen);
   if (!choice)
-    return usageError(error);
+    return usageError(choice.reason());
 
   FailedFiles refused;
   const QList<SourceEntry> sources = listSources(options, refused);

@@ -86,14 +86,88 @@ std::optional<QString> utf8(const QByteArray &bytes) {
 
 } // namespace
 
-std::optional<BatchOptions> parseBatchOptions(const QByteArrayList &arguments, QString *error) {
+namespace {
+
+// An option's value: after "=", or the next argument for options that take one.
+struct OptionWithValue {
+  QString option;
+  QString value;
+};
+
+Result<OptionWithValue> readOption(const QByteArrayList &arguments, qsizetype &i) {
+  const QByteArray &argument = arguments[i];
+  const std::optional<QString> decoded = utf8(argument);
+  if (!decoded)
+    return failure(QStringLiteral("unknown option: %1").arg(QString::fromUtf8(argument)));
+  OptionWithValue read{*decoded, {}};
+  bool hasValue = false;
+  if (const qsizetype eq = read.option.indexOf(u'='); read.option.startsWith(QLatin1String("--")) && eq > 0) {
+    read.value = read.option.mid(eq + 1);
+    read.option = read.option.left(eq);
+    hasValue = true;
+  }
+  const bool takesValue = kValueOptions.contains(read.option);
+  if (takesValue && !hasValue) {
+    if (i + 1 >= arguments.size())
+      return failure(QStringLiteral("%1 needs a value").arg(read.option));
+    const auto next = utf8(arguments[++i]);
+    if (!next)
+      return failure(QStringLiteral("the value of %1 is not valid UTF-8").arg(read.option));
+    read.value = *next;
+  } else if (!takesValue && hasValue) {
+    return failure(QStringLiteral("%1 takes no value").arg(read.option));
+  }
+  return read;
+}
+
+Result<> applyProgramOption(BatchOptions &options, const QString &option, const QString &value) {
+  if (option == QLatin1String("--help") || option == QLatin1String("-h"))
+    options.help = true;
+  else if (option == QLatin1String("--version"))
+    options.version = true;
+  else if (option == QLatin1String("--yes"))
+    options.yes = true;
+  else if (option == QLatin1String("--quiet"))
+    options.quiet = true;
+  else if (option == QLatin1String("--same-folder"))
+    options.sameFolder = true;
+  else if (option == QLatin1String("--no-suffix"))
+    options.fields.append({option, {}});
+  else if (option == QLatin1String("--home"))
+    options.home = value;
+  else if (option == QLatin1String("--preset"))
+    options.preset = value;
+  else if (option == QLatin1String("--job"))
+    options.jobLine = value;
+  else if (option == QLatin1String("--output")) {
+    // An empty folder would quietly mean the current one.
+    if (value.trimmed().isEmpty())
+      return failure(QStringLiteral("--output wants a folder, not an empty text"));
+    options.output = value;
+  } else if (option == QLatin1String("--screen")) {
+    static const QRegularExpression size(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
+    const auto match = size.match(value);
+    if (!match.hasMatch() || match.captured(1).toInt() < 1 || match.captured(2).toInt() < 1)
+      return failure(QStringLiteral("--screen wants WIDTHxHEIGHT, such as 1920x1080, not \"%1\"").arg(value));
+    options.screen = QSize(match.captured(1).toInt(), match.captured(2).toInt());
+  } else if (option == QLatin1String("--jobs")) {
+    bool ok = false;
+    options.jobs = value.toInt(&ok);
+    if (!ok || options.jobs < 1 || options.jobs > 256)
+      return failure(QStringLiteral("--jobs wants a number of threads from 1 to 256, not \"%1\"").arg(value));
+  } else if (kFieldOptions.contains(option)) {
+    options.fields.append({option, value});
+  } else {
+    return failure(QStringLiteral("unknown option: %1").arg(option));
+  }
+  return {};
+}
+
+} // namespace
+
+Result<BatchOptions> parseBatchOptions(const QByteArrayList &arguments) {
   BatchOptions options;
   bool filesOnly = false;
-  const auto fail = [&](const QString &text) {
-    if (error)
-      *error = text;
-    return std::nullopt;
-  };
   for (qsizetype i = 0; i < arguments.size(); ++i) {
     const QByteArray &argument = arguments[i];
     if (filesOnly || !argument.startsWith("-") || argument == "-") {
@@ -103,72 +177,15 @@ std::optional<BatchOptions> parseBatchOptions(const QByteArrayList &arguments, Q
         options.badNames.append(QString::fromUtf8(argument));
       continue;
     }
-    const std::optional<QString> decoded = utf8(argument);
-    if (!decoded)
-      return fail(QStringLiteral("unknown option: %1").arg(QString::fromUtf8(argument)));
-    QString option = *decoded;
-    QString value;
-    bool hasValue = false;
-    if (const qsizetype eq = option.indexOf(u'='); option.startsWith(QLatin1String("--")) && eq > 0) {
-      value = option.mid(eq + 1);
-      option = option.left(eq);
-      hasValue = true;
-    }
-    if (option == QLatin1String("--")) {
+    const Result<OptionWithValue> read = readOption(arguments, i);
+    if (!read)
+      return failure(read.reason());
+    if (read->option == QLatin1String("--")) {
       filesOnly = true;
       continue;
     }
-    if (kValueOptions.contains(option) && !hasValue) {
-      if (i + 1 >= arguments.size())
-        return fail(QStringLiteral("%1 needs a value").arg(option));
-      const auto next = utf8(arguments[++i]);
-      if (!next)
-        return fail(QStringLiteral("the value of %1 is not valid UTF-8").arg(option));
-      value = *next;
-      hasValue = true;
-    } else if (!kValueOptions.contains(option) && hasValue) {
-      return fail(QStringLiteral("%1 takes no value").arg(option));
-    }
-
-    if (option == QLatin1String("--help") || option == QLatin1String("-h"))
-      options.help = true;
-    else if (option == QLatin1String("--version"))
-      options.version = true;
-    else if (option == QLatin1String("--yes"))
-      options.yes = true;
-    else if (option == QLatin1String("--quiet"))
-      options.quiet = true;
-    else if (option == QLatin1String("--same-folder"))
-      options.sameFolder = true;
-    else if (option == QLatin1String("--no-suffix"))
-      options.fields.append({option, {}});
-    else if (option == QLatin1String("--home"))
-      options.home = value;
-    else if (option == QLatin1String("--preset"))
-      options.preset = value;
-    else if (option == QLatin1String("--job"))
-      options.jobLine = value;
-    else if (option == QLatin1String("--output")) {
-      // An empty folder would quietly mean the current one.
-      if (value.trimmed().isEmpty())
-        return fail(QStringLiteral("--output wants a folder, not an empty text"));
-      options.output = value;
-    } else if (option == QLatin1String("--screen")) {
-      static const QRegularExpression size(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
-      const auto match = size.match(value);
-      if (!match.hasMatch() || match.captured(1).toInt() < 1 || match.captured(2).toInt() < 1)
-        return fail(QStringLiteral("--screen wants WIDTHxHEIGHT, such as 1920x1080, not \"%1\"").arg(value));
-      options.screen = QSize(match.captured(1).toInt(), match.captured(2).toInt());
-    } else if (option == QLatin1String("--jobs")) {
-      bool ok = false;
-      options.jobs = value.toInt(&ok);
-      if (!ok || options.jobs < 1 || options.jobs > 256)
-        return fail(QStringLiteral("--jobs wants a number of threads from 1 to 256, not \"%1\"").arg(value));
-    } else if (kFieldOptions.contains(option)) {
-      options.fields.append({option, value});
-    } else {
-      return fail(QStringLiteral("unknown option: %1").arg(option));
-    }
+    if (const Result<> applied = applyProgramOption(options, read->option, read->value); !applied)
+      return failure(applied.reason());
   }
   return options;
 }
@@ -199,40 +216,36 @@ bool sizeLimit(QString &box, qint16 &on, const QString &value) {
 
 } // namespace
 
-bool applyFieldOption(JobSettings &job, const QString &option, const QString &value,
-                      const QStringList &frameEntries, QString *error) {
-  const auto fail = [&](const QString &text) {
-    if (error)
-      *error = text;
-    return false;
-  };
+Result<> applyFieldOption(JobSettings &job, const QString &option, const QString &value,
+                          const QStringList &frameEntries) {
   int number = 0;
   if (option == QLatin1String("--width")) {
     if (!sizeLimit(job.maxWidth, job.widthOn, value))
-      return fail(QStringLiteral("--width wants pixels from 1 to 65000, \"screen\" or \"off\", not \"%1\"")
-                      .arg(value));
+      return failure(QStringLiteral("--width wants pixels from 1 to 65000, \"screen\" or \"off\", not \"%1\"")
+                         .arg(value));
   } else if (option == QLatin1String("--height")) {
     if (!sizeLimit(job.maxHeight, job.heightOn, value))
-      return fail(QStringLiteral("--height wants pixels from 1 to 65000, \"screen\" or \"off\", not \"%1\"")
-                      .arg(value));
+      return failure(
+          QStringLiteral("--height wants pixels from 1 to 65000, \"screen\" or \"off\", not \"%1\"")
+              .arg(value));
   } else if (option == QLatin1String("--quality")) {
     if (!wholeNumber(value, 1, 100, &number))
-      return fail(QStringLiteral("--quality wants a number from 1 to 100, not \"%1\"").arg(value));
+      return failure(QStringLiteral("--quality wants a number from 1 to 100, not \"%1\"").arg(value));
     job.fixedQuality = QString::number(number);
     job.sizeLimitOn = false;
   } else if (option == QLatin1String("--max-kb")) {
     bool ok = false;
     const double kilobytes = value.trimmed().toDouble(&ok);
     if (!ok || !(kilobytes > 0) || kilobytes > 1e9)
-      return fail(QStringLiteral("--max-kb wants a size in kB above 0, not \"%1\"").arg(value));
+      return failure(QStringLiteral("--max-kb wants a size in kB above 0, not \"%1\"").arg(value));
     job.sizeLimitKb = value.trimmed();
     job.sizeLimitOn = true;
   } else if (option == QLatin1String("--suffix")) {
     for (const QChar c : value)
       if (refusedInFileNames(c))
-        return fail(QStringLiteral("--suffix cannot hold \"%1\": file names cannot contain %2")
-                        .arg(c)
-                        .arg(kRefusedCharactersText));
+        return failure(QStringLiteral("--suffix cannot hold \"%1\": file names cannot contain %2")
+                           .arg(c)
+                           .arg(kRefusedCharactersText));
     job.suffixTemplate = value;
     job.addSuffix = value.isEmpty() ? 0 : 1;
   } else if (option == QLatin1String("--no-suffix")) {
@@ -246,32 +259,32 @@ bool applyFieldOption(JobSettings &job, const QString &option, const QString &va
       for (qsizetype i = kFirstFrameEntry; i < frameEntries.size(); ++i)
         if (frameEntries[i].compare(value, Qt::CaseInsensitive) == 0) {
           job.frame = qint16(i);
-          return true;
+          return {};
         }
       const QStringList installed = frameEntries.mid(kFirstFrameEntry);
-      return fail(installed.isEmpty()
-                      ? QStringLiteral("no frame called \"%1\": no frames are installed").arg(value)
-                      : QStringLiteral("no frame called \"%1\"; installed: %2")
-                            .arg(value, installed.join(QStringLiteral(", "))));
+      return failure(installed.isEmpty()
+                         ? QStringLiteral("no frame called \"%1\": no frames are installed").arg(value)
+                         : QStringLiteral("no frame called \"%1\"; installed: %2")
+                               .arg(value, installed.join(QStringLiteral(", "))));
     }
   } else if (option == QLatin1String("--index")) {
     const QStringList modes{"none", "also", "only"};
     const qsizetype mode = value == QLatin1String("don't") ? 0 : modes.indexOf(value.toLower());
     if (mode < 0)
-      return fail(QStringLiteral("--index wants \"none\", \"also\" or \"only\", not \"%1\"").arg(value));
+      return failure(QStringLiteral("--index wants \"none\", \"also\" or \"only\", not \"%1\"").arg(value));
     job.sheetMode = qint16(mode);
   } else if (option == QLatin1String("--grid")) {
     static const QRegularExpression grid(QStringLiteral("^([1-8])[xX]([1-8])$"));
     const auto match = grid.match(value.trimmed());
     if (!match.hasMatch())
-      return fail(
+      return failure(
           QStringLiteral("--grid wants ACROSSxDOWN, each 1 to 8, such as 4x3, not \"%1\"").arg(value));
     job.sheetColumns = qint16(match.captured(1).toInt() - 1);
     job.sheetRows = qint16(match.captured(2).toInt() - 1);
   } else {
-    return fail(QStringLiteral("unknown option: %1").arg(option));
+    return failure(QStringLiteral("unknown option: %1").arg(option));
   }
-  return true;
+  return {};
 }
 
 std::optional<QString> findPreset(const QStringList &stored, const QString &name) {

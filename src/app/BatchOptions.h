@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <QByteArrayList>
 #include <QSize>
 #include <QString>
@@ -27,18 +29,18 @@ struct BatchOptions {
   QStringList badNames; // file arguments whose bytes are not UTF-8
 };
 
-// Reads the arguments (without the program name). Nothing, and an error
-// text, when they do not make sense.
-std::optional<BatchOptions> parseBatchOptions(const QByteArrayList &arguments, QString *error);
+// Reads the arguments (without the program name); fails when they do not
+// make sense.
+Result<BatchOptions> parseBatchOptions(const QByteArrayList &arguments);
 
 extern const char kBatchUsage[];
 
 struct JobSettings;
 
-// Applies one of the single-field options (--width, --quality, ...) to a job.
-// False, and an error text, for a value the option cannot take.
-bool applyFieldOption(JobSettings &job, const QString &option, const QString &value,
-                      const QStringList &frameEntries, QString *error);
+// Applies one of the single-field options (--width, --quality, ...) to a job;
+// fails for a value the option cannot take.
+Result<> applyFieldOption(JobSettings &job, const QString &option, const QString &value,
+                          const QStringList &frameEntries);
 
 // A stored or built-in preset line by its name: exactly, then ignoring case
 // and surrounding spaces. Nothing when there is none.

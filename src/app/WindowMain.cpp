@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <csignal>
 #include <functional>
+#include <optional>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -115,11 +116,8 @@ void takeScreenshots(MainWindow &window, const QString &folder) {
   window.settingsWindow().close();
 }
 
-} // namespace
-
-int main(int argc, char **argv) {
-  returnLargeBlocksToTheSystem();
-  // Before QApplication, which needs a display.
+// --help and --version answer before QApplication, which needs a display.
+std::optional<int> answerWithoutDisplay(int argc, char **argv) {
   for (int i = 1; i < argc; ++i) {
     const QByteArray argument(argv[i]);
     if (argument == "--")
@@ -133,6 +131,53 @@ int main(int argc, char **argv) {
       return 0;
     }
   }
+  return std::nullopt;
+}
+
+// Screenshots never open a browser or a file manager.
+void fillPlatform(PlatformServices &platform, bool screenshots,
+                  const std::function<QWidget *()> &dialogParent) {
+  if (screenshots)
+    platform.launcher = std::make_unique<RecordingLauncher>();
+  else
+    platform.launcher = std::make_unique<DesktopLauncher>();
+  platform.prompts = std::make_unique<ParentedPrompts>(dialogParent);
+  platform.dialogs = std::make_unique<ParentedDialogs>(dialogParent);
+  platform.screen = std::make_unique<DesktopScreen>();
+  platform.clock = std::make_unique<SystemClock>();
+}
+
+// SIGTERM, SIGINT and SIGHUP shut the window down as a session's end does;
+// the handler only writes a byte, the event loop does the rest.
+std::unique_ptr<QSocketNotifier> watchTerminationSignals(MainWindow &mainWindow) {
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
+    return nullptr;
+  auto terminate = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+  QObject::connect(terminate.get(), &QSocketNotifier::activated, &mainWindow, [&mainWindow] {
+    char byte = 0;
+    [[maybe_unused]] const ssize_t got = ::read(g_signalPipe[0], &byte, 1);
+    // A message box of a shut-down already under way must not hold the
+    // system up either: ending the application ends its event loop.
+    if (mainWindow.hasShutDown())
+      QCoreApplication::exit(0);
+    else
+      mainWindow.systemShutDown();
+  });
+  struct sigaction action = {};
+  action.sa_handler = onTerminate;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+    sigaction(signal, &action, nullptr);
+  return terminate;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  returnLargeBlocksToTheSystem();
+  if (const std::optional<int> answered = answerWithoutDisplay(argc, argv))
+    return *answered;
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("veltrane"));
@@ -158,14 +203,7 @@ int main(int argc, char **argv) {
   };
   PlatformServices platform;
   const bool screenshots = !commandLine.screenshot.isEmpty();
-  if (screenshots)
-    platform.launcher = std::make_unique<RecordingLauncher>();
-  else
-    platform.launcher = std::make_unique<DesktopLauncher>();
-  platform.prompts = std::make_unique<ParentedPrompts>(dialogParent);
-  platform.dialogs = std::make_unique<ParentedDialogs>(dialogParent);
-  platform.screen = std::make_unique<DesktopScreen>();
-  platform.clock = std::make_unique<SystemClock>();
+  fillPlatform(platform, screenshots, dialogParent);
 
   const ProgramFolder folder =
       ProgramFolder::resolve(commandLine.home, QCoreApplication::applicationDirPath());
@@ -175,27 +213,7 @@ int main(int argc, char **argv) {
   // A session that ends quits the application: the shut-down still runs,
   // without waiting for anyone.
   QObject::connect(&app, &QCoreApplication::aboutToQuit, &mainWindow, &MainWindow::systemShutDown);
-
-  std::unique_ptr<QSocketNotifier> terminate;
-  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) == 0) {
-    terminate = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(terminate.get(), &QSocketNotifier::activated, &mainWindow, [&mainWindow] {
-      char byte = 0;
-      [[maybe_unused]] const ssize_t got = ::read(g_signalPipe[0], &byte, 1);
-      // A message box of a shut-down already under way must not hold the
-      // system up either: ending the application ends its event loop.
-      if (mainWindow.hasShutDown())
-        QCoreApplication::exit(0);
-      else
-        mainWindow.systemShutDown();
-    });
-    struct sigaction action = {};
-    action.sa_handler = onTerminate;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
-      sigaction(signal, &action, nullptr);
-  }
+  const std::unique_ptr<QSocketNotifier> terminate = watchTerminationSignals(mainWindow);
 
   mainWindow.showAtSavedPlace();
   if (screenshots)

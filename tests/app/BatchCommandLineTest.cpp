@@ -42,10 +42,9 @@ protected:
 } // namespace
 
 TEST(BatchOptions, ParsesOptionsFilesAndBytes) {
-  QString error;
-  auto options = parseBatchOptions(
-      {"--jobs", "2", "--width=640", "--yes", "a.jpg", "--", "-rf.jpg", "\xff.jpg"}, &error);
-  ASSERT_TRUE(options) << error.toStdString();
+  auto options =
+      parseBatchOptions({"--jobs", "2", "--width=640", "--yes", "a.jpg", "--", "-rf.jpg", "\xff.jpg"});
+  ASSERT_TRUE(options) << options.reason().toStdString();
   EXPECT_EQ(options->jobs, 2);
   EXPECT_TRUE(options->yes);
   EXPECT_EQ(options->files, (QStringList{"a.jpg", "-rf.jpg"}));
@@ -57,15 +56,15 @@ TEST(BatchOptions, ParsesOptionsFilesAndBytes) {
        {QByteArrayList{"--jobs", "0"}, QByteArrayList{"--screen", "big"}, QByteArrayList{"--output"},
         QByteArrayList{"--output", ""}, QByteArrayList{"--output= "}, QByteArrayList{"--nope"},
         QByteArrayList{"--yes=1"}}) {
-    EXPECT_FALSE(parseBatchOptions(bad, &error)) << bad.join(' ').toStdString();
-    EXPECT_FALSE(error.isEmpty());
+    const auto refused = parseBatchOptions(bad);
+    EXPECT_FALSE(refused) << bad.join(' ').toStdString();
+    EXPECT_FALSE(refused.reason().isEmpty());
   }
 }
 
 TEST(BatchOptions, FieldOptionsCheckTheirValues) {
   const QStringList entries = frameListEntries({"Golden wood"});
   JobSettings job;
-  QString error;
   using Option = std::pair<QString, QString>;
   for (const auto &[option, value] : QList<Option>{{"--width", "screen"},
                                                    {"--height", "off"},
@@ -74,7 +73,7 @@ TEST(BatchOptions, FieldOptionsCheckTheirValues) {
                                                    {"--frame", "golden WOOD"},
                                                    {"--grid", "5x4"},
                                                    {"--index", "only"}})
-    EXPECT_TRUE(applyFieldOption(job, option, value, entries, &error)) << option.toStdString();
+    EXPECT_TRUE(applyFieldOption(job, option, value, entries)) << option.toStdString();
   // --quality after --max-kb chooses the fixed quality.
   EXPECT_EQ(
       std::tuple(job.maxWidth, job.heightOn, job.sizeLimitOn, job.sizeLimitKb, job.fixedQuality, job.frame,
@@ -85,8 +84,10 @@ TEST(BatchOptions, FieldOptionsCheckTheirValues) {
                                                    {"--suffix", "a/b"},
                                                    {"--frame", "Oak"},
                                                    {"--grid", "9x1"}}) {
-    EXPECT_FALSE(applyFieldOption(job, option, value, entries, &error)) << option.toStdString();
-    EXPECT_TRUE(error.contains(value) || error.contains(option)) << error.toStdString();
+    const Result<> refused = applyFieldOption(job, option, value, entries);
+    EXPECT_FALSE(refused) << option.toStdString();
+    EXPECT_TRUE(refused.reason().contains(value) || refused.reason().contains(option))
+        << refused.reason().toStdString();
   }
   EXPECT_TRUE(findPreset({}, QStringLiteral("vga (640x480 \u00BB 0.3MP)")));
   EXPECT_FALSE(findPreset({}, QStringLiteral("nothing like it")));
