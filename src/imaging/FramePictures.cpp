@@ -5,7 +5,7 @@
 
 namespace veltrane {
 
-QImage FramePictures::picture(const QString &path, PictureDecoder &decoder, QString *error) {
+Result<QImage> FramePictures::picture(const QString &path, PictureDecoder &decoder) {
   {
     const QMutexLocker lock(&m_mutex);
     const auto found = m_pictures.constFind(path);
@@ -14,17 +14,14 @@ QImage FramePictures::picture(const QString &path, PictureDecoder &decoder, QStr
   }
   // Decoded outside the lock; two threads may both decode a frame once.
   DecodeResult result = decoder.decodeFile(path);
-  if (!result.ok()) {
-    if (error)
-      *error = result.error;
-    return {};
-  }
+  if (!result.ok())
+    return failure(result.error);
   const QMutexLocker lock(&m_mutex);
   m_pictures.insert(path, result.picture->image);
   return result.picture->image;
 }
 
-QImage FramePictures::stretched(const QString &path, QSize size, PictureDecoder &decoder, QString *error) {
+Result<QImage> FramePictures::stretched(const QString &path, QSize size, PictureDecoder &decoder) {
   {
     const QMutexLocker lock(&m_mutex);
     for (qsizetype i = 0; i < m_stretched.size(); ++i) {
@@ -34,10 +31,14 @@ QImage FramePictures::stretched(const QString &path, QSize size, PictureDecoder 
       }
     }
   }
-  const QImage frame = picture(path, decoder, error);
-  if (frame.isNull())
-    return {};
-  QImage image = scaledPicture(frame, size);
+  const Result<QImage> frame = picture(path, decoder);
+  if (!frame)
+    return frame;
+  QImage image = scaledPicture(*frame, size);
+  if (image.isNull())
+    return failure(QStringLiteral("not enough memory to stretch it to %1 x %2 pixels")
+                       .arg(size.width())
+                       .arg(size.height()));
   const QMutexLocker lock(&m_mutex);
   m_stretched.prepend({path, size, image});
   if (m_stretched.size() > kStretchedKept)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <QHash>
 #include <QImage>
 #include <QList>
@@ -15,11 +17,10 @@ class PictureDecoder;
 // each frame once. Safe to share between worker threads.
 class FramePictures {
 public:
-  // The frame picture at its own size; a null image with `error` set when it
-  // cannot be decoded.
-  QImage picture(const QString &path, PictureDecoder &decoder, QString *error);
+  // The frame picture at its own size.
+  Result<QImage> picture(const QString &path, PictureDecoder &decoder);
   // The frame picture stretched to `size`.
-  QImage stretched(const QString &path, QSize size, PictureDecoder &decoder, QString *error);
+  Result<QImage> stretched(const QString &path, QSize size, PictureDecoder &decoder);
 
 private:
   struct Stretched {

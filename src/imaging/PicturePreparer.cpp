@@ -32,6 +32,38 @@ QString sizeError(QSize size) {
 
 PrepareResult failure(const QString &path, const QString &error) { return {std::nullopt, error, path}; }
 
+// The frame around the picture, when the job has one.
+struct FrameInUse {
+  const FrameLibrary::Frame *frame = nullptr;
+  FrameWindow window;
+  QImage picture;
+};
+
+// Asks the decoder for no more than the job needs and reserves, besides the
+// decoded picture, the scaled copy and with a frame the stretched frame and
+// the framed copy. The encoder reads the result as it is.
+DecodeRequest decodeRequestFor(const ResizeJob &job, const std::optional<FrameInUse> &frame,
+                               MemoryBudget *memoryBudget) {
+  DecodeRequest request;
+  request.memoryBudget = memoryBudget;
+  request.callerBytes = [job, framed = frame.has_value()](QSize full) -> qint64 {
+    const PreparedSize prepared = preparedSize(full, job);
+    if (prepared.untouched || !fitsInMemory(prepared.size))
+      return 0; // nothing copied, or refused before any copy
+    return pixelBytes(prepared.size) * (framed ? 3 : 1);
+  };
+  request.neededSize = [job, window = frame ? std::optional(frame->window) : std::nullopt,
+                        frameSize = frame ? frame->picture.size() : QSize()](QSize full) -> QSize {
+    const PreparedSize prepared = preparedSize(full, job);
+    if (prepared.untouched || !fitsInMemory(prepared.size))
+      return {};
+    if (window)
+      return frameWindowRect(*window, frameSize, prepared.size).size();
+    return prepared.size;
+  };
+  return request;
+}
+
 } // namespace
 
 PicturePreparer::PicturePreparer(FrameLibrary frames, QSize screen)
@@ -40,51 +72,27 @@ PicturePreparer::PicturePreparer(FrameLibrary frames, QSize screen)
 PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QString &path,
                                               const ResizeJob &job, const QStringList &frameEntries,
                                               MemoryBudget *memoryBudget) const {
-  const int entry = job.frame;
-
   // The frame first: its picture and window decide how large the source
   // must be decoded.
-  const FrameLibrary::Frame *frame = nullptr;
-  std::optional<FrameWindow> window;
-  QImage framePicture;
-  if (entry > kNoFrameEntry) {
-    frame = m_frames.frameForEntry(entry, frameEntries);
-    if (!frame)
+  std::optional<FrameInUse> frame;
+  if (job.frame > kNoFrameEntry) {
+    const int entry = job.frame;
+    const FrameLibrary::Frame *installed = m_frames.frameForEntry(entry, frameEntries);
+    if (!installed)
       return failure(path, QStringLiteral("the frame \"%1\" is not installed")
                                .arg(frameEntries.value(entry == kTryAllEntry ? kFirstFrameEntry : entry)));
-    window = frameWindowFromName(frame->fileName);
+    const std::optional<FrameWindow> window = frameWindowFromName(installed->fileName);
     if (!window)
-      return failure(frame->path, QStringLiteral("the frame file name \"%1\" does not give its window "
-                                                 "(name_left-top-right-bottom.ext)")
-                                      .arg(frame->fileName));
-    QString error;
-    framePicture = m_framePictures->picture(frame->path, decoder, &error);
-    if (framePicture.isNull())
-      return failure(frame->path, QStringLiteral("the frame cannot be read: %1").arg(error));
+      return failure(installed->path, QStringLiteral("the frame file name \"%1\" does not give its window "
+                                                     "(name_left-top-right-bottom.ext)")
+                                          .arg(installed->fileName));
+    Result<QImage> picture = m_framePictures->picture(installed->path, decoder);
+    if (!picture)
+      return failure(installed->path, QStringLiteral("the frame cannot be read: %1").arg(picture.reason()));
+    frame = FrameInUse{installed, *window, std::move(*picture)};
   }
 
-  const auto sizeFor = [&](QSize full) { return preparedSize(full, job); };
-  DecodeRequest request;
-  request.memoryBudget = memoryBudget;
-  // Besides the decoded picture: the scaled copy, and with a frame the
-  // stretched frame and the framed copy. The encoder reads the result as it is.
-  request.callerBytes = [&](QSize full) -> qint64 {
-    const PreparedSize prepared = sizeFor(full);
-    if (prepared.untouched)
-      return 0;
-    if (!fitsInMemory(prepared.size))
-      return 0; // refused before any copy
-    return pixelBytes(prepared.size) * (frame ? 3 : 1);
-  };
-  request.neededSize = [&](QSize full) -> QSize {
-    const PreparedSize prepared = sizeFor(full);
-    if (prepared.untouched || !fitsInMemory(prepared.size))
-      return {};
-    if (frame)
-      return frameWindowRect(*window, framePicture.size(), prepared.size).size();
-    return prepared.size;
-  };
-  DecodeResult decoded = decoder.decodeFile(path, request);
+  DecodeResult decoded = decoder.decodeFile(path, decodeRequestFor(job, frame, memoryBudget));
   if (!decoded.ok())
     return failure(path, decoded.error);
 
@@ -97,30 +105,28 @@ PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QSt
     memory.shrinkTo(pixelBytes(output.size()));
     return {PreparedPicture{std::move(output), sourceSize, std::move(memory)}, {}, {}};
   };
-  const PreparedSize prepared = sizeFor(sourceSize);
+  const PreparedSize prepared = preparedSize(sourceSize, job);
   if (prepared.untouched)
     return done(std::move(source));
   if (!fitsInMemory(prepared.size))
     return failure(path, sizeError(prepared.size));
-
   if (!frame)
     return done(scaledPicture(source, prepared.size));
 
-  const QRect inner = frameWindowRect(*window, framePicture.size(), prepared.size);
+  const QRect inner = frameWindowRect(frame->window, frame->picture.size(), prepared.size);
   if (inner.width() < 1 || inner.height() < 1)
-    return failure(frame->path, QStringLiteral("the frame's window is empty at %1 x %2 pixels")
-                                    .arg(prepared.size.width())
-                                    .arg(prepared.size.height()));
-  QString error;
-  QImage output = m_framePictures->stretched(frame->path, prepared.size, decoder, &error);
-  if (output.isNull())
-    return failure(frame->path, QStringLiteral("the frame cannot be read: %1").arg(error));
-  output.detach();
+    return failure(frame->frame->path, QStringLiteral("the frame's window is empty at %1 x %2 pixels")
+                                           .arg(prepared.size.width())
+                                           .arg(prepared.size.height()));
+  Result<QImage> output = m_framePictures->stretched(frame->frame->path, prepared.size, decoder);
+  if (!output)
+    return failure(frame->frame->path, QStringLiteral("the frame cannot be read: %1").arg(output.reason()));
+  output->detach();
   {
-    QPainter painter(&output);
+    QPainter painter(&*output);
     painter.drawImage(inner.topLeft(), scaledPicture(source, inner.size()));
   }
-  return done(std::move(output));
+  return done(std::move(*output));
 }
 
 } // namespace veltrane
