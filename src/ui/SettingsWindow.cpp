@@ -45,6 +45,28 @@ SettingsWindow::SettingsWindow(Dialogs &dialogs, QWidget *parent)
   layout->setContentsMargins(10, 10, 10, 10);
   layout->setSpacing(8);
 
+  layout->addWidget(sheetGroup());
+  layout->addWidget(lookGroup());
+  layout->addWidget(whenDoneGroup());
+
+  setSwatch(m_backgroundSwatch, m_background, m_background);
+  setSwatch(m_captionSwatch, m_caption, m_caption);
+  m_backgroundSwatch->installEventFilter(this);
+  m_captionSwatch->installEventFilter(this);
+  connect(m_open, &QCheckBox::toggled, this, &SettingsWindow::openFolderToggled);
+  connect(m_graphic, &QRadioButton::toggled, this, [this](bool on) {
+    if (on)
+      shapedWindowChosen();
+  });
+  connect(m_windowed, &QRadioButton::toggled, this, [this](bool on) {
+    if (on)
+      plainWindowChosen();
+  });
+  openFolderToggled();
+  setFixedSize(sizeHint());
+}
+
+QGroupBox *SettingsWindow::sheetGroup() {
   auto *sheets = new QGroupBox(QStringLiteral("Index sheets"), this);
   auto *grid = new QGridLayout(sheets);
   grid->setHorizontalSpacing(8);
@@ -74,8 +96,10 @@ SettingsWindow::SettingsWindow(Dialogs &dialogs, QWidget *parent)
   style->addStretch(1);
   grid->addLayout(style, 3, 0, 1, 3);
   grid->setColumnStretch(2, 1);
-  layout->addWidget(sheets);
+  return sheets;
+}
 
+QGroupBox *SettingsWindow::lookGroup() {
   auto *look = new QGroupBox(QStringLiteral("Interface style"), this);
   auto *lookLayout = new QGridLayout(look);
   m_graphic = named(new QRadioButton(QStringLiteral("graphic"), look), "shapedWindow");
@@ -89,8 +113,10 @@ SettingsWindow::SettingsWindow(Dialogs &dialogs, QWidget *parent)
   lookLayout->addWidget(m_windowed, 0, 1);
   lookLayout->addWidget(note, 1, 0, 1, 3);
   lookLayout->setColumnStretch(2, 1);
-  layout->addWidget(look);
+  return look;
+}
 
+QGroupBox *SettingsWindow::whenDoneGroup() {
   auto *done = new QGroupBox(QStringLiteral("On job complete"), this);
   auto *doneLayout = new QVBoxLayout(done);
   m_open = named(new QCheckBox(QStringLiteral("..and then open resized images' folder"), done), "openFolder");
@@ -102,23 +128,7 @@ SettingsWindow::SettingsWindow(Dialogs &dialogs, QWidget *parent)
   doneLayout->addWidget(m_open);
   doneLayout->addLayout(fullScreenRow);
   doneLayout->addWidget(m_shut);
-  layout->addWidget(done);
-
-  setSwatch(m_backgroundSwatch, m_background, m_background);
-  setSwatch(m_captionSwatch, m_caption, m_caption);
-  m_backgroundSwatch->installEventFilter(this);
-  m_captionSwatch->installEventFilter(this);
-  connect(m_open, &QCheckBox::toggled, this, &SettingsWindow::openFolderToggled);
-  connect(m_graphic, &QRadioButton::toggled, this, [this](bool on) {
-    if (on)
-      shapedWindowChosen();
-  });
-  connect(m_windowed, &QRadioButton::toggled, this, [this](bool on) {
-    if (on)
-      plainWindowChosen();
-  });
-  openFolderToggled();
-  setFixedSize(sizeHint());
+  return done;
 }
 
 void SettingsWindow::setSheetOptions(const ProgramSettings &settings) {

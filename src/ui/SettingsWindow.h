@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -56,6 +57,11 @@ protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+  // The three groups of the window, top to bottom.
+  QGroupBox *sheetGroup();
+  QGroupBox *lookGroup();
+  QGroupBox *whenDoneGroup();
+
   void setSwatch(QLabel *swatch, QColor &held, const QColor &colour);
   void chooseColour(QLabel *swatch, QColor &held);
 
