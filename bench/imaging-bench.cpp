@@ -106,12 +106,12 @@ int main(int argc, char **argv) {
 
     timer.restart();
     PrepareResult again = preparer.preparePicture(decoder, path, resolveJob(job, {1920, 1080}), entries);
-    fixed.bytes += encoder.encode(again.picture->image, quality).size();
+    fixed.bytes += encoder.encode(again.picture->image, quality)->size();
     fixed.ms << timer.nsecsElapsed() / 1e6;
 
     timer.restart();
     PrepareResult third = preparer.preparePicture(decoder, path, resolveJob(job, {1920, 1080}), entries);
-    const QualityChoice choice = getQualityForK(third.picture->image, limit.toDouble(), encoder);
+    const QualityChoice choice = getQualityForK(third.picture->image, limit.toDouble(), encoder).value();
     sizeBelow.bytes += choice.bytes.size();
     sizeBelow.ms << timer.nsecsElapsed() / 1e6;
   }

@@ -115,16 +115,16 @@ QString BatchRun::writeSheet(const QImage &canvas, const QString &wanted) {
     failed(&BatchReport::unwritten, wanted, kNoOutputFolder);
     return {};
   }
-  try {
-    QImage sheetPicture = canvas;
-    const QString path = saveOutput(sheetPicture, wanted, kSheetQuality, true, m_sheetEncoder, nextFreeName);
-    m_report.sheets.append(path);
-    m_observer.pictureWritten(path);
-    return path;
-  } catch (const std::exception &error) {
-    failed(&BatchReport::unwritten, wanted, errorText(error));
+  QImage sheetPicture = canvas;
+  const Result<QString> path =
+      saveOutput(sheetPicture, wanted, kSheetQuality, true, m_sheetEncoder, nextFreeName);
+  if (!path) {
+    failed(&BatchReport::unwritten, wanted, path.reason());
     return {};
   }
+  m_report.sheets.append(*path);
+  m_observer.pictureWritten(*path);
+  return *path;
 }
 
 void BatchRun::begin(WorkerPool &pool) {
@@ -183,13 +183,11 @@ void BatchRun::finish(const Task &task, Outcome outcome) {
     return failed(&BatchReport::unwritten, wanted, kNoOutputFolder);
   if (!outcome.encodeError.isEmpty())
     return failed(&BatchReport::unwritten, wanted, outcome.encodeError);
-  try {
-    const QString path = writeNewJpegFile(wanted, outcome.bytes, nextFreeName);
-    m_report.written.append(path);
-    m_observer.pictureWritten(path);
-  } catch (const std::exception &error) {
-    failed(&BatchReport::unwritten, wanted, errorText(error));
-  }
+  const Result<QString> path = writeNewJpegFile(wanted, outcome.bytes, nextFreeName);
+  if (!path)
+    return failed(&BatchReport::unwritten, wanted, path.reason());
+  m_report.written.append(*path);
+  m_observer.pictureWritten(*path);
 }
 
 void BatchRun::putTheJobBack() {

@@ -1,14 +1,13 @@
 #include "batch/WorkerPool.h"
 
 #include "imaging/JpegEncoder.h"
-#include "imaging/JpegError.h"
 #include "imaging/PictureDecoder.h"
 #include "imaging/PicturePreparer.h"
 #include "imaging/QualitySearch.h"
 
-namespace veltrane {
+#include <new>
 
-QString errorText(const std::exception &error) { return QString::fromUtf8(error.what()); }
+namespace veltrane {
 
 WorkerPool::WorkerPool(int threads, const PicturePreparer &preparer, const QStringList &frameEntries)
     : m_preparer(preparer), m_frameEntries(frameEntries) {
@@ -62,7 +61,15 @@ void WorkerPool::run() {
       task = std::move(m_tasks.front());
       m_tasks.pop_front();
     }
-    Outcome outcome = make(task, decoder, encoder);
+    Outcome outcome;
+    // Qt's containers throw when memory runs out; one picture fails then,
+    // not the whole program.
+    try {
+      outcome = make(task, decoder, encoder);
+    } catch (const std::bad_alloc &) {
+      outcome = Outcome{};
+      outcome.readError = QStringLiteral("out of memory");
+    }
     {
       const std::lock_guard lock(m_mutex);
       m_outcomes.emplace(task.seq, std::move(outcome));
@@ -73,34 +80,36 @@ void WorkerPool::run() {
 
 Outcome WorkerPool::make(const Task &task, PictureDecoder &decoder, JpegEncoder &encoder) {
   Outcome outcome;
-  try {
-    PrepareResult prepared =
-        m_preparer.preparePicture(decoder, task.path, task.job, m_frameEntries, &m_memoryBudget);
-    if (!prepared.ok()) {
-      outcome.readError = prepared.failedPath == task.path || prepared.failedPath.isEmpty()
-                              ? prepared.error
-                              : prepared.error + QStringLiteral(" (") + prepared.failedPath + u')';
+  PrepareResult prepared =
+      m_preparer.preparePicture(decoder, task.path, task.job, m_frameEntries, &m_memoryBudget);
+  if (!prepared.ok()) {
+    outcome.readError = prepared.failedPath == task.path || prepared.failedPath.isEmpty()
+                            ? prepared.error
+                            : prepared.error + QStringLiteral(" (") + prepared.failedPath + u')';
+    return outcome;
+  }
+  const QImage &image = prepared.picture->image;
+  outcome.size = image.size();
+  if (task.sheet)
+    outcome.image = image;
+  if (!task.write)
+    return outcome;
+  if (task.job.sizeLimitKb) {
+    Result<QualityChoice> choice = getQualityForK(image, *task.job.sizeLimitKb, encoder);
+    if (!choice) {
+      outcome.encodeError = choice.reason();
       return outcome;
     }
-    const QImage &image = prepared.picture->image;
-    outcome.size = image.size();
-    if (task.sheet)
-      outcome.image = image;
-    if (!task.write)
-      return outcome;
-    if (task.job.sizeLimitKb) {
-      QualityChoice choice = getQualityForK(image, *task.job.sizeLimitKb, encoder);
-      outcome.quality = choice.quality;
-      outcome.searched = true;
-      outcome.bytes = std::move(choice.bytes);
-    } else {
-      outcome.quality = task.job.fixedQuality;
-      outcome.bytes = encoder.encode(image, outcome.quality);
-    }
-  } catch (const JpegError &error) {
-    outcome.encodeError = errorText(error);
-  } catch (const std::exception &error) {
-    outcome.readError = errorText(error);
+    outcome.quality = choice->quality;
+    outcome.searched = true;
+    outcome.bytes = std::move(choice->bytes);
+  } else {
+    outcome.quality = task.job.fixedQuality;
+    Result<QByteArray> bytes = encoder.encode(image, outcome.quality);
+    if (!bytes)
+      outcome.encodeError = bytes.reason();
+    else
+      outcome.bytes = std::move(*bytes);
   }
   return outcome;
 }

@@ -75,7 +75,4 @@ private:
   std::vector<std::thread> m_threads;
 };
 
-// What a failure says, for the report.
-QString errorText(const std::exception &error);
-
 } // namespace veltrane

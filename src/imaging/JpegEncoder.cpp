@@ -4,6 +4,7 @@
 #include "imaging/JpegErrorManager.h"
 
 #include <algorithm>
+#include <limits>
 #include <new>
 #include <vector>
 
@@ -15,6 +16,7 @@ namespace {
 
 constexpr std::size_t kFirstBufferSize = 64 * 1024;
 constexpr JDIMENSION kRowsPerCall = 16;
+constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max() - 1;
 
 } // namespace
 
@@ -22,8 +24,11 @@ struct JpegEncoder::Compressor {
   jpeg_compress_struct info{};
   JpegErrorManager errors{};
   jpeg_destination_mgr destination{};
-  std::vector<JOCTET> buffer;
+  std::vector<JOCTET> buffer; // kept from picture to picture
+  std::size_t limit = kNoLimit;
+  std::size_t offeredEnd = 0; // the end of the space last offered to the library
   std::size_t written = 0;
+  bool overLimit = false;
   bool created = false;
 
   Compressor() = default;
@@ -48,26 +53,40 @@ struct JpegEncoder::Compressor {
     }
   }
 
+  // The library may fill the buffer up to one byte past the limit: that byte
+  // tells a file over the limit from one that just fits.
+  void offerFrom(std::size_t used) {
+    offeredEnd = std::min(buffer.size(), limit + 1);
+    destination.next_output_byte = buffer.data() + used;
+    destination.free_in_buffer = offeredEnd - used;
+  }
+
   static void initDestination(j_compress_ptr info) {
     Compressor &self = of(info);
     if (self.buffer.size() < kFirstBufferSize && !self.resizeBuffer(kFirstBufferSize))
       ERREXIT1(info, JERR_OUT_OF_MEMORY, 1);
-    self.destination.next_output_byte = self.buffer.data();
-    self.destination.free_in_buffer = self.buffer.size();
+    self.offerFrom(0);
   }
-  // Called when the whole buffer is full: double it and go on.
+  // Called when all the space offered is full (the library's pointer into it
+  // may be stale then): past the limit the encoding stops; otherwise the
+  // buffer doubles and the encoding goes on.
   static boolean emptyOutputBuffer(j_compress_ptr info) {
     Compressor &self = of(info);
-    const std::size_t full = self.buffer.size();
-    if (full > self.buffer.max_size() / 2 || !self.resizeBuffer(full * 2))
+    const std::size_t used = self.offeredEnd;
+    if (used > self.limit) {
+      self.overLimit = true;
+      ERREXIT(info, JERR_BUFFER_SIZE);
+    }
+    if (used >= self.buffer.size() &&
+        (used > self.buffer.max_size() / 2 || !self.resizeBuffer(self.buffer.size() * 2)))
       ERREXIT1(info, JERR_OUT_OF_MEMORY, 2);
-    self.destination.next_output_byte = self.buffer.data() + full;
-    self.destination.free_in_buffer = self.buffer.size() - full;
+    self.offerFrom(used);
     return TRUE;
   }
   static void termDestination(j_compress_ptr info) {
     Compressor &self = of(info);
-    self.written = self.buffer.size() - self.destination.free_in_buffer;
+    self.written = std::size_t(self.destination.next_output_byte - self.buffer.data());
+    self.overLimit = self.written > self.limit;
   }
 
   bool create() {
@@ -121,32 +140,46 @@ struct JpegEncoder::Compressor {
 JpegEncoder::JpegEncoder() = default;
 JpegEncoder::~JpegEncoder() = default;
 
-QByteArray JpegEncoder::encode(const QImage &picture, int quality) {
+Result<QByteArray> JpegEncoder::encode(const QImage &picture, int quality) {
+  Result<std::optional<QByteArray>> encoded =
+      encodeWithin(picture, quality, std::numeric_limits<qsizetype>::max());
+  if (!encoded)
+    return failure(encoded.reason());
+  return std::move(**encoded);
+}
+
+Result<std::optional<QByteArray>> JpegEncoder::encodeWithin(const QImage &picture, int quality,
+                                                            qsizetype maxBytes) {
   if (picture.isNull())
-    throw JpegError::encodingFailed(JERR_EMPTY_IMAGE);
+    return encodingFailure(JERR_EMPTY_IMAGE);
   const bool direct = picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32;
   const QImage converted = direct ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
   if (!direct && converted.isNull())
-    throw JpegError::encodingFailed(JERR_OUT_OF_MEMORY);
+    return encodingFailure(JERR_OUT_OF_MEMORY);
   if (!m_compressor) {
     std::unique_ptr<Compressor> compressor;
     try {
       compressor = std::make_unique<Compressor>();
     } catch (const std::bad_alloc &) {
-      throw JpegError::initialisationFailed(JERR_OUT_OF_MEMORY);
+      return encoderSetupFailure(JERR_OUT_OF_MEMORY);
     }
     if (!compressor->create())
-      throw JpegError::initialisationFailed(compressor->failureCode());
+      return encoderSetupFailure(compressor->failureCode());
     m_compressor = std::move(compressor);
   }
   Compressor &compressor = *m_compressor;
-  if (!compressor.compress(direct ? picture : converted, std::clamp(quality, 0, 100)))
-    throw JpegError::encodingFailed(compressor.failureCode());
+  compressor.limit = std::min<std::size_t>(std::size_t(std::max<qsizetype>(maxBytes, 0)), kNoLimit);
+  compressor.overLimit = false;
+  const bool done = compressor.compress(direct ? picture : converted, std::clamp(quality, 0, 100));
+  if (compressor.overLimit)
+    return std::optional<QByteArray>();
+  if (!done)
+    return encodingFailure(compressor.failureCode());
   try {
-    return QByteArray(reinterpret_cast<const char *>(compressor.buffer.data()),
-                      qsizetype(compressor.written));
+    return std::optional<QByteArray>(
+        QByteArray(reinterpret_cast<const char *>(compressor.buffer.data()), qsizetype(compressor.written)));
   } catch (const std::bad_alloc &) {
-    throw JpegError::encodingFailed(JERR_OUT_OF_MEMORY);
+    return encodingFailure(JERR_OUT_OF_MEMORY);
   }
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <memory>
+#include <optional>
 
 namespace veltrane {
 
@@ -19,11 +22,13 @@ public:
 
   // The picture as a JPEG file's bytes at a quality from 0 to 100 (values
   // outside are clamped), colours subsampled 4:2:0. RGB32 rows are read as
-  // they are (alpha ignored); other formats are converted first. Throws
-  // JpegError: for an empty picture, when the compressor cannot be set up,
-  // or when the encoder refuses the picture (e.g. a side longer than 65500
-  // pixels).
-  QByteArray encode(const QImage &picture, int quality);
+  // they are (alpha ignored); other formats are converted first. Fails for an
+  // empty picture, when the compressor cannot be set up, or when the encoder
+  // refuses the picture (e.g. a side longer than 65500 pixels).
+  Result<QByteArray> encode(const QImage &picture, int quality);
+  // The same, but nothing once the file would be longer than `maxBytes`: the
+  // encoder stops there, so a size search pays little for what cannot fit.
+  Result<std::optional<QByteArray>> encodeWithin(const QImage &picture, int quality, qsizetype maxBytes);
 
 private:
   struct Compressor;

@@ -13,22 +13,21 @@ namespace {
 // Enough for every "name (n)" a folder can plausibly hold, yet bounded.
 constexpr int kMaxNameAttempts = 10000;
 
-[[noreturn]] void fail(const QString &path, int errnoValue) { throw JpegError::fileFailed(path, errnoValue); }
-
 } // namespace
 
-QString writeNewJpegFile(const QString &wantedPath, const QByteArray &bytes,
-                         const std::function<QString(const QString &)> &nextFreeName, NewFileMethod first) {
+Result<QString> writeNewJpegFile(const QString &wantedPath, const QByteArray &bytes,
+                                 const std::function<QString(const QString &)> &nextFreeName,
+                                 NewFileMethod first) {
   const QByteArray wanted = QFile::encodeName(wantedPath);
   if (wanted.isEmpty())
-    fail(wantedPath, ENOENT);
+    return fileWriteFailure(wantedPath, ENOENT);
   TemporaryFile temporary(folderOfPath(wanted));
   if (temporary.error())
-    fail(wantedPath, temporary.error());
+    return fileWriteFailure(wantedPath, temporary.error());
   if (const int error = temporary.write(bytes))
-    fail(wantedPath, error);
+    return fileWriteFailure(wantedPath, error);
   if (const int error = temporary.close(false))
-    fail(wantedPath, error);
+    return fileWriteFailure(wantedPath, error);
 
   NewFileMethod method = first;
   QString candidate = wantedPath;
@@ -37,7 +36,7 @@ QString writeNewJpegFile(const QString &wantedPath, const QByteArray &bytes,
     if (error == 0)
       return candidate;
     if (error != EEXIST)
-      fail(candidate, error);
+      return fileWriteFailure(candidate, error);
     // The free name is counted from the wanted one; should the namer still
     // offer the name just found taken, ask it past that name instead.
     QString next = nextFreeName(wantedPath);
@@ -45,7 +44,7 @@ QString writeNewJpegFile(const QString &wantedPath, const QByteArray &bytes,
       next = nextFreeName(candidate);
     candidate = next;
   }
-  fail(wantedPath, EEXIST);
+  return fileWriteFailure(wantedPath, EEXIST);
 }
 
 } // namespace veltrane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Result.h"
 #include "presets/TemporaryFile.h"
 
 #include <QByteArray>
@@ -11,12 +12,12 @@ namespace veltrane {
 // Writes the bytes as a new file at the wanted path, or, when that name is
 // taken (also by another program in the meantime, or by a symbolic link,
 // which is never followed), at the name nextFreeName gives for the wanted
-// path. Never replaces anything. Returns the path written; throws JpegError
-// (Kind::File), leaving nothing behind, when no file could be written.
+// path. Never replaces anything. Gives the path written; fails, leaving
+// nothing behind, when no file could be written.
 // `first` is the method tried first; later methods take over when the file
 // system lacks it.
-QString writeNewJpegFile(const QString &wantedPath, const QByteArray &bytes,
-                         const std::function<QString(const QString &)> &nextFreeName,
-                         NewFileMethod first = NewFileMethod::HardLink);
+Result<QString> writeNewJpegFile(const QString &wantedPath, const QByteArray &bytes,
+                                 const std::function<QString(const QString &)> &nextFreeName,
+                                 NewFileMethod first = NewFileMethod::HardLink);
 
 } // namespace veltrane

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "common/Result.h"
 #include "imaging/JpegEncoder.h"
 
 #include <QByteArray>
 #include <QList>
 #include <functional>
+#include <optional>
 
 namespace veltrane {
 
@@ -15,14 +17,19 @@ struct QualityChoice {
   QList<int> tried; // the qualities encoded, in order, repeats included
 };
 
+// One step of the search: the file's bytes at a quality, or nothing when
+// they would be longer than `maxBytes`.
+using LimitedEncoding = std::function<Result<std::optional<QByteArray>>(int quality, qsizetype maxBytes)>;
+
 // Bisects the quality from 100 down: a file fits when its size in bytes /
 // 1024 is at most `limitK`. The qualities tried follow a fixed sequence (when
 // qualities up to 62 fit: 100, 50, 75, 62, 68, 65, 64, 63, 62), so a result
-// can be told in advance. Everything stays in memory. Throws JpegError when
-// an encoding fails.
-QualityChoice getQualityForK(const QImage &picture, double limitK, JpegEncoder &encoder);
+// can be told in advance. Encodings that cannot fit stop as soon as they
+// pass the limit. Everything stays in memory; a failed encoding ends the
+// search.
+Result<QualityChoice> getQualityForK(const QImage &picture, double limitK, JpegEncoder &encoder);
 
-// The same search over any encoding step (quality -> file bytes).
-QualityChoice getQualityForK(double limitK, const std::function<QByteArray(int quality)> &encodeAt);
+// The same search over any encoding step.
+Result<QualityChoice> getQualityForK(double limitK, const LimitedEncoding &encodeAt);
 
 } // namespace veltrane

@@ -6,11 +6,15 @@
 
 namespace veltrane {
 
-QString saveOutput(QImage &what, const QString &where, int quality, bool withStamp, JpegEncoder &encoder,
-                   const std::function<QString(const QString &)> &nextFreeName) {
+Result<QString> saveOutput(QImage &what, const QString &where, int quality, bool withStamp,
+                           JpegEncoder &encoder,
+                           const std::function<QString(const QString &)> &nextFreeName) {
   if (withStamp)
     embossStamp(what, builtInStamp());
-  return writeNewJpegFile(where, encoder.encode(what, quality), nextFreeName);
+  const Result<QByteArray> bytes = encoder.encode(what, quality);
+  if (!bytes)
+    return failure(bytes.reason());
+  return writeNewJpegFile(where, *bytes, nextFreeName);
 }
 
 } // namespace veltrane

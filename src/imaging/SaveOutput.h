@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <QImage>
 #include <QString>
 #include <functional>
@@ -9,10 +11,9 @@ namespace veltrane {
 class JpegEncoder;
 
 // Saves a finished picture as a new JPEG file at `where`, or at the free name
-// `nextFreeName` gives when that one is taken; returns the path written. With
+// `nextFreeName` gives when that one is taken; gives the path written. With
 // `withStamp` the stamp is embossed on the picture first, and stays on it.
-// Throws JpegError when the picture cannot be encoded or written.
-QString saveOutput(QImage &what, const QString &where, int quality, bool withStamp, JpegEncoder &encoder,
-                   const std::function<QString(const QString &)> &nextFreeName);
+Result<QString> saveOutput(QImage &what, const QString &where, int quality, bool withStamp,
+                           JpegEncoder &encoder, const std::function<QString(const QString &)> &nextFreeName);
 
 } // namespace veltrane

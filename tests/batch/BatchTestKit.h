@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TempFolder.h"
+#include "TestPictures.h"
 #include "batch/BatchEngine.h"
 #include "batch/SharedJob.h"
 #include "imaging/FrameLibrary.h"
@@ -46,24 +47,31 @@ struct BatchKit {
     job.suffixTemplate.clear();
   }
   void addSource(const QString &name) { sources.append({temp.file(QStringLiteral("src")), name}); }
+  // Pictures of one colour written into the source folder and listed.
+  void addPictures(const QStringList &names, QSize size = {400, 300}) {
+    for (const QString &name : names) {
+      writePicture(temp.file(QStringLiteral("src/") + name), size, Qt::darkCyan);
+      addSource(name);
+    }
+  }
   QStringList outputs(const QString &folder = QStringLiteral("out")) const {
     return QDir(temp.file(folder)).entryList(QDir::Files | QDir::Hidden, QDir::Name);
   }
-  BatchReport run(SharedJob *shared = nullptr, BatchEngine **engineOut = nullptr) {
+  BatchReport run() {
     const PicturePreparer preparer(frames, screen);
-    SharedJob local(job);
-    SharedJob &used = shared ? *shared : local;
-    BatchEngine engine(preparer, used, observer);
-    if (engineOut)
-      *engineOut = &engine;
-    BatchInput input;
-    input.sources = sources;
-    input.frameEntries = frames.entries();
-    input.threads = threads;
-    BatchReport report = engine.run(input);
+    SharedJob used(job);
+    BatchEngine running(preparer, used, observer);
+    shared = &used;
+    engine = &running;
+    BatchReport report = running.run({sources, frames.entries(), {}, threads});
     finalJob = used.job();
+    shared = nullptr;
+    engine = nullptr;
     return report;
   }
+  // While run() runs, for the observer: the job the batch reads, and its engine.
+  SharedJob *shared = nullptr;
+  BatchEngine *engine = nullptr;
   JobSettings finalJob;
 };
 

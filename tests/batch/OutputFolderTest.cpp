@@ -1,7 +1,6 @@
 #include "batch/OutputFolder.h"
 #include "BatchTestKit.h"
 #include "FaultFolders.h"
-#include "TestPictures.h"
 #include "presets/TemporaryFile.h"
 
 #include <QDir>
@@ -11,9 +10,7 @@
 #include <csignal>
 #include <functional>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <tuple>
-#include <unistd.h>
 
 using namespace veltrane;
 using test::TempFolder;
@@ -26,26 +23,21 @@ struct stat statOf(const QString &path) {
   return info;
 }
 
-QStringList everything(const QString &folder) {
-  return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                QDir::Name);
-}
-
-bool isLink(const QString &path) { return S_ISLNK(statOf(path).st_mode); }
-
 } // namespace
 
 TEST(OutputFolder, MarksANewFolderOnce) {
   TempFolder temp;
   const QString out = temp.file(QStringLiteral("a/b/out"));
   EXPECT_EQ(prepareOutputFolder(out), QString());
-  EXPECT_EQ(temp.read(QStringLiteral("a/b/out/desktop.ini")), kFolderMarkerBytes);
-  EXPECT_EQ(everything(out), QStringList{"desktop.ini"});
+  EXPECT_EQ(
+      temp.read(QStringLiteral("a/b/out/desktop.ini")),
+      QByteArray("[.ShellClassInfo]\r\nIconFile=%SystemRoot%\\system32\\SHELL32.dll\r\nIconIndex = 127\r\n"));
+  EXPECT_EQ(temp.entries("a/b/out"), QStringList{"desktop.ini"});
   const struct stat first = statOf(out + QStringLiteral("/desktop.ini"));
   // The next batch leaves it as it is.
   EXPECT_EQ(prepareOutputFolder(out), QString());
   EXPECT_EQ(statOf(out + QStringLiteral("/desktop.ini")).st_ino, first.st_ino);
-  EXPECT_EQ(everything(out), QStringList{"desktop.ini"});
+  EXPECT_EQ(temp.entries("a/b/out"), QStringList{"desktop.ini"});
 }
 
 // Whatever already has the marker's name stays as it was, and the batch goes on.
@@ -70,26 +62,26 @@ TEST(OutputFolder, NeverWritesThroughALinkOrOverAnotherFile) {
   int n = 0;
   for (const auto &c : cases) {
     // Shared, as a folder of several users is: sticky and world-writable.
-    const QString out = temp.file(QStringLiteral("out%1").arg(++n));
+    const QString name = QStringLiteral("out%1").arg(++n), out = temp.file(name);
     QDir().mkpath(out);
     ::chmod(QFile::encodeName(out).constData(), 01777);
     const QString marker = out + QStringLiteral("/desktop.ini");
     c.plant(marker);
     const struct stat before = statOf(marker);
-    const QStringList entries = everything(out);
+    const QStringList entries = temp.entries(name);
 
     EXPECT_EQ(prepareOutputFolder(out), QString()) << c.name;
     const struct stat after = statOf(marker);
     EXPECT_EQ(std::tuple(after.st_ino, after.st_mode, after.st_size),
               std::tuple(before.st_ino, before.st_mode, before.st_size))
         << c.name;
-    EXPECT_EQ(everything(out), entries) << c.name;
+    EXPECT_EQ(temp.entries(name), entries) << c.name;
     EXPECT_EQ(statOf(out).st_mode & 07777, 01777u) << c.name;
   }
   EXPECT_EQ(temp.read(QStringLiteral("victim.txt")), "someone's file");
   EXPECT_EQ(statOf(victim).st_mode & 07777, 0600u);
   EXPECT_FALSE(QFile::exists(temp.file(QStringLiteral("nothing.txt"))));
-  EXPECT_TRUE(isLink(temp.file(QStringLiteral("out1/desktop.ini"))));
+  EXPECT_TRUE(QFileInfo(temp.file(QStringLiteral("out1/desktop.ini"))).isSymLink());
   EXPECT_EQ(temp.read(QStringLiteral("out3/desktop.ini")), usersOwn);
 }
 
@@ -98,23 +90,18 @@ TEST(OutputFolder, ABatchRemovesWhatKilledBatchesLeft) {
   const QString out = temp.file(QStringLiteral("out"));
   QDir().mkpath(out);
   // A batch killed between writing a picture and giving it its name.
-  const pid_t child = ::fork();
-  if (child == 0) {
+  ASSERT_TRUE(test::killedAfter([&] {
     TemporaryFile picture(QFile::encodeName(out));
     picture.write("half a picture");
     ::raise(SIGKILL);
-    ::_exit(1);
-  }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  ASSERT_TRUE(WIFSIGNALED(status));
-  ASSERT_EQ(everything(out).size(), 1);
+  }));
+  ASSERT_EQ(temp.entries("out").size(), 1);
   // One still at work here.
   const TemporaryFile running(QFile::encodeName(out));
   const QString runningName = QFileInfo(QFile::decodeName(running.path())).fileName();
 
   EXPECT_EQ(prepareOutputFolder(out), QString());
-  EXPECT_EQ(everything(out), (QStringList{runningName, "desktop.ini"}));
+  EXPECT_EQ(temp.entries("out"), (QStringList{runningName, "desktop.ini"}));
 }
 
 TEST(OutputFolderFaults, AReadOnlyFolderStopsTheBatchBeforeAnything) {
@@ -123,11 +110,9 @@ TEST(OutputFolderFaults, AReadOnlyFolderStopsTheBatchBeforeAnything) {
   out.seal();
   if (!out.skipReason().isEmpty())
     GTEST_SKIP() << out.skipReason().toStdString();
-  if (::access(QFile::encodeName(temp.file(QStringLiteral("out"))).constData(), W_OK) == 0)
-    GTEST_SKIP() << "the folder could not be made read-only";
   const QString error = prepareOutputFolder(temp.file(QStringLiteral("out")));
   EXPECT_TRUE(error.startsWith(QStringLiteral("Nothing can be saved in the folder"))) << error.toStdString();
-  EXPECT_TRUE(everything(temp.file(QStringLiteral("out"))).isEmpty());
+  EXPECT_TRUE(temp.entries("out").isEmpty());
 }
 
 TEST(OutputFolderFaults, AFullDiskLeavesTheMarkerAndWritesNoHalfPicture) {
@@ -135,10 +120,7 @@ TEST(OutputFolderFaults, AFullDiskLeavesTheMarkerAndWritesNoHalfPicture) {
   test::SmallDisk disk(kit.temp.file(QStringLiteral("out")), 2 * 1024 * 1024);
   if (!disk.skipReason().isEmpty())
     GTEST_SKIP() << disk.skipReason().toStdString();
-  for (const QString name : {"a.jpg", "b.jpg"}) {
-    test::writePicture(kit.temp.file(QStringLiteral("src/") + name), {1200, 900}, Qt::darkCyan);
-    kit.addSource(name);
-  }
+  kit.addPictures({"a.jpg", "b.jpg"}, {1200, 900});
   kit.job.fixedQuality = QStringLiteral("100");
   kit.temp.write(QStringLiteral("out/desktop.ini"), kFolderMarkerBytes);
   disk.fill();
@@ -147,7 +129,7 @@ TEST(OutputFolderFaults, AFullDiskLeavesTheMarkerAndWritesNoHalfPicture) {
   EXPECT_TRUE(report.started());
   EXPECT_FALSE(report.allWritten());
   EXPECT_EQ(kit.temp.read(QStringLiteral("out/desktop.ini")), kFolderMarkerBytes);
-  EXPECT_EQ(everything(kit.temp.file(QStringLiteral("out"))), (QStringList{".filler", "desktop.ini"}));
+  EXPECT_EQ(kit.temp.entries("out"), (QStringList{".filler", "desktop.ini"}));
 
   // Without a marker yet: none, or a whole one.
   QFile::remove(kit.temp.file(QStringLiteral("out/desktop.ini")));

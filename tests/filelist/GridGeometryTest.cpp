@@ -7,17 +7,16 @@
 
 using namespace veltrane;
 
-const QString kEllipsis = QStringLiteral("\u00BB");
+const QString kEllipsis = "\u00BB";
 
 TEST(GridColumns, ReadAndRewriteTheSpecifications) {
-  const ColumnSpec image = parseColumnSpec(QStringLiteral("Image|330"));
-  EXPECT_EQ(std::tuple(image.hasTitle, image.title, image.width),
-            std::tuple(true, QStringLiteral("Image"), 330));
-  const ColumnSpec bare = parseColumnSpec(QStringLiteral("120"));
+  const ColumnSpec image = parseColumnSpec("Image|330");
+  EXPECT_EQ(std::tuple(image.hasTitle, image.title, image.width), std::tuple(true, "Image", 330));
+  const ColumnSpec bare = parseColumnSpec("120");
   EXPECT_EQ(std::tuple(bare.hasTitle, bare.width), std::tuple(false, 120));
-  EXPECT_EQ(parseColumnSpec(QStringLiteral("x|-40")).width, 0);
-  EXPECT_EQ(withColumnWidth(QStringLiteral("Image|330"), 360), QStringLiteral("Image|360"));
-  EXPECT_EQ(withColumnWidth(QStringLiteral("a|b|3"), 25), QStringLiteral("a|25"));
+  EXPECT_EQ(parseColumnSpec("x|-40").width, 0);
+  EXPECT_EQ(withColumnWidth("Image|330", 360), "Image|360");
+  EXPECT_EQ(withColumnWidth("a|b|3", 25), "a|25");
 }
 
 TEST(GridColumns, FindTheColumnAndItsBorderUnderThePointer) {
@@ -71,10 +70,10 @@ TEST(GridScrollBars, RangesForTheDefaultColumns) {
 }
 
 TEST(FitText, CutsWithTheEllipsisInsideTheColumnNeverInALetter) {
-  QFont font(QStringLiteral("DejaVu Sans"));
+  QFont font("DejaVu Sans");
   font.setPixelSize(12);
   const QFontMetrics metrics(font);
-  const QString name = QStringLiteral("A rather long picture name from the holiday.jpg");
+  const QString name = "A rather long picture name from the holiday.jpg";
   const QString fitted = fitText(name, 120, metrics, kEllipsis);
   ASSERT_TRUE(fitted.endsWith(kEllipsis));
   const QString kept = fitted.chopped(1);

@@ -3,11 +3,11 @@
 #include <QtEndian>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <initializer_list>
 #include <utility>
 #include <vector>
 
+#include <gif_lib.h>
 #include <jpeglib.h>
 
 namespace veltrane::test {
@@ -23,11 +23,15 @@ void append(QByteArray &out, Fields fields, bool bigEndian = false) {
 }
 
 // A test file that cannot be made is a broken test: stop loudly.
+[[noreturn]] void stop(const char *what) {
+  std::fprintf(stderr, "test file not made: %s failed\n", what);
+  std::abort();
+}
+
 [[noreturn]] void compressorFailed(j_common_ptr cinfo) {
   char message[JMSG_LENGTH_MAX];
   (*cinfo->err->format_message)(cinfo, message);
-  std::fprintf(stderr, "test JPEG compression failed: %s\n", message);
-  std::abort();
+  stop(message);
 }
 
 void writeMarker(j_compress_ptr cinfo, int marker, const QByteArray &bytes) {
@@ -35,53 +39,10 @@ void writeMarker(j_compress_ptr cinfo, int marker, const QByteArray &bytes) {
                     unsigned(bytes.size()));
 }
 
-// LZW codes, least significant bit first, in sub-blocks of at most 255 bytes.
-QByteArray lzw(const QImage &indexed, int minCodeSize) {
-  QByteArray bits;
-  quint64 pending = 0;
-  int pendingBits = 0, codeSize = minCodeSize + 1;
-  const auto put = [&](unsigned code) {
-    pending |= quint64(code) << pendingBits;
-    for (pendingBits += codeSize; pendingBits >= 8; pendingBits -= 8, pending >>= 8)
-      bits.append(char(pending));
-  };
-  const unsigned clear = 1u << minCodeSize;
-  unsigned last = clear + 1;
-  // next[code * 256 + index]: the code of that string followed by the index, 0 when none.
-  std::vector<quint16> next(4096 * 256, 0);
-  put(clear);
-  int current = -1;
-  for (int y = 0; y < indexed.height(); ++y) {
-    for (int x = 0; x < indexed.width(); ++x) {
-      const uchar index = indexed.constScanLine(y)[x];
-      if (current >= 0) {
-        quint16 &known = next[size_t(current) * 256 + index];
-        if (known) {
-          current = known;
-          continue;
-        }
-        put(unsigned(current));
-        known = quint16(++last);
-        if (last >= (1u << codeSize))
-          ++codeSize;
-        if (last == 4095) {
-          put(clear);
-          std::fill(next.begin(), next.end(), 0);
-          codeSize = minCodeSize + 1;
-          last = clear + 1;
-        }
-      }
-      current = index;
-    }
-  }
-  put(unsigned(current));
-  put(clear + 1);
-  if (pendingBits > 0)
-    bits.append(char(pending));
-  QByteArray out(1, char(minCodeSize));
-  for (qsizetype at = 0; at < bits.size(); at += 255)
-    out.append(char(bits.mid(at, 255).size())).append(bits.mid(at, 255));
-  return out.append('\0');
+// giflib's output callback: the bytes go to the QByteArray given to EGifOpen.
+int appendToFile(GifFileType *gif, const GifByteType *bytes, int length) {
+  static_cast<QByteArray *>(gif->UserData)->append(reinterpret_cast<const char *>(bytes), length);
+  return length;
 }
 
 } // namespace
@@ -227,28 +188,33 @@ QByteArray gifFile(const QImage &indexed, const GifOptions &options) {
   int tableBits = 1;
   while ((1 << tableBits) < indexed.colorCount())
     ++tableBits;
-  QByteArray file("GIF89a");
+  std::vector<GifColorType> colours(size_t(1) << tableBits, GifColorType{0, 0, 0});
+  for (int i = 0; i < indexed.colorCount(); ++i)
+    colours[size_t(i)] = {GifByteType(qRed(indexed.color(i))), GifByteType(qGreen(indexed.color(i))),
+                          GifByteType(qBlue(indexed.color(i)))};
+  QByteArray file;
+  int error = 0;
+  GifFileType *gif = EGifOpen(&file, appendToFile, &error);
+  EGifSetGifVersion(gif, true);
+  ColorMapObject *table = GifMakeMapObject(1 << tableBits, colours.data());
   const QSize canvas = options.screen.isValid() ? options.screen : indexed.size();
-  append(file, {{quint32(canvas.width()), 2}, {quint32(canvas.height()), 2}});
-  file.append(char(0xF0 | (tableBits - 1))).append(char(options.backgroundIndex)).append('\0'); // aspect
-  for (int i = 0; i < (1 << tableBits); ++i)
-    append(file, {{i < indexed.colorCount() ? indexed.color(i) & 0xFFFFFF : 0, 3}}, true);
+  bool ok = EGifPutScreenDesc(gif, canvas.width(), canvas.height(), 8, options.backgroundIndex, table);
+  GifFreeMapObject(table);
+  const GifByteType control[] = {1, 0, 0, GifByteType(options.transparentIndex)};
   if (options.transparentIndex >= 0)
-    file.append("\x21\xF9\x04\x01\0\0", 6).append(char(options.transparentIndex)).append('\0');
-  file.append('\x2C');
-  append(file, {{quint32(options.offset.x()), 2},
-                {quint32(options.offset.y()), 2},
-                {quint32(indexed.width()), 2},
-                {quint32(indexed.height()), 2}});
-  file.append(options.interlaced ? '\x40' : '\0');
-  QImage stored = indexed;
-  if (options.interlaced) { // rows 0, 8, 16...; 4, 12...; 2, 6...; 1, 3...
-    int row = 0;
-    for (const auto &[start, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}})
-      for (int y = start; y < indexed.height(); y += step)
-        std::memcpy(stored.scanLine(row++), indexed.constScanLine(y), size_t(indexed.width()));
-  }
-  return file + lzw(stored, std::max(2, tableBits)) + ';';
+    ok = ok && EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, control);
+  ok = ok && EGifPutImageDesc(gif, options.offset.x(), options.offset.y(), indexed.width(), indexed.height(),
+                              options.interlaced, nullptr);
+  // Interlaced rows go in the order they are stored: 0, 8, 16...; 4, 12...; 2, 6...; 1, 3...
+  const auto passes = options.interlaced ? std::vector<std::pair<int, int>>{{0, 8}, {4, 8}, {2, 4}, {1, 2}}
+                                         : std::vector<std::pair<int, int>>{{0, 1}};
+  QImage rows = indexed; // giflib masks each line in place
+  for (const auto &[start, step] : passes)
+    for (int y = start; y < indexed.height(); y += step)
+      ok = ok && EGifPutLine(gif, rows.scanLine(y), indexed.width());
+  if (EGifCloseFile(gif, &error) != GIF_OK || !ok)
+    stop("GIF compression");
+  return file;
 }
 
 QByteArray gifFile(const QImage &indexed, int transparentIndex, QSize screen) {

@@ -1,7 +1,7 @@
 #pragma once
 
-// Builders of the source files the decoder tests read: JPEG through libjpeg's
-// compressor, BMP and GIF byte by byte.
+// Builders of the source files the decoder tests read: JPEG and GIF through
+// libjpeg's and giflib's encoders, BMP byte by byte.
 
 #include <QByteArray>
 #include <QImage>
@@ -43,8 +43,7 @@ QByteArray bmpRows(const QImage &picture, int bitCount);
 // RLE8 or RLE4 runs of an Indexed8 picture, each row ended, then the bitmap.
 QByteArray bmpRle(const QImage &indexed, bool fourBits);
 
-// A GIF with one LZW-compressed frame of an Indexed8 picture, its colours
-// the global table.
+// A GIF with one frame of an Indexed8 picture, its colours the global table.
 struct GifOptions {
   int transparentIndex = -1;
   QSize screen = QSize();   // invalid: the frame's size

@@ -1,5 +1,5 @@
 #include "imaging/QualitySearch.h"
-#include "imaging/JpegError.h"
+#include "TestPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +18,14 @@ auto sizes(int lastFitting, qsizetype fitting) {
   };
 }
 
-QImage stripes() {
-  QImage image(120, 90, QImage::Format_RGB32);
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      image.setPixel(x, y, qRgb((x * 37) & 255, (y * 11) & 255, ((x ^ y) * 5) & 255));
-  return image;
+// An encoding step from one that always gives whole files.
+LimitedEncoding limited(const std::function<QByteArray(int)> &encodeAt) {
+  return [=](int quality, qsizetype maxBytes) -> Result<std::optional<QByteArray>> {
+    QByteArray bytes = encodeAt(quality);
+    if (bytes.size() > maxBytes)
+      return std::optional<QByteArray>();
+    return std::optional(bytes);
+  };
 }
 
 } // namespace
@@ -40,7 +42,7 @@ TEST(QualitySearch, TriesTheBisectionSequence) {
   };
   for (const auto &c : cases) {
     // A file of exactly 10 kB fits a 10 kB limit.
-    const QualityChoice choice = getQualityForK(10.0, sizes(c.lastFitting, 10 * 1024));
+    const QualityChoice choice = getQualityForK(10.0, limited(sizes(c.lastFitting, 10 * 1024))).value();
     EXPECT_EQ(choice.tried, c.tried) << c.lastFitting;
     EXPECT_EQ(choice.quality, c.result) << c.lastFitting;
     ASSERT_FALSE(choice.bytes.isEmpty());
@@ -53,33 +55,34 @@ TEST(QualitySearch, TriesTheBisectionSequence) {
 TEST(QualitySearch, ComparesTheLimitAsAFraction) {
   // 10.5 kB fits 10.5 but not 10.49.
   const auto encodeAt = [](int) { return QByteArray(10752, 'x'); };
-  EXPECT_EQ(getQualityForK(10.5, encodeAt).quality, 100);
-  EXPECT_EQ(getQualityForK(10.49, encodeAt).quality, 0);
+  EXPECT_EQ(getQualityForK(10.5, limited(encodeAt))->quality, 100);
+  EXPECT_EQ(getQualityForK(10.49, limited(encodeAt))->quality, 0);
 }
 
 // Nothing fitting is the sequences' test (quality 0 and its bytes).
 TEST(QualitySearch, FindsTheHighestFittingQualityOfARealPicture) {
   JpegEncoder encoder;
-  const QImage surface = stripes();
-  const double limitK = double(encoder.encode(surface, 70).size()) / 1024.0;
-  const QualityChoice choice = getQualityForK(surface, limitK, encoder);
+  const QImage surface = test::noisePicture({120, 90});
+  const double limitK = double(encoder.encode(surface, 70)->size()) / 1024.0;
+  const QualityChoice choice = getQualityForK(surface, limitK, encoder).value();
   EXPECT_GE(choice.quality, 70);
   EXPECT_LT(choice.quality, 100);
   EXPECT_LE(choice.bytes.size(), limitK * 1024);
-  EXPECT_TRUE(choice.bytes == encoder.encode(surface, choice.quality));
-  EXPECT_GT(encoder.encode(surface, choice.quality + 1).size(), limitK * 1024);
+  EXPECT_TRUE(choice.bytes == encoder.encode(surface, choice.quality).value());
+  EXPECT_GT(encoder.encode(surface, choice.quality + 1)->size(), limitK * 1024);
 }
 
 TEST(QualitySearch, AFailedEncodingEndsTheSearch) {
   JpegEncoder encoder;
-  EXPECT_THROW(getQualityForK(QImage(), 100, encoder), JpegError);
+  EXPECT_TRUE(
+      getQualityForK(QImage(), 100, encoder).reason().startsWith(QStringLiteral("Failed to save to JPG ")));
   QList<int> tried;
-  const auto failingAt50 = [&](int quality) {
+  const auto failingAt50 = [&](int quality, qsizetype) -> Result<std::optional<QByteArray>> {
     tried.append(quality);
     if (quality == 50)
-      throw JpegError::encodingFailed(3);
-    return QByteArray(20000, 'x');
+      return failure(QStringLiteral("Failed to save to JPG 3"));
+    return std::optional<QByteArray>();
   };
-  EXPECT_THROW(getQualityForK(10, failingAt50), JpegError);
+  EXPECT_EQ(getQualityForK(10, failingAt50).reason(), QStringLiteral("Failed to save to JPG 3"));
   EXPECT_EQ(tried, QList<int>({100, 50}));
 }

@@ -21,8 +21,8 @@ TEST(Numbers, StrictConversionTakesTheWholeTextOrNothing) {
                                                                   {"1x", {}},   {"x1", {}}, {"32768", {}}};
   for (const auto &[text, value] : cases)
     EXPECT_EQ(strictInt16(text), value) << text;
-  EXPECT_EQ(strictInt32(QStringLiteral("16777215")), 16777215);
-  EXPECT_EQ(strictInt32(QStringLiteral("9999999999")), std::nullopt);
+  EXPECT_EQ(strictInt32("16777215"), 16777215);
+  EXPECT_EQ(strictInt32("9999999999"), std::nullopt);
 }
 
 // What is written must read back the same: no exponent form, however large or small.
@@ -32,7 +32,7 @@ TEST(Numbers, WrittenNumbersReadBackTheSame) {
     EXPECT_FALSE(text.contains(u'e')) << text.toStdString();
     EXPECT_EQ(leadingNumber(text), value) << text.toStdString();
   }
-  EXPECT_EQ(formatNumber(100000.0), QStringLiteral("100000"));
-  EXPECT_EQ(formatNumber(10110.0f), QStringLiteral("10110"));
-  EXPECT_EQ(formatNumber(300.5f), QStringLiteral("300.5"));
+  EXPECT_EQ(formatNumber(100000.0), "100000");
+  EXPECT_EQ(formatNumber(10110.0f), "10110");
+  EXPECT_EQ(formatNumber(300.5f), "300.5");
 }

@@ -9,8 +9,7 @@ using namespace veltrane;
 
 namespace {
 
-const QStringList kFrames =
-    frameListEntries({QStringLiteral("Golden wood"), QStringLiteral("Polaroid"), QStringLiteral("[F] gold")});
+const QStringList kFrames = frameListEntries({"Golden wood", "Polaroid", "[F] gold"});
 
 QString field(const QString &body, int number) { return body.split(u'|').value(number - 1); }
 
@@ -27,27 +26,27 @@ TEST(Presets, EveryBuiltInSurvivesARoundTrip) {
   for (const QString &line : lines) {
     // "all" selects the try-all entry, which is written back as its text.
     QString body = presetBody(line);
-    body.replace(QStringLiteral("|all|"), QStringLiteral("|(try all 3 frames)|"));
+    body.replace("|all|", "|(try all 3 frames)|");
     EXPECT_EQ(toPreset(applied(line), kFrames), body) << line.toStdString();
   }
   // Names keep their exact characters.
-  EXPECT_EQ(lines[28], QStringLiteral(" 4MP Poster (9x12\"/23x30cm)=2272|1074|1|100%|||1|4|3|0|0|0"));
-  EXPECT_EQ(presetName(lines[kFirstRunPresetIndex]), QStringLiteral("MAIL ATTACHMENT"));
+  EXPECT_EQ(lines[28], " 4MP Poster (9x12\"/23x30cm)=2272|1074|1|100%|||1|4|3|0|0|0");
+  EXPECT_EQ(presetName(lines[kFirstRunPresetIndex]), "MAIL ATTACHMENT");
 }
 
 // A round trip cannot tell two fields swapped both ways: each field lands in its own member.
 TEST(Presets, ALineSetsEachFieldsOwnMember) {
-  const JobSettings job = applied(QStringLiteral("THUMBNAILS=|150|0|50%|_TH||1|5|4|1|0|0"));
+  const JobSettings job = applied("THUMBNAILS=|150|0|50%|_TH||1|5|4|1|0|0");
   EXPECT_EQ(std::tuple(job.maxWidth, job.widthOn, job.maxHeight, job.heightOn, job.swapForUpright,
                        job.sizeLimitOn, job.fixedQuality),
-            std::tuple(QString(), 0, QStringLiteral("150"), 1, 0, false, QStringLiteral("50")));
+            std::tuple(QString(), 0, "150", 1, 0, false, "50"));
   EXPECT_EQ(std::tuple(job.suffixTemplate, job.addSuffix, job.frame, job.sheetMode, job.sheetColumns,
                        job.sheetRows),
-            std::tuple(QStringLiteral("_TH"), 1, 0, 1, 4, 3));
+            std::tuple("_TH", 1, 0, 1, 4, 3));
   EXPECT_EQ(std::tuple(job.captionNames, job.captionSizes, job.captionFileSizes), std::tuple(1, 0, 0));
   // Without a name, and with texts kept as they are.
-  const QString wallpaper = QStringLiteral("screen|screen|0|85%| wallpaper ([W]x[H])||0|4|3|0|0|0");
-  EXPECT_EQ(applied(wallpaper).suffixTemplate, QStringLiteral(" wallpaper ([W]x[H])"));
+  const QString wallpaper = "screen|screen|0|85%| wallpaper ([W]x[H])||0|4|3|0|0|0";
+  EXPECT_EQ(applied(wallpaper).suffixTemplate, " wallpaper ([W]x[H])");
   EXPECT_EQ(toPreset(applied(wallpaper), kFrames), wallpaper);
   // An extension switched off is still written, and turns on when read back.
   JobSettings off = applied(wallpaper);
@@ -60,8 +59,8 @@ TEST(Presets, ALineSetsEachFieldsOwnMember) {
 
 TEST(Presets, QualityFieldForms) {
   JobSettings start;
-  start.fixedQuality = QStringLiteral("70");
-  start.sizeLimitKb = QStringLiteral("40");
+  start.fixedQuality = "70";
+  start.sizeLimitKb = "40";
   const struct {
     const char *quality;
     bool sizeLimitOn;
@@ -81,9 +80,9 @@ TEST(Presets, QualityFieldForms) {
   // The option decides which box is written, and with which sign.
   JobSettings job = start;
   job.sizeLimitOn = true;
-  EXPECT_EQ(field(toPreset(job, kFrames), 4), QStringLiteral("40k"));
+  EXPECT_EQ(field(toPreset(job, kFrames), 4), "40k");
   job.sizeLimitOn = false;
-  EXPECT_EQ(field(toPreset(job, kFrames), 4), QStringLiteral("70%"));
+  EXPECT_EQ(field(toPreset(job, kFrames), 4), "70%");
 }
 
 TEST(Presets, FrameFieldSelectsByTextAndAll) {
@@ -97,7 +96,7 @@ TEST(Presets, FrameFieldSelectsByTextAndAll) {
       {"(try all 3 frames)", kTryAllEntry},
       {"(try all 5 frames)", kNoFrameEntry}};
   for (const auto &[text, entry] : cases)
-    EXPECT_EQ(applied(QStringLiteral("|||||") + text).frame, entry) << text;
+    EXPECT_EQ(applied(QString("|||||") + text).frame, entry) << text;
   JobSettings job;
   for (const auto &[entry, text] :
        {std::pair(3, "Polaroid"), std::pair(int(kTryAllEntry), "(try all 3 frames)"),
@@ -111,15 +110,15 @@ TEST(Presets, ABadStrictFieldDoesNotStopTheFieldsAfterIt) {
   JobSettings start;
   start.swapForUpright = 1;
   start.sheetMode = 0;
-  const JobSettings job = applied(QStringLiteral("P=640|480|yes|85%|_x||two|2|2|0|x|1"), start);
+  const JobSettings job = applied("P=640|480|yes|85%|_x||two|2|2|0|x|1", start);
   EXPECT_EQ(std::tuple(job.swapForUpright, job.sheetMode, job.suffixTemplate, job.sheetColumns,
                        job.captionNames, job.captionSizes, job.captionFileSizes),
-            std::tuple(1, 0, QStringLiteral("_x"), 1, 0, start.captionSizes, 1));
+            std::tuple(1, 0, "_x", 1, 0, start.captionSizes, 1));
   // Out of range for its control is refused the same way.
-  EXPECT_EQ(applied(QStringLiteral("||5||||7"), start).sheetMode, 0);
-  EXPECT_EQ(applied(QStringLiteral("||5||||7"), start).swapForUpright, 1);
-  EXPECT_EQ(applied(QStringLiteral("|||||||9|0.5")).sheetColumns, -1);
-  EXPECT_EQ(applied(QStringLiteral("|||||||2.5|1.5")).sheetRows, 1);
+  EXPECT_EQ(applied("||5||||7", start).sheetMode, 0);
+  EXPECT_EQ(applied("||5||||7", start).swapForUpright, 1);
+  EXPECT_EQ(applied("|||||||9|0.5").sheetColumns, -1);
+  EXPECT_EQ(applied("|||||||2.5|1.5").sheetRows, 1);
 
   // A size that is no size keeps the box and its switch: garbage must not give every picture 0 x 0.
   for (const char *garbage : {"garbage", "0", "-5", "x640", "0.4"}) {
@@ -128,14 +127,14 @@ TEST(Presets, ABadStrictFieldDoesNotStopTheFieldsAfterIt) {
               std::tuple(start.maxWidth, start.widthOn, start.maxHeight, start.heightOn))
         << garbage;
   }
-  EXPECT_EQ(applied(QStringLiteral("640px|screen")).maxWidth, QStringLiteral("640px"));
-  EXPECT_EQ(applied(QStringLiteral("640px|screen")).maxHeight, QStringLiteral("screen"));
+  EXPECT_EQ(applied("640px|screen").maxWidth, "640px");
+  EXPECT_EQ(applied("640px|screen").maxHeight, "screen");
 
   // A name with nothing behind it empties the text fields; strict fields that do not read keep theirs.
   start.frame = 2;
   start.sizeLimitOn = true;
   start.sheetMode = 2;
-  const JobSettings empty = applied(QStringLiteral("EMPTY="), start);
+  const JobSettings empty = applied("EMPTY=", start);
   EXPECT_EQ(std::tuple(empty.widthOn, empty.heightOn, empty.addSuffix, empty.frame, empty.sheetColumns),
             std::tuple(0, 0, 0, kNoFrameEntry, -1));
   EXPECT_EQ(std::tuple(empty.sizeLimitOn, empty.sheetMode, empty.swapForUpright, empty.captionNames),

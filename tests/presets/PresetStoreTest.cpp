@@ -7,7 +7,7 @@
 using namespace veltrane;
 
 namespace {
-const QString kAnyBody = QStringLiteral("111|222|1|85%|||0|4|3|0|0|0");
+const QString kAnyBody = "111|222|1|85%|||0|4|3|0|0|0";
 
 Prompt exclamation(const QString &title, const QString &text) {
   return {title, text, PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok};
@@ -17,70 +17,67 @@ Prompt exclamation(const QString &title, const QString &text) {
 TEST(PresetStore, AddRefusesEmptyAndTakenNames) {
   PresetStore store = PresetStore::builtIns();
   EXPECT_EQ(store.add(QString(), kAnyBody).message,
-            exclamation(QStringLiteral("Add preset"),
-                        QStringLiteral("Please enter a name to save this preset as.")));
+            exclamation("Add preset", "Please enter a name to save this preset as."));
   // Same name in another case, and the end of a longer name, are both taken.
   for (const char *name : {"mail attachment", "res", "Low-res", "12MP"}) {
     const auto outcome = store.add(QString::fromUtf8(name), kAnyBody);
     EXPECT_FALSE(outcome.added);
-    EXPECT_EQ(outcome.message, exclamation(QStringLiteral("Add preset"),
-                                           QStringLiteral("A preset called \"%1\" already exists.\r\n\r\n"
-                                                          "Please enter another name to save this preset as.")
-                                               .arg(QString::fromUtf8(name))));
+    EXPECT_EQ(outcome.message,
+              exclamation("Add preset", QStringLiteral("A preset called \"%1\" already exists.\r\n\r\n"
+                                                       "Please enter another name to save this preset as.")
+                                            .arg(QString::fromUtf8(name))));
   }
   // "MAIL" begins a name but ends none.
-  EXPECT_TRUE(store.add(QStringLiteral("MAIL"), kAnyBody).added);
+  EXPECT_TRUE(store.add("MAIL", kAnyBody).added);
   EXPECT_EQ(store.count(), 34);
 }
 
 TEST(PresetStore, AddFindsTheSameConfigurationFirstToLast) {
   PresetStore store = PresetStore::builtIns();
-  auto outcome = store.add(QStringLiteral("Mine"), QStringLiteral("640|480|1|85%|||1|4|3|0|0|0"));
+  auto outcome = store.add("Mine", "640|480|1|85%|||1|4|3|0|0|0");
   EXPECT_FALSE(outcome.added);
-  EXPECT_EQ(outcome.message, exclamation(QStringLiteral("This preset already exists."),
-                                         QStringLiteral("The current configuration has already been saved as "
-                                                        "preset \" VGA (640x480 \u00BB 0.3MP)\".")));
+  EXPECT_EQ(outcome.message,
+            exclamation("This preset already exists.", "The current configuration has already been saved as "
+                                                       "preset \" VGA (640x480 \u00BB 0.3MP)\"."));
   EXPECT_EQ(outcome.select, 16);
-  EXPECT_EQ(store.add(QStringLiteral("Mine"), QStringLiteral("5184|3456|1|100%|||1|4|3|0|0|0")).select, 32);
+  EXPECT_EQ(store.add("Mine", "5184|3456|1|100%|||1|4|3|0|0|0").select, 32);
   // Compared without regard to case.
-  outcome = store.add(QStringLiteral("Mine"),
-                      QStringLiteral("SCREEN|Screen|0|85%| WALLPAPER ([w]x[h])||0|4|3|0|0|0"));
+  outcome = store.add("Mine", "SCREEN|Screen|0|85%| WALLPAPER ([w]x[h])||0|4|3|0|0|0");
   EXPECT_EQ(outcome.select, 2);
   EXPECT_EQ(store.count(), 33);
 }
 
 TEST(PresetStore, AddRefusesEqualsInNamesAndTheThousandAndFirst) {
   PresetStore store;
-  auto outcome = store.add(QStringLiteral("a=b"), kAnyBody);
+  auto outcome = store.add("a=b", kAnyBody);
   EXPECT_FALSE(outcome.added);
   ASSERT_TRUE(outcome.message);
   EXPECT_TRUE(outcome.message->text.contains(u'='));
 
   for (int i = 0; i < PresetStore::kCapacity; ++i)
     ASSERT_TRUE(store.add(QStringLiteral("p%1x").arg(i), QString::number(i)).added) << i;
-  outcome = store.add(QStringLiteral("one more"), QStringLiteral("new body"));
+  outcome = store.add("one more", "new body");
   EXPECT_FALSE(outcome.added);
   ASSERT_TRUE(outcome.message);
-  EXPECT_TRUE(outcome.message->text.contains(QStringLiteral("1000")));
+  EXPECT_TRUE(outcome.message->text.contains("1000"));
   EXPECT_EQ(store.count(), PresetStore::kCapacity);
-  EXPECT_FALSE(store.append(QStringLiteral("x=y")));
+  EXPECT_FALSE(store.append("x=y"));
 }
 
 TEST(PresetStore, RemoveAsksThenSelectsTheEntryBefore) {
   PresetStore store = PresetStore::builtIns();
   EXPECT_FALSE(store.removeQuestion(-1));
   EXPECT_EQ(store.removeQuestion(5),
-            (Prompt{QStringLiteral("Remove this preset?"),
-                    QStringLiteral("Are you sure to remove preset \"MAIL ATTACHMENT (framed)\"?"),
+            (Prompt{"Remove this preset?", "Are you sure to remove preset \"MAIL ATTACHMENT (framed)\"?",
                     PromptIcon::Exclamation, PromptButtons::YesNo, PromptAnswer::No}));
   EXPECT_EQ(store.remove(5), 4);
   EXPECT_EQ(store.count(), 32);
-  EXPECT_EQ(presetName(store.line(5)), QStringLiteral("RE-SAMPLING"));
+  EXPECT_EQ(presetName(store.line(5)), "RE-SAMPLING");
   EXPECT_EQ(store.remove(0), 0);
-  EXPECT_EQ(presetName(store.line(0)), QStringLiteral("SELECT THE BEST FRAME"));
+  EXPECT_EQ(presetName(store.line(0)), "SELECT THE BEST FRAME");
 
   PresetStore single;
-  single.append(QStringLiteral("only=|||"));
+  single.append("only=|||");
   EXPECT_EQ(single.remove(0), -1);
   EXPECT_EQ(single.count(), 0);
 }

@@ -8,11 +8,9 @@ using namespace veltrane;
 
 namespace {
 
-const QStringList kFrames = frameListEntries({QStringLiteral("Golden wood")});
+const QStringList kFrames = frameListEntries({"Golden wood"});
 
-SettingsState firstRun() {
-  return firstRunSettings({QStringLiteral("/home/u/Desktop"), {1920, 1080}, {603, 406}}, kFrames);
-}
+SettingsState firstRun() { return firstRunSettings({"/home/u/Desktop", {1920, 1080}, {603, 406}}, kFrames); }
 
 SettingsState read(const QByteArray &bytes) { return readSettings(bytes, firstRun(), kFrames); }
 
@@ -33,18 +31,18 @@ TEST(SettingsFile, FirstRunValuesWrittenAndReadBackAreTheSame) {
   EXPECT_EQ(back, state);
   applySelectedPreset(back, kFrames);
   EXPECT_EQ(back, state);
-  EXPECT_EQ(firstRunSettings({}, kFrames).job.outputFolder, QStringLiteral("Resized pictures"));
+  EXPECT_EQ(firstRunSettings({}, kFrames).job.outputFolder, "Resized pictures");
 }
 
 TEST(SettingsFile, EveryValueSurvivesARoundTrip) {
   SettingsState state = firstRun();
-  state.program = {1, 0, 0x123456, 0xFF, 1, 1, QStringLiteral("11"), -1, 0, 1, 150, 300.5f, 45, 60, true};
+  state.program = {1, 0, 0x123456, 0xFF, 1, 1, "11", -1, 0, 1, 150, 300.5f, 45, 60, true};
   state.job.sameFolder = 1;
-  fromPreset(state.job, QStringLiteral("1024|screen|0|72.5%|_[W]x[H]|Golden wood|2|8|1|0|1|1"), kFrames);
-  state.job.suffixTemplate = QStringLiteral("_q=[Q]"); // an "=" in the job is no preset name
-  state.job.outputFolder = QStringLiteral("/tmp/out put");
+  fromPreset(state.job, "1024|screen|0|72.5%|_[W]x[H]|Golden wood|2|8|1|0|1|1", kFrames);
+  state.job.suffixTemplate = "_q=[Q]"; // an "=" in the job is no preset name
+  state.job.outputFolder = "/tmp/out put";
   state.presets.remove(0);
-  state.presets.add(QStringLiteral("Mine \u00E9"), QStringLiteral("1|2|1|50%|||0|4|3|0|0|0"));
+  state.presets.add("Mine \u00E9", "1|2|1|50%|||0|4|3|0|0|0");
   EXPECT_EQ(read(writeSettings(state, kFrames)), state);
 }
 
@@ -56,11 +54,11 @@ TEST(SettingsFile, ReadsLegacyWindows1252AndLfFiles) {
                       " VGA (640x480 \xBB 0.3MP)=640|480|1|85%|||1|4|3|0|0|0\r\n";
   SettingsState state = read(legacy);
   ASSERT_EQ(state.presets.count(), 2);
-  EXPECT_EQ(state.presets.line(1), QStringLiteral(" VGA (640x480 \u00BB 0.3MP)=640|480|1|85%|||1|4|3|0|0|0"));
+  EXPECT_EQ(state.presets.line(1), " VGA (640x480 \u00BB 0.3MP)=640|480|1|85%|||1|4|3|0|0|0");
   EXPECT_EQ(state.program.folderWindowMode, 1);
   EXPECT_TRUE(state.program.plainMode);
   EXPECT_EQ(state.program.captionBold, 1);
-  EXPECT_EQ(state.job.maxWidth, QStringLiteral("640"));
+  EXPECT_EQ(state.job.maxWidth, "640");
 
   legacy.replace("\r\n", "\n");
   EXPECT_EQ(read(legacy), state);
@@ -71,9 +69,9 @@ TEST(SettingsFile, ReadsLegacyWindows1252AndLfFiles) {
                                    "/home/j/Fotos_J\xC3\xBCrgen\r\n"
                                    "Old \xBB one=1|1|1|85%|||0|4|3|0|0|0\r\n"
                                    "New \xC2\xBB one=1|1|1|85%|||0|4|3|0|0|0\r\n");
-  EXPECT_EQ(mixed.job.outputFolder, QStringLiteral("/home/j/Fotos_J\u00FCrgen"));
-  EXPECT_EQ(mixed.presets.line(0), QStringLiteral("Old \u00BB one=1|1|1|85%|||0|4|3|0|0|0"));
-  EXPECT_EQ(mixed.presets.line(1), QStringLiteral("New \u00BB one=1|1|1|85%|||0|4|3|0|0|0"));
+  EXPECT_EQ(mixed.job.outputFolder, "/home/j/Fotos_J\u00FCrgen");
+  EXPECT_EQ(mixed.presets.line(0), "Old \u00BB one=1|1|1|85%|||0|4|3|0|0|0");
+  EXPECT_EQ(mixed.presets.line(1), "New \u00BB one=1|1|1|85%|||0|4|3|0|0|0");
 }
 
 TEST(SettingsFile, MalformedFilesKeepFirstRunValues) {
@@ -95,7 +93,7 @@ TEST(SettingsFile, MalformedFilesKeepFirstRunValues) {
   // Three lines and no presets is a list the user emptied.
   state = read("3|1|0|0|0|0|9|-1|1|0|0|0|0|0|0|0|4|3|0|1|0|0\r\n|600|1|100k|||0|4|3|0|0|0\r\nout\r\n");
   EXPECT_EQ(state.presets.count(), 0);
-  EXPECT_EQ(state.job.outputFolder, QStringLiteral("out"));
+  EXPECT_EQ(state.job.outputFolder, "out");
 
   // A window beyond what a float holds keeps its place: "inf" would read back as 0.
   state = read("3|1|0|0|0|0|9|-1|1|0|0|" + QByteArray(40, '9') + "|-" + QByteArray(40, '9') + "|5|6\r\n");
@@ -118,7 +116,7 @@ TEST(SettingsFile, KeepsTheFirstThousandPresetsAndEmptyLines) {
   const SettingsState state = read(bytes);
   EXPECT_EQ(state.presets.count(), 1000);
   EXPECT_EQ(state.presets.line(0), QString());
-  EXPECT_EQ(state.presets.line(999), QStringLiteral("P999=|||"));
+  EXPECT_EQ(state.presets.line(999), "P999=|||");
   EXPECT_EQ(state.program.presetIndex, 999);
 }
 
@@ -127,8 +125,8 @@ TEST(SettingsFile, SelectedPresetOverridesLineTwo) {
                              "640|480|1|85%|||1|4|3|0|0|0\r\nout\r\n"
                              "A=1|1|1|85%|||0|4|3|0|0|0\r\nB=2|2|1|85%|||0|4|3|0|0|0\r\n"
                              "C=3|3|1|85%|||0|4|3|0|0|0\r\nD=4|4|1|50%|||0|4|3|0|0|0\r\n");
-  EXPECT_EQ(state.job.maxWidth, QStringLiteral("640"));
+  EXPECT_EQ(state.job.maxWidth, "640");
   applySelectedPreset(state, kFrames);
-  EXPECT_EQ(state.job.maxWidth, QStringLiteral("4"));
-  EXPECT_EQ(state.job.fixedQuality, QStringLiteral("50"));
+  EXPECT_EQ(state.job.maxWidth, "4");
+  EXPECT_EQ(state.job.fixedQuality, "50");
 }

@@ -5,10 +5,12 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace veltrane::test {
@@ -58,9 +60,11 @@ void ReadOnlyFolder::seal() {
   if (m_mounted) {
     if (::mount(nullptr, encoded(m_path).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
       m_skipReason = QStringLiteral("remounting read-only was refused");
-    return;
+  } else {
+    ::chmod(encoded(m_path).constData(), 0555);
   }
-  ::chmod(encoded(m_path).constData(), 0555);
+  if (m_skipReason.isEmpty() && ::access(encoded(m_path).constData(), W_OK) == 0)
+    m_skipReason = QStringLiteral("the folder could not be made read-only");
 }
 
 SmallDisk::SmallDisk(const QString &path, qint64 bytes) : m_path(path) {
@@ -85,6 +89,36 @@ void SmallDisk::fill() const {
     while (::write(fd, block.constData(), std::size_t(piece)) == piece) {
     }
   ::close(fd);
+}
+
+UnwritableFolder::UnwritableFolder(const QString &path, Unwritable kind, const QString &name,
+                                   const QByteArray &bytes) {
+  if (kind == Unwritable::ReadOnly) {
+    m_readOnly.emplace(path);
+    m_readOnly->write(name, bytes);
+    m_readOnly->seal();
+    return;
+  }
+  m_disk.emplace(path, 2 * 1024 * 1024);
+  if (!m_disk->skipReason().isEmpty())
+    return;
+  QFile file(QDir(path).filePath(name));
+  if (file.open(QIODevice::WriteOnly))
+    file.write(bytes);
+  file.close();
+  m_disk->fill();
+}
+
+bool killedAfter(const std::function<void()> &action) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    action();
+    ::raise(SIGKILL);
+    ::_exit(1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }
 
 } // namespace veltrane::test

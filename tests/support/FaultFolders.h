@@ -3,12 +3,16 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 namespace veltrane::test {
 
 // A folder that refuses every write, also from root: a read-only tmpfs
 // mounted over it when the tests run as root, else its permission bits
 // (which root would ignore). Put its files in with write() first, then
-// seal(). skipReason() says why it could not be made; the test then skips.
+// seal(). skipReason() says why it could not be made (also when the sealed
+// folder still takes writes); the test then skips.
 class ReadOnlyFolder {
 public:
   explicit ReadOnlyFolder(const QString &path);
@@ -44,5 +48,23 @@ private:
   bool m_mounted = false;
   QString m_skipReason;
 };
+
+// A folder that takes no new file, holding one file written before: either
+// kind of fault above, for tests that expect the same of both.
+enum class Unwritable { ReadOnly, FullDisk };
+class UnwritableFolder {
+public:
+  UnwritableFolder(const QString &path, Unwritable kind, const QString &name, const QByteArray &bytes);
+  const QString &skipReason() const { return m_readOnly ? m_readOnly->skipReason() : m_disk->skipReason(); }
+
+private:
+  std::optional<ReadOnlyFolder> m_readOnly;
+  std::optional<SmallDisk> m_disk;
+};
+
+// Runs the action in a child process that is killed at its end, as a program
+// is killed halfway through its work; true when the child died of SIGKILL. An
+// action whose objects would clean up on leaving raises SIGKILL itself.
+bool killedAfter(const std::function<void()> &action);
 
 } // namespace veltrane::test

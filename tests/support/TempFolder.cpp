@@ -28,4 +28,9 @@ QByteArray TempFolder::read(const QString &name) const {
   return in.readAll();
 }
 
+QStringList TempFolder::entries(const QString &folder) const {
+  return QDir(folder.isEmpty() ? path() : file(folder))
+      .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
 } // namespace veltrane::test

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace veltrane::test {
@@ -15,6 +16,8 @@ public:
   // Creates a file (and its folders) with the given bytes; returns its path.
   QString write(const QString &name, const QByteArray &bytes = {}) const;
   QByteArray read(const QString &name) const;
+  // Every entry of the folder or of a folder in it, hidden ones too, by name.
+  QStringList entries(const QString &folder = {}) const;
 
 private:
   QTemporaryDir m_dir;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace veltrane::test {
@@ -49,6 +50,12 @@ QColor averageColour(const QImage &image, const QRect &area) {
   if (n == 0)
     return {};
   return QColor(int(r / n), int(g / n), int(b / n));
+}
+
+bool near(QColor actual, QColor expected, int tolerance) {
+  return std::abs(actual.red() - expected.red()) <= tolerance &&
+         std::abs(actual.green() - expected.green()) <= tolerance &&
+         std::abs(actual.blue() - expected.blue()) <= tolerance;
 }
 
 } // namespace veltrane::test

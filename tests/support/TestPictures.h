@@ -16,5 +16,7 @@ QImage noisePicture(QSize size, quint32 seed = 1);
 
 // The average colour of a rectangle of a picture.
 QColor averageColour(const QImage &image, const QRect &area);
+// Whether every channel of `actual` is within `tolerance` of `expected`.
+bool near(QColor actual, QColor expected, int tolerance);
 
 } // namespace veltrane::test

@@ -1,7 +1,5 @@
 #include "ui/JobControls.h"
 #include "WindowTestKit.h"
-#include "ui/JobSync.h"
-#include "ui/SizeChangeHandler.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -16,59 +14,6 @@ using veltrane::test::WindowTest;
 
 namespace {
 
-TEST(SizeChangeHandlerTest, TheSizeThatIsOffFollowsThePicturesProportions) {
-  const struct {
-    const char *maxWidth, *maxHeight;
-    qint16 xOn, yOn;
-    QSize screen, picture, borders;
-    const char *derivedX, *derivedY;
-    bool manualEnabled;
-  } cases[] = {
-      {"800", "123", 1, 0, {1920, 1080}, {320, 240}, {6, 25}, "800", "600", true},
-      {"1", "600", 0, 1, {1920, 1080}, {320, 240}, {0, 0}, "800", "600", true},
-      // Rounded down: 1000 x 3 / 7 = 428.57.
-      {"1000", "", 1, 0, {1920, 1080}, {700, 300}, {0, 0}, "1000", "428", true},
-      // "screen" is the screen's side; 1600 wide does not fit strictly inside 1600.
-      {"screen", "", 1, 0, {1600, 1200}, {320, 240}, {0, 0}, "screen", "1200", false},
-      // Both off: both show the picture's own size; both on: nothing derived.
-      {"5", "6", 0, 0, {1920, 1080}, {320, 240}, {0, 0}, "320", "240", true},
-      {"1900", "700", 1, 1, {1920, 1080}, {320, 240}, {30, 0}, "1900", "700", false},
-  };
-  for (const auto &c : cases) {
-    const SizeChangeResult result =
-        deriveSizes({c.maxWidth, c.maxHeight, c.xOn, c.yOn, c.screen, c.picture, c.borders});
-    EXPECT_EQ(result.maxWidth, c.derivedX) << c.maxWidth << " " << c.maxHeight;
-    EXPECT_EQ(result.maxHeight, c.derivedY) << c.maxWidth << " " << c.maxHeight;
-    EXPECT_EQ(result.manualEnabled, c.manualEnabled) << c.maxWidth << " " << c.maxHeight;
-  }
-}
-
-TEST(SizeChangeHandlerTest, SizeBoxesTakeDigitsAndAreRepairedBelowOne) {
-  for (const QChar c : QStringLiteral("0123456789\b\t"))
-    EXPECT_TRUE(isSizeKeyAllowed(c)) << int(c.unicode());
-  for (const QChar c : QStringLiteral("a.%- x"))
-    EXPECT_FALSE(isSizeKeyAllowed(c)) << int(c.unicode());
-  const std::pair<const char *, const char *> repairs[] = {
-      {"", "1"}, {"0", "1"}, {"0.5", "1"}, {"screen", "screen"}, {"Screen", "1"}, {"640", "640"}};
-  for (const auto &[text, repaired] : repairs)
-    EXPECT_EQ(repairedSize(text), repaired) << text;
-}
-
-TEST(JobSyncTest, OnlyTheFieldsTheUserChangedReachTheRunningJob) {
-  JobSettings before;
-  JobSettings after = before;
-  after.swapForUpright = 0;
-  after.outputFolder = QStringLiteral("/out");
-  JobSettings running = before;
-  running.fixedQuality = QStringLiteral("72"); // found by the batch meanwhile
-  running.frame = 3;
-  mergeChangedFields(running, before, after);
-  EXPECT_EQ(running.swapForUpright, 0);
-  EXPECT_EQ(running.outputFolder, QStringLiteral("/out"));
-  EXPECT_EQ(running.fixedQuality, QStringLiteral("72"));
-  EXPECT_EQ(running.frame, 3);
-}
-
 class JobControlsTest : public WindowTest {
 protected:
   void SetUp() override { start(); }
@@ -80,28 +25,28 @@ TEST_F(JobControlsTest, SizeBoxesTakeOnlyDigitsAndDeriveEachOther) {
   control<QCheckBox>("widthOn")->setChecked(true);
   QLineEdit *edit = maxWidth()->lineEdit();
   edit->clear();
-  QTest::keyClicks(edit, QStringLiteral("1a2.%3"));
-  EXPECT_EQ(maxWidth()->currentText(), QStringLiteral("123"));
+  QTest::keyClicks(edit, "1a2.%3");
+  EXPECT_EQ(maxWidth()->currentText(), "123");
   QTest::keyClick(edit, Qt::Key_Home);
   QTest::keyClick(edit, Qt::Key_Delete);
-  EXPECT_EQ(maxWidth()->currentText(), QStringLiteral("23")) << "keys that type nothing keep their effect";
-  maxWidth()->setEditText(QStringLiteral("0"));
+  EXPECT_EQ(maxWidth()->currentText(), "23") << "keys that type nothing keep their effect";
+  maxWidth()->setEditText("0");
   QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
   QApplication::sendEvent(edit, &out);
-  EXPECT_EQ(maxWidth()->currentText(), QStringLiteral("1")) << "repaired when left";
+  EXPECT_EQ(maxWidth()->currentText(), "1") << "repaired when left";
 
   control<QCheckBox>("heightOn")->setChecked(false);
   EXPECT_FALSE(maxHeight()->isEnabled());
-  maxWidth()->setEditText(QStringLiteral("1000"));
-  EXPECT_EQ(maxHeight()->currentText(), QStringLiteral("750"));
-  maxWidth()->setCurrentIndex(maxWidth()->findText(QStringLiteral("screen")));
-  EXPECT_EQ(maxHeight()->currentText(), QStringLiteral("1440")) << "1920 x 3 / 4";
+  maxWidth()->setEditText("1000");
+  EXPECT_EQ(maxHeight()->currentText(), "750");
+  maxWidth()->setCurrentIndex(maxWidth()->findText("screen"));
+  EXPECT_EQ(maxHeight()->currentText(), "1440") << "1920 x 3 / 4";
   EXPECT_FALSE(control<QCheckBox>("manualSize")->isEnabled()) << "a 1920 x 1440 window does not fit";
   window->jobControls().setSelectedPictureSize({200, 100});
   control<QCheckBox>("heightOn")->setChecked(true);
   control<QCheckBox>("widthOn")->setChecked(false);
-  EXPECT_EQ(maxWidth()->currentText(), QStringLiteral("2880")) << "from the height 1440 and a 2 : 1 picture";
-  EXPECT_EQ(window->jobControls().job().maxWidth, QStringLiteral("2880")) << "the job a running batch reads";
+  EXPECT_EQ(maxWidth()->currentText(), "2880") << "from the height 1440 and a 2 : 1 picture";
+  EXPECT_EQ(window->jobControls().job().maxWidth, "2880") << "the job a running batch reads";
 }
 
 TEST_F(JobControlsTest, SameFolderAndTheQualityOptionsEnableTheirControls) {
@@ -135,30 +80,30 @@ TEST_F(JobControlsTest, SameFolderAndTheQualityOptionsEnableTheirControls) {
 
 TEST_F(JobControlsTest, TheSuffixBoxRefusesWhatFileNamesCannotHold) {
   auto *extension = control<QLineEdit>("suffixTemplate");
-  extension->setText(QStringLiteral("_a"));
+  extension->setText("_a");
   QTest::keyClick(extension, '?');
-  EXPECT_EQ(extension->text(), QStringLiteral("_a"));
+  EXPECT_EQ(extension->text(), "_a");
   ASSERT_EQ(prompts->shown().size(), 1);
-  EXPECT_EQ(prompts->shown().first().title, QStringLiteral("Invalid character ?"));
-  QTest::keyClicks(extension, QStringLiteral(" b"));
-  EXPECT_EQ(extension->text(), QStringLiteral("_a b"));
+  EXPECT_EQ(prompts->shown().first().title, "Invalid character ?");
+  QTest::keyClicks(extension, " b");
+  EXPECT_EQ(extension->text(), "_a b");
   EXPECT_EQ(prompts->shown().size(), 1);
   QTest::mouseDClick(extension, Qt::LeftButton);
-  EXPECT_EQ(extension->text(), QStringLiteral("_[W]x[H]@[Q]+[F]"));
+  EXPECT_EQ(extension->text(), "_[W]x[H]@[Q]+[F]");
 }
 
 TEST_F(JobControlsTest, BrowseAddsAFolderOfItsOwn) {
   auto *outputPath = control<QLineEdit>("outputFolder");
-  outputPath->setText(QStringLiteral("/srv/photos/Resized pictures"));
+  outputPath->setText("/srv/photos/Resized pictures");
   control<QPushButton>("browse")->click();
-  EXPECT_EQ(dialogs->requests().value(0).start, QStringLiteral("/srv/photos"));
-  EXPECT_EQ(outputPath->text(), QStringLiteral("/srv/photos/Resized pictures")) << "cancelled: unchanged";
-  dialogs->queueFolder(QStringLiteral("/home/anna/Mail"));
+  EXPECT_EQ(dialogs->requests().value(0).start, "/srv/photos");
+  EXPECT_EQ(outputPath->text(), "/srv/photos/Resized pictures") << "cancelled: unchanged";
+  dialogs->queueFolder("/home/anna/Mail");
   control<QPushButton>("browse")->click();
-  EXPECT_EQ(outputPath->text(), QStringLiteral("/home/anna/Mail/Resized pictures"));
-  dialogs->queueFolder(QStringLiteral("/"));
+  EXPECT_EQ(outputPath->text(), "/home/anna/Mail/Resized pictures");
+  dialogs->queueFolder("/");
   control<QPushButton>("browse")->click();
-  EXPECT_EQ(outputPath->text(), QStringLiteral("/Resized pictures"));
+  EXPECT_EQ(outputPath->text(), "/Resized pictures");
 }
 
 TEST_F(JobControlsTest, APresetNamingAFrameWhenNoneIsInstalledOffersTheHomePage) {
@@ -166,7 +111,7 @@ TEST_F(JobControlsTest, APresetNamingAFrameWhenNoneIsInstalledOffersTheHomePage)
   control<QComboBox>("presets")->setCurrentIndex(1); // SELECT THE BEST FRAME tries them all
   EXPECT_EQ(control<QComboBox>("frame")->currentIndex(), 0);
   ASSERT_EQ(prompts->shown().size(), 1);
-  EXPECT_EQ(prompts->shown().first().title, QStringLiteral("NO FRAMES!"));
+  EXPECT_EQ(prompts->shown().first().title, "NO FRAMES!");
   ASSERT_EQ(launcher->launches().size(), 1);
   EXPECT_EQ(launcher->launches().first().kind, RecordingLauncher::Kind::WebAddress);
 }

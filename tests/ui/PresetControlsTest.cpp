@@ -14,11 +14,11 @@ using veltrane::test::WindowTest;
 
 namespace {
 
-class PresetTest : public WindowTest {
+class PresetControlsTest : public WindowTest {
 protected:
   void SetUp() override {
     // With a frame installed, presets that name frames apply without asking.
-    test::writePicture(program.file(QStringLiteral("frames/Golden wood_10-10-90-90.jpg")), {100, 100});
+    test::writePicture(program.file("frames/Golden wood_10-10-90-90.jpg"), {100, 100});
     start();
   }
   QComboBox *preset() const { return control<QComboBox>("presets"); }
@@ -35,55 +35,53 @@ protected:
 
 // Every message's wording is the preset store's test; this checks the window shows them and follows the
 // selection.
-TEST_F(PresetTest, PlusAndMinusShowTheStoresMessagesAndMoveTheSelection) {
+TEST_F(PresetControlsTest, PlusAndMinusShowTheStoresMessagesAndMoveTheSelection) {
   add(QString());
-  EXPECT_EQ(lastPrompt().title, QStringLiteral("Add preset"));
-  add(QStringLiteral("res"));
-  EXPECT_EQ(lastPrompt().text.left(24), QStringLiteral("A preset called \"res\" al")) << "ends \" Low-res\"";
-  EXPECT_EQ(preset()->currentText(), QStringLiteral("res")) << "the typed name stays";
+  EXPECT_EQ(lastPrompt().title, "Add preset");
+  add("res");
+  EXPECT_EQ(lastPrompt().text.left(24), "A preset called \"res\" al") << "ends \" Low-res\"";
+  EXPECT_EQ(preset()->currentText(), "res") << "the typed name stays";
 
-  preset()->setCurrentIndex(16);                                             // " VGA (640x480 » 0.3MP)"
-  control<QLineEdit>("outputFolder")->setText(QStringLiteral("/elsewhere")); // not part of a preset
-  add(QStringLiteral("My VGA"));
-  EXPECT_EQ(lastPrompt().title, QStringLiteral("This preset already exists."));
+  preset()->setCurrentIndex(16);                             // " VGA (640x480 » 0.3MP)"
+  control<QLineEdit>("outputFolder")->setText("/elsewhere"); // not part of a preset
+  add("My VGA");
+  EXPECT_EQ(lastPrompt().title, "This preset already exists.");
   EXPECT_EQ(preset()->currentIndex(), 16);
-  EXPECT_EQ(preset()->currentText(), QStringLiteral(" VGA (640x480 \u00BB 0.3MP)"));
+  EXPECT_EQ(preset()->currentText(), " VGA (640x480 \u00BB 0.3MP)");
 
   preset()->setCurrentIndex(3); // THUMBNAILS: its empty width is derived, so the job is new
   const qsizetype shown = prompts->shown().size();
-  add(QStringLiteral("My thumbs"));
+  add("My thumbs");
   EXPECT_EQ(prompts->shown().size(), shown);
   ASSERT_EQ(preset()->count(), 34);
   EXPECT_EQ(preset()->currentIndex(), 3) << "the selection does not move";
-  EXPECT_EQ(window->presetControls().store().line(33),
-            QStringLiteral("My thumbs=200|150|0|50%|_TH||1|5|4|1|0|0"));
+  EXPECT_EQ(window->presetControls().store().line(33), "My thumbs=200|150|0|50%|_TH||1|5|4|1|0|0");
 
   preset()->setCurrentIndex(5);
   remove(PromptAnswer::No);
-  EXPECT_EQ(lastPrompt().title, QStringLiteral("Remove this preset?"));
+  EXPECT_EQ(lastPrompt().title, "Remove this preset?");
   EXPECT_EQ(preset()->count(), 34);
   remove(PromptAnswer::Yes);
   ASSERT_EQ(preset()->count(), 33);
-  EXPECT_EQ(preset()->currentText(), QStringLiteral("MAIL ATTACHMENT")) << "the entry before";
+  EXPECT_EQ(preset()->currentText(), "MAIL ATTACHMENT") << "the entry before";
   preset()->setCurrentIndex(5);
-  EXPECT_EQ(control<QLineEdit>("suffixTemplate")->text(), QStringLiteral("@85%"))
-      << "names still apply their lines";
+  EXPECT_EQ(control<QLineEdit>("suffixTemplate")->text(), "@85%") << "names still apply their lines";
 
   preset()->setCurrentIndex(0);
-  control<QLineEdit>("suffixTemplate")->setText(QStringLiteral("changed"));
+  control<QLineEdit>("suffixTemplate")->setText("changed");
   remove(PromptAnswer::Yes);
   EXPECT_EQ(preset()->currentIndex(), 0);
   EXPECT_EQ(window->jobControls().job().suffixTemplate, QString()) << "the new first entry is applied";
 }
 
-TEST_F(PresetTest, TypingAnExistingNameDoesNotApplyIt) {
-  control<QLineEdit>("suffixTemplate")->setText(QStringLiteral("_mine"));
+TEST_F(PresetControlsTest, TypingAnExistingNameDoesNotApplyIt) {
+  control<QLineEdit>("suffixTemplate")->setText("_mine");
   preset()->setFocus();
   preset()->lineEdit()->clear();
-  QTest::keyClicks(preset()->lineEdit(), QStringLiteral("THUMBNAILS"));
+  QTest::keyClicks(preset()->lineEdit(), "THUMBNAILS");
   QTest::keyClick(preset()->lineEdit(), Qt::Key_Return);
   EXPECT_EQ(preset()->currentIndex(), kFirstRunPresetIndex);
-  EXPECT_EQ(control<QLineEdit>("suffixTemplate")->text(), QStringLiteral("_mine"));
+  EXPECT_EQ(control<QLineEdit>("suffixTemplate")->text(), "_mine");
 }
 
 } // namespace

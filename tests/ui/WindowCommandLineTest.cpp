@@ -5,18 +5,13 @@
 using namespace veltrane;
 
 TEST(WindowCommandLineTest, EveryArgumentThatIsNotAnOptionIsAPicture) {
-  WindowCommandLine line =
-      parseWindowCommandLine({QStringLiteral("--home"), QStringLiteral("/opt/v"), QStringLiteral("a.jpg"),
-                              QStringLiteral("/p/b c.gif"), QStringLiteral("file:///p/d%20e.bmp"),
-                              QStringLiteral("\"/p/q.jpg\""), QStringLiteral("--"), QStringLiteral("--home")},
-                             QStringLiteral("/work"));
+  WindowCommandLine line = parseWindowCommandLine(
+      {"--home", "/opt/v", "a.jpg", "/p/b c.gif", "file:///p/d%20e.bmp", "\"/p/q.jpg\"", "--", "--home"},
+      "/work");
   EXPECT_TRUE(line.error.isEmpty());
-  EXPECT_EQ(line.home, QStringLiteral("/opt/v"));
-  EXPECT_EQ(line.files, (QStringList{QStringLiteral("/work/a.jpg"), QStringLiteral("/p/b c.gif"),
-                                     QStringLiteral("/p/d e.bmp"), QStringLiteral("/p/q.jpg"),
-                                     QStringLiteral("/work/--home")}));
-  EXPECT_EQ(parseWindowCommandLine({QStringLiteral("--home=/h")}, QStringLiteral("/")).home,
-            QStringLiteral("/h"));
-  EXPECT_FALSE(parseWindowCommandLine({QStringLiteral("--home")}, {}).error.isEmpty());
-  EXPECT_FALSE(parseWindowCommandLine({QStringLiteral("--colour")}, {}).error.isEmpty());
+  EXPECT_EQ(line.home, "/opt/v");
+  EXPECT_EQ(line.files, (QStringList{"/work/a.jpg", "/p/b c.gif", "/p/d e.bmp", "/p/q.jpg", "/work/--home"}));
+  EXPECT_EQ(parseWindowCommandLine({"--home=/h"}, "/").home, "/h");
+  EXPECT_FALSE(parseWindowCommandLine({"--home"}, {}).error.isEmpty());
+  EXPECT_FALSE(parseWindowCommandLine({"--colour"}, {}).error.isEmpty());
 }

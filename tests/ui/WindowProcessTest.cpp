@@ -13,8 +13,10 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
-#include <memory>
 #include <unistd.h>
+
+using namespace veltrane;
+using namespace veltrane::test;
 
 namespace {
 
@@ -29,26 +31,24 @@ bool catches(qint64 pid, int signal) {
   return false;
 }
 
-QString windowProgram() {
-  return QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/veltrane");
-}
+QString windowProgram() { return QCoreApplication::applicationDirPath() + "/../bin/veltrane"; }
 
 // Starts the window on the program folder, ends it with SIGTERM as the system
 // does, and returns what it wrote on the standard error; empty with a test
 // failure when it did not end in time or not cleanly.
 QString terminate(
     const QString &programFolder, const std::function<bool()> &ready = [] { return true; }) {
-  veltrane::test::TempFolder noPrograms;
+  TempFolder noPrograms;
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  environment.insert("QT_QPA_PLATFORM", "offscreen");
   // The support page must not reach a real browser.
-  environment.insert(QStringLiteral("PATH"), noPrograms.path());
-  environment.remove(QStringLiteral("BROWSER"));
+  environment.insert("PATH", noPrograms.path());
+  environment.remove("BROWSER");
   process.setProcessEnvironment(environment);
-  process.start(windowProgram(), {QStringLiteral("--home"), programFolder});
+  process.start(windowProgram(), {"--home", programFolder});
   EXPECT_TRUE(process.waitForStarted());
-  EXPECT_TRUE(veltrane::test::waitFor([&] { return catches(process.processId(), SIGTERM) && ready(); }));
+  EXPECT_TRUE(waitFor([&] { return catches(process.processId(), SIGTERM) && ready(); }));
 
   ::kill(pid_t(process.processId()), SIGTERM);
   const bool ended = process.waitForFinished(20000);
@@ -66,9 +66,9 @@ QString terminate(
 TEST(WindowProcessTest, TerminatingTheProgramRunsTheShutDown) {
   if (!QFileInfo(windowProgram()).isExecutable())
     GTEST_SKIP() << "the veltrane program is not built";
-  veltrane::test::TempFolder home;
+  TempFolder home;
   terminate(home.path());
-  EXPECT_TRUE(home.read(QStringLiteral("Veltrane.INI")).startsWith("3|1|"));
+  EXPECT_TRUE(home.read("Veltrane.INI").startsWith("3|1|"));
 }
 
 // No message box holds up a shut-down the system asked for: the settings go
@@ -77,41 +77,25 @@ TEST(WindowProcessTest, TerminatingWithAProgramFolderThatCannotBeWrittenEndsAtOn
   if (!QFileInfo(windowProgram()).isExecutable())
     GTEST_SKIP() << "the veltrane program is not built";
   const QString configFolder =
-      QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/veltrane");
+      QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/veltrane";
   const QByteArray old = "old settings\r\n";
-  for (const bool full : {false, true}) {
-    veltrane::test::TempFolder home;
-    std::unique_ptr<veltrane::test::ReadOnlyFolder> readOnly;
-    std::unique_ptr<veltrane::test::SmallDisk> small;
-    QString skipped;
-    if (full) {
-      small = std::make_unique<veltrane::test::SmallDisk>(home.path(), 2 * 1024 * 1024);
-      skipped = small->skipReason();
-      if (skipped.isEmpty()) {
-        home.write(QStringLiteral("Veltrane.INI"), old);
-        small->fill();
-      }
-    } else {
-      readOnly = std::make_unique<veltrane::test::ReadOnlyFolder>(home.path());
-      readOnly->write(QStringLiteral("Veltrane.INI"), old);
-      readOnly->seal();
-      skipped = readOnly->skipReason();
-      if (skipped.isEmpty() && ::access(QFile::encodeName(home.path()).constData(), W_OK) == 0)
-        skipped = QStringLiteral("the folder could not be made read-only");
-    }
-    if (!skipped.isEmpty()) {
-      std::cout << "[  SKIPPED ] " << (full ? "full disk: " : "read-only: ") << skipped.toStdString() << "\n";
+  for (const auto kind : {Unwritable::ReadOnly, Unwritable::FullDisk}) {
+    SCOPED_TRACE(kind == Unwritable::FullDisk ? "full disk" : "read-only");
+    TempFolder home;
+    const UnwritableFolder unwritable(home.path(), kind, "Veltrane.INI", old);
+    if (!unwritable.skipReason().isEmpty()) {
+      std::cout << "[  SKIPPED ] " << unwritable.skipReason().toStdString() << "\n";
       continue;
     }
     const QString errors = terminate(home.path());
-    EXPECT_TRUE(errors.contains(QStringLiteral("Settings saved elsewhere"))) << errors.toStdString();
-    EXPECT_EQ(home.read(QStringLiteral("Veltrane.INI")), old) << full;
-    const veltrane::SettingsFallback fallback(configFolder, home.path());
-    EXPECT_TRUE(veltrane::readWholeFile(fallback.settingsPath()).startsWith("3|1|")) << full;
+    EXPECT_TRUE(errors.contains("Settings saved elsewhere")) << errors.toStdString();
+    EXPECT_EQ(home.read("Veltrane.INI"), old);
+    const SettingsFallback fallback(configFolder, home.path());
+    EXPECT_TRUE(readWholeFile(fallback.settingsPath()).startsWith("3|1|"));
     EXPECT_TRUE(errors.contains(fallback.settingsPath())) << errors.toStdString();
 
     // The next start shows the notice; the system ends it while the box is up.
-    const QString notice = fallback.folder() + QStringLiteral("/notice");
+    const QString notice = fallback.folder() + "/notice";
     ASSERT_TRUE(QFileInfo::exists(notice));
     terminate(home.path(), [&] { return !QFileInfo::exists(notice); });
   }

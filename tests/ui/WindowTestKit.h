@@ -53,9 +53,7 @@ protected:
   }
 
   // The settings file as the last shut-down wrote it.
-  QStringList savedLines() const {
-    return QString::fromUtf8(program.read(QStringLiteral("Veltrane.INI"))).split(QStringLiteral("\r\n"));
-  }
+  QStringList savedLines() const { return QString::fromUtf8(program.read("Veltrane.INI")).split("\r\n"); }
 
   bool waitForBatchEnd() {
     QSignalSpy finished(window.get(), &MainWindow::batchFinished);

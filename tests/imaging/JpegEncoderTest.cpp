@@ -1,0 +1,49 @@
+#include "imaging/JpegEncoder.h"
+#include "DecoderTestFiles.h"
+#include "TestPictures.h"
+
+#include <gtest/gtest.h>
+
+using namespace veltrane;
+
+TEST(JpegEncoder, EncodesThePictureTopRowFirstAndRecoversFromARefusal) {
+  // Red, green / blue, white quarters: a flipped or mirrored file shows in the corners.
+  const QRgb quarters[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
+  JpegEncoder encoder;
+  for (const QSize size : {QSize(64, 48), QSize(37, 23)}) {
+    const QImage rgb = test::indexedQuadrants(size).convertToFormat(QImage::Format_RGB32);
+    // Read as they are (RGB32) and converted first (indexed): the same picture.
+    EXPECT_TRUE(encoder.encode(test::indexedQuadrants(size), 95).value() == encoder.encode(rgb, 95).value());
+    const QImage decoded = QImage::fromData(encoder.encode(rgb, 95).value(), "JPEG");
+    ASSERT_EQ(decoded.size(), size);
+    const int right = size.width() - 1, bottom = size.height() - 1;
+    const QPoint corners[] = {{0, 0}, {right, 0}, {0, bottom}, {right, bottom}};
+    for (int i = 0; i < 4; ++i)
+      EXPECT_TRUE(test::near(decoded.pixel(corners[i]), quarters[i], 24)) << size.width() << ", corner " << i;
+  }
+  QImage tooWide(70000, 1, QImage::Format_RGB32);
+  tooWide.fill(Qt::white);
+  const Result<QByteArray> refused = encoder.encode(tooWide, 85);
+  ASSERT_FALSE(refused) << "a side over 65500 pixels encoded";
+  EXPECT_TRUE(refused.reason().startsWith(QStringLiteral("Failed to save to JPG ")))
+      << refused.reason().toStdString();
+  EXPECT_GT(refused.reason().mid(22).toInt(), 0);
+  // After it, a reused encoder gives the same bytes as a fresh one.
+  const QImage busy = test::noisePicture({160, 120});
+  EXPECT_TRUE(encoder.encode(busy, 90).value() == JpegEncoder().encode(busy, 90).value());
+}
+
+TEST(JpegEncoder, StopsAtTheLimitButKeepsAFileThatJustFits) {
+  JpegEncoder encoder;
+  const QImage busy = test::noisePicture({400, 300});
+  const QByteArray whole = encoder.encode(busy, 90).value();
+  // Exactly the file's length fits; one byte less does not, however the
+  // output buffer happens to be cut.
+  for (const qsizetype limit : {whole.size(), whole.size() + 1, qsizetype(1 << 20)})
+    EXPECT_TRUE(encoder.encodeWithin(busy, 90, limit).value() == whole) << limit;
+  for (const qsizetype limit :
+       {whole.size() - 1, qsizetype(65536), qsizetype(65535), qsizetype(100), qsizetype(0)})
+    EXPECT_FALSE(encoder.encodeWithin(busy, 90, limit).value()) << limit;
+  // Stopping leaves the encoder as good as new.
+  EXPECT_TRUE(encoder.encode(busy, 90).value() == whole);
+}

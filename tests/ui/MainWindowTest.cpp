@@ -1,0 +1,152 @@
+#include "ui/MainWindow.h"
+#include "TestPictures.h"
+#include "WindowTestKit.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace veltrane;
+using veltrane::test::writePicture;
+
+namespace {
+
+// The GO! button. What a batch writes is the engine's test; these check what the window does around it.
+class MainWindowTest : public test::WindowTest {
+protected:
+  QStringList pictures(int count) {
+    QStringList paths;
+    for (int i = 1; i <= count; ++i)
+      paths.append(writePicture(sources.file(QString("photo%1.jpg").arg(i)), {64, 48}));
+    return paths;
+  }
+  // Starts the window on the pictures, to write to the folder and to stay open after the batch.
+  void startBatchWindow(const QStringList &files, const QString &folder) {
+    start(files);
+    stayAfterBatch();
+    control<QLineEdit>("outputFolder")->setText(folder);
+  }
+  QStringList written(const QString &folder) const { return QDir(folder).entryList({"*.jpg"}); }
+  void clickGo() { control<QPushButton>("goButton")->click(); }
+
+  test::TempFolder sources;
+  test::TempFolder output;
+};
+
+TEST_F(MainWindowTest, ABatchRunsWhileTheWindowStaysLiveAndReportsAtItsEnd) {
+  QStringList files = pictures(3);
+  files.insert(1, sources.write("broken.jpg", "not a picture"));
+  const QString folder = output.file("out");
+  startBatchWindow(files, folder);
+  control<QComboBox>("presets")->setCurrentIndex(6); // RE-SAMPLING: own size, 85%, "@85%"
+  auto *go = control<QPushButton>("goButton");
+
+  clickGo();
+  EXPECT_TRUE(window->isBatchRunning());
+  EXPECT_EQ(go->text(), "STOP");
+  for (const char *name : {"addFiles", "removeFiles", "clearAll", "presets"})
+    EXPECT_FALSE(control<QWidget>(name)->isEnabled()) << name;
+  for (const char *name : {"currentFile", "progressPercent", "progressTrack", "progressBar"})
+    EXPECT_FALSE(control<QWidget>(name)->isHidden()) << name;
+  EXPECT_TRUE(control<QLineEdit>("suffixTemplate")->isEnabled()) << "job controls stay live";
+
+  ASSERT_TRUE(waitForBatchEnd());
+  EXPECT_FALSE(window->isBatchRunning());
+  EXPECT_EQ(written(folder), (QStringList{"photo1@85%.jpg", "photo2@85%.jpg", "photo3@85%.jpg"}));
+  EXPECT_EQ(control<QLabel>("progressPercent")->text(), "100%");
+  EXPECT_EQ(control<QLabel>("currentFile")->text(), "photo3.jpg");
+  for (const char *name : {"currentFile", "progressPercent", "progressTrack", "progressBar"})
+    EXPECT_TRUE(control<QWidget>(name)->isHidden()) << name;
+  for (const char *name : {"addFiles", "clearAll", "presets", "goButton"})
+    EXPECT_TRUE(control<QWidget>(name)->isEnabled()) << name;
+  EXPECT_EQ(go->text(), "GO!");
+
+  ASSERT_EQ(prompts->shown().size(), 1);
+  EXPECT_EQ(prompts->shown().first().title, "Couldn't read the following files..");
+  EXPECT_EQ(prompts->shown().first().text, files[1]);
+  EXPECT_EQ(launcher->launches(), (QList{RecordingLauncher::Launch{RecordingLauncher::Kind::Folder, folder,
+                                                                   WindowMode::Maximised}}));
+}
+
+TEST_F(MainWindowTest, TheQualityFoundReachesTheBoxAndExitWhenDoneEndsTheProgram) {
+  // A busy picture, so that 30 kB needs a quality well below the top.
+  start({test::writeImage(sources.file("a.jpg"), test::noisePicture({200, 150}))});
+  control<QLineEdit>("outputFolder")->setText(output.path());
+  control<QLineEdit>("sizeLimitKb")->setText("30");
+  QSignalSpy ended(window.get(), &MainWindow::ended);
+  clickGo();
+  ASSERT_TRUE(waitForBatchEnd());
+  EXPECT_EQ(written(output.path()).size(), 1);
+  const int quality = control<QLineEdit>("fixedQuality")->text().toInt();
+  EXPECT_GT(quality, 0);
+  EXPECT_LT(quality, 100);
+  EXPECT_EQ(ended.count(), 1) << "the first-run values end the program after a batch";
+  EXPECT_TRUE(window->isHidden());
+  EXPECT_EQ(launcher->launches().size(), 2) << "the folder, then the support page";
+  EXPECT_FALSE(program.read("Veltrane.INI").isEmpty());
+}
+
+TEST_F(MainWindowTest, StopFinishesThePicturesUnderWayAndBeginsNoMore) {
+  startBatchWindow(pictures(12), output.path());
+  clickGo();
+  clickGo();
+  auto *go = control<QPushButton>("goButton");
+  EXPECT_FALSE(go->isEnabled()) << "stopping";
+  ASSERT_TRUE(waitForBatchEnd());
+  // Only what was under way when STOP came is written: nothing, or a few.
+  EXPECT_LT(written(output.path()).size(), 12);
+  EXPECT_TRUE(go->isEnabled());
+  EXPECT_EQ(go->text(), "GO!");
+  EXPECT_TRUE(prompts->shown().isEmpty());
+}
+
+TEST_F(MainWindowTest, ClosingDuringABatchStopsItBeforeSaving) {
+  startBatchWindow(pictures(12), output.path());
+  QSignalSpy finished(window.get(), &MainWindow::batchFinished);
+  QSignalSpy ended(window.get(), &MainWindow::ended);
+  clickGo();
+  window->close();
+  EXPECT_FALSE(window->isBatchRunning());
+  EXPECT_EQ(ended.count(), 1);
+  EXPECT_LT(written(output.path()).size(), 12);
+  EXPECT_FALSE(program.read("Veltrane.INI").isEmpty());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(finished.count(), 0) << "no end-of-batch actions after the end";
+  EXPECT_TRUE(prompts->shown().isEmpty());
+}
+
+TEST_F(MainWindowTest, TryingAllFramesOnALargeJobIsConfirmedFirstAndPutsTheJobBack) {
+  writePicture(program.file("frames/Gold_10-10-90-90.jpg"), {100, 100}, Qt::yellow);
+  writePicture(program.file("frames/Wood_10-10-90-90.jpg"), {100, 100}, Qt::darkRed);
+  QStringList files = pictures(2);
+  for (int i = 1; i <= 49; ++i)
+    files.append(sources.file(QString("missing%1.jpg").arg(i)));
+  const QString folder = output.file("out");
+  startBatchWindow(files, folder);
+  control<QComboBox>("frame")->setCurrentIndex(1);
+  control<QLineEdit>("suffixTemplate")->setText("_x");
+  control<QCheckBox>("addSuffix")->setChecked(true);
+  prompts->queueAnswer(PromptAnswer::Cancel);
+  clickGo();
+  EXPECT_EQ(prompts->shown(),
+            (QList{Prompt{"Are you sure to proceed?",
+                          "102 pictures and 9 picture-indexes will be generated, trying all 2 frames.",
+                          PromptIcon::Exclamation, PromptButtons::OkCancel, PromptAnswer::Cancel}}));
+  EXPECT_FALSE(window->isBatchRunning());
+  EXPECT_FALSE(QFileInfo::exists(folder));
+
+  prompts->queueAnswer(PromptAnswer::Ok);
+  clickGo();
+  EXPECT_TRUE(window->isBatchRunning());
+  ASSERT_TRUE(waitForBatchEnd());
+  EXPECT_EQ(written(folder), (QStringList{"photo1 (Gold).jpg", "photo1 (Wood).jpg", "photo2 (Gold).jpg",
+                                          "photo2 (Wood).jpg"}));
+  EXPECT_EQ(prompts->shown().last().title, "Couldn't read the following files..");
+  EXPECT_EQ(control<QLineEdit>("suffixTemplate")->text(), "_x");
+  EXPECT_EQ(control<QComboBox>("frame")->currentIndex(), 1);
+}
+
+} // namespace
