@@ -1,6 +1,6 @@
 #pragma once
 
-#include "filelist/FailedFiles.h"
+#include "common/FailedFiles.h"
 
 #include <QElapsedTimer>
 #include <QList>

@@ -2,7 +2,7 @@
 
 #include "filelist/GridState.h"
 #include "filelist/SourceList.h"
-#include "presets/Numbers.h"
+#include "common/Numbers.h"
 
 #include <QTextBoundaryFinder>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "filelist/SourceFiles.h"
 
-#include "filelist/FailedFiles.h"
+#include "common/FailedFiles.h"
 #include "filelist/SourceList.h"
 
 namespace veltrane {

@@ -1,6 +1,6 @@
 #include "filelist/SourceList.h"
 
-#include "filelist/ReplaceAll.h"
+#include "common/ReplaceAll.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "imaging/FrameWindow.h"
 
-#include "presets/Numbers.h"
+#include "common/Numbers.h"
 
 #include <QRect>
 #include <QSize>

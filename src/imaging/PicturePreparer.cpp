@@ -6,7 +6,7 @@
 #include "imaging/PreparedSize.h"
 #include "imaging/Scaling.h"
 #include "presets/FrameList.h"
-#include "presets/Numbers.h"
+#include "common/Numbers.h"
 
 #include <QPainter>
 

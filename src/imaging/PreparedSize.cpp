@@ -1,6 +1,6 @@
 #include "imaging/PreparedSize.h"
 
-#include "presets/Numbers.h"
+#include "common/Numbers.h"
 
 #include <cmath>
 #include <limits>

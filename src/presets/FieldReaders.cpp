@@ -1,6 +1,6 @@
 #include "presets/FieldReaders.h"
 
-#include "presets/Numbers.h"
+#include "common/Numbers.h"
 
 namespace veltrane {
 

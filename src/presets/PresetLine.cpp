@@ -2,7 +2,7 @@
 
 #include "presets/FieldReaders.h"
 #include "presets/FrameList.h"
-#include "presets/Numbers.h"
+#include "common/Numbers.h"
 
 namespace veltrane {
 

@@ -1,6 +1,6 @@
 #include "presets/ResizeJob.h"
 
-#include "presets/Numbers.h"
+#include "common/Numbers.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "presets/SettingsFile.h"
 
 #include "presets/FieldReaders.h"
-#include "presets/Numbers.h"
+#include "common/Numbers.h"
 #include "presets/PresetLine.h"
 #include "presets/SettingsText.h"
 

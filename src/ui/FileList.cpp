@@ -1,6 +1,6 @@
 #include "ui/FileList.h"
 
-#include "filelist/FailedFiles.h"
+#include "common/FailedFiles.h"
 #include "filelist/SourceFiles.h"
 #include "filelist/SourceList.h"
 #include "platform/PlatformServices.h"

@@ -1,7 +1,7 @@
 #include "ui/SettingsWindow.h"
 
 #include "platform/Dialogs.h"
-#include "presets/Numbers.h"
+#include "common/Numbers.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

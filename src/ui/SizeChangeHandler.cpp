@@ -1,6 +1,6 @@
 #include "ui/SizeChangeHandler.h"
 
-#include "presets/Numbers.h"
+#include "common/Numbers.h"
 #include "presets/ResizeJob.h"
 
 #include <cmath>

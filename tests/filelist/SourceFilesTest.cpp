@@ -1,5 +1,5 @@
 #include "filelist/SourceFiles.h"
-#include "filelist/FailedFiles.h"
+#include "common/FailedFiles.h"
 #include "filelist/SourceList.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "filelist/FailedFiles.h"
+#include "common/FailedFiles.h"
 
 #include <gtest/gtest.h>
 

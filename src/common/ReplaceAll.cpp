@@ -1,4 +1,4 @@
-#include "filelist/ReplaceAll.h"
+#include "common/ReplaceAll.h"
 
 namespace veltrane {
 

@@ -1,4 +1,4 @@
-#include "presets/Numbers.h"
+#include "common/Numbers.h"
 
 #include <gtest/gtest.h>
 
