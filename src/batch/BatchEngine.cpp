@@ -70,8 +70,8 @@ private:
   // Made and checked when the batch starts, or, when "same folder" is turned
   // off during the batch, the first time a picture needs it.
   const QString m_outputFolder;
-  std::optional<QString> m_outputFolderError;
-  QString m_qualityText; // as the batch began
+  std::optional<Result<>> m_outputFolderPrepared; // once it was first needed
+  QString m_qualityText;                          // as the batch began
   std::unique_ptr<IndexSheet> m_sheet;
   JpegEncoder m_sheetEncoder;
 
@@ -97,12 +97,12 @@ bool BatchRun::chooseFrames() {
 }
 
 bool BatchRun::outputFolderReady() {
-  if (!m_outputFolderError) {
-    m_outputFolderError = prepareOutputFolder(m_outputFolder);
-    if (m_outputFolderError->isEmpty())
+  if (!m_outputFolderPrepared) {
+    m_outputFolderPrepared = prepareOutputFolder(m_outputFolder);
+    if (m_outputFolderPrepared->ok())
       m_report.outputFolder = m_outputFolder;
   }
-  return m_outputFolderError->isEmpty();
+  return m_outputFolderPrepared->ok();
 }
 
 void BatchRun::failed(FailedFiles BatchReport::*list, const QString &path, const QString &reason) {
@@ -204,7 +204,7 @@ BatchReport BatchRun::run() {
   if (!chooseFrames())
     return m_report;
   if (m_start.sameFolder == 0 && !outputFolderReady()) {
-    m_report.startError = *m_outputFolderError;
+    m_report.startError = m_outputFolderPrepared->reason();
     return m_report;
   }
   // The quality in the names and the sheets' layout stay as the batch began.

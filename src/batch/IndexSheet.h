@@ -36,8 +36,8 @@ struct SheetPicture {
 // a full sheet is written at once and a partly filled one by finish().
 class IndexSheet {
 public:
-  // Writes a finished sheet as `wantedPath` (or the next free name); returns
-  // the path written. Throws on failure.
+  // Writes a finished sheet as `wantedPath` (or the next free name); gives
+  // the path written, or nothing when it reported a failure itself.
   using SheetWriter = std::function<QString(const QImage &sheet, const QString &wantedPath)>;
 
   // The grid, and whether captions take room, are the batch's from its start.

@@ -30,20 +30,22 @@ void markFolder(TemporaryFile &probe, const QString &folder) {
 
 } // namespace
 
-QString prepareOutputFolder(const QString &folder) {
+Result<> prepareOutputFolder(const QString &folder) {
   if (folder.trimmed().isEmpty())
-    return QStringLiteral("Please choose the folder to save the resized pictures to.");
+    return failure(QStringLiteral("Please choose the folder to save the resized pictures to."));
   const QString native = QDir::toNativeSeparators(folder);
   if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())
-    return QStringLiteral("The folder \"%1\" cannot be created, so no picture was resized.").arg(native);
+    return failure(
+        QStringLiteral("The folder \"%1\" cannot be created, so no picture was resized.").arg(native));
   // What batches killed half-way through a picture left here.
   removeAbandonedTemporaryFiles(folder);
   // Every picture is written this way first: if this file cannot be made,
   // none can.
   TemporaryFile probe(QFile::encodeName(folder));
   if (probe.error())
-    return QStringLiteral("Nothing can be saved in the folder \"%1\" (%2), so no picture was resized.")
-        .arg(native, qt_error_string(probe.error()));
+    return failure(
+        QStringLiteral("Nothing can be saved in the folder \"%1\" (%2), so no picture was resized.")
+            .arg(native, qt_error_string(probe.error())));
   markFolder(probe, folder);
   return {};
 }

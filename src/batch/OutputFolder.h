@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <QString>
 
 namespace veltrane {
@@ -12,8 +14,8 @@ inline const QByteArray kFolderMarkerBytes = "[.ShellClassInfo]\r\n"
 // Makes the output folder (with any missing parents), removes temporary
 // files that killed batches left there, checks that files can be made in it
 // and marks it with the marker file unless something already has that name.
-// Returns why nothing can be saved there, in words for the user; empty on
-// success. A batch that gets an error here writes nothing.
-QString prepareOutputFolder(const QString &folder);
+// Fails with why nothing can be saved there, in words for the user. A batch
+// that fails here writes nothing.
+Result<> prepareOutputFolder(const QString &folder);
 
 } // namespace veltrane

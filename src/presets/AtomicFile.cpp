@@ -9,12 +9,10 @@
 
 namespace veltrane {
 
-bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error,
-                         const std::function<void()> &beforePublishing) {
+Result<> writeFileAtomically(const QString &path, const QByteArray &bytes,
+                             const std::function<void()> &beforePublishing) {
   const auto failed = [&](int errnoValue) {
-    if (error)
-      *error = QStringLiteral("%1: %2").arg(path, qt_error_string(errnoValue));
-    return false;
+    return failure(QStringLiteral("%1: %2").arg(path, qt_error_string(errnoValue)));
   };
   const QByteArray target = QFile::encodeName(path);
   if (target.isEmpty())
@@ -41,7 +39,7 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
   if (const int renameError = temporary.replace(target))
     return failed(renameError);
   syncFolder(folder);
-  return true;
+  return {};
 }
 
 } // namespace veltrane

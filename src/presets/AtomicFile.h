@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -13,7 +15,8 @@ namespace veltrane {
 // link at the path is replaced, never written through; a file without any
 // write permission is kept and the write refused. `beforePublishing` runs
 // between the finished temporary file and the rename (tests stop there).
-bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr,
-                         const std::function<void()> &beforePublishing = {});
+// A failure's reason is "path: the system's reason".
+Result<> writeFileAtomically(const QString &path, const QByteArray &bytes,
+                             const std::function<void()> &beforePublishing = {});
 
 } // namespace veltrane

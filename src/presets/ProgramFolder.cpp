@@ -102,7 +102,9 @@ ProgramFolder::SaveResult ProgramFolder::saveSettings(const QByteArray &bytes) c
   QDir().mkpath(folder);
   // What a save killed half-way left here.
   removeAbandonedTemporaryFiles(folder);
-  if (writeFileAtomically(primary, bytes, &result.error)) {
+  if (const Result<> written = writeFileAtomically(primary, bytes); !written) {
+    result.error = written.reason();
+  } else {
     result.saved = true;
     result.path = primary;
     // This program folder's copy in the config folder is now stale.
@@ -114,15 +116,14 @@ ProgramFolder::SaveResult ProgramFolder::saveSettings(const QByteArray &bytes) c
     return result;
   const SettingsFallback fallback(m_locations.configFolder, m_home);
   removeAbandonedTemporaryFiles(fallback.folder());
-  bool firstTime = false;
-  QString fallbackError;
-  if (!fallback.save(bytes, &firstTime, &fallbackError)) {
-    result.error += QStringLiteral("; ") + fallbackError;
+  const Result<bool> firstTime = fallback.save(bytes);
+  if (!firstTime) {
+    result.error += QStringLiteral("; ") + firstTime.reason();
     return result;
   }
   result.saved = true;
   result.path = fallback.settingsPath();
-  if (firstTime) {
+  if (*firstTime) {
     result.notice = QStringLiteral("The settings could not be saved in the program folder:\r\n%1\r\n\r\n"
                                    "They are saved in \"%2\" instead, and read from there while "
                                    "that copy is the newer one.")

@@ -52,18 +52,18 @@ QString SettingsFallback::existingSettings() const {
   return QFileInfo(settingsPath()).isFile() && belongsHere() ? settingsPath() : QString();
 }
 
-bool SettingsFallback::save(const QByteArray &bytes, bool *firstTime, QString *error) const {
-  *firstTime = existingSettings().isEmpty();
+Result<bool> SettingsFallback::save(const QByteArray &bytes) const {
+  const bool firstTime = existingSettings().isEmpty();
   if (!QFileInfo::exists(recordPath())) {
     QDir().mkpath(m_folder);
-    if (!writeFileAtomically(recordPath(), m_programFolder.toUtf8() + '\n', error))
-      return false;
+    if (const Result<> claimed = writeFileAtomically(recordPath(), m_programFolder.toUtf8() + '\n'); !claimed)
+      return failure(claimed.reason());
   } else if (!belongsHere()) {
-    if (error)
-      *error = QStringLiteral("%1: kept for another program folder").arg(m_folder);
-    return false;
+    return failure(QStringLiteral("%1: kept for another program folder").arg(m_folder));
   }
-  return writeFileAtomically(settingsPath(), bytes, error);
+  if (const Result<> saved = writeFileAtomically(settingsPath(), bytes); !saved)
+    return failure(saved.reason());
+  return firstTime;
 }
 
 void SettingsFallback::remove() const {
@@ -77,7 +77,7 @@ void SettingsFallback::remove() const {
 
 void SettingsFallback::leaveNotice(const QString &text) const {
   if (belongsHere())
-    writeFileAtomically(noticePath(), text.toUtf8());
+    (void)writeFileAtomically(noticePath(), text.toUtf8()); // a notice is a courtesy
 }
 
 QString SettingsFallback::takeNotice() const {

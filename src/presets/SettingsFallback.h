@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -19,9 +21,9 @@ public:
   // The copy, when there is one and it belongs to this program folder.
   QString existingSettings() const;
   // Writes the copy, claiming the folder for this program folder first;
-  // refuses a folder that another program folder holds. `firstTime` says
-  // whether there was no copy before.
-  bool save(const QByteArray &bytes, bool *firstTime, QString *error) const;
+  // refuses a folder that another program folder holds. Gives true when
+  // there was no copy before.
+  Result<bool> save(const QByteArray &bytes) const;
   // Removes the copy once the program folder could be written again.
   void remove() const;
 

@@ -28,14 +28,14 @@ struct stat statOf(const QString &path) {
 TEST(OutputFolder, MarksANewFolderOnce) {
   TempFolder temp;
   const QString out = temp.file(QStringLiteral("a/b/out"));
-  EXPECT_EQ(prepareOutputFolder(out), QString());
+  EXPECT_TRUE(prepareOutputFolder(out));
   EXPECT_EQ(
       temp.read(QStringLiteral("a/b/out/desktop.ini")),
       QByteArray("[.ShellClassInfo]\r\nIconFile=%SystemRoot%\\system32\\SHELL32.dll\r\nIconIndex = 127\r\n"));
   EXPECT_EQ(temp.entries("a/b/out"), QStringList{"desktop.ini"});
   const struct stat first = statOf(out + QStringLiteral("/desktop.ini"));
   // The next batch leaves it as it is.
-  EXPECT_EQ(prepareOutputFolder(out), QString());
+  EXPECT_TRUE(prepareOutputFolder(out));
   EXPECT_EQ(statOf(out + QStringLiteral("/desktop.ini")).st_ino, first.st_ino);
   EXPECT_EQ(temp.entries("a/b/out"), QStringList{"desktop.ini"});
 }
@@ -70,7 +70,7 @@ TEST(OutputFolder, NeverWritesThroughALinkOrOverAnotherFile) {
     const struct stat before = statOf(marker);
     const QStringList entries = temp.entries(name);
 
-    EXPECT_EQ(prepareOutputFolder(out), QString()) << c.name;
+    EXPECT_TRUE(prepareOutputFolder(out)) << c.name;
     const struct stat after = statOf(marker);
     EXPECT_EQ(std::tuple(after.st_ino, after.st_mode, after.st_size),
               std::tuple(before.st_ino, before.st_mode, before.st_size))
@@ -100,7 +100,7 @@ TEST(OutputFolder, ABatchRemovesWhatKilledBatchesLeft) {
   const TemporaryFile running(QFile::encodeName(out));
   const QString runningName = QFileInfo(QFile::decodeName(running.path())).fileName();
 
-  EXPECT_EQ(prepareOutputFolder(out), QString());
+  EXPECT_TRUE(prepareOutputFolder(out));
   EXPECT_EQ(temp.entries("out"), (QStringList{runningName, "desktop.ini"}));
 }
 
@@ -110,7 +110,7 @@ TEST(OutputFolderFaults, AReadOnlyFolderStopsTheBatchBeforeAnything) {
   out.seal();
   if (!out.skipReason().isEmpty())
     GTEST_SKIP() << out.skipReason().toStdString();
-  const QString error = prepareOutputFolder(temp.file(QStringLiteral("out")));
+  const QString error = prepareOutputFolder(temp.file(QStringLiteral("out"))).reason();
   EXPECT_TRUE(error.startsWith(QStringLiteral("Nothing can be saved in the folder"))) << error.toStdString();
   EXPECT_TRUE(temp.entries("out").isEmpty());
 }
@@ -134,7 +134,7 @@ TEST(OutputFolderFaults, AFullDiskLeavesTheMarkerAndWritesNoHalfPicture) {
   // Without a marker yet: none, or a whole one.
   QFile::remove(kit.temp.file(QStringLiteral("out/desktop.ini")));
   disk.fill();
-  EXPECT_EQ(prepareOutputFolder(kit.temp.file(QStringLiteral("out"))), QString());
+  EXPECT_TRUE(prepareOutputFolder(kit.temp.file(QStringLiteral("out"))));
   const QByteArray marker = kit.temp.read(QStringLiteral("out/desktop.ini"));
   EXPECT_TRUE(marker.isEmpty() || marker == kFolderMarkerBytes);
 }

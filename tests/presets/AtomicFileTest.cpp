@@ -50,22 +50,20 @@ TEST(AtomicFile, AFailedWriteKeepsTheOldFileAndLeavesNothingBehind) {
   const QStringList before = temp.entries();
   const struct {
     const char *name;
-    std::function<bool(QString *)> write;
+    std::function<Result<>()> write;
   } cases[] = {
-      {"a folder at the path", [&](QString *e) { return writeFileAtomically(temp.file("dir"), "x", e); }},
-      {"a missing folder", [&](QString *e) { return writeFileAtomically(temp.file("gone/a.INI"), "x", e); }},
+      {"a folder at the path", [&] { return writeFileAtomically(temp.file("dir"), "x"); }},
+      {"a missing folder", [&] { return writeFileAtomically(temp.file("gone/a.INI"), "x"); }},
       {"a disk that fills up",
-       [&](QString *e) {
-         return withRoomFor(4096, [&] { return writeFileAtomically(path, kSettings, e); });
-       }},
+       [&] { return withRoomFor(4096, [&] { return writeFileAtomically(path, kSettings); }); }},
       // Also root keeps a file that nobody may write.
-      {"no write permission", [&](QString *e) { return writeFileAtomically(locked, "new\r\n", e); }},
+      {"no write permission", [&] { return writeFileAtomically(locked, "new\r\n"); }},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
-    QString error;
-    EXPECT_FALSE(c.write(&error));
-    EXPECT_FALSE(error.isEmpty());
+    const Result<> written = c.write();
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(written.reason().isEmpty());
     EXPECT_EQ(temp.entries(), before);
     EXPECT_EQ(temp.read("Veltrane.INI"), "old\r\n");
   }

@@ -96,9 +96,8 @@ TEST(ProgramFolder, AFallbackCopyBelongsToOneProgramFolder) {
   temp.write("config/Veltrane.INI", "installed\r\n");
   EXPECT_EQ(first.settingsReadPath(), temp.file("first/Veltrane.INI"));
 
-  bool firstTime = false;
   const SettingsFallback firstCopy(config, first.home());
-  ASSERT_TRUE(firstCopy.save("first's\r\n", &firstTime, nullptr));
+  ASSERT_TRUE(firstCopy.save("first's\r\n").value());
   EXPECT_EQ(first.settingsReadPath(), firstCopy.settingsPath());
   EXPECT_EQ(second.settingsReadPath(), temp.file("second/Veltrane.INI"));
   // The other folder saves in its own place and deletes nothing.
@@ -114,9 +113,9 @@ TEST(ProgramFolder, AFallbackCopyBelongsToOneProgramFolder) {
   temp.write(secondCopy.folder().mid(temp.path().size() + 1) + "/program-folder", "/else\n");
   temp.write(secondCopy.folder().mid(temp.path().size() + 1) + "/Veltrane.INI", "else's\r\n");
   EXPECT_EQ(second.settingsReadPath(), temp.file("second/Veltrane.INI"));
-  QString error;
-  EXPECT_FALSE(secondCopy.save("second's\r\n", &firstTime, &error));
-  EXPECT_FALSE(error.isEmpty());
+  const Result<bool> refused = secondCopy.save("second's\r\n");
+  EXPECT_FALSE(refused);
+  EXPECT_TRUE(refused.reason().endsWith("kept for another program folder"));
   secondCopy.remove();
   EXPECT_TRUE(QFileInfo(secondCopy.settingsPath()).isFile());
 }
@@ -127,7 +126,7 @@ TEST(ProgramFolder, AKillBeforePublishingKeepsTheOldFileAndTheNextSaveCleansUp) 
   ASSERT_TRUE(folder.saveSettings("old\r\n").saved);
   const QString path = temp.file("home/Veltrane.INI");
   ASSERT_TRUE(
-      test::killedAfter([&] { writeFileAtomically(path, kSettings, nullptr, [] { ::raise(SIGKILL); }); }));
+      test::killedAfter([&] { (void)writeFileAtomically(path, kSettings, [] { ::raise(SIGKILL); }); }));
   EXPECT_EQ(temp.read("home/Veltrane.INI"), "old\r\n");
   const QStringList left = temp.entries("home");
   ASSERT_EQ(left.size(), 2);

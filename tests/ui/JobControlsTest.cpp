@@ -85,6 +85,9 @@ TEST_F(JobControlsTest, TheSuffixBoxRefusesWhatFileNamesCannotHold) {
   EXPECT_EQ(extension->text(), "_a");
   ASSERT_EQ(prompts->shown().size(), 1);
   EXPECT_EQ(prompts->shown().first().title, "Invalid character ?");
+  EXPECT_EQ(prompts->shown().first().text, "Filenames cannot contain the following characters:\r\n\r\n"
+                                           "\\   /   :   *   ?   \"   <   >   |");
+  EXPECT_EQ(prompts->shown().first().icon, PromptIcon::Critical);
   QTest::keyClicks(extension, " b");
   EXPECT_EQ(extension->text(), "_a b");
   EXPECT_EQ(prompts->shown().size(), 1);
