@@ -199,7 +199,7 @@ int printReport(const BatchReport &report, const FailedFiles &refused, bool quie
 } // namespace
 
 int main(int argc, char **argv) {
-  returnLargeBlocksToTheSystem();
+  keepFreedMemoryForReuse();
   QByteArrayList arguments;
   for (int i = 1; i < argc; ++i)
     arguments.append(QByteArray(argv[i]));

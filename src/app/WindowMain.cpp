@@ -175,7 +175,7 @@ std::unique_ptr<QSocketNotifier> watchTerminationSignals(MainWindow &mainWindow)
 } // namespace
 
 int main(int argc, char **argv) {
-  returnLargeBlocksToTheSystem();
+  keepFreedMemoryForReuse();
   if (const std::optional<int> answered = answerWithoutDisplay(argc, argv))
     return *answered;
 

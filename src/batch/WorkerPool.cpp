@@ -1,5 +1,6 @@
 #include "batch/WorkerPool.h"
 
+#include "batch/SpareMemory.h"
 #include "imaging/JpegEncoder.h"
 #include "imaging/PictureDecoder.h"
 #include "imaging/PicturePreparer.h"
@@ -75,7 +76,15 @@ void WorkerPool::run() {
       m_outcomes.emplace(task.seq, std::move(outcome));
     }
     m_outcomeReady.notify_all();
+    giveBackSpareMemory();
   }
+}
+
+// Freed memory kept for the next picture saves faulting it in again, but it
+// is the program's memory all the same: it may take what the budget leaves
+// unused, no more.
+void WorkerPool::giveBackSpareMemory() {
+  giveBackSpareMemoryBeyond(std::max<qint64>(m_memoryBudget.capacity() - m_memoryBudget.held(), 0));
 }
 
 Outcome WorkerPool::make(const Task &task, PictureDecoder &decoder, JpegEncoder &encoder) {

@@ -58,6 +58,7 @@ public:
 
 private:
   void run();
+  void giveBackSpareMemory();
   Outcome make(const Task &task, PictureDecoder &decoder, JpegEncoder &encoder);
 
   const PicturePreparer &m_preparer;
