@@ -4,6 +4,7 @@
 #include "batch/OutputNaming.h"
 #include "batch/SharedJob.h"
 #include "batch/WorkerPool.h"
+#include "imaging/DecoderFileReader.h"
 #include "imaging/JpegEncoder.h"
 #include "imaging/JpegFileWriter.h"
 #include "imaging/PicturePreparer.h"
@@ -152,6 +153,8 @@ void BatchRun::begin(WorkerPool &pool) {
   task.write = job.writesPictures();
   task.sheet = job.makesSheets();
   task.job = std::move(job);
+  // Read from disk while the workers decode the pictures before it.
+  adviseReadingSoon(task.path);
   m_inFlight.push_back(task);
   pool.submit(std::move(task));
 }

@@ -93,4 +93,16 @@ FileReadOutcome readRegularFile(const QString &path, QByteArray &buffer, qint64 
   return {fileSize, {}};
 }
 
+void adviseReadingSoon(const QString &path) {
+  const QByteArray name = QFile::encodeName(path);
+  struct stat info;
+  if (name.isEmpty() || ::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+    return;
+  const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0)
+    return;
+  const Descriptor file(fd);
+  ::posix_fadvise(fd, 0, 0, POSIX_FADV_WILLNEED);
+}
+
 } // namespace veltrane

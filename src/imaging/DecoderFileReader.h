@@ -21,4 +21,8 @@ struct FileReadOutcome {
 // `sizeLimit`.
 FileReadOutcome readRegularFile(const QString &path, QByteArray &buffer, qint64 maxBytes, qint64 sizeLimit);
 
+// Asks the system to start reading a regular file in the background, so that
+// it is in memory when a worker gets to it. Anything else is left alone.
+void adviseReadingSoon(const QString &path);
+
 } // namespace veltrane
