@@ -1,0 +1,116 @@
+#include "ui/SourceBox.h"
+
+#include "TempFolder.h"
+#include "TestPictures.h"
+#include "imaging/FrameLibrary.h"
+#include "imaging/PictureDecoder.h"
+#include "imaging/PicturePreparer.h"
+#include "presets/FrameList.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace veltrane;
+
+namespace {
+
+class SourceBoxTest : public ::testing::Test {
+protected:
+  // Waits, with the event loop running, until the box shows the last request.
+  void settle() {
+    for (int i = 0; i < 500 && box->busy(); ++i)
+      QTest::qWait(10);
+    ASSERT_FALSE(box->busy());
+  }
+
+  SourceBox::Request request(const QString &path, int frame = kNoFrameEntry) {
+    JobSettings job;
+    job.maxWidth = "800";
+    job.maxHeight = "600";
+    job.frame = qint16(frame);
+    return {path, resolveJob(job, {1920, 1080}), frameListEntries(frames.names())};
+  }
+
+  void useFrames() {
+    QImage frame(1000, 750, QImage::Format_RGB32);
+    frame.fill(Qt::red);
+    test::writeImage(temp.file("frames/Test_100-75-900-675.bmp"), frame);
+    PictureDecoder decoder;
+    frames = FrameLibrary::scan({temp.file("frames")}, decoder);
+    preparer = std::make_unique<PicturePreparer>(frames, QSize(1920, 1080));
+    box = std::make_unique<SourceBox>(*preparer, QSize(640, 480));
+  }
+
+  test::TempFolder temp;
+  FrameLibrary frames;
+  std::unique_ptr<PicturePreparer> preparer =
+      std::make_unique<PicturePreparer>(FrameLibrary{}, QSize(1920, 1080));
+  std::unique_ptr<SourceBox> box = std::make_unique<SourceBox>(*preparer, QSize(640, 480));
+};
+
+} // namespace
+
+TEST_F(SourceBoxTest, ShowsTheFileItsSizeOrWhyNot) {
+  const QString big = test::writePicture(temp.file("big.jpg"), {1600, 1200}, Qt::blue);
+  const QString tall = test::writePicture(temp.file("tall.jpg"), {300, 900}, Qt::green);
+  const QString damaged = temp.write("damaged.jpg", QByteArray("\xFF\xD8\xFF\xE0 not really", 16));
+  const struct {
+    QString path;
+    QSize size, shown;
+    const char *reason;
+  } cases[] = {
+      // Decoded no larger than needed to cover the screen; the size is the file's.
+      {big, {1600, 1200}, {800, 600}, ""},
+      {tall, {300, 900}, {188, 563}, ""},
+      {damaged, {}, {0, 0}, "truncated JPEG data"},
+      {temp.file("gone.jpg"), {}, {0, 0}, "file not found"},
+      {{}, {}, {0, 0}, ""}, // nothing selected
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    box->request(request(c.path));
+    settle();
+    EXPECT_EQ(box->content().size, c.size);
+    EXPECT_EQ(box->content().picture.size(), c.shown);
+    EXPECT_EQ(box->content().reason, QString::fromUtf8(c.reason));
+  }
+}
+
+TEST_F(SourceBoxTest, TheNewestRequestWinsAndAnOutdatedResultIsDropped) {
+  const QString first = test::writePicture(temp.file("first.jpg"), {1600, 1200}, Qt::blue);
+  const QString second = test::writePicture(temp.file("second.jpg"), {300, 900}, Qt::green);
+  QList<QSize> shown;
+  QObject::connect(box.get(), &SourceBox::changed, [&] { shown.append(box->content().size); });
+  box->request(request(first));
+  box->request(request(second));
+  settle();
+  QTest::qWait(50); // anything still on its way arrives now
+  EXPECT_EQ(shown, QList<QSize>{QSize(300, 900)});
+}
+
+TEST_F(SourceBoxTest, AFrameShowsThePreparedPictureAndTryAllSaysSo) {
+  useFrames();
+  const QString photo = test::writePicture(temp.file("photo.jpg"), {400, 300}, Qt::blue);
+  box->request(request(photo, kFirstFrameEntry));
+  settle();
+  const QImage framed = box->content().picture;
+  EXPECT_EQ(box->content().size, QSize(800, 600));
+  EXPECT_TRUE(test::near(framed.pixelColor(400, 10), Qt::red, 40));
+
+  box->request(request(photo, kTryAllEntry));
+  settle();
+  const QImage tryAll = box->content().picture;
+  ASSERT_EQ(tryAll.size(), QSize(800, 600));
+  // "TRY ALL" in white at the top, "1 FRAMES" at the bottom; the middle is the picture.
+  int whiteAtTop = 0, whiteAtBottom = 0;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 800; ++x) {
+      whiteAtTop += tryAll.pixelColor(x, y).lightness() > 240;
+      whiteAtBottom += tryAll.pixelColor(x, 599 - y).lightness() > 240;
+    }
+  EXPECT_GT(whiteAtTop, 500);
+  EXPECT_GT(whiteAtBottom, 500);
+  EXPECT_TRUE(framed.copy(0, 200, 800, 200) == tryAll.copy(0, 200, 800, 200));
+}
