@@ -154,6 +154,14 @@ void JobControls::setFrameEntries(const QStringList &entries) {
   notifyChanged();
 }
 
+void JobControls::setSizeTexts(const QString &width, const QString &height) {
+  m_updatingSizes = true;
+  setText(m_form.maxWidth, width);
+  setText(m_form.maxHeight, height);
+  m_updatingSizes = false;
+  notifyChanged();
+}
+
 void JobControls::notifyChanged() {
   if (!m_settingJob)
     emit changed();

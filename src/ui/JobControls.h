@@ -48,6 +48,9 @@ public:
   // the preview then wait.
   bool updatingSizes() const { return m_updatingSizes; }
   void setUpdatingSizes(bool updating) { m_updatingSizes = updating; }
+  // Writes both size boxes at once, as the preview's border drag does,
+  // without the size-change handler deriving one from the other.
+  void setSizeTexts(const QString &width, const QString &height);
 
 public slots:
   // The size-change handler.

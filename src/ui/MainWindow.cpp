@@ -13,6 +13,7 @@
 #include "ui/JobControls.h"
 #include "ui/JobSync.h"
 #include "ui/PresetControls.h"
+#include "ui/PreviewController.h"
 #include "ui/PreviewWindow.h"
 #include "ui/SettingsWindow.h"
 #include "ui/WebPages.h"
@@ -67,7 +68,8 @@ MainWindow::MainWindow(ProgramFolder folder, PlatformServices &platform, const Q
   // Windows of their own, not children: disabling the main window must not
   // disable them.
   m_settings = std::make_unique<SettingsWindow>(*platform.dialogs);
-  m_preview = std::make_unique<PreviewWindow>();
+  m_preview = std::make_unique<PreviewWindow>(*platform.screen, *this,
+                                              [this] { return m_controls->updatingSizes(); });
   connectControls();
   startUp(pictures);
 }
@@ -100,11 +102,9 @@ void MainWindow::connectControls() {
     m_form.currentFile->setText(name);
     m_form.currentFile->setVisible(!name.isEmpty());
   });
-  connect(list, &FileList::selectionChanged, this, &MainWindow::showPreviewPicture);
 
   connect(m_controls, &JobControls::changed, this, &MainWindow::syncJob);
   connect(m_controls, &JobControls::homePageWanted, this, &MainWindow::openHomePage);
-  connect(m_controls, &JobControls::frameChosen, this, &MainWindow::showPreviewPicture);
   connect(m_presets, &PresetControls::applyPreset, this, &MainWindow::applyPreset);
   connect(f.presets, &QComboBox::editTextChanged, this,
           [this](const QString &text) { m_shared.setCaptionsNameFrames(choosesFrames(text)); });
@@ -139,6 +139,8 @@ void MainWindow::startUp(const QStringList &pictures) {
   m_controls->setFrameEntries(m_frames.entries());
   m_preparer = std::make_unique<PicturePreparer>(m_frames, m_platform.screen->size());
   m_runner = std::make_unique<BatchRunner>(*m_preparer, m_shared);
+  m_previewController = std::make_unique<PreviewController>(m_form, *m_controls, m_table, *m_preparer,
+                                                            *m_platform.screen, *m_preview);
   connect(m_runner.get(), &BatchRunner::progressed, this, &MainWindow::showProgress);
   connect(m_runner.get(), &BatchRunner::jobChanged, this, &MainWindow::takeBatchChanges);
   connect(m_runner.get(), &BatchRunner::finished, this, &MainWindow::batchEnded);
@@ -310,16 +312,10 @@ void MainWindow::showPreviewToggled() {
     m_preview->hide();
   }
   m_controls->setUpdatingSizes(false);
-  if (m_preview->isVisible())
-    showPreviewPicture();
-}
-
-void MainWindow::showPreviewPicture() {
-  if (m_preview->isHidden())
-    return;
-  const int row = m_form.fileList->currentRow();
-  m_preview->showPicture(m_previewDecoder,
-                         row >= 1 && row <= m_table.fileCount() ? m_table.fullPath(row) : QString());
+  if (m_preview->isVisible()) {
+    m_previewController->reload();
+    m_previewController->repaint();
+  }
 }
 
 void MainWindow::openHomePage() { m_platform.launcher->openWebAddress(kHomePageAddress); }

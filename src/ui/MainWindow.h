@@ -18,6 +18,7 @@ class BatchRunner;
 class JobControls;
 class PicturePreparer;
 class PresetControls;
+class PreviewController;
 class PreviewWindow;
 class SettingsWindow;
 struct BatchProgress;
@@ -94,7 +95,6 @@ private:
   void setProgressVisible(bool visible);
   void batchEnded(const BatchReport &report);
   void settingsClosed(qint32 folderWindowMode, qint32 exitWhenDone);
-  void showPreviewPicture();
 
   ProgramFolder m_folder;
   PlatformServices &m_platform;
@@ -104,7 +104,6 @@ private:
   PresetControls *m_presets = nullptr;
   std::unique_ptr<SettingsWindow> m_settings;
   std::unique_ptr<PreviewWindow> m_preview;
-  PictureDecoder m_previewDecoder;
 
   ProgramSettings m_program;
   FrameLibrary m_frames;
@@ -112,7 +111,8 @@ private:
   SharedJob m_shared;
   JobSettings m_synced; // the job as last handed to m_shared
   bool m_takingBatchChanges = false;
-  std::unique_ptr<BatchRunner> m_runner; // after what it uses, so it ends first
+  std::unique_ptr<BatchRunner> m_runner;                  // after what it uses, so it ends first
+  std::unique_ptr<PreviewController> m_previewController; // likewise: its loader uses the preparer
 
   bool m_placed = false;
   bool m_previewPlaced = false;

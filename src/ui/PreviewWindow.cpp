@@ -1,60 +1,131 @@
 #include "ui/PreviewWindow.h"
 
-#include "imaging/PictureDecoder.h"
+#include "platform/Screen.h"
 
 #include <QCloseEvent>
-#include <QLabel>
-#include <QVBoxLayout>
+#include <QGuiApplication>
+#include <QPainter>
 
 namespace veltrane {
 namespace {
 
-constexpr QSize kPictureBox{320, 240};
+constexpr int kTranslucent = 180;
+constexpr int kOpaque = 255;
+
+// Where compositors ignore a window's opacity (Wayland), the picture itself
+// is painted translucent instead.
+bool opacityIgnored() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 } // namespace
 
-PreviewWindow::PreviewWindow(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_image(new QLabel(this)) {
-  setObjectName(QStringLiteral("fPreview"));
+PreviewWindow::PreviewWindow(const Screen &screen, const QWidget &mainWindow, std::function<bool()> updating,
+                             QWidget *parent)
+    : QWidget(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
+      m_screen(screen), m_mainWindow(mainWindow), m_updating(std::move(updating)) {
+  setObjectName(QStringLiteral("preview"));
   setWindowTitle(QStringLiteral(" PREVIEW"));
-  m_image->setObjectName(QStringLiteral("Image1"));
-  m_image->setAlignment(Qt::AlignCenter);
-  m_image->setFixedSize(kPictureBox);
-  m_image->setStyleSheet(QStringLiteral("background: #202020; color: #c0c0c0;"));
-  auto *layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(m_image);
-  setFixedSize(kPictureBox);
-  showNothing();
+  setAccessibleName(QStringLiteral("Preview"));
+  setAttribute(Qt::WA_TranslucentBackground, opacityIgnored());
+  resize(m_area);
+  m_timer.setInterval(100);
+  connect(&m_timer, &QTimer::timeout, this, &PreviewWindow::tick);
+  m_timer.start();
 }
 
-void PreviewWindow::showNothing() {
-  m_image->setPixmap({});
-  m_image->setText(QStringLiteral("no image selected"));
+void PreviewWindow::showPicture(const QImage &picture, const QString &reason) {
+  m_picture = picture;
+  m_reason = reason;
+  update();
 }
 
-void PreviewWindow::showPicture(PictureDecoder &decoder, const QString &path) {
-  if (path.isEmpty()) {
-    showNothing();
+void PreviewWindow::follow(const PreviewSizingInput &input) {
+  if (isHidden() || isMinimized() || m_updating())
     return;
-  }
-  DecodeRequest request;
-  request.neededSize = [](QSize full) { return full.scaled(kPictureBox, Qt::KeepAspectRatio); };
-  const DecodeResult result = decoder.decodeFile(path, request);
-  if (!result.ok()) {
-    m_image->setPixmap({});
-    m_image->setText(result.error);
+  PreviewSizingInput sized = input;
+  sized.frame = frameGeometry().size() - geometry().size();
+  const std::optional<PreviewBox> box = previewBox(sized);
+  if (!box)
     return;
-  }
-  const QImage fitted =
-      result.picture->image.scaled(kPictureBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-  m_image->setPixmap(QPixmap::fromImage(fitted));
+  if (box->caption)
+    setWindowTitle(*box->caption);
+  setToolTip(windowTitle());
+  m_area = box->inner;
+  m_sizing = true;
+  resize(m_area);
+  m_sizing = false;
+  update();
+  m_lastPlace.reset(); // the opacity follows at once
+  tick();
+}
+
+QRect PreviewWindow::keptOnScreen(QRect frame) const {
+  const QSize screen = m_screen.size();
+  frame.moveLeft(std::max(0, std::min(frame.left(), screen.width() - frame.width())));
+  frame.moveTop(std::max(0, std::min(frame.top(), screen.height() - frame.height())));
+  return frame;
+}
+
+void PreviewWindow::tick() {
+  if (isHidden() || isMinimized() || m_updating())
+    return;
+  const QRect frame = frameGeometry();
+  const QRect kept = keptOnScreen(frame);
+  if (kept.topLeft() != frame.topLeft())
+    move(kept.topLeft());
+  if (m_lastPlace == kept.topLeft())
+    return;
+  m_lastPlace = kept.topLeft();
+  const int captionHeight = m_mainWindow.frameGeometry().height() - m_mainWindow.geometry().height();
+  // Pixels of the rule's 60 and 90 twips.
+  const OverlapMargins margins{4, 6, 4, captionHeight + 6};
+  setAlpha(windowsOverlap(m_mainWindow.frameGeometry(), kept, margins) ? kTranslucent : kOpaque);
+}
+
+void PreviewWindow::setAlpha(int alpha) {
+  if (alpha == m_alpha)
+    return;
+  m_alpha = alpha;
+  if (opacityIgnored())
+    update();
+  else
+    setWindowOpacity(alpha / 255.0);
 }
 
 void PreviewWindow::closeEvent(QCloseEvent *event) {
   event->ignore();
   hide();
   emit closedByUser();
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent *event) {
+  QWidget::resizeEvent(event);
+  if (m_sizing || !isVisible() || isMinimized() || m_updating() || size() == m_area)
+    return;
+  // The user's drag: on the screen, then passed on as the job's new size.
+  const QRect kept = keptOnScreen(frameGeometry());
+  if (kept != frameGeometry())
+    move(kept.topLeft());
+  m_area = size();
+  emit innerSizeDragged(size());
+}
+
+void PreviewWindow::paintEvent(QPaintEvent *) {
+  QPainter painter(this);
+  if (opacityIgnored()) {
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rect(), Qt::transparent);
+    painter.setOpacity(m_alpha / 255.0);
+  }
+  painter.fillRect(rect(), QColor(32, 32, 32));
+  if (!m_picture.isNull()) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint(0, 0), m_area), m_picture);
+  } else {
+    painter.setPen(QColor(192, 192, 192));
+    painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+                     m_reason.isEmpty() ? QStringLiteral("no image selected") : m_reason);
+  }
 }
 
 } // namespace veltrane

@@ -1,32 +1,68 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/PreviewSizing.h"
 
-class QLabel;
+#include <QImage>
+#include <QPoint>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
 
 namespace veltrane {
 
-class PictureDecoder;
+class Screen;
 
-// The preview window in its simplest form: the selected picture, fitted
-// into 320 x 240 pixels. Closing it only hides it.
+// The preview: the picture in the source box stretched to the size the job
+// gives, so the user sees the result before the batch. With "manual
+// adjustment" the coupling runs both ways: dragging the window's borders
+// sets the job's size (innerSizeDragged). While it lies over the main
+// window it turns translucent. Closing it only hides it.
 class PreviewWindow : public QWidget {
   Q_OBJECT
 public:
-  explicit PreviewWindow(QWidget *parent = nullptr);
+  // `mainWindow` is the window it turns translucent over; `updating` tells
+  // when a size change is being passed around, during which it keeps still.
+  PreviewWindow(const Screen &screen, const QWidget &mainWindow, std::function<bool()> updating,
+                QWidget *parent = nullptr);
 
-  // Shows a source file; an empty or unreadable one shows nothing.
-  void showPicture(PictureDecoder &decoder, const QString &path);
-  void showNothing();
+  // What the source box holds: a picture, or why there is none.
+  void showPicture(const QImage &picture, const QString &reason);
+  // Sizes the window and sets its caption from the job (repaint).
+  void follow(const PreviewSizingInput &input);
+  // One tick of the 100 ms timer: keeps the window on the screen and sets
+  // its opacity by whether it lies over the main window.
+  void tick();
+
+  // The alpha the picture is shown with: 180 over the main window, else 255.
+  int alpha() const { return m_alpha; }
+  QSize pictureArea() const { return m_area; }
+  // Why no picture is shown, when the source box has none.
+  const QString &shownReason() const { return m_reason; }
 
 signals:
   void closedByUser();
+  // The user dragged the borders to this inner size.
+  void innerSizeDragged(QSize inner);
 
 protected:
   void closeEvent(QCloseEvent *event) override;
+  void resizeEvent(QResizeEvent *event) override;
+  void paintEvent(QPaintEvent *event) override;
 
 private:
-  QLabel *m_image;
+  QRect keptOnScreen(QRect frame) const;
+  void setAlpha(int alpha);
+
+  const Screen &m_screen;
+  const QWidget &m_mainWindow;
+  std::function<bool()> m_updating;
+  QImage m_picture;
+  QString m_reason;
+  QSize m_area{320, 240};
+  bool m_sizing = false; // its own resize, not the user's
+  std::optional<QPoint> m_lastPlace;
+  int m_alpha = 255;
+  QTimer m_timer;
 };
 
 } // namespace veltrane
