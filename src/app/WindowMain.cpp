@@ -3,18 +3,28 @@
 #include "platform/PlatformServices.h"
 #include "platform/widgets/WidgetDialogs.h"
 #include "platform/widgets/WidgetPrompts.h"
+#include "presets/FrameList.h"
 #include "presets/ProgramFolder.h"
+#include "ui/FileGrid.h"
+#include "ui/FileList.h"
 #include "ui/MainWindow.h"
+#include "ui/PreviewController.h"
+#include "ui/PreviewWindow.h"
 #include "ui/SettingsWindow.h"
+#include "ui/SourceBox.h"
 #include "ui/WindowCommandLine.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSocketNotifier>
 #include <QTextStream>
 #include <QTimer>
@@ -74,6 +84,62 @@ private:
   WidgetDialogs m_dialogs;
 };
 
+// Runs the event loop until the source box shows the last request.
+void waitForSourceBox(MainWindow &window) {
+  QElapsedTimer clock;
+  clock.start();
+  while (window.previewController().sourceBox().busy() && clock.elapsed() < 5000)
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+  QApplication::processEvents();
+}
+
+// The preview in manual mode beside the window, then the chooser's framed
+// and try-all samples, and the window in a dark palette.
+void takePreviewScreenshots(MainWindow &window, const QString &folder,
+                            const std::function<void(QWidget &, const QString &)> &save) {
+  const MainWindowForm &form = window.form();
+  for (int row = 1; row <= window.sourceList().fileCount(); ++row)
+    if (window.sourceList().cell(row, 2) == QLatin1String("IMG_4107.JPG"))
+      form.fileList->grid()->setCurrentRow(row);
+  form.widthOn->setChecked(true);
+  form.heightOn->setChecked(true);
+  form.maxWidth->setEditText(QStringLiteral("480"));
+  form.maxHeight->setEditText(QStringLiteral("360"));
+  form.manualSize->setChecked(true);
+  form.showPreview->setChecked(true);
+  window.previewWindow().move(window.frameGeometry().right() + 12, window.frameGeometry().top());
+  waitForSourceBox(window);
+  // Both windows as they stand on the screen.
+  const QString screen = QDir(folder).filePath(QStringLiteral("preview-beside-window.png"));
+  if (!QGuiApplication::primaryScreen()->grabWindow(0).save(screen))
+    QTextStream(stderr) << "veltrane: cannot save " << screen << "\n";
+  save(window.previewWindow(), QStringLiteral("preview-manual.png"));
+  if (form.frame->count() > kFirstFrameEntry) {
+    form.frame->setCurrentIndex(kFirstFrameEntry);
+    waitForSourceBox(window);
+    save(window.previewWindow(), QStringLiteral("preview-framed.png"));
+    form.frame->setCurrentIndex(kTryAllEntry);
+    waitForSourceBox(window);
+    save(window.previewWindow(), QStringLiteral("preview-try-all.png"));
+    form.frame->setCurrentIndex(kNoFrameEntry);
+  }
+  form.showPreview->setChecked(false);
+  QPalette dark;
+  dark.setColor(QPalette::Window, QColor(45, 45, 48));
+  dark.setColor(QPalette::WindowText, QColor(220, 220, 220));
+  dark.setColor(QPalette::Base, QColor(30, 30, 30));
+  dark.setColor(QPalette::AlternateBase, QColor(40, 40, 40));
+  dark.setColor(QPalette::Text, QColor(220, 220, 220));
+  dark.setColor(QPalette::Button, QColor(55, 55, 58));
+  dark.setColor(QPalette::ButtonText, QColor(220, 220, 220));
+  dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+  for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    dark.setColor(QPalette::Disabled, role, QColor(110, 110, 110));
+  QApplication::setPalette(dark);
+  QApplication::processEvents();
+  save(window, QStringLiteral("main-window-dark.png"));
+}
+
 // --screenshot: pictures of the main window (idle, with the help panel, and
 // as it looks during a batch) and of the settings window, then the usual end.
 void takeScreenshots(MainWindow &window, const QString &folder) {
@@ -114,6 +180,8 @@ void takeScreenshots(MainWindow &window, const QString &folder) {
   QApplication::processEvents();
   save(window.settingsWindow(), QStringLiteral("settings-window.png"));
   window.settingsWindow().close();
+
+  takePreviewScreenshots(window, folder, save);
 }
 
 // --help and --version answer before QApplication, which needs a display.

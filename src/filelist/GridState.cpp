@@ -20,12 +20,11 @@ QPalette::ColorRole roleOf(quint32 index) {
   case 6:  // window frame
   case 21: // 3D dark shadow
     return QPalette::Shadow;
-  case 7: // menu text
-  case 8: // window text
-    return QPalette::WindowText;
-  case 3:  // inactive caption
-  case 10: // active border
-  case 11: // inactive border
+  case 7: return QPalette::WindowText; // menu text
+  case 8: return QPalette::Text;       // window text: on the window colour, the list's Base
+  case 3:                              // inactive caption
+  case 10:                             // active border
+  case 11:                             // inactive border
     return QPalette::Mid;
   case 17: return QPalette::PlaceholderText;
   case 18: return QPalette::ButtonText;

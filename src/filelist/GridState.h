@@ -15,6 +15,10 @@ constexpr GridColour kButtonFace = kSystemColour | 15;
 constexpr GridColour kInactiveBorder = kSystemColour | 11;
 constexpr GridColour kButtonShadow = kSystemColour | 16;
 constexpr GridColour kHighlight = kSystemColour | 13;
+constexpr GridColour kWindowColour = kSystemColour | 5;
+constexpr GridColour kWindowText = kSystemColour | 8;
+constexpr GridColour kHighlightedText = kSystemColour | 14;
+constexpr GridColour kButtonText = kSystemColour | 18;
 
 // The RGB value, or the palette's colour for a system colour.
 QColor resolveGridColour(GridColour colour, const QPalette &palette);
@@ -39,14 +43,16 @@ struct GridState {
   QString ellipsis = QStringLiteral("\u00BB");
   int minColumnWidth = 20;
 
-  GridColour backColor = 0xFFFFFF;
+  // The desktop's colours, so the list follows a dark theme too (white,
+  // black and white text on the highlight in a light one).
+  GridColour backColor = kWindowColour;
   GridColour faceColor = kButtonFace;
   GridColour headerLineColor = kInactiveBorder;
   GridColour shadowColor = kButtonShadow;
   GridColour selectionColor = kHighlight;
-  GridColour textColor = 0x000000;
-  GridColour selectedTextColor = 0xFFFFFF;
-  GridColour headerTextColor = 0x000000;
+  GridColour textColor = kWindowText;
+  GridColour selectedTextColor = kHighlightedText;
+  GridColour headerTextColor = kButtonText;
 
   int rowHeight = 0;
 };

@@ -47,6 +47,7 @@ public:
   PresetControls &presetControls() const { return *m_presets; }
   SettingsWindow &settingsWindow() const { return *m_settings; }
   PreviewWindow &previewWindow() const { return *m_preview; }
+  PreviewController &previewController() const { return *m_previewController; }
   SourceList &sourceList() { return m_table; }
   const ProgramSettings &programSettings() const { return m_program; }
   bool isBatchRunning() const;
