@@ -230,7 +230,7 @@ int main(int argc, char **argv) {
   const ProgramFolder folder = ProgramFolder::resolve(options.home, QCoreApplication::applicationDirPath());
   PictureDecoder decoder;
   const FrameLibrary frames = FrameLibrary::scan(folder.frameFolders(), decoder);
-  const QSize screen = options.screen.value_or(DesktopScreen().size());
+  const QSize screen = options.screen.value_or(DesktopScreen().pixelSize());
   const Result<JobChoice> choice = chooseJob(options, folder, frames.entries(), screen);
   if (!choice)
     return usageError(choice.reason());

@@ -4,28 +4,37 @@
 
 namespace veltrane {
 
-// The size of the screen in pixels: the "screen" size box and the index-sheet
-// canvas both use it.
+// The screen. Windows are placed in its logical pixels (size); pictures are
+// made in its device pixels (pixelSize): the "screen" size box and the
+// index-sheet canvas, so that a display scaled to 200% still gets pictures
+// as sharp as it can show.
 class Screen {
 public:
   virtual ~Screen() = default;
   virtual QSize size() const = 0;
+  virtual QSize pixelSize() const { return size(); }
 };
 
 class FixedScreen : public Screen {
 public:
-  explicit FixedScreen(QSize size = {1920, 1080}) : m_size(size) {}
+  explicit FixedScreen(QSize size = {1920, 1080}, qreal pixelRatio = 1) : m_size(size), m_ratio(pixelRatio) {}
   QSize size() const override { return m_size; }
+  QSize pixelSize() const override;
   void setSize(QSize size) { m_size = size; }
 
 private:
   QSize m_size;
+  qreal m_ratio;
 };
 
 // The primary screen, or 1920 x 1080 when there is none (offscreen, no display).
 class DesktopScreen : public Screen {
 public:
   QSize size() const override;
+  QSize pixelSize() const override;
 };
+
+// A logical size in device pixels at a ratio.
+QSize devicePixels(QSize logical, qreal ratio);
 
 } // namespace veltrane

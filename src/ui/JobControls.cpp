@@ -182,7 +182,7 @@ void JobControls::sizeChange() {
   input.maxHeight = f.maxHeight->currentText();
   input.widthOn = checked(f.widthOn);
   input.heightOn = checked(f.heightOn);
-  input.screen = m_platform.screen->size();
+  input.screen = m_platform.screen->pixelSize(); // the job's pixels
   input.picture = m_selectedPicture;
   input.borders = borders();
   const SizeChangeResult result = deriveSizes(input);

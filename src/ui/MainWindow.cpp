@@ -137,7 +137,7 @@ void MainWindow::startUp(const QStringList &pictures) {
   PictureDecoder decoder;
   m_frames = FrameLibrary::scan(m_folder.frameFolders(), decoder);
   m_controls->setFrameEntries(m_frames.entries());
-  m_preparer = std::make_unique<PicturePreparer>(m_frames, m_platform.screen->size());
+  m_preparer = std::make_unique<PicturePreparer>(m_frames, m_platform.screen->pixelSize());
   m_runner = std::make_unique<BatchRunner>(*m_preparer, m_shared);
   m_previewController = std::make_unique<PreviewController>(m_form, *m_controls, m_table, *m_preparer,
                                                             *m_platform.screen, *m_preview);

@@ -45,7 +45,8 @@ QString PreviewController::selectedPath() const {
 
 void PreviewController::reload() {
   const JobSettings job = m_controls.job();
-  SourceBox::Request request{selectedPath(), resolveJob(job, m_screen.size()), m_controls.frameEntries()};
+  SourceBox::Request request{selectedPath(), resolveJob(job, m_screen.pixelSize()),
+                             m_controls.frameEntries()};
   // The decoded file alone does not depend on the job; a prepared one does.
   const QString key =
       request.path + u'\n' + QString::number(job.frame) +
