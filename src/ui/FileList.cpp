@@ -47,10 +47,22 @@ void FileList::addPaths(const QStringList &paths) {
 }
 
 void FileList::addCommandLine(const QString &commandLine) {
-  FailedFiles refused;
+  const QString path = commandLineFile(commandLine);
+  if (QFileInfo(path).isDir()) {
+    m_commandLineRefused.add(QFileInfo(path).fileName() + QStringLiteral(" (a folder)"));
+    return;
+  }
   QStringList leftOut;
-  if (addThis(m_table, commandLineFile(commandLine), QString(), refused, leftOut) == AddResult::Added)
+  if (addThis(m_table, path, QString(), m_commandLineRefused, leftOut) == AddResult::Added)
     refreshGrid();
+}
+
+void FileList::reportCommandLineRefusals() {
+  if (m_commandLineRefused.isEmpty())
+    return;
+  const Prompt report = dropReport(m_commandLineRefused);
+  m_commandLineRefused.clear();
+  m_platform.prompts->ask(report);
 }
 
 void FileList::addingFinished(const AddReport &report) {

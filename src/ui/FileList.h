@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FailedFiles.h"
 #include "filelist/FileAdder.h"
 
 #include <QStringList>
@@ -39,9 +40,13 @@ public slots:
   // Adds files named by full paths, as dropped on the grid, reporting the
   // ones refused.
   void addPaths(const QStringList &paths);
-  // Adds the one file the program was started with, at once and silently:
-  // the whole text, in double quotes or not.
+  // Adds a file the program was started with, at once: the whole text, in
+  // double quotes or not. What is not a picture, folders included, waits
+  // for reportCommandLineRefusals.
   void addCommandLine(const QString &commandLine);
+  // Says which files the program was started with were left out, and why,
+  // once the window is on the screen.
+  void reportCommandLineRefusals();
   // Redraws after the list changed and sets the buttons' states to match it.
   void refreshGrid();
 
@@ -66,6 +71,7 @@ private:
   FileGrid *m_grid;
   FileAdder m_adder;
   QString m_lastFolder;
+  FailedFiles m_commandLineRefused;
   bool m_goEnabled = false;
   bool m_removeEnabled = false;
   bool m_clearAllEnabled = false;

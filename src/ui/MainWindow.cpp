@@ -161,7 +161,11 @@ void MainWindow::showAtSavedPlace() {
   m_placed = true;
   show();
   // From the event loop, once the window is up.
-  QTimer::singleShot(0, this, &MainWindow::showNotice);
+  QTimer::singleShot(0, this, [this] {
+    showNotice();
+    if (!m_shutDown)
+      m_form.fileList->reportCommandLineRefusals();
+  });
 }
 
 void MainWindow::placeHelpPanel() {
@@ -358,6 +362,17 @@ void MainWindow::shutDown(bool userIsThere) {
 void MainWindow::closeEvent(QCloseEvent *event) {
   event->accept();
   exitProgram();
+}
+
+void MainWindow::changeEvent(QEvent *event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange)
+    return;
+  // The preview goes and comes back with the main window.
+  if (isMinimized())
+    m_preview->hide();
+  else if (m_form.showPreview->isChecked() && m_preview->isHidden())
+    m_preview->show();
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {

@@ -73,7 +73,7 @@ TEST_F(FileListTest, DroppedLocalFilesAreAddedAndTheRefusedOnesReported) {
   EXPECT_FALSE(drop({QUrl("https://example.org/b.jpg")})) << "no local file in the drag";
 }
 
-TEST_F(FileListTest, TheAddDialogReportsItsRefusalsAndTheCommandLineNone) {
+TEST_F(FileListTest, TheAddDialogAndTheCommandLineReportTheirRefusals) {
   dialogs().queueFiles({"/p/a.jpg", "/p/notes.txt", "/p/c.gif"});
   list->addFromDialog();
   ASSERT_TRUE(idle());
@@ -83,11 +83,20 @@ TEST_F(FileListTest, TheAddDialogReportsItsRefusalsAndTheCommandLineNone) {
   list->addFromDialog(); // cancelled: adds and reports nothing
   EXPECT_EQ(dialogs().requests().last().start, "/p") << "opens where it left";
 
+  // A file manager's "Open with": the refusals wait until the window is up, then come in one report.
   list->addCommandLine("\"/my pics/a.jpg\"");
   list->addCommandLine("/p/notes.txt");
+  list->addCommandLine("/tmp");
   ASSERT_EQ(table.fileCount(), 3);
   EXPECT_EQ(table.fullPath(3), "/my pics/a.jpg");
   EXPECT_EQ(shown().size(), 1);
+  list->reportCommandLineRefusals();
+  ASSERT_EQ(shown().size(), 2);
+  EXPECT_EQ(shown().last(),
+            (Prompt{"Can only read JPG, GIF and BMP!",
+                    "The following files were skipped: notes.txt, tmp (a folder)", PromptIcon::Information}));
+  list->reportCommandLineRefusals();
+  EXPECT_EQ(shown().size(), 2);
 }
 
 TEST_F(FileListTest, TheThousandAndFirstFileIsLeftOutAndNamed) {

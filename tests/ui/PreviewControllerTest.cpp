@@ -80,6 +80,12 @@ TEST_F(PreviewControllerTest, ManualAdjustmentCouplesTheBordersAndTheSizes) {
   EXPECT_FALSE(control<QCheckBox>("showPreview")->isChecked());
   control<QCheckBox>("showPreview")->setChecked(true);
   EXPECT_TRUE(preview().isVisible());
+
+  // It goes and comes back with the main window.
+  window->showMinimized();
+  EXPECT_FALSE(preview().isVisible());
+  window->showNormal();
+  EXPECT_TRUE(preview().isVisible());
 }
 
 TEST_F(PreviewControllerTest, TranslucentOverTheMainWindowOnlyWhenMoved) {
