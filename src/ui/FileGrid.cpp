@@ -71,8 +71,21 @@ protected:
       m_grid.handleDoubleClick();
   }
   void keyPressEvent(QKeyEvent *event) override {
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+      emit m_grid.removeRequested();
+      return;
+    }
     if (!m_grid.gridKeyDown(event))
       QWidget::keyPressEvent(event);
+  }
+  // The focus shows on the selected row.
+  void focusInEvent(QFocusEvent *event) override {
+    QWidget::focusInEvent(event);
+    update();
+  }
+  void focusOutEvent(QFocusEvent *event) override {
+    QWidget::focusOutEvent(event);
+    update();
   }
   void wheelEvent(QWheelEvent *event) override { m_grid.gridWheel(event); }
   void dragEnterEvent(QDragEnterEvent *event) override {
@@ -217,6 +230,15 @@ void FileGrid::paintGrid(QPainter &painter) const {
     }
     if (x > width)
       break;
+  }
+
+  // Keyboard focus: a dotted frame around the selected row, or the first.
+  if (m_surface->hasFocus() && rowCount > 0) {
+    const int focused = m_state.currentRow >= 1 && m_state.currentRow <= rowCount ? m_state.currentRow : 1;
+    const bool selected = focused == m_state.currentRow;
+    painter.setPen(QPen(colour(selected ? m_state.selectedTextColor : m_state.textColor), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(1, rowTop(focused, rowHeight, v) + 1, width - 3, rowHeight - 2);
   }
 
   // The header covers any row scrolled partly under it; the two pixels above

@@ -55,6 +55,8 @@ signals:
   void currentRowChanged(int row);
   // Local files dropped on the grid, in the order given.
   void filesDropped(const QStringList &paths);
+  // The Delete key: the marked rows, or else the selected one, should go.
+  void removeRequested();
 
 private:
   friend class GridSurface;

@@ -7,7 +7,9 @@
 #include "presets/BuiltInPresets.h"
 #include "presets/PresetLine.h"
 #include "presets/SettingsFile.h"
+#include "ui/AccessibleNames.h"
 #include "ui/BatchRunner.h"
+#include "ui/FileGrid.h"
 #include "ui/FileList.h"
 #include "ui/HelpText.h"
 #include "ui/JobControls.h"
@@ -61,6 +63,7 @@ MainWindow::MainWindow(ProgramFolder folder, PlatformServices &platform, const Q
   setFixedSize(kClientWidth, kClientHeight);
 
   m_form = buildMainWindowForm(this, m_table, platform);
+  nameForAssistiveTechnology(m_form);
   m_controls = new JobControls(m_form, platform, this);
   m_presets = new PresetControls(
       m_form.presets, m_form.addPreset, m_form.removePreset, *platform.prompts,
@@ -96,6 +99,8 @@ void MainWindow::connectControls() {
   connect(list, &FileList::goEnabledChanged, this, &MainWindow::updateListButtons);
   connect(list, &FileList::removeEnabledChanged, this, &MainWindow::updateListButtons);
   connect(list, &FileList::clearAllEnabledChanged, this, &MainWindow::updateListButtons);
+  // Delete does what the Remove button does, when it may.
+  connect(list->grid(), &FileGrid::removeRequested, m_form.removeFiles, &QPushButton::click);
   connect(list, &FileList::processing, this, [this](const QString &name) {
     if (isBatchRunning())
       return;

@@ -1,6 +1,9 @@
 #include "ui/MainWindow.h"
+#include "GridEvents.h"
 #include "TestPictures.h"
 #include "WindowTestKit.h"
+#include "ui/FileGrid.h"
+#include "ui/FileList.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -150,3 +153,18 @@ TEST_F(MainWindowTest, TryingAllFramesOnALargeJobIsConfirmedFirstAndPutsTheJobBa
 }
 
 } // namespace
+
+TEST_F(MainWindowTest, TheDeleteKeyRemovesAsTheRemoveButtonDoes) {
+  test::TempFolder pictures;
+  start({pictures.file("a.jpg")});
+  window->form().fileList->addCommandLine(pictures.file("b.jpg"));
+  window->show();
+  FileGrid &grid = *window->form().fileList->grid();
+  test::clickCell(grid, window->sourceList(), 2, 2);
+  QTest::keyClick(grid.surface(), Qt::Key_Delete);
+  ASSERT_EQ(window->sourceList().fileCount(), 1);
+  EXPECT_EQ(window->sourceList().cell(1, 2), "a.jpg");
+  // Nothing selected: Remove is off, and so is Delete.
+  QTest::keyClick(grid.surface(), Qt::Key_Delete);
+  EXPECT_EQ(window->sourceList().fileCount(), 1);
+}
