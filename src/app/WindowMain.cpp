@@ -133,6 +133,7 @@ void takePreviewScreenshots(MainWindow &window, const QString &folder,
   dark.setColor(QPalette::Button, QColor(55, 55, 58));
   dark.setColor(QPalette::ButtonText, QColor(220, 220, 220));
   dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+  dark.setColor(QPalette::Link, QColor(110, 170, 255));
   for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
     dark.setColor(QPalette::Disabled, role, QColor(110, 110, 110));
   QApplication::setPalette(dark);

@@ -355,7 +355,11 @@ void buildSwitches(QWidget *window, MainWindowForm &form) {
       named(new QLabel(kHomePageText, window), "homePageLink", QStringLiteral("Go to Veltrane's homepage!"));
   form.homePageLink->setGeometry(kLinkArea);
   form.homePageLink->setCursor(Qt::PointingHandCursor);
-  form.homePageLink->setStyleSheet(QStringLiteral("color: #1a5fb4; text-decoration: underline;"));
+  // The desktop's link colour, so it reads on a dark theme as on a light one.
+  form.homePageLink->setForegroundRole(QPalette::Link);
+  QFont underlined = form.homePageLink->font();
+  underlined.setUnderline(true);
+  form.homePageLink->setFont(underlined);
 
   form.exitButton = named(new QToolButton(window), "exitButton", QStringLiteral("Exit program"));
   form.exitButton->setText(QStringLiteral("x"));
