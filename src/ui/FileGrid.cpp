@@ -1,5 +1,7 @@
 #include "ui/FileGrid.h"
 
+#include "ui/FileGridAccessible.h"
+
 #include "filelist/GridGeometry.h"
 #include "filelist/SourceList.h"
 #include "platform/Launcher.h"
@@ -111,6 +113,7 @@ private:
 FileGrid::FileGrid(SourceList &table, Launcher &launcher, QWidget *parent)
     : QFrame(parent), m_table(table), m_launcher(launcher), m_surface(new GridSurface(*this)),
       m_horizontal(new QScrollBar(Qt::Horizontal, this)), m_vertical(new QScrollBar(Qt::Vertical, this)) {
+  installFileGridAccessibility();
   setObjectName(QStringLiteral("FileGrid"));
   m_horizontal->setObjectName(QStringLiteral("GridLR"));
   m_vertical->setObjectName(QStringLiteral("GridUD"));

@@ -40,6 +40,7 @@ public:
   void setCurrentRow(int row);
 
   QWidget *surface() const;
+  const SourceList &table() const { return m_table; }
   QScrollBar *horizontalBar() const { return m_horizontal; }
   QScrollBar *verticalBar() const { return m_vertical; }
   // The font of the cells (it sets the row height) and of the column titles.
