@@ -18,5 +18,6 @@ QList<Seed> pictureSeeds();
 QList<Seed> settingsFileSeeds();
 QList<Seed> presetLineSeeds();
 QList<Seed> frameNameSeeds();
+QList<Seed> skinOutlineSeeds();
 
 } // namespace veltrane::fuzz

@@ -174,4 +174,19 @@ QList<Seed> frameNameSeeds() {
   };
 }
 
+QList<Seed> skinOutlineSeeds() {
+  return {
+      {"built-in", "91,3,116,5,143,5,153,3,164,5,173,3,203,5,208,3,220,3,235,5,241,8,242,10,251,10,83,5"},
+      {"rectangle", "0,0,0,406,603,406,603,0,603,0"},
+      {"four-numbers", "10,20,30,40"},
+      {"trailing-comma", "10,20,30,40,"},
+      {"empty", {}},
+      {"odd-numbers", " 7px, 8 ,x,9,1e300,-1e300,0.5,,,"},
+      {"huge-numbers", kHugeNumber + "," + kHugeNumber + ","},
+      {"too-many-points", repeated("1,2,", 300)},
+      {"only-commas", repeated(",", 1000)},
+      {"crlf-lines", "0,0,\r\n0,406,\r\n603,406,\r\n"},
+  };
+}
+
 } // namespace veltrane::fuzz
