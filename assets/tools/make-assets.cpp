@@ -1,6 +1,8 @@
 // Draws the stamp and the shipped frames. The pictures it writes are
 // committed under assets/; run it again after changing a design:
 //   build/bin/veltrane-make-assets assets
+#include "presets/SkinOutline.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -245,6 +247,66 @@ QImage stamp() {
   return image.convertToFormat(QImage::Format_Indexed8, {qRgb(21, 21, 21), qRgb(253, 253, 253)});
 }
 
+// The built-in skin: light and shade only, around mid-grey, which the window
+// lays over the desktop's own window colour (soft light), so that it reads
+// in a light theme and in a dark one. It fits the built-in outline.
+QImage skinRelief() {
+  const QList<QPoint> outline = veltrane::readOutline(veltrane::kBuiltInOutline);
+  QImage image(603, 406, QImage::Format_RGB32);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient light(0, 0, 0, 406);
+  light.setColorAt(0, qRgb(168, 168, 168));
+  light.setColorAt(0.18, qRgb(140, 140, 140));
+  light.setColorAt(0.82, qRgb(122, 122, 122));
+  light.setColorAt(1, qRgb(96, 96, 96));
+  p.fillRect(image.rect(), light);
+  // A faint diagonal sheen across the top left.
+  QRadialGradient sheen(120, 40, 360);
+  sheen.setColorAt(0, QColor(255, 255, 255, 60));
+  sheen.setColorAt(1, QColor(255, 255, 255, 0));
+  p.fillRect(image.rect(), sheen);
+  // A rim along the outline: shade outside, a highlight just inside.
+  const QPolygon shape(outline);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(40, 40, 40), 4));
+  p.drawPolygon(shape);
+  p.setPen(QPen(QColor(215, 215, 215), 2));
+  p.drawPolygon(QTransform().translate(301.5, 203).scale(0.985, 0.975).translate(-301.5, -203).map(shape));
+  p.end();
+  return image;
+}
+
+// The application's icon: a picture with a corner arrow, on a rounded tile.
+QImage applicationIcon() {
+  QImage image(256, 256, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient tile(0, 0, 0, 256);
+  tile.setColorAt(0, QColor(58, 132, 214));
+  tile.setColorAt(1, QColor(24, 72, 150));
+  p.setPen(Qt::NoPen);
+  p.setBrush(tile);
+  p.drawRoundedRect(QRectF(8, 8, 240, 240), 48, 48);
+  // The picture: sky, sun, hills, in a white mount.
+  const QRectF photo(44, 60, 150, 116);
+  p.setBrush(Qt::white);
+  p.drawRoundedRect(photo.adjusted(-8, -8, 8, 8), 8, 8);
+  p.setBrush(QColor(150, 205, 245));
+  p.drawRect(photo);
+  p.setBrush(QColor(255, 206, 84));
+  p.drawEllipse(QPointF(160, 88), 14, 14);
+  p.setBrush(QColor(76, 160, 90));
+  p.drawPolygon(QPolygonF({photo.bottomLeft(), {84, 118}, {120, 150}, {150, 124}, photo.bottomRight()}));
+  // The resize arrow towards the bottom right.
+  p.setPen(QPen(Qt::white, 16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawLine(QPointF(150, 150), QPointF(206, 206));
+  p.drawPolyline(QPolygonF({{170, 208}, {208, 208}, {208, 170}}));
+  p.end();
+  return image;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -259,6 +321,8 @@ int main(int argc, char **argv) {
   const QDir assets(QString::fromLocal8Bit(argv[1]));
   assets.mkpath(QStringLiteral("frames"));
   bool ok = stamp().save(assets.filePath(QStringLiteral("stamp.png")));
+  ok = skinRelief().save(assets.filePath(QStringLiteral("skin.png"))) && ok;
+  ok = applicationIcon().save(assets.filePath(QStringLiteral("veltrane.png"))) && ok;
 
   using Maker = QImage (*)(Window &);
   const struct {

@@ -24,6 +24,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -74,6 +75,10 @@ MainWindow::MainWindow(ProgramFolder folder, PlatformServices &platform, const Q
   m_preview = std::make_unique<PreviewWindow>(*platform.screen, *this,
                                               [this] { return m_controls->updatingSizes(); });
   connectControls();
+  setWindowIcon(QIcon(QStringLiteral(":/veltrane/veltrane.png")));
+  m_fadeTimer.setInterval(100);
+  connect(&m_fadeTimer, &QTimer::timeout, this, &MainWindow::fadePreview);
+  m_fadeTimer.start();
   startUp(pictures);
 }
 
@@ -139,6 +144,7 @@ void MainWindow::startUp(const QStringList &pictures) {
   m_form.sheetColumns->setCurrentIndex(3);
   m_form.sheetRows->setCurrentIndex(2);
 
+  m_skin = loadSkin(m_folder);
   PictureDecoder decoder;
   m_frames = FrameLibrary::scan(m_folder.frameFolders(), decoder);
   m_controls->setFrameEntries(m_frames.entries());
@@ -151,6 +157,7 @@ void MainWindow::startUp(const QStringList &pictures) {
   connect(m_runner.get(), &BatchRunner::finished, this, &MainWindow::batchEnded);
 
   loadSettings();
+  applyWindowShape();
   m_controls->refreshEnabling();
   m_controls->sizeChange();
 
@@ -328,11 +335,6 @@ void MainWindow::showPreviewToggled() {
 }
 
 void MainWindow::openHomePage() { m_platform.launcher->openWebAddress(kHomePageAddress); }
-
-void MainWindow::toggleWindowShape() {
-  // Only the plain window exists so far: the choice is kept for the shaped one.
-  m_program.plainMode = !m_program.plainMode;
-}
 
 void MainWindow::minimizeWindows() {
   showMinimized();

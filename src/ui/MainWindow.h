@@ -7,10 +7,13 @@
 #include "presets/ProgramFolder.h"
 #include "presets/ProgramSettings.h"
 #include "ui/MainWindowForm.h"
+#include "ui/Skin.h"
 
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 namespace veltrane {
 
@@ -78,9 +81,17 @@ signals:
 protected:
   void closeEvent(QCloseEvent *event) override;
   void changeEvent(QEvent *event) override;
+  void paintEvent(QPaintEvent *event) override;
+  void mousePressEvent(QMouseEvent *event) override;
+  void mouseMoveEvent(QMouseEvent *event) override;
+  void mouseDoubleClickEvent(QMouseEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+  // Shaped (frameless, the skin's outline) or plain, as m_program.plainMode says.
+  void applyWindowShape();
+  // The fade timer: the preview turns translucent while this window lies over it.
+  void fadePreview();
   void connectControls();
   void startUp(const QStringList &pictures);
   void loadSettings();
@@ -116,6 +127,10 @@ private:
   std::unique_ptr<BatchRunner> m_runner;                  // after what it uses, so it ends first
   std::unique_ptr<PreviewController> m_previewController; // likewise: its loader uses the preparer
 
+  Skin m_skin;
+  QTimer m_fadeTimer;
+  std::optional<QPoint> m_lastPlace;
+  std::optional<QPoint> m_pressedAt; // where a drag of the shaped window may begin
   bool m_placed = false;
   bool m_previewPlaced = false;
   bool m_shutDown = false;

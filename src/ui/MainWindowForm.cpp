@@ -21,16 +21,17 @@
 namespace veltrane {
 namespace {
 
-// Where the parts of the window go in the client area.
-constexpr QRect kFileListArea{8, 8, 486, 124};
-constexpr QRect kListButtonsArea{502, 8, 93, 124};
-constexpr QRect kJobArea{8, 140, kHelpPanelWidth, kHelpPanelHeight};
-constexpr QRect kSaveToArea{8, 378, kHelpPanelWidth, 22};
-constexpr QRect kGoArea{454, 140, 141, 96};
-constexpr QRect kProcessingArea{454, 244, 141, 16};
-constexpr QRect kProgressArea{454, 262, 141, 18};
-constexpr QRect kToolButtonsArea{454, 340, 141, 30};
-constexpr QRect kLinkArea{454, 380, 141, 18};
+// Where the parts of the window go in the client area: inside the built-in
+// skin's outline, whose corners are round and whose edges are not straight.
+constexpr QRect kFileListArea{20, 22, 474, 110};
+constexpr QRect kListButtonsArea{500, 40, 90, 92};
+constexpr QRect kJobArea{20, 140, kHelpPanelWidth - 4, kHelpPanelHeight - 6};
+constexpr QRect kSaveToArea{52, 376, 384, 18};
+constexpr QRect kGoArea{456, 140, 139, 96};
+constexpr QRect kProcessingArea{456, 244, 139, 16};
+constexpr QRect kProgressArea{456, 262, 139, 18};
+constexpr QRect kToolButtonsArea{456, 334, 139, 30};
+constexpr QRect kLinkArea{444, 370, 128, 18};
 
 template <typename Widget> Widget *named(Widget *widget, const char *name, const QString &tooltip = {}) {
   widget->setObjectName(QString::fromLatin1(name));
@@ -363,10 +364,11 @@ void buildSwitches(QWidget *window, MainWindowForm &form) {
 
   form.exitButton = named(new QToolButton(window), "exitButton", QStringLiteral("Exit program"));
   form.exitButton->setText(QStringLiteral("x"));
-  form.exitButton->setGeometry(kClientWidth - 26, 2, 22, 20);
+  // Inside the built-in outline's top right corner.
+  form.exitButton->setGeometry(552, 21, 22, 16);
   form.minimizeButton = named(new QToolButton(window), "minimizeButton", QStringLiteral("Minimize window"));
   form.minimizeButton->setText(QStringLiteral("_"));
-  form.minimizeButton->setGeometry(kClientWidth - 50, 2, 22, 20);
+  form.minimizeButton->setGeometry(528, 21, 22, 16);
   form.exitButton->hide();
   form.minimizeButton->hide();
 }

@@ -29,6 +29,8 @@ public:
   void showPicture(const QImage &picture, const QString &reason);
   // Sizes the window and sets its caption from the job (repaint).
   void follow(const PreviewSizingInput &input);
+  // The main window's own fade timer found it over this window, or not.
+  void setOverMainWindow(bool over) { setAlpha(over ? 180 : 255); }
   // One tick of the 100 ms timer: keeps the window on the screen and sets
   // its opacity by whether it lies over the main window.
   void tick();
