@@ -27,6 +27,7 @@
 #include <QScreen>
 #include <QSocketNotifier>
 #include <QTextStream>
+#include <QThread>
 #include <QTimer>
 #include <csignal>
 #include <functional>
@@ -141,10 +142,43 @@ void takePreviewScreenshots(MainWindow &window, const QString &folder,
   save(window, QStringLiteral("main-window-dark.png"));
 }
 
+// The shaped window over a coloured desktop, and the plain window after a
+// double-click, as they stand on the screen.
+void takeShapeScreenshots(MainWindow &window, const QString &folder) {
+  QWidget desktop(nullptr, Qt::FramelessWindowHint);
+  desktop.setStyleSheet(QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:1, y2:1, "
+                                       "stop:0 #2f6f5e, stop:0.5 #c9a227, stop:1 #8e3b46);"));
+  desktop.setGeometry(QGuiApplication::primaryScreen()->geometry());
+  desktop.show();
+  const QPoint place = window.pos();
+  window.move(300, 240); // clear of the screen's edges
+  window.raise();
+  const auto grabAround = [&](const QString &name) {
+    QApplication::processEvents();
+    QThread::msleep(200);
+    QApplication::processEvents();
+    const QRect around = window.frameGeometry().adjusted(-24, -24, 24, 24);
+    const QString path = QDir(folder).filePath(name);
+    if (!QGuiApplication::primaryScreen()
+             ->grabWindow(0, around.x(), around.y(), around.width(), around.height())
+             .save(path))
+      QTextStream(stderr) << "veltrane: cannot save " << path << "\n";
+  };
+  const bool plain = window.programSettings().plainMode;
+  grabAround(plain ? QStringLiteral("plain-window.png") : QStringLiteral("shaped-window.png"));
+  window.toggleWindowShape();
+  window.raise();
+  grabAround(plain ? QStringLiteral("shaped-window.png") : QStringLiteral("plain-window.png"));
+  window.toggleWindowShape();
+  window.move(place);
+  desktop.close();
+}
+
 // --screenshot: pictures of the main window (idle, with the help panel, and
 // as it looks during a batch) and of the settings window, then the usual end.
 void takeScreenshots(MainWindow &window, const QString &folder) {
   QDir().mkpath(folder);
+  takeShapeScreenshots(window, folder);
   const auto save = [&](QWidget &widget, const QString &name) {
     const QString path = QDir(folder).filePath(name);
     if (!widget.grab().save(path))

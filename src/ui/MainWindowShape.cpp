@@ -28,14 +28,15 @@ void MainWindow::applyWindowShape() {
     setWindowFlag(Qt::FramelessWindowHint, shaped);
   m_form.exitButton->setVisible(shaped);
   m_form.minimizeButton->setVisible(shaped);
-  if (shaped)
-    setMask(QRegion(QPolygon(m_skin.outline), Qt::OddEvenFill));
-  else
-    clearMask();
   if (visible) {
     move(place);
     show();
   }
+  // After showing: the platform may keep its window, and with it an old shape.
+  if (shaped)
+    setMask(QRegion(QPolygon(m_skin.outline), Qt::OddEvenFill));
+  else
+    clearMask();
   update();
 }
 
