@@ -7,6 +7,7 @@
 #include "ui/SettingsWindow.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
@@ -26,6 +27,10 @@ void MainWindow::applyWindowShape() {
   // Changing the flags takes the window off the screen; it comes back where it was.
   if (windowFlags().testFlag(Qt::FramelessWindowHint) != shaped)
     setWindowFlag(Qt::FramelessWindowHint, shaped);
+  // Where the platform's shape only limits input (Wayland), the corners are
+  // left transparent and the skin is painted clipped to the outline.
+  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    setAttribute(Qt::WA_TranslucentBackground, shaped);
   m_form.exitButton->setVisible(shaped);
   m_form.minimizeButton->setVisible(shaped);
   if (visible) {

@@ -1,6 +1,7 @@
 #include "ui/PreviewWindow.h"
 
 #include "platform/Screen.h"
+#include "ui/Translucency.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -86,10 +87,8 @@ void PreviewWindow::setAlpha(int alpha) {
   if (alpha == m_alpha)
     return;
   m_alpha = alpha;
-  if (opacityIgnored())
-    update();
-  else
-    setWindowOpacity(alpha / 255.0);
+  if (makeTranslucent(*this, alpha) == Translucency::PlatformRefused)
+    update(); // painted with the alpha instead
 }
 
 void PreviewWindow::closeEvent(QCloseEvent *event) {
