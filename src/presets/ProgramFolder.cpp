@@ -23,9 +23,11 @@ ProgramFolder::Locations ProgramFolder::userLocations(const QString &executableF
       join(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), kAppFolder);
   locations.userDataFolder =
       join(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), kAppFolder);
-  if (!executableFolder.isEmpty())
-    locations.installedFrames =
-        QDir::cleanPath(executableFolder + QStringLiteral("/../share/veltrane/frames"));
+  if (!executableFolder.isEmpty()) {
+    locations.installedData = QDir::cleanPath(executableFolder + QStringLiteral("/../share/veltrane"));
+    locations.installedFrames = join(locations.installedData, QStringLiteral("frames"));
+    locations.programFiles = QDir::cleanPath(executableFolder);
+  }
   return locations;
 }
 
@@ -65,6 +67,15 @@ QString ProgramFolder::skinPicturePath() const {
 
 QString ProgramFolder::skinOutlinePath() const {
   return join(isPortable() ? m_home : m_locations.userDataFolder, QStringLiteral("skin.ini"));
+}
+
+QString ProgramFolder::guidePagePath() const {
+  const QString name = QStringLiteral("veltrane.html");
+  for (const QString &folder :
+       {isPortable() ? m_home : QString(), m_locations.programFiles, m_locations.installedData})
+    if (!folder.isEmpty() && QFileInfo(join(folder, name)).isFile())
+      return join(folder, name);
+  return {};
 }
 
 QStringList ProgramFolder::frameFolders() const {

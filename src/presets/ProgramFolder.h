@@ -21,6 +21,8 @@ public:
     QString configFolder;    // the user's, for settings
     QString userDataFolder;  // the user's, for frames
     QString installedFrames; // shipped with an installed copy
+    QString installedData;   // share/veltrane of an installed copy: the guide page
+    QString programFiles;    // the executable's folder: the guide page of a portable copy
   };
 
   // `homeOption` is --home (empty when not given); VELTRANE_HOME comes next.
@@ -37,6 +39,10 @@ public:
   QString skinPicturePath() const;
   QString skinOutlinePath() const;
   QStringList frameFolders() const;
+  // The guide page shipped with the program ("veltrane.html"): beside a
+  // portable copy, else in the installed share/veltrane; empty when there
+  // is none.
+  QString guidePagePath() const;
 
   // The settings file to read: the program folder's, or this program
   // folder's own copy in the config folder (see SettingsFallback) when the

@@ -244,10 +244,10 @@ void JobControls::frameSelectionChanged() {
     list->setCurrentIndex(kNoFrameEntry);
     const Prompt prompt{QStringLiteral("NO FRAMES!"),
                         QStringLiteral("Sorry, no frames installed.\r\n\r\n"
-                                       "Would you like to download some from Veltrane's homepage?"),
+                                       "Would you like to open the folder where frames go?"),
                         PromptIcon::Critical, PromptButtons::YesNo, PromptAnswer::Yes};
     if (m_platform.prompts->ask(prompt) == PromptAnswer::Yes)
-      emit homePageWanted();
+      emit framesFolderWanted();
     return;
   }
   emit frameChosen(entry);

@@ -72,8 +72,8 @@ signals:
   void previewOutdated();
   // A frame list entry was chosen (the preview shows it).
   void frameChosen(int entry);
-  // The user wants the home page (to download frames).
-  void homePageWanted();
+  // The user wants to see the folder where frames go.
+  void framesFolderWanted();
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;

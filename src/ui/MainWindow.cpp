@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -33,6 +34,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 #include <algorithm>
 #include <cmath>
 
@@ -114,7 +116,7 @@ void MainWindow::connectControls() {
   });
 
   connect(m_controls, &JobControls::changed, this, &MainWindow::syncJob);
-  connect(m_controls, &JobControls::homePageWanted, this, &MainWindow::openHomePage);
+  connect(m_controls, &JobControls::framesFolderWanted, this, &MainWindow::openFramesFolder);
   connect(m_presets, &PresetControls::applyPreset, this, &MainWindow::applyPreset);
   connect(f.presets, &QComboBox::editTextChanged, this,
           [this](const QString &text) { m_shared.setCaptionsNameFrames(choosesFrames(text)); });
@@ -334,7 +336,23 @@ void MainWindow::showPreviewToggled() {
   }
 }
 
-void MainWindow::openHomePage() { m_platform.launcher->openWebAddress(kHomePageAddress); }
+void MainWindow::openHomePage() { openGuide(kHomeSection); }
+
+void MainWindow::openGuide(const QString &section) {
+  const QString page = m_folder.guidePagePath();
+  if (page.isEmpty())
+    return; // nothing to show, and nothing to say about it
+  QUrl address = QUrl::fromLocalFile(page);
+  address.setFragment(section);
+  m_platform.launcher->openWebAddress(address.toString());
+}
+
+void MainWindow::openFramesFolder() {
+  // The user's own frames folder, made when it is not there yet.
+  const QString folder = m_folder.frameFolders().value(0);
+  if (!folder.isEmpty() && QDir().mkpath(folder))
+    m_platform.launcher->openFolder(folder, WindowMode::Normal);
+}
 
 void MainWindow::minimizeWindows() {
   showMinimized();
@@ -359,7 +377,10 @@ void MainWindow::shutDown(bool userIsThere) {
     showGoIdle(m_form.goButton);
     setProgressVisible(false);
   }
-  m_platform.launcher->openWebAddress(kSupportPageAddress);
+  // Not when the system ends the program: a browser would be lost with the
+  // session, or hold up the logout.
+  if (userIsThere)
+    openGuide(kSupportSection);
   saveSettings(userIsThere);
   m_settings->hide();
   m_preview->hide();

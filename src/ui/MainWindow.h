@@ -93,6 +93,9 @@ private:
   // The fade timer: the preview turns translucent while this window lies over it.
   void fadePreview();
   void connectControls();
+  // Opens a section of the guide page in the browser, when the page is there.
+  void openGuide(const QString &section);
+  void openFramesFolder();
   void startUp(const QStringList &pictures);
   void loadSettings();
   void shutDown(bool userIsThere);

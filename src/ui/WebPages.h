@@ -4,11 +4,12 @@
 
 namespace veltrane {
 
-// The product's pages: the home page behind the window's link, and the
-// support page every exit opens.
-inline const QString kHomePageAddress = QStringLiteral("https://veltrane.example.org/");
-inline const QString kSupportPageAddress = QStringLiteral("https://veltrane.example.org/support");
+// There is no web site: the guide page shipped with the program stands in
+// for the home page (the window's link) and the support page (opened at an
+// exit the user asks for). These are its sections.
+inline const QString kHomeSection = QStringLiteral("home");
+inline const QString kSupportSection = QStringLiteral("support");
 // What the link shows.
-inline const QString kHomePageText = QStringLiteral("veltrane.example.org");
+inline const QString kHomePageText = QStringLiteral("Veltrane's guide");
 
 } // namespace veltrane

@@ -2,6 +2,7 @@
 #include "WindowTestKit.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,14 +110,18 @@ TEST_F(JobControlsTest, BrowseAddsAFolderOfItsOwn) {
   EXPECT_EQ(outputPath->text(), "/Resized pictures");
 }
 
-TEST_F(JobControlsTest, APresetNamingAFrameWhenNoneIsInstalledOffersTheHomePage) {
+TEST_F(JobControlsTest, APresetNamingAFrameWhenNoneIsInstalledOffersTheFramesFolder) {
   prompts->queueAnswer(PromptAnswer::Yes);
   control<QComboBox>("presets")->setCurrentIndex(1); // SELECT THE BEST FRAME tries them all
   EXPECT_EQ(control<QComboBox>("frame")->currentIndex(), 0);
   ASSERT_EQ(prompts->shown().size(), 1);
   EXPECT_EQ(prompts->shown().first().title, "NO FRAMES!");
-  ASSERT_EQ(launcher->launches().size(), 1);
-  EXPECT_EQ(launcher->launches().first().kind, RecordingLauncher::Kind::WebAddress);
+  EXPECT_EQ(prompts->shown().first().text,
+            "Sorry, no frames installed.\r\n\r\nWould you like to open the folder where frames go?");
+  // The user's own frames folder, made for the purpose.
+  const RecordingLauncher::Launch opened{RecordingLauncher::Kind::Folder, program.file("frames")};
+  EXPECT_EQ(launcher->launches(), QList{opened});
+  EXPECT_TRUE(QFileInfo(program.file("frames")).isDir());
 }
 
 } // namespace

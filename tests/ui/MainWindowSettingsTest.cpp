@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QUrl>
 
 using namespace veltrane;
 using veltrane::test::WindowTest;
@@ -21,6 +22,7 @@ using MainWindowSettingsTest = WindowTest;
 
 // The first-run values themselves are the settings file's test; this checks the window shows and saves them.
 TEST_F(MainWindowSettingsTest, AFirstStartAppliesMailAttachmentAndSavesTheFirstRunValues) {
+  program.write("veltrane.html", "<p>the guide</p>");
   start();
   auto *preset = control<QComboBox>("presets");
   ASSERT_EQ(preset->count(), 33);
@@ -49,6 +51,7 @@ TEST_F(MainWindowSettingsTest, AFirstStartAppliesMailAttachmentAndSavesTheFirstR
 }
 
 TEST_F(MainWindowSettingsTest, ClosingSavesEverythingAndAStartAgainRestoresIt) {
+  const QString guide = program.write("veltrane.html", "<p>the guide</p>");
   start();
   window->showAtSavedPlace();
   window->move(40, 50);
@@ -77,8 +80,10 @@ TEST_F(MainWindowSettingsTest, ClosingSavesEverythingAndAStartAgainRestoresIt) {
   window->close();
   EXPECT_EQ(ended.count(), 1);
   EXPECT_TRUE(window->isHidden());
+  // The shipped guide page stands in for the support page.
   EXPECT_EQ(launcher->launches(),
-            (QList{RecordingLauncher::Launch{RecordingLauncher::Kind::WebAddress, kSupportPageAddress}}));
+            (QList{RecordingLauncher::Launch{RecordingLauncher::Kind::WebAddress,
+                                             QUrl::fromLocalFile(guide).toString() + "#support"}}));
   EXPECT_FALSE(program.read("Veltrane.INI").isEmpty());
 
   start();
@@ -123,6 +128,24 @@ protected:
 
   std::unique_ptr<test::ReadOnlyFolder> sealed;
 };
+
+TEST_F(MainWindowSettingsTest, TheGuidePageOpensOnlyWhenTheUserEndsTheProgramAndIsThere) {
+  // No page shipped: nothing is opened, nothing said.
+  start();
+  window->exitProgram();
+  EXPECT_TRUE(launcher->launches().isEmpty());
+  EXPECT_TRUE(prompts->shown().isEmpty());
+  // The system ending the program: no browser is started behind the logout.
+  program.write("veltrane.html", "<p>the guide</p>");
+  start();
+  window->systemShutDown();
+  EXPECT_TRUE(launcher->launches().isEmpty());
+  // The link opens the page's first section.
+  start();
+  window->openHomePage();
+  ASSERT_EQ(launcher->launches().size(), 1);
+  EXPECT_TRUE(launcher->launches().first().target.endsWith("/veltrane.html#home"));
+}
 
 TEST_F(UnwritableProgramFolderTest, AShutDownTheSystemAskedForTellsAtTheNextStartOnce) {
   start();

@@ -75,6 +75,7 @@ TEST_F(MainWindowTest, ABatchRunsWhileTheWindowStaysLiveAndReportsAtItsEnd) {
 }
 
 TEST_F(MainWindowTest, TheQualityFoundReachesTheBoxAndExitWhenDoneEndsTheProgram) {
+  program.write("veltrane.html", "<p>the guide</p>");
   // A busy picture, so that 30 kB needs a quality well below the top.
   start({test::writeImage(sources.file("a.jpg"), test::noisePicture({200, 150}))});
   control<QLineEdit>("outputFolder")->setText(output.path());
