@@ -322,7 +322,11 @@ int main(int argc, char **argv) {
   assets.mkpath(QStringLiteral("frames"));
   bool ok = stamp().save(assets.filePath(QStringLiteral("stamp.png")));
   ok = skinRelief().save(assets.filePath(QStringLiteral("skin.png"))) && ok;
-  ok = applicationIcon().save(assets.filePath(QStringLiteral("veltrane.png"))) && ok;
+  const QImage icon = applicationIcon();
+  ok = icon.save(assets.filePath(QStringLiteral("veltrane.png"))) && ok;
+  ok = icon.scaled(48, 48, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+           .save(assets.filePath(QStringLiteral("veltrane-48.png"))) &&
+       ok;
 
   using Maker = QImage (*)(Window &);
   const struct {
