@@ -47,7 +47,7 @@ int main(int argc, char **argv) {
   const std::pair<const char *, std::function<QList<Seed>()>> corpora[] = {
       {"picture-decoder", pictureSeeds},  {"settings-file", settingsFileSeeds},
       {"preset-line", presetLineSeeds},   {"frame-name", frameNameSeeds},
-      {"skin-outline", skinOutlineSeeds},
+      {"skin-outline", skinOutlineSeeds}, {"thunar-actions", thunarActionSeeds},
   };
   for (const auto &[target, seeds] : corpora)
     if (!writeCorpus(root, QString::fromLatin1(target), seeds()))

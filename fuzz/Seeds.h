@@ -19,5 +19,6 @@ QList<Seed> settingsFileSeeds();
 QList<Seed> presetLineSeeds();
 QList<Seed> frameNameSeeds();
 QList<Seed> skinOutlineSeeds();
+QList<Seed> thunarActionSeeds();
 
 } // namespace veltrane::fuzz

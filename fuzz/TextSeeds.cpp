@@ -189,4 +189,25 @@ QList<Seed> skinOutlineSeeds() {
   };
 }
 
+QList<Seed> thunarActionSeeds() {
+  const QByteArray action = "<action><icon>utilities-terminal</icon><name>Open Terminal Here</name>"
+                            "<unique-id>1234-1</unique-id><command>exo-open --working-directory %f</command>"
+                            "<description>Example &amp; more</description><patterns>*</patterns>"
+                            "<directories/></action>";
+  return {
+      {"empty", {}},
+      {"no-actions", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions/>\n"},
+      {"users-action", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions>" + action + "</actions>\n"},
+      {"ours-already", "<actions><action><unique-id>veltrane-jpeg</unique-id><command>'/old/v' -- "
+                       "%F</command></action></actions>"},
+      {"comment-and-cdata", "<actions><!-- note --><action><name><![CDATA[a<b]]></name></action></actions>"},
+      {"cut-short", "<actions><action><name>cut"},
+      {"other-root", "<menus><menu/></menus>"},
+      {"deep", repeated("<a>", 100) + repeated("</a>", 100)},
+      {"many-actions", "<actions>" + repeated(action, 200) + "</actions>"},
+      {"entities",
+       "<!DOCTYPE actions [<!ENTITY e \"x\">]><actions><action><name>&e;</name></action></actions>"},
+  };
+}
+
 } // namespace veltrane::fuzz

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "common/Result.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace veltrane {
+
+// The two kinds of picture the menu entry is offered for, each switched on
+// and off as a pair.
+enum class PictureKinds { Jpeg, BmpAndGif };
+
+// "Resize/Resample" in the file managers' menus for JPEG, or BMP and GIF,
+// files: per-user files that GNOME Files (a script), Dolphin (a service
+// menu), Nemo (an action) and Thunar (a custom action in its uca.xml) read.
+// Choosing it starts the program with the chosen files. Never a desktop
+// entry with MIME types: that could make the program the default viewer.
+class FileManagerMenu {
+public:
+  // `program`: the window program's path; the folders: the user's XDG data
+  // and config homes.
+  FileManagerMenu(QString program, QString dataHome, QString configHome);
+  // The user's folders, from QStandardPaths.
+  static FileManagerMenu forUser(const QString &program);
+
+  // Writes every file manager's entry for the pair; the ones already there
+  // are replaced. Fails with the files that could not be written.
+  Result<> install(PictureKinds kinds) const;
+  // Removes them; entries of other programs are left alone.
+  Result<> remove(PictureKinds kinds) const;
+  // True when the entries are there and start this program.
+  bool isInstalled(PictureKinds kinds) const;
+
+  // Where each entry lives (for tests and messages).
+  QString nautilusScript(PictureKinds kinds) const;
+  QString dolphinServiceMenu(PictureKinds kinds) const;
+  QString nemoAction(PictureKinds kinds) const;
+  QString thunarActions() const;
+
+private:
+  QString m_program;
+  QString m_dataHome;
+  QString m_configHome;
+};
+
+// The program path quoted for a desktop entry's Exec key: in double quotes,
+// with ", `, $ and \ escaped, and backslashes escaped again for the string.
+QString desktopExecQuoted(const QString &program);
+// The program path quoted for a POSIX shell: in single quotes.
+QString shellQuoted(const QString &text);
+
+// Whether uca.xml holds our action for `kinds` starting `command` (any command when empty).
+bool thunarHasAction(const QByteArray &existing, PictureKinds kinds, const QString &command);
+
+// Thunar's uca.xml with our action for `kinds` put in (replacing an older
+// one) or taken out, every other action kept as it was. Fails, leaving the
+// file to the caller untouched, when the text is not well-formed.
+Result<QByteArray> mergeThunarActions(const QByteArray &existing, PictureKinds kinds, const QString &command,
+                                      bool ours);
+
+} // namespace veltrane
