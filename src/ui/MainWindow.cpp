@@ -14,6 +14,7 @@
 #include "ui/HelpText.h"
 #include "ui/JobControls.h"
 #include "ui/JobSync.h"
+#include "ui/MenuEntryBoxes.h"
 #include "ui/PresetControls.h"
 #include "ui/PreviewController.h"
 #include "ui/PreviewWindow.h"
@@ -23,7 +24,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -67,6 +70,8 @@ MainWindow::MainWindow(ProgramFolder folder, PlatformServices &platform, const Q
 
   m_form = buildMainWindowForm(this, m_table, platform);
   nameForAssistiveTechnology(m_form);
+  m_menuBoxes = new MenuEntryBoxes(FileManagerMenu::forUser(QCoreApplication::applicationFilePath()),
+                                   m_form.jpegMenu, m_form.bmpGifMenu, *platform.prompts, this);
   m_controls = new JobControls(m_form, platform, this);
   m_presets = new PresetControls(
       m_form.presets, m_form.addPreset, m_form.removePreset, *platform.prompts,
@@ -158,7 +163,9 @@ void MainWindow::startUp(const QStringList &pictures) {
   connect(m_runner.get(), &BatchRunner::jobChanged, this, &MainWindow::takeBatchChanges);
   connect(m_runner.get(), &BatchRunner::finished, this, &MainWindow::batchEnded);
 
+  const bool firstStart = !QFileInfo(m_folder.settingsReadPath()).isFile();
   loadSettings();
+  m_menuBoxes->mirrorInstalled(firstStart);
   applyWindowShape();
   m_controls->refreshEnabling();
   m_controls->sizeChange();

@@ -20,6 +20,7 @@ namespace veltrane {
 class BatchRunner;
 class JobControls;
 class PicturePreparer;
+class MenuEntryBoxes;
 class PresetControls;
 class PreviewController;
 class PreviewWindow;
@@ -118,6 +119,7 @@ private:
   MainWindowForm m_form;
   JobControls *m_controls = nullptr;
   PresetControls *m_presets = nullptr;
+  MenuEntryBoxes *m_menuBoxes = nullptr;
   std::unique_ptr<SettingsWindow> m_settings;
   std::unique_ptr<PreviewWindow> m_preview;
 

@@ -30,6 +30,7 @@ constexpr QRect kSaveToArea{52, 376, 384, 18};
 constexpr QRect kGoArea{456, 140, 139, 96};
 constexpr QRect kProcessingArea{456, 244, 139, 16};
 constexpr QRect kProgressArea{456, 262, 139, 18};
+constexpr QRect kMenuEntriesArea{456, 284, 139, 48};
 constexpr QRect kToolButtonsArea{456, 334, 139, 30};
 constexpr QRect kLinkArea{444, 370, 128, 18};
 
@@ -332,6 +333,17 @@ void buildGoArea(QWidget *window, MainWindowForm &form) {
     widget->hide();
 }
 
+void buildMenuEntries(QWidget *window, MainWindowForm &form) {
+  const QRect area = kMenuEntriesArea;
+  form.menuLabel = named(new QLabel(QStringLiteral("file manager menu:"), window), "menuLabel");
+  form.menuLabel->setGeometry(area.x(), area.y(), area.width(), 16);
+  form.jpegMenu = checkBox(window, "jpegMenu", QStringLiteral("JPG/JPEG"),
+                           QStringLiteral("Add Veltrane command to the context-menu of JPGs and JPEGs"));
+  form.jpegMenu->setGeometry(area.x(), area.y() + 16, area.width(), 16);
+  form.bmpGifMenu = checkBox(window, "bmpGifMenu", QStringLiteral("BMP && GIF"));
+  form.bmpGifMenu->setGeometry(area.x(), area.y() + 32, area.width(), 16);
+}
+
 void buildSwitches(QWidget *window, MainWindowForm &form) {
   auto *area = new QWidget(window);
   area->setGeometry(kToolButtonsArea);
@@ -384,6 +396,7 @@ MainWindowForm buildMainWindowForm(QWidget *window, SourceList &table, PlatformS
   buildSaveTo(window, form);
   buildHelpPanel(window, form);
   buildGoArea(window, form);
+  buildMenuEntries(window, form);
   buildSwitches(window, form);
   return form;
 }

@@ -73,6 +73,11 @@ struct MainWindowForm {
 
   // The batch.
   QPushButton *goButton = nullptr;
+
+  // "Resize/Resample" in the file managers' menus, for each pair of types.
+  QLabel *menuLabel = nullptr;
+  QCheckBox *jpegMenu = nullptr;
+  QCheckBox *bmpGifMenu = nullptr;
   QLabel *currentFile = nullptr;
   QLabel *progressPercent = nullptr;
   QFrame *progressTrack = nullptr;
