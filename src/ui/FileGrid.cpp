@@ -235,14 +235,8 @@ void FileGrid::paintGrid(QPainter &painter) const {
       break;
   }
 
-  // Keyboard focus: a dotted frame around the selected row, or the first.
-  if (m_surface->hasFocus() && rowCount > 0) {
-    const int focused = m_state.currentRow >= 1 && m_state.currentRow <= rowCount ? m_state.currentRow : 1;
-    const bool selected = focused == m_state.currentRow;
-    painter.setPen(QPen(colour(selected ? m_state.selectedTextColor : m_state.textColor), 1, Qt::DotLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(1, rowTop(focused, rowHeight, v) + 1, width - 3, rowHeight - 2);
-  }
+  if (m_surface->hasFocus())
+    paintFocus(painter, rowCount);
 
   // The header covers any row scrolled partly under it; the two pixels above
   // and left of it stay in the background colour.
@@ -269,6 +263,20 @@ void FileGrid::paintGrid(QPainter &painter) const {
     if (x > width)
       break;
   }
+}
+
+// Keyboard focus: a dotted frame around the selected row, or the first.
+void FileGrid::paintFocus(QPainter &painter, int rowCount) const {
+  if (rowCount < 1)
+    return;
+  const int focused = m_state.currentRow >= 1 && m_state.currentRow <= rowCount ? m_state.currentRow : 1;
+  const bool selected = focused == m_state.currentRow;
+  const GridColour pen = selected ? m_state.selectedTextColor : m_state.textColor;
+  painter.setPen(QPen(resolveGridColour(pen, m_surface->palette()), 1, Qt::DotLine));
+  painter.setBrush(Qt::NoBrush);
+  const int rowHeight = m_state.rowHeight;
+  painter.drawRect(1, rowTop(focused, rowHeight, m_vertical->value()) + 1, m_surface->width() - 3,
+                   rowHeight - 2);
 }
 
 bool FileGrid::resizeCursorAt(int px, int py) const {

@@ -63,6 +63,7 @@ private:
   friend class GridSurface;
 
   void paintGrid(QPainter &painter) const;
+  void paintFocus(QPainter &painter, int rowCount) const;
   bool resizeCursorAt(int px, int py) const;
   void gridMouseMove(QMouseEvent *event);
   void gridMouseDown(QMouseEvent *event);
