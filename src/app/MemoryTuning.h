@@ -1,6 +1,8 @@
 #pragma once
 
-#ifdef __GLIBC__
+#include "common/GlibcMalloc.h"
+
+#if VELTRANE_GLIBC_MALLOC
 #include <malloc.h>
 #endif
 
@@ -14,7 +16,7 @@ namespace veltrane {
 // reuse, and nothing is handed back behind the batch's back. The worker pool
 // gives back what it keeps beyond its budget (see SpareMemory.h).
 inline void keepFreedMemoryForReuse() {
-#ifdef __GLIBC__
+#if VELTRANE_GLIBC_MALLOC
   mallopt(M_ARENA_MAX, 1);
   mallopt(M_MMAP_THRESHOLD, 256 * 1024 * 1024);
   mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);

@@ -1,13 +1,15 @@
 #include "batch/SpareMemory.h"
 
-#ifdef __GLIBC__
+#include "common/GlibcMalloc.h"
+
+#if VELTRANE_GLIBC_MALLOC
 #include <malloc.h>
 #endif
 
 namespace veltrane {
 
 qint64 spareMemory() {
-#ifdef __GLIBC__
+#if VELTRANE_GLIBC_MALLOC
   return qint64(mallinfo2().fordblks);
 #else
   return 0;
@@ -15,7 +17,7 @@ qint64 spareMemory() {
 }
 
 void giveBackSpareMemoryBeyond(qint64 keep) {
-#ifdef __GLIBC__
+#if VELTRANE_GLIBC_MALLOC
   if (spareMemory() > keep)
     malloc_trim(0);
 #else
