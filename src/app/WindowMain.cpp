@@ -1,5 +1,6 @@
 // veltrane: the program's window.
 #include "app/MemoryTuning.h"
+#include "app/WindowHandOff.h"
 #include "platform/PlatformServices.h"
 #include "platform/widgets/WidgetDialogs.h"
 #include "platform/widgets/WidgetPrompts.h"
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 #include <QTextStream>
 #include <QThread>
 #include <QTimer>
@@ -310,7 +312,18 @@ int main(int argc, char **argv) {
 
   const ProgramFolder folder =
       ProgramFolder::resolve(commandLine.home, QCoreApplication::applicationDirPath());
+  // One window per program folder: a second start hands its files over and ends.
+  const QString socket = WindowHandOff::socketFor(
+      folder.isPortable() ? folder.home()
+                          : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+  if (!screenshots && WindowHandOff::handOver(socket, commandLine.files))
+    return 0;
   MainWindow mainWindow(folder, platform, commandLine.files);
+  std::unique_ptr<WindowHandOff> handOff;
+  if (!screenshots)
+    handOff = std::make_unique<WindowHandOff>(socket, [&mainWindow](const QStringList &files) {
+      return mainWindow.addFilesFromAnotherStart(files);
+    });
   window = &mainWindow;
   QObject::connect(&mainWindow, &MainWindow::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
   // A session that ends quits the application: the shut-down still runs,

@@ -368,6 +368,19 @@ void MainWindow::minimizeWindows() {
 
 void MainWindow::exitProgram() { shutDown(true); }
 
+bool MainWindow::addFilesFromAnotherStart(const QStringList &files) {
+  if (m_shutDown)
+    return false;
+  for (const QString &file : files)
+    m_form.fileList->addCommandLine(file);
+  if (isMinimized())
+    showNormal();
+  raise();
+  activateWindow();
+  m_form.fileList->reportCommandLineRefusals();
+  return true;
+}
+
 void MainWindow::systemShutDown() { shutDown(false); }
 
 void MainWindow::shutDown(bool userIsThere) {

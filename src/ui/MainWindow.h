@@ -60,6 +60,10 @@ public:
 public slots:
   // The exit button: the shut-down.
   void exitProgram();
+  // Files another start of the program handed over: added as the command
+  // line's are, and the window comes to the front.
+  // False, taking nothing, while the window is ending.
+  bool addFilesFromAnotherStart(const QStringList &files);
   // The shut-down the system asked for (a signal, the session's end): no
   // message box waits for an answer there; what the user must know goes to
   // the standard error and is shown again at the next start.
