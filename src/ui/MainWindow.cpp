@@ -194,7 +194,7 @@ void MainWindow::placeHelpPanel() {
   if (QLayout *layout = m_form.presets->parentWidget()->layout())
     layout->activate();
   const QPoint corner = m_form.presets->mapTo(this, QPoint(0, 0));
-  m_form.helpPanel->setGeometry(QRect(corner, QSize(kHelpPanelWidth, kHelpPanelHeight)));
+  m_form.helpPanel->setGeometry(QRect(corner, kJobAreaSize));
   m_form.helpPanel->raise();
 }
 

@@ -25,7 +25,7 @@ namespace {
 // skin's outline, whose corners are round and whose edges are not straight.
 constexpr QRect kFileListArea{20, 22, 474, 110};
 constexpr QRect kListButtonsArea{500, 40, 90, 92};
-constexpr QRect kJobArea{20, 140, kHelpPanelWidth - 4, kHelpPanelHeight - 6};
+constexpr QRect kJobArea{QPoint(20, 140), kJobAreaSize};
 constexpr QRect kSaveToArea{52, 376, 384, 18};
 constexpr QRect kGoArea{456, 140, 139, 96};
 constexpr QRect kProcessingArea{456, 244, 139, 16};
@@ -287,7 +287,8 @@ void buildSaveTo(QWidget *window, MainWindowForm &form) {
   form.helpLabel =
       label(window, "helpLabel",
             QStringLiteral("(click \"?\" again to close the help window and return to the main program)"));
-  form.helpLabel->setGeometry(kSaveToArea);
+  // Two lines at its small size, between the help panel and the outline's bottom.
+  form.helpLabel->setGeometry(kSaveToArea.x(), kSaveToArea.y() - 6, kSaveToArea.width(), 26);
   form.helpLabel->setWordWrap(true);
   QFont small = form.helpLabel->font();
   small.setPixelSize(11);

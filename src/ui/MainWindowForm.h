@@ -94,6 +94,8 @@ inline constexpr int kClientHeight = 406;
 // The help panel covers the preset box and the job controls below it.
 inline constexpr int kHelpPanelWidth = 6540 / 15;
 inline constexpr int kHelpPanelHeight = 3540 / 15;
+// The job area and the help panel over it, a little inside the skin's outline.
+inline constexpr QSize kJobAreaSize{kHelpPanelWidth - 4, kHelpPanelHeight - 6};
 
 // Builds the controls on `window`, with their captions, tooltips and lists,
 // laid out in the 603 x 406 client area.

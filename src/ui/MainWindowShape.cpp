@@ -5,9 +5,9 @@
 #include "ui/PreviewSizing.h"
 #include "ui/PreviewWindow.h"
 #include "ui/SettingsWindow.h"
+#include "ui/Translucency.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
@@ -29,7 +29,7 @@ void MainWindow::applyWindowShape() {
     setWindowFlag(Qt::FramelessWindowHint, shaped);
   // Where the platform's shape only limits input (Wayland), the corners are
   // left transparent and the skin is painted clipped to the outline.
-  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+  if (windowOpacityIgnored())
     setAttribute(Qt::WA_TranslucentBackground, shaped);
   m_form.exitButton->setVisible(shaped);
   m_form.minimizeButton->setVisible(shaped);

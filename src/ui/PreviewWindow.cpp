@@ -4,7 +4,6 @@
 #include "ui/Translucency.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QPainter>
 
 namespace veltrane {
@@ -12,10 +11,6 @@ namespace {
 
 constexpr int kTranslucent = 180;
 constexpr int kOpaque = 255;
-
-// Where compositors ignore a window's opacity (Wayland), the picture itself
-// is painted translucent instead.
-bool opacityIgnored() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 } // namespace
 
@@ -27,7 +22,7 @@ PreviewWindow::PreviewWindow(const Screen &screen, const QWidget &mainWindow, st
   setObjectName(QStringLiteral("preview"));
   setWindowTitle(QStringLiteral(" PREVIEW"));
   setAccessibleName(QStringLiteral("Preview"));
-  setAttribute(Qt::WA_TranslucentBackground, opacityIgnored());
+  setAttribute(Qt::WA_TranslucentBackground, windowOpacityIgnored());
   resize(m_area);
   m_timer.setInterval(100);
   connect(&m_timer, &QTimer::timeout, this, &PreviewWindow::tick);
@@ -111,7 +106,7 @@ void PreviewWindow::resizeEvent(QResizeEvent *event) {
 
 void PreviewWindow::paintEvent(QPaintEvent *) {
   QPainter painter(this);
-  if (opacityIgnored()) {
+  if (windowOpacityIgnored()) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(rect(), Qt::transparent);
     painter.setOpacity(m_alpha / 255.0);

@@ -5,11 +5,12 @@
 
 namespace veltrane {
 
+bool windowOpacityIgnored() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 Translucency makeTranslucent(QWidget &window, int alpha) {
   if (alpha < 0 || alpha > 255)
     return Translucency::AlphaOutOfRange;
-  // Wayland compositors leave a client's window opacity alone.
-  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+  if (windowOpacityIgnored())
     return Translucency::PlatformRefused;
   window.setWindowOpacity(alpha / 255.0);
   return Translucency::Done;

@@ -11,6 +11,10 @@ enum class Translucency {
   PlatformRefused = 2, // the platform ignores a window's opacity (Wayland): paint it instead
 };
 
+// True where the compositor leaves a client's window opacity and shape to
+// itself (Wayland): such windows paint their translucency and outline.
+bool windowOpacityIgnored();
+
 // Sets a window's opacity to alpha out of 255.
 Translucency makeTranslucent(QWidget &window, int alpha);
 
