@@ -1,8 +1,8 @@
 #include "presets/PresetLine.h"
 
+#include "common/Numbers.h"
 #include "presets/FieldReaders.h"
 #include "presets/FrameList.h"
-#include "common/Numbers.h"
 
 namespace veltrane {
 

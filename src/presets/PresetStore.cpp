@@ -77,6 +77,24 @@ PresetStore::AddOutcome PresetStore::add(const QString &name, const QString &bod
   return {true, std::nullopt, -1};
 }
 
+PresetStore PresetStore::merged(const PresetStore &loaded, const PresetStore &mine,
+                                const PresetStore &saved) {
+  if (saved == loaded)
+    return mine;
+  PresetStore result;
+  for (const QString &line : saved.m_lines) {
+    const bool removedHere = loaded.m_lines.contains(line) && !mine.m_lines.contains(line);
+    if (!removedHere)
+      result.append(line);
+  }
+  for (const QString &line : mine.m_lines) {
+    const bool addedHere = !loaded.m_lines.contains(line);
+    if (addedHere && !result.m_lines.contains(line))
+      result.append(line);
+  }
+  return result;
+}
+
 std::optional<Prompt> PresetStore::removeQuestion(int entry) const {
   if (entry < 0 || entry >= count())
     return std::nullopt;

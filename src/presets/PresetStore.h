@@ -38,6 +38,12 @@ public:
   // Removes an entry; returns the entry to select and apply next, or -1.
   int remove(int entry);
 
+  // The list to save when another copy of the program may have saved its own
+  // since `loaded` was read: `saved` keeps what the other copy added and
+  // removed, and this copy's own additions and removals are applied to it.
+  // When nothing else changed the file, that is this copy's list as it is.
+  static PresetStore merged(const PresetStore &loaded, const PresetStore &mine, const PresetStore &saved);
+
   bool operator==(const PresetStore &) const = default;
 
 private:

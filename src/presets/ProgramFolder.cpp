@@ -4,14 +4,18 @@
 #include "presets/SettingsFile.h"
 #include "presets/TemporaryFile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
 
 namespace veltrane {
 namespace {
 
 const QString kAppFolder = QStringLiteral("veltrane");
+constexpr int kLockWaitMs = 5000;
+constexpr int kStaleLockMs = 30000;
 
 QString join(const QString &folder, const QString &name) { return QDir(folder).filePath(name); }
 
@@ -23,6 +27,7 @@ ProgramFolder::Locations ProgramFolder::userLocations(const QString &executableF
       join(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), kAppFolder);
   locations.userDataFolder =
       join(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), kAppFolder);
+  locations.runtimeFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   if (!executableFolder.isEmpty()) {
     locations.installedData = QDir::cleanPath(executableFolder + QStringLiteral("/../share/veltrane"));
     locations.installedFrames = join(locations.installedData, QStringLiteral("frames"));
@@ -106,7 +111,32 @@ QString ProgramFolder::settingsReadPath() const {
   return primary;
 }
 
+QString ProgramFolder::saveLockPath() const {
+  const QString folder =
+      m_locations.runtimeFolder.isEmpty() ? m_locations.configFolder : m_locations.runtimeFolder;
+  const QByteArray hash =
+      QCryptographicHash::hash(primarySettingsPath().toUtf8(), QCryptographicHash::Sha256).toHex();
+  return join(folder, QStringLiteral("veltrane-settings-") + QString::fromLatin1(hash.left(16)) +
+                          QStringLiteral(".lock"));
+}
+
 ProgramFolder::SaveResult ProgramFolder::saveSettings(const QByteArray &bytes) const {
+  return saveSettings([&bytes](const QByteArray &) { return bytes; });
+}
+
+ProgramFolder::SaveResult
+ProgramFolder::saveSettings(const std::function<QByteArray(const QByteArray &saved)> &compose) const {
+  const QString lockPath = saveLockPath();
+  QDir().mkpath(QFileInfo(lockPath).absolutePath());
+  QLockFile lock(lockPath);
+  // A copy that died holding it left a lock QLockFile sees through; one that
+  // hangs costs a few seconds, after which saving unlocked beats not saving.
+  lock.setStaleLockTime(kStaleLockMs);
+  lock.tryLock(kLockWaitMs);
+  return write(compose(readWholeFile(settingsReadPath())));
+}
+
+ProgramFolder::SaveResult ProgramFolder::write(const QByteArray &bytes) const {
   SaveResult result;
   const QString primary = primarySettingsPath();
   const QString folder = QFileInfo(primary).absolutePath();

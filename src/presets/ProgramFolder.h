@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace veltrane {
 
@@ -23,6 +24,7 @@ public:
     QString installedFrames; // shipped with an installed copy
     QString installedData;   // share/veltrane of an installed copy: the guide page
     QString programFiles;    // the executable's folder: the guide page of a portable copy
+    QString runtimeFolder;   // the user's, for the lock around a save; the config folder when empty
   };
 
   // `homeOption` is --home (empty when not given); VELTRANE_HOME comes next.
@@ -61,6 +63,11 @@ public:
   // first time, the notice is also left for the next start (takeNotice).
   // Once the program folder can be written again, that copy goes.
   SaveResult saveSettings(const QByteArray &bytes) const;
+  // The same, with the bytes composed from the file as it is on disk now
+  // (empty when there is none), under a lock that other copies of the
+  // program saving the same file wait for, so that none saves over what
+  // another saved after it read the file.
+  SaveResult saveSettings(const std::function<QByteArray(const QByteArray &saved)> &compose) const;
 
   // The notice about settings saved elsewhere that the user has not seen
   // yet; taking it clears it.
@@ -68,6 +75,8 @@ public:
 
 private:
   QString primarySettingsPath() const;
+  QString saveLockPath() const;
+  SaveResult write(const QByteArray &bytes) const;
 
   QString m_home;
   Locations m_locations;

@@ -1,11 +1,12 @@
 #include "presets/SettingsFile.h"
 
-#include "presets/FieldReaders.h"
 #include "common/Numbers.h"
+#include "presets/FieldReaders.h"
 #include "presets/PresetLine.h"
 #include "presets/SettingsText.h"
 
 #include <cmath>
+#include <optional>
 
 namespace veltrane {
 namespace {
@@ -27,6 +28,27 @@ void readPosition(float &field, const QString &text) {
 qint16 checkFromNumber(const QString &text, qint16 current) {
   const qint32 value = roundedInt32(text);
   return (value == 0 || value == 1) ? qint16(value) : current;
+}
+
+QStringList linesOf(const QByteArray &bytes) {
+  QString text = decodeSettingsText(bytes);
+  if (text.isEmpty())
+    return {};
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QStringList lines = text.split(u'\n');
+  if (text.endsWith(u'\n'))
+    lines.removeLast();
+  return lines;
+}
+
+// Nothing for a file cut short before its preset lines: it keeps the built-in list.
+std::optional<PresetStore> presetsOf(const QStringList &lines) {
+  if (lines.size() < 3)
+    return std::nullopt;
+  PresetStore presets;
+  for (qsizetype i = 3; i < lines.size() && presets.append(lines[i]); ++i) {
+  }
+  return presets;
 }
 
 void applyLine1(const QString &line, SettingsState &state) {
@@ -114,24 +136,17 @@ SettingsState firstRunSettings(const FirstRunContext &context, const QStringList
 SettingsState readSettings(const QByteArray &bytes, const SettingsState &firstRun,
                            const QStringList &frameEntries) {
   SettingsState state = firstRun;
-  QString text = decodeSettingsText(bytes);
-  if (text.isEmpty())
+  const QStringList lines = linesOf(bytes);
+  if (lines.isEmpty())
     return state;
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  QStringList lines = text.split(u'\n');
-  if (text.endsWith(u'\n'))
-    lines.removeLast();
 
   applyLine1(lines.value(0), state);
   if (lines.size() >= 2)
     applyPresetBody(state.job, lines[1], frameEntries); // written without a name
-  // A file cut short before its preset lines keeps the built-in list.
-  if (lines.size() >= 3) {
+  if (lines.size() >= 3)
     state.job.outputFolder = lines[2];
-    state.presets = PresetStore{};
-    for (qsizetype i = 3; i < lines.size() && state.presets.append(lines[i]); ++i) {
-    }
-  }
+  if (std::optional<PresetStore> presets = presetsOf(lines))
+    state.presets = std::move(*presets);
   if (state.program.presetIndex < -1 || state.program.presetIndex >= state.presets.count())
     state.program.presetIndex = -1;
   return state;
@@ -164,6 +179,19 @@ QByteArray writeSettings(const SettingsState &state, const QStringList &frameEnt
   QString text = lines.join(QStringLiteral("\r\n"));
   text += QStringLiteral("\r\n");
   return text.toUtf8();
+}
+
+QByteArray writeSettingsOver(const QByteArray &saved, const SettingsState &mine, const PresetStore &loaded,
+                             const QStringList &frameEntries) {
+  const std::optional<PresetStore> savedPresets = presetsOf(linesOf(saved));
+  if (!savedPresets)
+    return writeSettings(mine, frameEntries);
+  SettingsState merged = mine;
+  merged.presets = PresetStore::merged(loaded, mine.presets, *savedPresets);
+  const int selected = mine.program.presetIndex;
+  if (selected >= 0 && selected < mine.presets.count())
+    merged.program.presetIndex = qint16(merged.presets.lines().indexOf(mine.presets.line(selected)));
+  return writeSettings(merged, frameEntries);
 }
 
 void applySelectedPreset(SettingsState &state, const QStringList &frameEntries) {

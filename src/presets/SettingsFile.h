@@ -43,6 +43,12 @@ SettingsState readSettings(const QByteArray &bytes, const SettingsState &firstRu
 // The whole file, UTF-8 with CR LF line ends.
 QByteArray writeSettings(const SettingsState &state, const QStringList &frameEntries);
 
+// The file to write over `saved`, the bytes on disk now, when this copy read
+// its presets as `loaded`: another copy's preset changes since then are kept
+// beside this copy's, and the selected preset follows its line.
+QByteArray writeSettingsOver(const QByteArray &saved, const SettingsState &mine, const PresetStore &loaded,
+                             const QStringList &frameEntries);
+
 // Applies the selected preset to the job, as picking it at start does.
 void applySelectedPreset(SettingsState &state, const QStringList &frameEntries);
 

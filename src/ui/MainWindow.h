@@ -4,6 +4,7 @@
 #include "filelist/SourceList.h"
 #include "imaging/FrameLibrary.h"
 #include "imaging/PictureDecoder.h"
+#include "presets/PresetStore.h"
 #include "presets/ProgramFolder.h"
 #include "presets/ProgramSettings.h"
 #include "ui/MainWindowForm.h"
@@ -128,6 +129,7 @@ private:
   std::unique_ptr<PreviewWindow> m_preview;
 
   ProgramSettings m_program;
+  PresetStore m_presetsAtLoad; // what another copy's save is told apart from
   FrameLibrary m_frames;
   std::unique_ptr<PicturePreparer> m_preparer;
   SharedJob m_shared;

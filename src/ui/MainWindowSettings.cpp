@@ -33,6 +33,7 @@ void MainWindow::loadSettings() {
   m_form.showPreview->setChecked(m_program.showPreview != 0);
   m_controls->setJob(state.job);
   m_presets->setStore(state.presets);
+  m_presetsAtLoad = state.presets;
   m_presets->select(m_program.presetIndex);
 }
 
@@ -55,8 +56,11 @@ void MainWindow::saveSettings(bool userIsThere) {
   state.job = m_controls->job();
   state.presets = m_presets->store();
 
-  const ProgramFolder::SaveResult result =
-      m_folder.saveSettings(writeSettings(state, m_controls->frameEntries()));
+  // Another copy of the program may have saved presets since this one read
+  // the file: they stay.
+  const ProgramFolder::SaveResult result = m_folder.saveSettings([&](const QByteArray &saved) {
+    return writeSettingsOver(saved, state, m_presetsAtLoad, m_controls->frameEntries());
+  });
   if (!result.notice.isEmpty()) {
     // Seen now: not again at the next start.
     if (userIsThere)

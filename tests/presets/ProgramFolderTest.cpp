@@ -17,7 +17,7 @@ using test::TempFolder;
 namespace {
 
 ProgramFolder portableIn(const TempFolder &temp, const QString &home) {
-  return ProgramFolder::portable(temp.file(home), {temp.file("config"), temp.file("data"), {}, {}, {}});
+  return ProgramFolder::portable(temp.file(home), {temp.file("config"), temp.file("data"), {}, {}, {}, {}});
 }
 
 // A settings file of the usual size, well below 16 kB.

@@ -130,3 +130,24 @@ TEST(SettingsFile, SelectedPresetOverridesLineTwo) {
   EXPECT_EQ(state.job.maxWidth, "4");
   EXPECT_EQ(state.job.fixedQuality, "50");
 }
+
+TEST(SettingsFile, WritingOverAnotherCopysSaveKeepsItsPresetsAndTheSelection) {
+  const SettingsState loaded = firstRun();
+  SettingsState mine = loaded;
+  mine.presets.add("Mine", "1|2|1|50%|||0|4|3|0|0|0");
+  mine.program.presetIndex = qint16(mine.presets.count() - 1);
+
+  // Nothing on disk, or a file cut short before its presets: this copy's file.
+  EXPECT_EQ(writeSettingsOver({}, mine, loaded.presets, kFrames), writeSettings(mine, kFrames));
+  EXPECT_EQ(writeSettingsOver("1|0\r\n", mine, loaded.presets, kFrames), writeSettings(mine, kFrames));
+
+  SettingsState theirs = loaded;
+  theirs.presets.remove(0);
+  theirs.presets.add("Theirs", "3|4|1|50%|||0|4|3|0|0|0");
+  const SettingsState back =
+      read(writeSettingsOver(writeSettings(theirs, kFrames), mine, loaded.presets, kFrames));
+  ASSERT_EQ(back.presets.count(), 34);
+  EXPECT_EQ(back.presets.names().mid(32), (QStringList{"Theirs", "Mine"}));
+  EXPECT_EQ(back.program.presetIndex, 33) << "still the preset this copy had selected";
+  EXPECT_EQ(back.job, mine.job);
+}
