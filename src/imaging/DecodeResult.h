@@ -3,6 +3,7 @@
 #include "imaging/DecodeLimits.h"
 #include "imaging/MemoryBudget.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -41,6 +42,9 @@ struct DecodedPicture {
   QSize fullSize; // the source's full size (upright when orientation applied): every size the program
                   // computes uses this
   MemoryBudget::Reservation memory; // the budget this picture and its copies hold; pass it on to keep it
+  // The colour profile embedded in the source (ICC), which `image`'s pixels
+  // are in; empty for sRGB, as a source without one is taken to be.
+  QByteArray iccProfile;
 };
 
 struct DecodeResult {
@@ -49,8 +53,9 @@ struct DecodeResult {
   bool ok() const { return picture.has_value(); }
 
   static DecodeResult failure(const QString &why) { return {std::nullopt, why}; }
-  static DecodeResult success(QImage image, QSize fullSize, MemoryBudget::Reservation memory = {}) {
-    return {DecodedPicture{std::move(image), fullSize, std::move(memory)}, {}};
+  static DecodeResult success(QImage image, QSize fullSize, MemoryBudget::Reservation memory = {},
+                              QByteArray iccProfile = {}) {
+    return {DecodedPicture{std::move(image), fullSize, std::move(memory), std::move(iccProfile)}, {}};
   }
 };
 

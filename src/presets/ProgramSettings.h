@@ -1,6 +1,7 @@
 #pragma once
 
 #include "presets/BuiltInPresets.h"
+#include "presets/PhotoOptions.h"
 
 #include <QColor>
 #include <QString>
@@ -27,6 +28,7 @@ struct ProgramSettings {
   float previewLeft = 0;
   float previewTop = 0;
   bool plainMode = false;
+  PhotoOptions photo;
 
   bool operator==(const ProgramSettings &) const = default;
 };

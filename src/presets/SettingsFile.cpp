@@ -11,7 +11,7 @@
 namespace veltrane {
 namespace {
 
-constexpr int kLine1Fields = 22;
+constexpr int kLine1Fields = 24;
 
 template <typename Int, typename Convert> void readStrict(Int &field, const QString &text, Convert convert) {
   if (const auto value = convert(text))
@@ -110,6 +110,14 @@ void applyLine1(const QString &line, SettingsState &state) {
     job.captionFileSizes = checkFromNumber(*f, job.captionFileSizes);
   if (auto f = field(22))
     program.plainMode = leadingNumber(*f) == 1;
+  // Fields older copies do not write, and ignore.
+  if (auto f = field(23)) {
+    const qint32 policy = roundedInt32(*f);
+    if (policy >= 0 && policy <= 2)
+      program.photo.metadata = MetadataPolicy(policy);
+  }
+  if (auto f = field(24))
+    program.photo.keepColourProfile = leadingNumber(*f) == 1;
 }
 
 } // namespace
@@ -174,6 +182,8 @@ QByteArray writeSettings(const SettingsState &state, const QStringList &frameEnt
   };
   line1 += sheetFields(job);
   line1 += p.plainMode ? QStringLiteral("1") : QStringLiteral("0");
+  line1 += QString::number(int(p.photo.metadata));
+  line1 += p.photo.keepColourProfile ? QStringLiteral("1") : QStringLiteral("0");
   QStringList lines{line1.join(u'|'), toPreset(job, frameEntries), job.outputFolder};
   lines += state.presets.lines();
   QString text = lines.join(QStringLiteral("\r\n"));

@@ -22,7 +22,7 @@ TEST(SettingsFile, FirstRunValuesWrittenAndReadBackAreTheSame) {
   const QList<QByteArray> lines = bytes.split('\n');
   ASSERT_EQ(lines.size(), 3 + 33 + 1);
   // The window at the bottom-left corner and the preview past the right edge, in twips.
-  EXPECT_EQ(lines[0], "3|1|16777215|0|0|0|9|4|1|0|0|0|10110|28800|0|0|4|3|0|0|0|0\r");
+  EXPECT_EQ(lines[0], "3|1|16777215|0|0|0|9|4|1|0|0|0|10110|28800|0|0|4|3|0|0|0|0|0|0\r");
   EXPECT_EQ(lines[1], "|600|1|100k|||0|4|3|0|0|0\r") << "MAIL ATTACHMENT";
   EXPECT_EQ(lines[2], "/home/u/Desktop/Resized pictures\r");
   EXPECT_EQ(lines[19], " VGA (640x480 \xC2\xBB 0.3MP)=640|480|1|85%|||1|4|3|0|0|0\r");
@@ -36,7 +36,7 @@ TEST(SettingsFile, FirstRunValuesWrittenAndReadBackAreTheSame) {
 
 TEST(SettingsFile, EveryValueSurvivesARoundTrip) {
   SettingsState state = firstRun();
-  state.program = {1, 0, 0x123456, 0xFF, 1, 1, "11", -1, 0, 1, 150, 300.5f, 45, 60, true};
+  state.program = {1, 0, 0x123456, 0xFF, 1, 1, "11", -1, 0, 1, 150, 300.5f, 45, 60, true, {MetadataPolicy::Strip, true}};
   state.job.sameFolder = 1;
   fromPreset(state.job, "1024|screen|0|72.5%|_[W]x[H]|Golden wood|2|8|1|0|1|1", kFrames);
   state.job.suffixTemplate = "_q=[Q]"; // an "=" in the job is no preset name
@@ -94,6 +94,11 @@ TEST(SettingsFile, MalformedFilesKeepFirstRunValues) {
   state = read("3|1|0|0|0|0|9|-1|1|0|0|0|0|0|0|0|4|3|0|1|0|0\r\n|600|1|100k|||0|4|3|0|0|0\r\nout\r\n");
   EXPECT_EQ(state.presets.count(), 0);
   EXPECT_EQ(state.job.outputFolder, "out");
+  EXPECT_EQ(state.program.photo, PhotoOptions{}) << "an older copy's file";
+
+  // A metadata policy this copy does not know keeps the default.
+  state = read("3|1|0|0|0|0|9|-1|1|0|0|0|0|0|0|0|4|3|0|1|0|0|7|1\r\n");
+  EXPECT_EQ(state.program.photo, (PhotoOptions{MetadataPolicy::NoLocation, true}));
 
   // A window beyond what a float holds keeps its place: "inf" would read back as 0.
   state = read("3|1|0|0|0|0|9|-1|1|0|0|" + QByteArray(40, '9') + "|-" + QByteArray(40, '9') + "|5|6\r\n");
