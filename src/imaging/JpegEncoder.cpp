@@ -17,8 +17,20 @@ namespace {
 constexpr std::size_t kFirstBufferSize = 64 * 1024;
 constexpr JDIMENSION kRowsPerCall = 16;
 constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max() - 1;
+// An ICC profile goes in APP2 chunks of at most this many bytes, each with a
+// 14-byte header and a 4-byte marker head.
+constexpr qsizetype kIccChunk = 65519;
 
 } // namespace
+
+qsizetype JpegExtras::bytes() const {
+  qsizetype total = 0;
+  if (!iccProfile.isEmpty())
+    total += iccProfile.size() + (iccProfile.size() + kIccChunk - 1) / kIccChunk * (14 + 4);
+  for (const JpegMarker &marker : markers)
+    total += marker.payload.size() + 4;
+  return total;
+}
 
 struct JpegEncoder::Compressor {
   jpeg_compress_struct info{};
@@ -106,7 +118,7 @@ struct JpegEncoder::Compressor {
   }
 
   // Rows are read straight from the picture's memory: no copy.
-  bool compress(const QImage &picture, int quality) {
+  bool compress(const QImage &picture, int quality, const JpegExtras &extras) {
     if (setjmp(errors.jump)) {
       jpeg_abort_compress(&info);
       return false;
@@ -124,6 +136,12 @@ struct JpegEncoder::Compressor {
     info.optimize_coding = FALSE;
     info.dct_method = JDCT_ISLOW;
     jpeg_start_compress(&info, TRUE);
+    if (!extras.iccProfile.isEmpty())
+      jpeg_write_icc_profile(&info, reinterpret_cast<const JOCTET *>(extras.iccProfile.constData()),
+                             unsigned(extras.iccProfile.size()));
+    for (const JpegMarker &marker : extras.markers)
+      jpeg_write_marker(&info, marker.code, reinterpret_cast<const JOCTET *>(marker.payload.constData()),
+                        unsigned(std::min<qsizetype>(marker.payload.size(), 65533)));
     JSAMPROW rows[kRowsPerCall];
     while (info.next_scanline < info.image_height) {
       const JDIMENSION first = info.next_scanline;
@@ -140,16 +158,16 @@ struct JpegEncoder::Compressor {
 JpegEncoder::JpegEncoder() = default;
 JpegEncoder::~JpegEncoder() = default;
 
-Result<QByteArray> JpegEncoder::encode(const QImage &picture, int quality) {
+Result<QByteArray> JpegEncoder::encode(const QImage &picture, int quality, const JpegExtras &extras) {
   Result<std::optional<QByteArray>> encoded =
-      encodeWithin(picture, quality, std::numeric_limits<qsizetype>::max());
+      encodeWithin(picture, quality, std::numeric_limits<qsizetype>::max(), extras);
   if (!encoded)
     return failure(encoded.reason());
   return std::move(**encoded);
 }
 
 Result<std::optional<QByteArray>> JpegEncoder::encodeWithin(const QImage &picture, int quality,
-                                                            qsizetype maxBytes) {
+                                                            qsizetype maxBytes, const JpegExtras &extras) {
   if (picture.isNull())
     return encodingFailure(JERR_EMPTY_IMAGE);
   const bool direct = picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32;
@@ -170,7 +188,7 @@ Result<std::optional<QByteArray>> JpegEncoder::encodeWithin(const QImage &pictur
   Compressor &compressor = *m_compressor;
   compressor.limit = std::min<std::size_t>(std::size_t(std::max<qsizetype>(maxBytes, 0)), kNoLimit);
   compressor.overLimit = false;
-  const bool done = compressor.compress(direct ? picture : converted, std::clamp(quality, 0, 100));
+  const bool done = compressor.compress(direct ? picture : converted, std::clamp(quality, 0, 100), extras);
   if (compressor.overLimit)
     return std::optional<QByteArray>();
   if (!done)

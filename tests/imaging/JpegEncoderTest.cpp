@@ -47,3 +47,20 @@ TEST(JpegEncoder, StopsAtTheLimitButKeepsAFileThatJustFits) {
   // Stopping leaves the encoder as good as new.
   EXPECT_TRUE(encoder.encode(busy, 90).value() == whole);
 }
+
+// A profile larger than one marker holds is split and read back whole; the
+// markers come as given; the extras' size is what they add to the file.
+TEST(JpegEncoder, WritesTheExtrasAndKnowsTheirSize) {
+  const QImage picture = veltrane::test::noisePicture({64, 48});
+  JpegExtras extras;
+  extras.iccProfile = QByteArray(70000, 'p');
+  extras.markers = {{0xE1, QByteArray("Exif\0\0rest", 10)}, {0xED, QByteArray(100, 'i')}};
+  JpegEncoder encoder;
+  const Result<QByteArray> plain = encoder.encode(picture, 80);
+  const Result<QByteArray> withExtras = encoder.encode(picture, 80, extras);
+  ASSERT_TRUE(plain && withExtras);
+  EXPECT_EQ(withExtras->size() - plain->size(), extras.bytes());
+  EXPECT_TRUE(withExtras->contains(QByteArray("Exif\0\0rest", 10)));
+  EXPECT_EQ(withExtras->count("ICC_PROFILE"), 2);
+  EXPECT_EQ(*encoder.encode(picture, 80), *plain) << "extras are not kept for the next picture";
+}
