@@ -45,9 +45,14 @@ int main(int argc, char **argv) {
   }
   const QDir root(QString::fromLocal8Bit(argv[1]));
   const std::pair<const char *, std::function<QList<Seed>()>> corpora[] = {
-      {"picture-decoder", pictureSeeds},  {"settings-file", settingsFileSeeds},
-      {"preset-line", presetLineSeeds},   {"frame-name", frameNameSeeds},
-      {"skin-outline", skinOutlineSeeds}, {"thunar-actions", thunarActionSeeds},
+      {"picture-decoder", [] { return pictureSeeds() + colourPictureSeeds(); }},
+      {"settings-file", settingsFileSeeds},
+      {"preset-line", presetLineSeeds},
+      {"frame-name", frameNameSeeds},
+      {"skin-outline", skinOutlineSeeds},
+      {"thunar-actions", thunarActionSeeds},
+      {"colour-profile", colourProfileSeeds},
+      {"photo-metadata", photoMetadataSeeds},
   };
   for (const auto &[target, seeds] : corpora)
     if (!writeCorpus(root, QString::fromLatin1(target), seeds()))

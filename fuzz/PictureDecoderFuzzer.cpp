@@ -1,4 +1,5 @@
-// The picture decoder front: JPEG, GIF and BMP bytes through decodeBytes, at
+// The picture decoder front: JPEG, GIF, BMP, PNG, WebP, TIFF, HEIC and AVIF
+// bytes (libheif's parsers and codecs included) through decodeBytes, at
 // full size and (for JPEG) at a reduced DCT scale, and through the size probe.
 // The pixel limit is kept small so that the fuzzer tests the decoders' logic,
 // not the allocator; a header over it must be refused before any pixels.

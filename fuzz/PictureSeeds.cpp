@@ -1,8 +1,12 @@
 // Pictures for the decoder front, made with the decoder tests' builders:
-// every kind the program reads, then the damaged and hostile ones.
+// every kind the program reads (HEIC and AVIF when libheif can encode them),
+// then the damaged and hostile ones.
 
 #include "DecoderTestFiles.h"
+#include "FormatTestFiles.h"
 #include "Seeds.h"
+
+#include <QColorSpace>
 
 #include <QList>
 #include <QRgb>
@@ -209,6 +213,107 @@ QList<Seed> bmpSeeds() {
   };
 }
 
+QByteArray garbled(QByteArray bytes, qsizetype at, qsizetype length) {
+  return bytes.replace(at, length, QByteArray(length, char(0x5A)));
+}
+
+QImage rgbQuadrants() { return indexedQuadrants(kSize).convertToFormat(QImage::Format_RGB32); }
+
+QImage translucentQuadrants() {
+  QImage picture = rgbQuadrants().convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < kSize.height(); ++y)
+    for (int x = kSize.width() / 2; x < kSize.width(); ++x)
+      picture.setPixel(x, y, qRgba(0, 0, 255, y * 16));
+  return picture;
+}
+
+QList<Seed> pngSeeds() {
+  const QImage rgb = rgbQuadrants();
+  QImage adobe = rgb;
+  adobe.setColorSpace(QColorSpace::AdobeRgb);
+  const QByteArray png = qtFile(rgb, "png");
+  const qsizetype imageData = pngChunkAt(png, "IDAT");
+  return {
+      {"png-rgb.png", png},
+      {"png-palette.png", qtFile(indexedQuadrants(kSize), "png")},
+      {"png-16-bit-alpha.png", qtFile(translucentQuadrants().convertToFormat(QImage::Format_RGBA64), "png")},
+      {"png-alpha.png", qtFile(translucentQuadrants(), "png")},
+      {"png-grey-16.png", qtFile(rgb.convertToFormat(QImage::Format_Grayscale16), "png")},
+      {"png-adobe-rgb.png", qtFile(adobe, "png")},
+      {"png-exif-6.png", withPngChunk(png, "eXIf", exifBlock(6, false).mid(6))},
+      {"png-exif-cut.png", withPngChunk(png, "eXIf", exifBlock(6, true).mid(6, 12))},
+      {"png-cut-in-header.png", png.left(20)},
+      {"png-cut-in-data.png", png.left((imageData + png.size()) / 2)},
+      {"png-no-end-chunk.png", png.chopped(12)},
+      {"png-data-garbled.png", garbled(png, imageData + 10, 8)},
+      {"png-fewer-rows.png", withPngSize(png, 24, 64)},
+      {"png-15000x15000.png", withPngSize(png, 15000, 15000)},
+      {"png-zero-width.png", withPngSize(png, 0, 16)},
+  };
+}
+
+QList<Seed> webpSeeds() {
+  const QImage rgb = rgbQuadrants();
+  const QByteArray lossless = qtFile(rgb, "webp"), lossy = qtFile(rgb, "webp", 80);
+  const QByteArray icc = QColorSpace(QColorSpace::DisplayP3).iccProfile();
+  return {
+      {"webp-lossless.webp", lossless},
+      {"webp-lossy.webp", lossy},
+      {"webp-alpha.webp", qtFile(translucentQuadrants(), "webp")},
+      {"webp-extended-icc-exif.webp", extendedWebp(lossless, kSize, icc, exifBlock(8, true))},
+      {"webp-canvas-larger.webp", extendedWebp(lossless, {400, 300})},
+      {"webp-cut-half.webp", lossless.left(lossless.size() / 2)},
+      {"webp-lossy-cut-half.webp", lossy.left(lossy.size() / 2)},
+      {"webp-riff-too-long.webp", patched(lossless, 4, le(0x7FFFFFF0, 4))},
+      {"webp-header-garbled.webp", garbled(lossless, 25, 8)},
+      {"webp-15000x15000.webp", withLosslessWebpSize(lossless, 15000, 15000)},
+  };
+}
+
+QList<Seed> tiffSeeds() {
+  const QImage rgb = rgbQuadrants();
+  QImage p3 = rgb;
+  p3.setColorSpace(QColorSpace::DisplayP3);
+  const QByteArray strips = stripTiff(rgb, 6, 4);
+  return {
+      {"tiff-rgb.tif", qtFile(rgb, "tiff")},
+      {"tiff-lzw.tif", qtFile(rgb, "tiff", 100, 1)},
+      {"tiff-alpha.tif", qtFile(translucentQuadrants(), "tiff")},
+      {"tiff-16-bit.tif", qtFile(rgb.convertToFormat(QImage::Format_RGBX64), "tiff")},
+      {"tiff-display-p3.tif", qtFile(p3, "tiff")},
+      {"tiff-strips-first-turned.tif", strips},
+      {"tiff-strips-cut.tif", strips.left(strips.size() * 2 / 3)},
+      {"tiff-lzw-garbled.tif", garbled(qtFile(rgb, "tiff", 100, 1), 12, 16)},
+      {"tiff-15000x15000.tif", withStripTiffSize(strips, 15000, 15000)},
+      {"tiff-directory-beyond.tif", QByteArray("MM\0*\x7F\xFF\xFF\0", 8) + QByteArray(16, '\0')},
+  };
+}
+
+// Made with libheif's encoders when it has them.
+QList<Seed> heifSeeds() {
+  QList<Seed> seeds;
+  const QByteArray icc = QColorSpace(QColorSpace::AdobeRgb).iccProfile();
+  for (const auto &[name, codec] : {std::pair{"heic", HeifCodec::Hevc}, std::pair{"avif", HeifCodec::Av1}}) {
+    const QByteArray file = heifFile(rgbQuadrants(), codec);
+    if (file.isEmpty())
+      continue;
+    const QString prefix = QStringLiteral("%1-").arg(QLatin1String(name)),
+                  suffix = u'.' + QLatin1String(name);
+    const qsizetype data = file.indexOf("mdat") + 4;
+    seeds += {
+        {prefix + "plain" + suffix, file},
+        {prefix + "turned-6" + suffix, heifFile(rgbQuadrants(), codec, {}, 6)},
+        {prefix + "profile" + suffix, heifFile(rgbQuadrants(), codec, icc)},
+        {prefix + "alpha" + suffix, heifFile(translucentQuadrants(), codec, {}, 1, true)},
+        {prefix + "cut-in-boxes" + suffix, file.left(file.indexOf("iloc"))},
+        {prefix + "cut-in-data" + suffix, file.left((data + file.size()) / 2)},
+        {prefix + "data-garbled" + suffix, garbled(file, data + 4, 16)},
+        {prefix + "15000x15000" + suffix, withHeifSize(file, 15000, 15000)},
+    };
+  }
+  return seeds;
+}
+
 } // namespace
 
 QList<Seed> pictureSeeds() {
@@ -222,6 +327,10 @@ QList<Seed> pictureSeeds() {
   seeds += jpegSeeds();
   seeds += gifSeeds();
   seeds += bmpSeeds();
+  seeds += pngSeeds();
+  seeds += webpSeeds();
+  seeds += tiffSeeds();
+  seeds += heifSeeds();
   return seeds;
 }
 

@@ -20,5 +20,8 @@ QList<Seed> presetLineSeeds();
 QList<Seed> frameNameSeeds();
 QList<Seed> skinOutlineSeeds();
 QList<Seed> thunarActionSeeds();
+QList<Seed> colourProfileSeeds();
+QList<Seed> colourPictureSeeds(); // JPEGs with colour profiles, for the picture decoder
+QList<Seed> photoMetadataSeeds();
 
 } // namespace veltrane::fuzz

@@ -3,6 +3,8 @@
 #include "common/FailedFiles.h"
 #include "filelist/SourceList.h"
 
+using namespace Qt::StringLiterals;
+
 namespace veltrane {
 namespace {
 
@@ -19,9 +21,9 @@ SourcePath splitSourcePath(const QString &path, const QString &folder) {
 }
 
 bool isPictureName(const QString &name) {
-  const QString extension = name.mid(name.lastIndexOf(u'.') + 1).toUpper();
-  return extension == u"JPG" || extension == u"JPEG" || extension == u"JFIF" || extension == u"GIF" ||
-         extension == u"BMP";
+  static const QStringList kExtensions = {u"JPG"_s,  u"JPEG"_s, u"JFIF"_s, u"PNG"_s,  u"WEBP"_s, u"TIF"_s,
+                                          u"TIFF"_s, u"HEIC"_s, u"HEIF"_s, u"AVIF"_s, u"GIF"_s,  u"BMP"_s};
+  return kExtensions.contains(name.mid(name.lastIndexOf(u'.') + 1).toUpper());
 }
 
 AddResult addThis(SourceList &list, const QString &path, const QString &folder, FailedFiles &refused,
@@ -85,7 +87,10 @@ Prompt listFullReport(const QStringList &leftOut) {
 QString addDialogFilter() {
   // "Description|*.a;*.b|..." in the dialog's notation "Description (*.a *.b);;...".
   const QStringList parts =
-      QStringLiteral("Images (JPG, GIF, BMP)|*.jpg;*.jpeg;*.jfif;*.gif;*.bmp").split(u'|');
+      QStringLiteral(
+          "Images (JPG, PNG, WebP, TIFF, HEIC, AVIF, GIF, BMP)|*.jpg;*.jpeg;*.jfif;*.png;*.webp;*.tif;"
+          "*.tiff;*.heic;*.heif;*.avif;*.gif;*.bmp")
+          .split(u'|');
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
     filters.append(parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(u';', u' ') + u')');

@@ -21,7 +21,8 @@ struct SourcePath {
 SourcePath splitSourcePath(const QString &path, const QString &folder);
 
 // Whether the program reads a file of this name: by its extension only
-// (JPG, JPEG, JFIF, GIF, BMP in any case; a name without "." is its own extension).
+// (JPG, JPEG, JFIF, PNG, WEBP, TIF, TIFF, HEIC, HEIF, AVIF, GIF, BMP in any
+// case; a name without "." is its own extension).
 bool isPictureName(const QString &name);
 
 enum class AddResult {
@@ -44,7 +45,8 @@ Removal removeMarkedOrSelected(SourceList &list, int currentRow);
 
 // The reports at the end of an adding operation.
 inline const QString kDialogReportTitle = QStringLiteral("Couldn't process the following files..");
-inline const QString kDropReportTitle = QStringLiteral("Can only read JPG, GIF and BMP!");
+inline const QString kDropReportTitle =
+    QStringLiteral("Can only read JPG, PNG, WebP, TIFF, HEIC, AVIF, GIF and BMP!");
 inline const QString kDropReportLead = QStringLiteral("The following files were skipped: ");
 inline const QString kListFullTitle = QStringLiteral("The list is full");
 

@@ -1,12 +1,15 @@
 #include "imaging/JpegSourceDecoder.h"
 
+#include "imaging/ColourProfile.h"
 #include "imaging/ExifOrientation.h"
 #include "imaging/JpegErrorManager.h"
 
 #include <QScopeGuard>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include <jerror.h>
 #include <jpeglib.h>
@@ -80,6 +83,7 @@ struct JpegSourceDecoder::Session {
   jpeg_decompress_struct cinfo;
   ErrorState state;
   bool created = false;
+  ColourProfiles colourProfiles; // for CMYK pictures that carry a profile
 };
 
 namespace {
@@ -101,14 +105,53 @@ bool createDecompressor(Session *session) {
   return true;
 }
 
-bool readHeader(Session *session, const unsigned char *data, size_t size) {
+// The colour profile's markers are kept only when they will be read: the
+// probe stays cheap.
+bool readHeader(Session *session, const unsigned char *data, size_t size, bool keepProfile) {
   ErrorState *state = &session->state;
   state->begin(Phase::Header);
   if (setjmp(state->errors.jump))
     return false;
+  jpeg_save_markers(&session->cinfo, JPEG_APP0 + 2, keepProfile ? 0xFFFF : 0);
   jpeg_mem_src(&session->cinfo, data, static_cast<unsigned long>(size));
   jpeg_read_header(&session->cinfo, TRUE);
   return true;
+}
+
+bool isProfileMarker(const jpeg_saved_marker_ptr marker) {
+  return marker->marker == JPEG_APP0 + 2 && marker->data_length >= 14 &&
+         std::memcmp(marker->data, "ICC_PROFILE\0", 12) == 0;
+}
+
+// What the profile's chunks hold: the profile, once put together, is no larger.
+qint64 profileBytes(const jpeg_decompress_struct &cinfo) {
+  qint64 total = 0;
+  for (jpeg_saved_marker_ptr marker = cinfo.marker_list; marker; marker = marker->next)
+    if (isProfileMarker(marker))
+      total += marker->data_length;
+  return total;
+}
+
+// The profile put together from its chunks; none when it is missing or its
+// chunks do not add up (libjpeg warns and the pixels are read as sRGB).
+bool readProfile(Session *session, JOCTET **profile, unsigned int *length) {
+  if (setjmp(session->state.errors.jump))
+    return false;
+  return jpeg_read_icc_profile(&session->cinfo, profile, length) != FALSE;
+}
+
+QByteArray profileOf(Session &session) {
+  JOCTET *profile = nullptr;
+  unsigned int length = 0;
+  if (profileBytes(session.cinfo) == 0)
+    return {};
+  if (!readProfile(&session, &profile, &length)) {
+    session.state.errors.clearFailure(); // no memory for it: the pixels are read as sRGB
+    return {};
+  }
+  // libjpeg hands over memory from malloc.
+  const std::unique_ptr<JOCTET, decltype(&std::free)> owned(profile, &std::free);
+  return QByteArray(reinterpret_cast<const char *>(profile), qsizetype(length));
 }
 
 bool calcOutputSize(Session *session, int eighths) {
@@ -121,11 +164,16 @@ bool calcOutputSize(Session *session, int eighths) {
   return true;
 }
 
+constexpr JDIMENSION kRowsAtOnce = 4;
+
 struct PixelTarget {
   unsigned char *bits;
   size_t bytesPerLine;
   bool cmyk;
   bool invertedCmyk;
+  // CMYK through the picture's profile: rows land in `cmykRows` first.
+  const ColourConversion *cmykConversion;
+  unsigned char *cmykRows;
 };
 
 inline unsigned scaled255(unsigned a, unsigned b) {
@@ -176,19 +224,23 @@ bool decodePixels(Session *session, const PixelTarget *target) {
   if (setjmp(state->errors.jump))
     return false;
   jpeg_start_decompress(cinfo);
-  constexpr JDIMENSION kRowsAtOnce = 4;
   JSAMPROW rows[kRowsAtOnce];
   while (cinfo->output_scanline < cinfo->output_height) {
     const JDIMENSION first = cinfo->output_scanline;
     const JDIMENSION count = std::min(kRowsAtOnce, cinfo->output_height - first);
     for (JDIMENSION i = 0; i < count; ++i)
-      rows[i] = target->bits + size_t(first + i) * target->bytesPerLine;
+      rows[i] = target->cmykConversion ? target->cmykRows + size_t(i) * cinfo->output_width * 4
+                                       : target->bits + size_t(first + i) * target->bytesPerLine;
     const JDIMENSION got = jpeg_read_scanlines(cinfo, rows, count);
     if (got == 0) {
       state->reachedEnd = true; // a memory source never suspends; do not spin if it did
       return false;
     }
-    if (target->cmyk)
+    if (target->cmykConversion)
+      for (JDIMENSION i = 0; i < got; ++i)
+        target->cmykConversion->convertRow(rows[i], target->bits + size_t(first + i) * target->bytesPerLine,
+                                           int(cinfo->output_width));
+    else if (target->cmyk)
       for (JDIMENSION i = 0; i < got; ++i)
         cmykRowToRgb32(rows[i], cinfo->output_width, target->invertedCmyk);
   }
@@ -290,7 +342,7 @@ DecodeResult JpegSourceDecoder::decode(const unsigned char *data, size_t size, c
   MemoryBudget::Reservation reservation;
   // Back to the idle state whatever happens, ready for the next picture.
   const auto idle = qScopeGuard([&cinfo] { jpeg_abort_decompress(&cinfo); });
-  if (!readHeader(&session, data, size))
+  if (!readHeader(&session, data, size, true))
     return DecodeResult::failure(reasonFor(session));
   const Output output = chooseOutput(cinfo);
   if (output == Output::Unsupported)
@@ -323,15 +375,33 @@ DecodeResult JpegSourceDecoder::decode(const unsigned char *data, size_t size, c
       coefficientBytes(cinfo) > coefficientBudget(request.maxPixels))
     return DecodeResult::failure(pictureTooLargeText(fullSize.width(), fullSize.height()));
 
-  // The coefficients, the pixels and their upright copy, the data.
+  // The coefficients, the pixels and their upright copy, the data, the
+  // colour profile twice while it is put together, the CMYK rows.
   const qint64 pixelBytes = qint64(cinfo.output_width) * cinfo.output_height * 4;
-  reservation = request.reserveMemory(
-      coefficientBytes(cinfo) + pixelBytes * (orientation == 1 ? 1 : 2) + qint64(size), fullSize);
+  const qint64 cmykRowBytes = output == Output::Cmyk ? qint64(kRowsAtOnce) * cinfo.output_width * 4 : 0;
+  reservation = request.reserveMemory(coefficientBytes(cinfo) + pixelBytes * (orientation == 1 ? 1 : 2) +
+                                          qint64(size) + 2 * profileBytes(cinfo) + cmykRowBytes,
+                                      fullSize);
+  QByteArray profile = profileOf(session);
+  const bool inverted = cinfo.saw_Adobe_marker != FALSE;
+  // CMYK is made sRGB here, through its profile when it has one: a CMYK
+  // profile means nothing to the RGB picture that leaves the decoder.
+  ColourProfiles::Conversion cmykConversion;
+  if (output == Output::Cmyk) {
+    if (!profile.isEmpty()) {
+      Result<ColourProfiles::Conversion> conversion = session.colourProfiles.conversionToSrgb(
+          profile, inverted ? StoredColours::InvertedCmyk : StoredColours::Cmyk);
+      if (conversion)
+        cmykConversion = *conversion; // else the plain conversion below, as for a CMYK picture without one
+    }
+    profile.clear();
+  }
+  std::vector<unsigned char> cmykRows(cmykConversion ? size_t(cmykRowBytes) : 0);
   QImage image(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
   if (image.isNull())
     return DecodeResult::failure(QStringLiteral("out of memory"));
   const PixelTarget target{image.bits(), size_t(image.bytesPerLine()), output == Output::Cmyk,
-                           cinfo.saw_Adobe_marker != FALSE};
+                           inverted,     cmykConversion.get(),         cmykRows.data()};
   if (!decodePixels(&session, &target))
     return DecodeResult::failure(reasonFor(session));
   if (orientation != 1) {
@@ -339,7 +409,7 @@ DecodeResult JpegSourceDecoder::decode(const unsigned char *data, size_t size, c
     if (image.isNull())
       return DecodeResult::failure(QStringLiteral("out of memory"));
   }
-  return DecodeResult::success(std::move(image), fullSize, std::move(reservation));
+  return DecodeResult::success(std::move(image), fullSize, std::move(reservation), std::move(profile));
 }
 
 DecodeResult JpegSourceDecoder::probe(const unsigned char *data, size_t size, bool applyOrientation,
@@ -349,7 +419,7 @@ DecodeResult JpegSourceDecoder::probe(const unsigned char *data, size_t size, bo
     return DecodeResult::failure(QStringLiteral("out of memory"));
   jpeg_decompress_struct &cinfo = session.cinfo;
   const auto idle = qScopeGuard([&cinfo] { jpeg_abort_decompress(&cinfo); });
-  if (!readHeader(&session, data, size))
+  if (!readHeader(&session, data, size, false))
     return DecodeResult::failure(reasonFor(session));
   if (chooseOutput(cinfo) == Output::Unsupported)
     return DecodeResult::failure(QStringLiteral("unsupported JPEG colours"));

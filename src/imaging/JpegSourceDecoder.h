@@ -15,6 +15,9 @@ namespace veltrane {
 // data", "truncated JPEG data"), also when it shows only after the last row
 // (stray bytes before the end marker). A missing end marker on a complete
 // picture, and bytes after the end marker, do not.
+//
+// The embedded colour profile comes with the picture. CMYK pictures leave as
+// sRGB, converted through their profile when they have one.
 class JpegSourceDecoder {
 public:
   JpegSourceDecoder();

@@ -5,7 +5,9 @@
 #include "imaging/DecoderFileReader.h"
 #include "imaging/GifDecoder.h"
 #include "imaging/GifStructure.h"
+#include "imaging/HeifDecoder.h"
 #include "imaging/JpegSourceDecoder.h"
+#include "imaging/QtFormatDecoder.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -16,10 +18,20 @@ namespace veltrane {
 
 namespace {
 
-enum class SourceFormat { Jpeg, Gif, Bmp, Unknown };
+enum class SourceFormat { Jpeg, Gif, Bmp, Png, WebP, Tiff, Heif, Unknown };
 
 // By content: a JPEG named .gif is still a JPEG.
 SourceFormat formatOf(const unsigned char *data, size_t size) {
+  if (size >= 8 && std::memcmp(data, "\x89PNG\r\n\x1A\n", 8) == 0)
+    return SourceFormat::Png;
+  if (size >= 12 && std::memcmp(data, "RIFF", 4) == 0 && std::memcmp(data + 8, "WEBP", 4) == 0)
+    return SourceFormat::WebP;
+  // Classic TIFF (42) and BigTIFF (43), in either byte order.
+  if (size >= 4 && ((data[0] == 'I' && data[1] == 'I' && (data[2] == 42 || data[2] == 43) && data[3] == 0) ||
+                    (data[0] == 'M' && data[1] == 'M' && data[2] == 0 && (data[3] == 42 || data[3] == 43))))
+    return SourceFormat::Tiff;
+  if (isHeifFile(data, size))
+    return SourceFormat::Heif;
   if (size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF)
     return SourceFormat::Jpeg;
   if (size >= 6 && (std::memcmp(data, "GIF87a", 6) == 0 || std::memcmp(data, "GIF89a", 6) == 0))
@@ -107,19 +119,31 @@ DecodeResult decodeBmp(const unsigned char *data, size_t size, const DecodeReque
   return holding(std::move(result), std::move(memory));
 }
 
+QtSourceFormat qtFormat(SourceFormat format) {
+  return format == SourceFormat::Png    ? QtSourceFormat::Png
+         : format == SourceFormat::WebP ? QtSourceFormat::WebP
+                                        : QtSourceFormat::Tiff;
+}
+
 } // namespace
 
 struct PictureDecoder::Impl {
   JpegSourceDecoder jpeg;
+  HeifDecoder heif;
   QByteArray buffer; // the file being decoded; its memory serves the next file too
 
   DecodeResult decode(const unsigned char *data, size_t size, const DecodeRequest &request) {
     if (size == 0)
       return DecodeResult::failure(QStringLiteral("empty file"));
-    switch (formatOf(data, size)) {
+    const SourceFormat format = formatOf(data, size);
+    switch (format) {
     case SourceFormat::Jpeg: return jpeg.decode(data, size, request);
     case SourceFormat::Bmp: return decodeBmp(data, size, request);
     case SourceFormat::Gif: return decodeGif(data, size, request);
+    case SourceFormat::Png:
+    case SourceFormat::WebP:
+    case SourceFormat::Tiff: return decodeWithQt(data, size, qtFormat(format), request);
+    case SourceFormat::Heif: return heif.decode(data, size, request);
     case SourceFormat::Unknown: break;
     }
     return DecodeResult::failure(QStringLiteral("not a picture"));
@@ -129,7 +153,12 @@ struct PictureDecoder::Impl {
   DecodeResult probe(const unsigned char *data, size_t available, qint64 fileSize, bool applyOrientation) {
     if (fileSize == 0)
       return DecodeResult::failure(QStringLiteral("empty file"));
-    switch (formatOf(data, available)) {
+    const SourceFormat format = formatOf(data, available);
+    switch (format) {
+    case SourceFormat::Png:
+    case SourceFormat::WebP:
+    case SourceFormat::Tiff: return probeWithQt(data, available, qtFormat(format), applyOrientation);
+    case SourceFormat::Heif: return heif.probe(data, available, applyOrientation);
     case SourceFormat::Jpeg: return jpeg.probe(data, available, applyOrientation, kMaxDecodedPixels);
     case SourceFormat::Bmp: {
       const BmpInspection found = inspectBmp(data, available, fileSize, kMaxDecodedPixels);

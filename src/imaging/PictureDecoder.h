@@ -8,9 +8,9 @@
 
 namespace veltrane {
 
-// Decodes JPEG, GIF and BMP sources (recognised by their content, not their
-// name) into Format_RGB32 pixels. A source that cannot be decoded completely
-// gives an error and never a partial picture.
+// Decodes JPEG, GIF, BMP, PNG, WebP, TIFF, HEIC and AVIF sources (recognised
+// by their content, not their name) into Format_RGB32 pixels. A source that
+// cannot be decoded completely gives an error and never a partial picture.
 //
 // Reused across pictures: keeps one libjpeg decompressor and its buffers. Not
 // thread-safe: the batch has one per worker thread.

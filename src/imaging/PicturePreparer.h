@@ -4,6 +4,7 @@
 #include "imaging/FramePictures.h"
 #include "imaging/FrameWindow.h"
 #include "imaging/MemoryBudget.h"
+#include "presets/PhotoOptions.h"
 #include "presets/ResizeJob.h"
 
 #include <QImage>
@@ -14,6 +15,7 @@
 
 namespace veltrane {
 
+class ColourProfiles;
 class PictureDecoder;
 
 struct PreparedPicture {
@@ -22,6 +24,12 @@ struct PreparedPicture {
   // The budget reserved for the decode and the copies made here, shrunk to
   // `image` itself: keep it until the picture is encoded.
   MemoryBudget::Reservation memory;
+  // The colour profile the written file must embed, which `image`'s pixels
+  // are in; empty when they are sRGB.
+  QByteArray iccProfile;
+  // Why the source's colour profile was not used and its colours were left
+  // as stored; empty when nothing went wrong. Not a failure of the picture.
+  QString colourNote;
 };
 
 struct PrepareResult {
@@ -32,11 +40,12 @@ struct PrepareResult {
 };
 
 // Turns one source file into the picture a job writes: loads it, scales it
-// into the job's box and puts the chosen frame around it. Shared by the
-// worker threads; each brings its own decoder.
+// into the job's box, converts its colours to sRGB and puts the chosen frame
+// around it. Shared by the worker threads; each brings its own decoder.
 class PicturePreparer {
 public:
   PicturePreparer(FrameLibrary frames, QSize screen);
+  ~PicturePreparer();
 
   const FrameLibrary &frames() const { return m_frames; }
   QSize screen() const { return m_screen; }
@@ -46,13 +55,21 @@ public:
   // Pictures prepared at the same time share `memoryBudget` when given: each
   // reserves, before any pixel memory, what its decode and every full-size
   // copy made of it take.
+  // The source's colour profile is converted to sRGB on the scaled picture,
+  // or with `photo.keepColourProfile` handed on in `iccProfile` instead.
   PrepareResult preparePicture(PictureDecoder &decoder, const QString &path, const ResizeJob &job,
-                               const QStringList &frameEntries, MemoryBudget *memoryBudget = nullptr) const;
+                               const QStringList &frameEntries, MemoryBudget *memoryBudget = nullptr,
+                               const PhotoOptions &photo = {}) const;
+
+  // For a copy of a prepared picture that kept its profile (for an index
+  // sheet, which is sRGB).
+  Result<void> convertToSrgb(QImage &picture, const QByteArray &iccProfile) const;
 
 private:
   FrameLibrary m_frames;
   QSize m_screen;
   std::unique_ptr<FramePictures> m_framePictures;
+  std::unique_ptr<ColourProfiles> m_colourProfiles;
 };
 
 } // namespace veltrane

@@ -6,10 +6,8 @@
 #include <limits>
 
 namespace veltrane {
-namespace {
 
-// The longest file, in bytes, whose size / 1024 is at most `limitK`: the
-// same comparison in whole bytes.
+// The same comparison as size / 1024 <= limitK, in whole bytes.
 qsizetype maxBytesWithin(double limitK) {
   if (!(limitK >= 0))
     return -1;
@@ -23,11 +21,10 @@ qsizetype maxBytesWithin(double limitK) {
   return bytes;
 }
 
-} // namespace
-
-Result<QualityChoice> getQualityForK(const QImage &picture, double limitK, JpegEncoder &encoder) {
+Result<QualityChoice> getQualityForK(const QImage &picture, double limitK, JpegEncoder &encoder,
+                                     const JpegExtras &extras) {
   return getQualityForK(limitK, [&](int quality, qsizetype maxBytes) {
-    return encoder.encodeWithin(picture, quality, maxBytes);
+    return encoder.encodeWithin(picture, quality, maxBytes, extras);
   });
 }
 

@@ -21,13 +21,18 @@ struct QualityChoice {
 // they would be longer than `maxBytes`.
 using LimitedEncoding = std::function<Result<std::optional<QByteArray>>(int quality, qsizetype maxBytes)>;
 
+// The longest file, in bytes, whose size / 1024 is at most `limitK`; -1 for
+// a limit below 0 or not a number.
+qsizetype maxBytesWithin(double limitK);
+
 // Bisects the quality from 100 down: a file fits when its size in bytes /
 // 1024 is at most `limitK`. The qualities tried follow a fixed sequence (when
 // qualities up to 62 fit: 100, 50, 75, 62, 68, 65, 64, 63, 62), so a result
 // can be told in advance. Encodings that cannot fit stop as soon as they
 // pass the limit. Everything stays in memory; a failed encoding ends the
 // search.
-Result<QualityChoice> getQualityForK(const QImage &picture, double limitK, JpegEncoder &encoder);
+Result<QualityChoice> getQualityForK(const QImage &picture, double limitK, JpegEncoder &encoder,
+                                     const JpegExtras &extras = {});
 
 // The same search over any encoding step.
 Result<QualityChoice> getQualityForK(double limitK, const LimitedEncoding &encodeAt);

@@ -20,11 +20,14 @@ TEST(AddThis, TakesPicturesByTheirExtension) {
   EXPECT_EQ(list.cell(2, 3), "/");
   EXPECT_EQ(add("c.Gif", "/dialog/folder"), AddResult::Added);
   EXPECT_EQ(list.fullPath(3), "/dialog/folder/c.Gif");
-  for (const char *path : {"/pics/b.jpeg.txt", "/pics/noext", "/pics/folder/"})
+  for (const char *path :
+       {"/p/d.png", "/p/e.WebP", "/p/f.tif", "/p/g.TIFF", "/p/h.heic", "/p/i.HEIF", "/p/j.avif"})
+    EXPECT_EQ(add(path), AddResult::Added) << path;
+  for (const char *path : {"/pics/b.jpeg.txt", "/pics/noext", "/pics/folder/", "/pics/k.psd"})
     EXPECT_EQ(add(path), AddResult::Refused) << path;
   EXPECT_EQ(add(""), AddResult::Ignored);
-  EXPECT_EQ(refused.text(), "b.jpeg.txt, noext, /pics/folder/");
-  EXPECT_EQ(list.fileCount(), 3);
+  EXPECT_EQ(refused.text(), "b.jpeg.txt, noext, /pics/folder/, k.psd");
+  EXPECT_EQ(list.fileCount(), 10);
 }
 
 // The Add dialog offers exactly the names the list takes.
@@ -37,7 +40,8 @@ TEST(AddThis, TheDialogOffersWhatTheListTakes) {
     EXPECT_TRUE(isPictureName("a" + pattern.mid(1))) << pattern.toStdString();
     extensions.append(pattern.mid(2));
   }
-  EXPECT_EQ(extensions, QStringList({"jpg", "jpeg", "jfif", "gif", "bmp"}));
+  EXPECT_EQ(extensions, QStringList({"jpg", "jpeg", "jfif", "png", "webp", "tif", "tiff", "heic", "heif",
+                                     "avif", "gif", "bmp"}));
 }
 
 TEST(Reports, AFullListNamesTheFirstFilesItLeftOut) {

@@ -94,6 +94,9 @@ QByteArray jpegFile(const QImage &picture, const JpegOptions &options) {
   cinfo.restart_in_rows = options.restartRows;
   cinfo.arith_code = options.arithmetic;
   jpeg_start_compress(&cinfo, TRUE);
+  if (!options.iccProfile.isEmpty())
+    jpeg_write_icc_profile(&cinfo, reinterpret_cast<const JOCTET *>(options.iccProfile.constData()),
+                           unsigned(options.iccProfile.size()));
   if (options.exifOrientation > 0)
     writeMarker(&cinfo, JPEG_APP0 + 1, exifBlock(options.exifOrientation, options.exifBigEndian));
   for (int i = 0; i < options.paddingMarkers; ++i)

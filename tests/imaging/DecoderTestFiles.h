@@ -26,6 +26,7 @@ struct JpegOptions {
   int paddingMarkers = 0; // APP15 markers of 60000 bytes ahead of the frame
   int restartRows = 0;    // a restart marker every that many MCU rows
   bool arithmetic = false;
+  QByteArray iccProfile = {}; // embedded as APP2 chunks when not empty
 };
 QByteArray jpegFile(const QImage &picture, const JpegOptions &options = {});
 // An APP1 payload: "Exif\0\0", a TIFF header and IFD0 with a Make entry, then the orientation.

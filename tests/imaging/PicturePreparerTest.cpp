@@ -1,9 +1,12 @@
 #include "imaging/PicturePreparer.h"
+#include "ColourTestProfiles.h"
 #include "DecoderTestFiles.h"
 #include "TempFolder.h"
 #include "TestPictures.h"
 #include "imaging/FrameLibrary.h"
+#include "imaging/PhotoMetadata.h"
 #include "imaging/PictureDecoder.h"
+#include "imaging/Scaling.h"
 #include "presets/FrameList.h"
 
 #include <QPainter>
@@ -138,7 +141,70 @@ TEST_F(PicturePreparerTest, APreparedPictureHoldsItsResultUntilItIsWritten) {
     const PrepareResult result = prepare(photo, box(100, {}), &budget);
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     EXPECT_EQ(result.picture->image.size(), QSize(100, 75));
-    EXPECT_EQ(budget.held(), 100 * 75 * 4);
+    // With what reading the source's metadata for the file may take.
+    EXPECT_EQ(budget.held(), 100 * 75 * 4 + kPhotoMetadataMemory);
   }
   EXPECT_EQ(budget.held(), 0);
+}
+
+// A photo in Adobe RGB comes out in sRGB, scaled or untouched; with the
+// profile kept its pixels stay as stored and the profile goes with them,
+// unless a frame (sRGB art) is drawn around it.
+TEST_F(PicturePreparerTest, ConvertsColourProfilesOrKeepsThem) {
+  const QByteArray adobe = test::adobeRgbProfile();
+  const QImage sweep = test::colourSweep({480, 320});
+  const QImage stored = test::convertedExactly(sweep, {}, adobe);
+  const QString tagged = temp.write("adobe.jpg", test::jpegFile(stored, {.iccProfile = adobe}));
+  const QString untagged = temp.write("untagged.jpg", test::jpegFile(stored));
+  const auto prepareWith = [&](const QString &path, const ResizeJob &job, PhotoOptions photo) {
+    const PicturePreparer preparer(frames, {1024, 768});
+    return preparer.preparePicture(decoder, path, job, frames.entries(), nullptr, photo);
+  };
+  const PhotoOptions keep{.keepColourProfile = true};
+
+  for (const ResizeJob &job : {box(240, {}), box({}, {})}) {
+    const QImage asStored = prepareWith(untagged, job, {}).picture->image;
+    const PrepareResult converted = prepareWith(tagged, job, {});
+    ASSERT_TRUE(converted.ok()) << converted.error.toStdString();
+    const QImage &image = converted.picture->image;
+    const test::ColourDifference reference =
+        test::colourDifference(image, test::convertedExactly(asStored, adobe, {}));
+    EXPECT_LT(reference.mean, 1.0);
+    EXPECT_LT(reference.max, 4.0);
+    const QImage original = scaledPicture(sweep, image.size());
+    EXPECT_LT(test::colourDifference(image, original).mean, 2.0);
+    EXPECT_GT(test::colourDifference(asStored, original).mean, 4.0); // what the user saw before
+    EXPECT_TRUE(converted.picture->iccProfile.isEmpty());
+    EXPECT_TRUE(converted.picture->colourNote.isEmpty());
+
+    const PrepareResult kept = prepareWith(tagged, job, keep);
+    ASSERT_TRUE(kept.ok());
+    EXPECT_EQ(kept.picture->image, asStored);
+    EXPECT_EQ(kept.picture->iccProfile, adobe);
+  }
+
+  writeFrame(QStringLiteral("Test_100-75-900-675.bmp"));
+  frames = FrameLibrary::scan({temp.file("frames")}, decoder);
+  QImage brick(400, 300, QImage::Format_RGB32);
+  brick.fill(qRgb(200, 60, 40));
+  const QString framed = temp.write(
+      "brick.jpg", test::jpegFile(test::convertedExactly(brick, {}, adobe), {.iccProfile = adobe}));
+  const PrepareResult result = prepareWith(framed, box(800, 600, kFirstFrameEntry), keep);
+  ASSERT_TRUE(result.ok());
+  EXPECT_TRUE(near(averageColour(result.picture->image, {120, 90, 560, 420}), QColor(200, 60, 40), 4));
+  EXPECT_TRUE(result.picture->iccProfile.isEmpty());
+}
+
+TEST_F(PicturePreparerTest, AnUnusableProfileLeavesTheColoursAndSaysSo) {
+  const QImage sweep = test::colourSweep({160, 120});
+  const QString path = temp.write("odd.jpg", test::jpegFile(sweep, {.iccProfile = QByteArray(700, 'x')}));
+  for (const bool keepProfile : {false, true}) {
+    const PicturePreparer preparer(frames, {1024, 768});
+    const PrepareResult result = preparer.preparePicture(decoder, path, box({}, {}), frames.entries(),
+                                                         nullptr, {.keepColourProfile = keepProfile});
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_LT(test::colourDifference(result.picture->image, sweep).mean, 1.5);
+    EXPECT_TRUE(result.picture->iccProfile.isEmpty()) << "a damaged profile written into the output";
+    EXPECT_EQ(result.picture->colourNote, "colours left as stored: the colour profile is damaged");
+  }
 }

@@ -58,15 +58,15 @@ protected:
 TEST_F(FileListTest, DroppedLocalFilesAreAddedAndTheRefusedOnesReported) {
   QSignalSpy processing(list.get(), &FileList::processing);
   EXPECT_TRUE(drop({QUrl::fromLocalFile("/p/a.jpg"), QUrl("https://example.org/b.jpg"),
-                    QUrl::fromLocalFile("/p/x.png"), QUrl::fromLocalFile("/p/b.JPEG")}));
+                    QUrl::fromLocalFile("/p/x.psd"), QUrl::fromLocalFile("/p/b.JPEG")}));
   EXPECT_TRUE(list->isAdding());
   EXPECT_FALSE(list->goEnabled()) << "no batch while the list fills";
   ASSERT_TRUE(idle());
   ASSERT_EQ(table.fileCount(), 2);
   EXPECT_EQ(table.fullPath(2), "/p/b.JPEG");
   EXPECT_EQ(list->grid()->state().rowCount, 2);
-  EXPECT_EQ(shown(), (QList<Prompt>{{"Can only read JPG, GIF and BMP!",
-                                     "The following files were skipped: x.png", PromptIcon::Information}}));
+  EXPECT_EQ(shown(), (QList<Prompt>{{"Can only read JPG, PNG, WebP, TIFF, HEIC, AVIF, GIF and BMP!",
+                                     "The following files were skipped: x.psd", PromptIcon::Information}}));
   ASSERT_GE(processing.count(), 2);
   EXPECT_TRUE(processing.last().at(0).toString().isEmpty()) << "adding has ended";
   EXPECT_TRUE(list->goEnabled());
@@ -93,7 +93,7 @@ TEST_F(FileListTest, TheAddDialogAndTheCommandLineReportTheirRefusals) {
   list->reportCommandLineRefusals();
   ASSERT_EQ(shown().size(), 2);
   EXPECT_EQ(shown().last(),
-            (Prompt{"Can only read JPG, GIF and BMP!",
+            (Prompt{"Can only read JPG, PNG, WebP, TIFF, HEIC, AVIF, GIF and BMP!",
                     "The following files were skipped: notes.txt, tmp (a folder)", PromptIcon::Information}));
   list->reportCommandLineRefusals();
   EXPECT_EQ(shown().size(), 2);

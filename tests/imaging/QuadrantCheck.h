@@ -1,0 +1,34 @@
+#pragma once
+
+// Checks a decoded picture against the four colours of indexedQuadrants.
+
+#include "TestPictures.h"
+
+#include <QImage>
+#include <array>
+#include <gtest/gtest.h>
+
+namespace veltrane::test {
+
+using Quadrants = std::array<QRgb, 4>; // top left, top right, bottom left, bottom right
+
+// RGB32 and opaque, with the colours amid each quadrant (where lossy
+// coding's blur at the edges does not reach) within tolerance.
+inline ::testing::AssertionResult showsQuadrants(const QImage &image, const Quadrants &expected,
+                                                 int tolerance) {
+  if (image.format() != QImage::Format_RGB32)
+    return ::testing::AssertionFailure() << "format " << int(image.format());
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(reinterpret_cast<const QRgb *>(image.constScanLine(y))[x]) != 255)
+        return ::testing::AssertionFailure() << "not opaque at " << x << ", " << y;
+  const int w = image.width(), h = image.height();
+  const QPoint middles[] = {{w / 4, h / 4}, {3 * w / 4, h / 4}, {w / 4, 3 * h / 4}, {3 * w / 4, 3 * h / 4}};
+  for (size_t i = 0; i < 4; ++i)
+    if (const QRgb actual = image.pixel(middles[i]); !near(actual, expected[i], tolerance))
+      return ::testing::AssertionFailure() << "quadrant " << i << " is " << std::hex << (actual & 0xFFFFFF)
+                                           << ", not " << (expected[i] & 0xFFFFFF);
+  return ::testing::AssertionSuccess();
+}
+
+} // namespace veltrane::test
