@@ -1,32 +1,32 @@
 // veltrane-batch: runs one batch from the command line with the window's engine.
 #include "app/BatchConsole.h"
+#include "app/BatchJob.h"
 #include "app/BatchOptions.h"
+#include "app/DryRun.h"
+#include "app/JsonReport.h"
 #include "app/MemoryTuning.h"
+#include "app/ScreenProbe.h"
+#include "app/SourceWalk.h"
 #include "batch/BatchEngine.h"
 #include "batch/SharedJob.h"
 #include "batch/TryAllConfirmation.h"
 #include "common/FailedFiles.h"
-#include "filelist/SourceFiles.h"
-#include "filelist/SourceList.h"
+#include "common/Numbers.h"
 #include "imaging/FrameLibrary.h"
 #include "imaging/PictureDecoder.h"
 #include "imaging/PicturePreparer.h"
-#include "platform/Screen.h"
-#include "presets/BuiltInPresets.h"
 #include "presets/FrameList.h"
-#include "common/Numbers.h"
 #include "presets/PresetLine.h"
 #include "presets/ProgramFolder.h"
-#include "presets/SettingsFile.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QGuiApplication>
-#include <QStandardPaths>
 #include <QTextStream>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -35,28 +35,36 @@ using namespace veltrane;
 
 namespace {
 
-enum ExitStatus { kAllWritten = 0, kSomeFailed = 1, kCannotStart = 2 };
+enum ExitStatus { kAllWritten = 0, kSomeFailed = 1, kCannotStart = 2, kSignalled = 128 };
 
 // The one thing a signal handler may touch: the running batch's stop.
 std::atomic<BatchEngine *> g_runningBatch{nullptr};
-std::atomic<int> g_interrupts{0};
+std::atomic<int> g_stopSignal{0};
 
-extern "C" void onInterrupt(int) {
-  if (g_interrupts.fetch_add(1) > 0)
-    _exit(130);
-  if (BatchEngine *engine = g_runningBatch.load())
-    engine->requestStop();
+// The first signal stops the batch as the window's STOP button does (or ends
+// at once when no batch runs yet); a second one ends at once.
+extern "C" void onStopSignal(int signal) {
+  int none = 0;
+  BatchEngine *engine = g_runningBatch.load();
+  if (!g_stopSignal.compare_exchange_strong(none, signal) || !engine)
+    _exit(kSignalled + (none ? none : signal));
+  engine->requestStop();
 }
 
 // Qt's own warnings (a missing runtime folder, say) are not the user's concern.
 void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message) {
   if (type == QtFatalMsg || qEnvironmentVariableIsSet("VELTRANE_DEBUG"))
-    fprintf(stderr, "%s\n", qPrintable(message));
+    fprintf(stderr, "veltrane-batch: %s\n", qPrintable(message));
 }
 
 int usageError(const QString &message) {
-  QTextStream err(stderr);
-  err << "veltrane-batch: " << message << "\n\n" << kBatchUsage;
+  QTextStream(stderr) << "veltrane-batch: " << message << "\n"
+                      << "Try 'veltrane-batch --help' for more information.\n";
+  return kCannotStart;
+}
+
+int cannotStart(const QString &message) {
+  QTextStream(stderr) << "veltrane-batch: " << message << "\n";
   return kCannotStart;
 }
 
@@ -65,118 +73,100 @@ bool confirm(const Prompt &prompt, bool yes) {
   if (yes)
     return true;
   if (!isatty(STDIN_FILENO)) {
-    err << "veltrane-batch: " << prompt.text << "\nAdd --yes to go ahead.\n";
+    err << "veltrane-batch: " << prompt.text << " Add --yes to go ahead.\n";
     return false;
   }
-  err << prompt.text << " Go ahead? [y/N] " << Qt::flush;
+  err << "veltrane-batch: " << prompt.text << " Go ahead? [y/N] " << Qt::flush;
   std::string answer;
   std::getline(std::cin, answer);
   return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
 }
 
-// The job as the window would start with it, then the preset, the job line
-// and the single-field options in the order given. Fails with the usage
-// error when an option cannot be applied.
-struct JobChoice {
-  JobSettings job;
-  QString presetText;
-  SettingsState settings;
+// The screen for "screen" sizes and index sheets: --screen, else the
+// display's when the job needs one and it answers, else 1920 x 1080.
+QSize chooseScreen(const BatchOptions &options, const JobSettings &job, const QByteArray &userPlatform) {
+  constexpr QSize kNoScreen{1920, 1080};
+  if (options.screen)
+    return *options.screen;
+  if (!usesTheScreen(job))
+    return kNoScreen;
+  if (const auto size = askTheDisplay(QCoreApplication::applicationFilePath(), userPlatform))
+    return *size;
+  QTextStream(stderr) << "veltrane-batch: no display answered, so the screen is taken as 1920x1080 "
+                         "(--screen WxH sets it)\n";
+  return kNoScreen;
+}
+
+// Every source: the arguments, then the list file's names.
+Result<> collectSources(const SourceRequest &request, SourceWalk &walk) {
+  for (const QByteArray &file : request.files)
+    walk.add(file);
+  if (!request.filesFrom)
+    return {};
+  const bool standardInput = *request.filesFrom == "-";
+  const int descriptor =
+      standardInput ? STDIN_FILENO : ::open(request.filesFrom->constData(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0)
+    return failure(QStringLiteral("the list %1 cannot be read: %2")
+                       .arg(QFile::decodeName(*request.filesFrom), qt_error_string(errno)));
+  const Result<> read =
+      readNameList(descriptor, request.nullSeparated, [&](const QByteArray &name) { walk.add(name); });
+  if (!standardInput)
+    ::close(descriptor);
+  if (!read)
+    return failure(QStringLiteral("the list %1 cannot be read: %2")
+                       .arg(QFile::decodeName(*request.filesFrom), read.reason()));
+  return {};
+}
+
+struct Run {
+  const BatchOptions &options;
+  const JobChoice &choice;
+  const FrameLibrary &frames;
+  QSize screen;
+  const QList<SourceEntry> &sources;
+  JsonReport *report;
 };
 
-Result<JobChoice> chooseJob(const BatchOptions &options, const ProgramFolder &folder,
-                            const QStringList &entries, QSize screen) {
-  const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-  const SettingsState firstRun = firstRunSettings({desktop, screen, {603, 406}}, entries);
-  const QByteArray settingsBytes = readWholeFile(folder.settingsReadPath());
-  JobChoice choice;
-  choice.settings = settingsBytes.isEmpty() ? firstRun : readSettings(settingsBytes, firstRun, entries);
-  SettingsState &state = choice.settings;
-  applySelectedPreset(state, entries);
-  choice.job = state.job;
-  if (state.program.presetIndex >= 0)
-    choice.presetText = presetName(state.presets.line(state.program.presetIndex));
-  if (!options.preset.isEmpty()) {
-    const auto line = findPreset(state.presets.lines(), options.preset);
-    if (!line) {
-      return failure(QStringLiteral("no preset called \"%1\"; the presets are:\n  %2")
-                         .arg(options.preset, state.presets.names().join(QStringLiteral("\n  "))));
-    }
-    fromPreset(choice.job, *line, entries);
-    choice.presetText = presetName(*line);
-  }
-  if (options.jobLine) {
-    fromPreset(choice.job, *options.jobLine, entries);
-    if (options.jobLine->contains(u'='))
-      choice.presetText = presetName(*options.jobLine);
-  }
-  if (options.output)
-    choice.job.outputFolder = QDir(*options.output).absolutePath();
-  if (options.sameFolder)
-    choice.job.sameFolder = 1;
-  for (const auto &[option, value] : options.fields)
-    if (const Result<> applied = applyFieldOption(choice.job, option, value, entries); !applied)
-      return failure(applied.reason());
-  return choice;
-}
-
-// The files named on the command line; the list is fixed here, so files
-// written into a source folder are not picked up. Names it cannot take go
-// to `refused` with their reasons.
-QList<SourceEntry> listSources(const BatchOptions &options, FailedFiles &refused) {
-  SourceList list;
-  for (const QString &bad : options.badNames)
-    refused.add(bad, QStringLiteral("the name is not valid UTF-8, so it cannot be opened"));
-  for (const QString &file : options.files) {
-    FailedFiles byExtension;
-    QStringList leftOut;
-    const AddResult result =
-        addThis(list, QFileInfo(file).absoluteFilePath(), QString(), byExtension, leftOut);
-    if (result == AddResult::Refused)
-      refused.add(file, QStringLiteral("not a JPEG, GIF or BMP file name"));
-    else if (result == AddResult::LeftOut)
-      refused.add(file, QStringLiteral("the list holds %1 files at most").arg(SourceList::kCapacity));
-  }
-  QList<SourceEntry> sources;
-  for (int row = 1; row <= list.fileCount(); ++row)
-    sources.append({list.cell(row, 3), list.cell(row, 2)});
-  return sources;
-}
-
-BatchReport runBatch(const JobChoice &choice, const FrameLibrary &frames, QSize screen,
-                     const QList<SourceEntry> &sources, const BatchOptions &options) {
-  const JobSettings &job = choice.job;
-  const ProgramSettings &program = choice.settings.program;
-  const PicturePreparer preparer(frames, screen);
-  SharedJob shared(job, choosesFrames(choice.presetText));
-  const int pictures =
-      int(sources.size()) * (job.frame == kTryAllEntry ? std::max<int>(1, int(frames.frames().size())) : 1);
-  BatchConsole console(pictures, options.quiet, isatty(STDERR_FILENO));
-  BatchEngine engine(preparer, shared, console);
+BatchReport runBatch(const Run &run) {
+  const JobSettings &job = run.choice.job;
+  const ProgramSettings &program = run.choice.settings.program;
+  const PicturePreparer preparer(run.frames, run.screen);
+  SharedJob shared(job, choosesFrames(run.choice.presetText));
+  const int pictures = int(run.sources.size()) *
+                       (job.frame == kTryAllEntry ? std::max<int>(1, int(run.frames.frames().size())) : 1);
+  BatchConsole console(pictures, run.options.quiet, isatty(STDERR_FILENO));
+  std::optional<ReportingObserver> reporting;
+  if (run.report)
+    reporting.emplace(console, *run.report, run.sources);
+  BatchEngine engine(preparer, shared, reporting ? static_cast<BatchObserver &>(*reporting) : console);
   g_runningBatch = &engine;
-  std::signal(SIGINT, onInterrupt);
-  std::signal(SIGTERM, onInterrupt);
+  if (g_stopSignal != 0)
+    engine.requestStop();
   BatchInput input;
-  input.sources = sources;
-  input.frameEntries = frames.entries();
-  input.threads = options.jobs;
+  input.sources = run.sources;
+  input.frameEntries = run.frames.entries();
+  input.threads = run.options.jobs;
+  input.photo = run.choice.photo;
   input.sheetStyle = {colourFromValue(program.indexBackground), colourFromValue(program.captionColour),
                       program.captionBold != 0, program.captionItalic != 0, leadingNumber(program.fontSize)};
   BatchReport report = engine.run(input);
   g_runningBatch = nullptr;
   console.close();
+  if (reporting && report.stopped)
+    reporting->reportLeftOut();
   return report;
 }
 
-// Failures on stderr, the summary on stdout; the exit status.
-int printReport(const BatchReport &report, const FailedFiles &refused, bool quiet) {
-  QTextStream out(stdout);
+// Failures on stderr, the summary on `out`; the exit status.
+int printReport(const BatchReport &report, const FailedFiles &refused, bool quiet, QTextStream &out) {
   QTextStream err(stderr);
   for (const FailedFiles::Entry &entry : report.unreadable.entries())
-    err << "cannot read " << entry.name << ": " << entry.reason << "\n";
+    err << "veltrane-batch: cannot read " << entry.name << ": " << entry.reason << "\n";
   for (const FailedFiles::Entry &entry : report.unwritten.entries())
-    err << "cannot write " << entry.name << ": " << entry.reason << "\n";
+    err << "veltrane-batch: cannot write " << entry.name << ": " << entry.reason << "\n";
   for (const FailedFiles::Entry &entry : refused.entries())
-    err << "skipped " << entry.name << ": " << entry.reason << "\n";
+    err << "veltrane-batch: skipped " << entry.name << ": " << entry.reason << "\n";
 
   const qsizetype failed = report.unreadable.size() + report.unwritten.size();
   const qsizetype skipped = refused.size() + report.skipped;
@@ -196,9 +186,79 @@ int printReport(const BatchReport &report, const FailedFiles &refused, bool quie
   return failed == 0 && skipped == 0 ? kAllWritten : kSomeFailed;
 }
 
+void reportRefused(const FailedFiles &refused, JsonReport *report) {
+  if (report)
+    for (const FailedFiles::Entry &entry : refused.entries())
+      report->write({entry.name, {}, {}, -1, -1, JsonReport::Status::Skipped, entry.reason});
+}
+
+int listPresets(const JobChoice &choice) {
+  QTextStream out(stdout);
+  for (const QString &name : choice.settings.presets.names())
+    out << name << "\n";
+  return kAllWritten;
+}
+
+// Everything after the options were read and Qt was started.
+int runCommandLine(const BatchOptions &options, const QByteArray &userPlatform) {
+  const ProgramFolder folder = ProgramFolder::resolve(options.home, QCoreApplication::applicationDirPath());
+  PictureDecoder decoder;
+  const FrameLibrary frames = FrameLibrary::scan(folder.frameFolders(), decoder);
+  const Result<JobChoice> choice = chooseJob(options, folder, frames.entries());
+  if (!choice)
+    return usageError(choice.reason());
+  if (options.listPresets)
+    return listPresets(*choice);
+
+  std::unique_ptr<JsonReport> report;
+  if (options.report) {
+    Result<std::unique_ptr<JsonReport>> opened = JsonReport::open(*options.report);
+    if (!opened)
+      return cannotStart(opened.reason());
+    report = std::move(*opened);
+  }
+  SourceWalk walk(options.sources.recursive, choice->job.sameFolder != 0);
+  if (const Result<> collected = collectSources(options.sources, walk); !collected)
+    return cannotStart(collected.reason());
+  const QList<SourceEntry> &sources = walk.sources();
+  if (sources.isEmpty() && walk.refused().isEmpty())
+    return usageError(QStringLiteral("no files given"));
+  const QSize screen = chooseScreen(options, choice->job, userPlatform);
+  // With the report on the standard output, the summary goes to the error output.
+  QTextStream out(options.report && *options.report == "-" ? stderr : stdout);
+  reportRefused(walk.refused(), report.get());
+
+  BatchReport done;
+  if (options.dryRun) {
+    QTextStream err(stderr);
+    const bool toStdout = options.report && *options.report == "-";
+    const int unreadable = dryRun({choice->job, screen, frames.entries(), sources},
+                                  {toStdout ? nullptr : &out, err, report.get()});
+    for (const FailedFiles::Entry &entry : walk.refused().entries())
+      err << "veltrane-batch: skipped " << entry.name << ": " << entry.reason << "\n";
+    return unreadable == 0 && walk.refused().isEmpty() ? kAllWritten : kSomeFailed;
+  }
+  if (!sources.isEmpty()) {
+    if (const auto prompt = tryAllConfirmation(choice->job, int(frames.frames().size()), int(sources.size())))
+      if (!confirm(*prompt, options.yes))
+        return kCannotStart;
+    done = runBatch({options, *choice, frames, screen, sources, report.get()});
+    if (!done.started())
+      return cannotStart(done.startError);
+  }
+  int status = printReport(done, walk.refused(), options.quiet, out);
+  if (report && !report->error().isEmpty()) {
+    QTextStream(stderr) << "veltrane-batch: " << report->error() << "\n";
+    status = std::max<int>(status, kSomeFailed);
+  }
+  return g_stopSignal != 0 ? kSignalled + g_stopSignal : status;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
+  if (qEnvironmentVariableIsSet(kScreenProbeVariable))
+    return printScreenSize(argc, argv);
   keepFreedMemoryForReuse();
   QByteArrayList arguments;
   for (int i = 1; i < argc; ++i)
@@ -216,37 +276,18 @@ int main(int argc, char **argv) {
     out << "veltrane-batch " << VELTRANE_VERSION << "\n";
     return kAllWritten;
   }
-  if (options.files.isEmpty() && options.badNames.isEmpty())
+  if (options.sources.files.isEmpty() && !options.sources.filesFrom && !options.listPresets)
     return usageError(QStringLiteral("no files given"));
 
-  // Captions need fonts, so a GUI application; no window is ever shown.
-  if (options.screen ||
-      (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+  std::signal(SIGINT, onStopSignal);
+  std::signal(SIGTERM, onStopSignal);
+  // Captions need fonts, so a GUI application, but never a display: the
+  // offscreen platform has fonts and cannot fail. A child asks the display
+  // for its size when the job needs it (see ScreenProbe.h).
+  const QByteArray userPlatform = qgetenv("QT_QPA_PLATFORM");
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(quietQtMessages);
   QGuiApplication app(argc, argv);
   QGuiApplication::setApplicationName(QStringLiteral("veltrane-batch"));
-
-  const ProgramFolder folder = ProgramFolder::resolve(options.home, QCoreApplication::applicationDirPath());
-  PictureDecoder decoder;
-  const FrameLibrary frames = FrameLibrary::scan(folder.frameFolders(), decoder);
-  const QSize screen = options.screen.value_or(DesktopScreen().pixelSize());
-  const Result<JobChoice> choice = chooseJob(options, folder, frames.entries(), screen);
-  if (!choice)
-    return usageError(choice.reason());
-
-  FailedFiles refused;
-  const QList<SourceEntry> sources = listSources(options, refused);
-  BatchReport report;
-  if (!sources.isEmpty()) {
-    if (const auto prompt = tryAllConfirmation(choice->job, int(frames.frames().size()), int(sources.size())))
-      if (!confirm(*prompt, options.yes))
-        return kCannotStart;
-    report = runBatch(*choice, frames, screen, sources, options);
-    if (!report.started()) {
-      QTextStream(stderr) << "veltrane-batch: " << report.startError << "\n";
-      return kCannotStart;
-    }
-  }
-  return printReport(report, refused, options.quiet);
+  return runCommandLine(options, userPlatform);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Result.h"
+#include "presets/PhotoOptions.h"
 
 #include <QByteArrayList>
 #include <QSize>
@@ -10,27 +11,53 @@
 
 namespace veltrane {
 
+// One job as the command line spells it: a preset, a job line, then single
+// fields in the order given. Kept apart from the rest so that one run could
+// hold several.
+struct JobRequest {
+  QString preset;
+  std::optional<QString> jobLine;
+  QList<std::pair<QString, QString>> fields; // --width, --quality, ... with their values
+};
+
+// What the job starts from before the request is applied.
+enum class SettingsUse {
+  Window,   // the settings file's job: the window's last one
+  Defaults, // the first-run job; the settings file still gives presets, frames' colours, photo options
+  None,     // no settings file at all
+};
+
+// Where the source files come from: names are bytes, as Linux keeps them.
+struct SourceRequest {
+  QByteArrayList files;                // file and folder arguments
+  std::optional<QByteArray> filesFrom; // a list file, "-" for the standard input
+  bool nullSeparated = false;          // the list's names end with NUL, not a line end
+  bool recursive = false;              // walk folders, mirroring them under the output folder
+};
+
 // What the command line asked for, before anything is read from disk.
 struct BatchOptions {
   QString home;
-  QString preset;
-  std::optional<QString> jobLine;
+  JobRequest job;
+  SettingsUse settings = SettingsUse::Window;
   std::optional<QString> output;
   bool sameFolder = false;
   std::optional<QSize> screen;
+  std::optional<MetadataPolicy> metadata;
+  std::optional<bool> keepColourProfile;
+  SourceRequest sources;
+  std::optional<QByteArray> report; // JSON lines; "-" for the standard output
   int jobs = 0;
+  bool dryRun = false;
   bool yes = false;
   bool quiet = false;
   bool help = false;
   bool version = false;
-  // Single fields, applied after --preset and --job in the order given.
-  QList<std::pair<QString, QString>> fields;
-  QStringList files;
-  QStringList badNames; // file arguments whose bytes are not UTF-8
+  bool listPresets = false;
 };
 
-// Reads the arguments (without the program name); fails when they do not
-// make sense.
+// Reads the arguments (without the program name); fails with one line saying
+// what does not make sense.
 Result<BatchOptions> parseBatchOptions(const QByteArrayList &arguments);
 
 extern const char kBatchUsage[];

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <deque>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -36,6 +37,9 @@ namespace {
 constexpr int kSheetQuality = 85;
 const QString kNoOutputFolder = QStringLiteral("the output folder cannot be made or written");
 
+// Where a source path enters: as the user named it, for reading and reports.
+QString sourcePath(const SourceEntry &entry) { return QDir::cleanPath(entry.folder + u'/' + entry.name); }
+
 // One batch from start to end: what it fixed at its start, the pictures
 // under way, and the report it builds.
 class BatchRun {
@@ -50,10 +54,12 @@ public:
 private:
   bool chooseFrames();
   bool outputFolderReady();
-  void failed(FailedFiles BatchReport::*list, const QString &path, const QString &reason);
+  Result<> subfolderReady(const QString &subfolder);
+  void failed(FailedFiles BatchReport::*list, const QString &path, const QString &reason, int source = -1);
   QString writeSheet(const QImage &canvas, const QString &wanted);
   void begin(WorkerPool &pool);
   void finish(const Task &task, Outcome outcome);
+  void noteWhatTheLimitTook(const QString &path, const ResizeJob &job, const Outcome &outcome);
   void putTheJobBack();
 
   const PicturePreparer &m_preparer;
@@ -71,8 +77,9 @@ private:
   // Made and checked when the batch starts, or, when "same folder" is turned
   // off during the batch, the first time a picture needs it.
   const QString m_outputFolder;
-  std::optional<Result<>> m_outputFolderPrepared; // once it was first needed
-  QString m_qualityText;                          // as the batch began
+  std::optional<Result<>> m_outputFolderPrepared;   // once it was first needed
+  std::map<QString, Result<>> m_subfoldersPrepared; // of a mirrored tree, once each was first needed
+  QString m_qualityText;                            // as the batch began
   std::unique_ptr<IndexSheet> m_sheet;
   JpegEncoder m_sheetEncoder;
 
@@ -106,9 +113,25 @@ bool BatchRun::outputFolderReady() {
   return m_outputFolderPrepared->ok();
 }
 
-void BatchRun::failed(FailedFiles BatchReport::*list, const QString &path, const QString &reason) {
+Result<> BatchRun::subfolderReady(const QString &subfolder) {
+  auto prepared = m_subfoldersPrepared.find(subfolder);
+  if (prepared == m_subfoldersPrepared.end())
+    prepared =
+        m_subfoldersPrepared.emplace(subfolder, prepareOutputSubfolder(m_outputFolder, subfolder)).first;
+  return prepared->second;
+}
+
+void BatchRun::failed(FailedFiles BatchReport::*list, const QString &path, const QString &reason,
+                      int source) {
   (m_report.*list).add(path, reason);
   m_observer.pictureFailed(path, reason);
+  PictureRecord record;
+  record.source = source;
+  if (list != &BatchReport::unreadable)
+    record.output = path;
+  record.status = PictureRecord::Status::Failed;
+  record.reason = reason;
+  m_observer.pictureDone(record);
 }
 
 QString BatchRun::writeSheet(const QImage &canvas, const QString &wanted) {
@@ -125,6 +148,8 @@ QString BatchRun::writeSheet(const QImage &canvas, const QString &wanted) {
   }
   m_report.sheets.append(*path);
   m_observer.pictureWritten(*path);
+  m_observer.pictureDone(
+      {-1, *path, canvas.size(), QFileInfo(*path).size(), kSheetQuality, PictureRecord::Status::Written, {}});
   return *path;
 }
 
@@ -149,9 +174,10 @@ void BatchRun::begin(WorkerPool &pool) {
   Task task;
   task.seq = m_next++;
   task.source = source;
-  task.path = QDir::cleanPath(entry.folder + u'/' + entry.name); // where a source path enters
+  task.path = entry.readPath.isEmpty() ? sourcePath(entry) : entry.readPath;
   task.write = job.writesPictures();
   task.sheet = job.makesSheets();
+  task.sourceMetadata = !m_tryingFrames; // frame trials are for choosing, not for sending
   task.job = std::move(job);
   // Read from disk while the workers decode the pictures before it.
   adviseReadingSoon(task.path);
@@ -162,7 +188,7 @@ void BatchRun::begin(WorkerPool &pool) {
 void BatchRun::finish(const Task &task, Outcome outcome) {
   const SourceEntry &entry = m_input.sources[task.source];
   if (!outcome.readError.isEmpty())
-    return failed(&BatchReport::unreadable, task.path, outcome.readError);
+    return failed(&BatchReport::unreadable, sourcePath(entry), outcome.readError, task.source);
   const QString frameText = m_input.frameEntries.value(task.job.frame);
   if (task.sheet) {
     SheetCaptions captions = task.job.captions;
@@ -175,7 +201,10 @@ void BatchRun::finish(const Task &task, Outcome outcome) {
     m_observer.jobChanged(
         m_job.update([&](JobSettings &job) { job.fixedQuality = QString::number(outcome.quality); }));
 
-  const QString folder = task.job.sameFolder ? entry.folder : m_outputFolder;
+  const bool mirrored = !task.job.sameFolder && !entry.outputSubfolder.isEmpty();
+  const QString folder = task.job.sameFolder ? entry.folder
+                         : mirrored          ? m_outputFolder + u'/' + entry.outputSubfolder
+                                             : m_outputFolder;
   const QString suffix =
       task.job.suffixTemplate
           ? substituteSuffix(*task.job.suffixTemplate,
@@ -183,14 +212,44 @@ void BatchRun::finish(const Task &task, Outcome outcome) {
           : QString();
   const QString wanted = QDir::cleanPath(folder + u'/' + outputFileName(stem(entry.name), suffix));
   if (!task.job.sameFolder && !outputFolderReady())
-    return failed(&BatchReport::unwritten, wanted, kNoOutputFolder);
+    return failed(&BatchReport::unwritten, wanted, kNoOutputFolder, task.source);
+  if (mirrored)
+    if (const Result<> ready = subfolderReady(entry.outputSubfolder); !ready)
+      return failed(&BatchReport::unwritten, wanted, ready.reason(), task.source);
   if (!outcome.encodeError.isEmpty())
-    return failed(&BatchReport::unwritten, wanted, outcome.encodeError);
+    return failed(&BatchReport::unwritten, wanted, outcome.encodeError, task.source);
   const Result<QString> path = writeNewJpegFile(wanted, outcome.bytes, nextFreeName);
   if (!path)
-    return failed(&BatchReport::unwritten, wanted, path.reason());
+    return failed(&BatchReport::unwritten, wanted, path.reason(), task.source);
   m_report.written.append(*path);
   m_observer.pictureWritten(*path);
+  m_observer.pictureDone({task.source,
+                          *path,
+                          outcome.size,
+                          qint64(outcome.bytes.size()),
+                          outcome.quality,
+                          PictureRecord::Status::Written,
+                          {}});
+  noteWhatTheLimitTook(*path, task.job, outcome);
+  m_report.locationsRemoved += outcome.locationRemoved ? 1 : 0;
+  if (!outcome.photoNote.isEmpty())
+    m_report.photoNotes.add(*path, outcome.photoNote);
+}
+
+void BatchRun::noteWhatTheLimitTook(const QString &path, const ResizeJob &job, const Outcome &outcome) {
+  QStringList changes;
+  if (outcome.shrunkFrom.isValid())
+    changes.append(QStringLiteral("made %1 x %2 pixels instead of %3 x %4")
+                       .arg(outcome.size.width())
+                       .arg(outcome.size.height())
+                       .arg(outcome.shrunkFrom.width())
+                       .arg(outcome.shrunkFrom.height()));
+  if (outcome.extrasDropped)
+    changes.append(QStringLiteral("written without its colour profile and metadata"));
+  if (!changes.isEmpty())
+    m_report.madeToFit.add(path,
+                           changes.join(QStringLiteral(", ")) +
+                               QStringLiteral(" to fit %1 kB").arg(QLocale().toString(*job.sizeLimitKb)));
 }
 
 void BatchRun::putTheJobBack() {
@@ -222,7 +281,7 @@ BatchReport BatchRun::run() {
 
   const int threads = m_input.threads > 0 ? m_input.threads : std::max(1, QThread::idealThreadCount());
   m_total = int(m_input.sources.size()) * (m_last - m_first + 1);
-  WorkerPool pool(threads, m_preparer, m_input.frameEntries);
+  WorkerPool pool(threads, m_preparer, m_input.frameEntries, m_input.photo);
   // Pictures are begun a few ahead, so a worker that is done does not wait
   // while a slow picture holds the head of the line. A finished picture waiting
   // its turn holds only its encoded bytes (and its small copy for a sheet).

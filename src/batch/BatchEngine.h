@@ -2,8 +2,10 @@
 
 #include "batch/BatchReport.h"
 #include "batch/IndexSheet.h"
+#include "presets/PhotoOptions.h"
 
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <atomic>
@@ -16,8 +18,30 @@ struct JobSettings;
 
 // One file of the source list.
 struct SourceEntry {
+  SourceEntry() = default;
+  SourceEntry(QString folder, QString name, QString outputSubfolder = {}, QString readPath = {})
+      : folder(std::move(folder)), name(std::move(name)), outputSubfolder(std::move(outputSubfolder)),
+        readPath(std::move(readPath)) {}
+
   QString folder;
   QString name;
+  // Below the output folder, for a mirrored tree: "2023/june"; empty for none.
+  QString outputSubfolder;
+  // Where to read the file when folder + name cannot spell it (a name that is
+  // not valid UTF-8 is read through a link); empty for folder + name.
+  QString readPath;
+};
+
+// What became of one picture or index sheet, for a report of every file.
+struct PictureRecord {
+  enum class Status { Written, Failed };
+  int source = -1;  // index in BatchInput::sources; -1 for an index sheet
+  QString output;   // the file written, or the name it was meant to have
+  QSize size;       // in pixels, when written
+  qint64 bytes = 0; // when written
+  int quality = 0;  // the JPEG quality used, when written
+  Status status = Status::Written;
+  QString reason; // why it failed
 };
 
 // Where the batch stands, for the progress display.
@@ -37,13 +61,16 @@ public:
   virtual void jobChanged(const JobSettings &) {}
   virtual void pictureWritten(const QString & /*path*/) {}
   virtual void pictureFailed(const QString & /*path*/, const QString & /*reason*/) {}
+  // Every picture and sheet the batch finished, written or not, besides the calls above.
+  virtual void pictureDone(const PictureRecord &) {}
 };
 
 struct BatchInput {
   QList<SourceEntry> sources; // fixed when the batch starts
   QStringList frameEntries;
   SheetStyle sheetStyle;
-  int threads = 0; // 0: one per core
+  int threads = 0;    // 0: one per core
+  PhotoOptions photo; // what written pictures keep of their sources' colours and metadata
 };
 
 // Runs a batch: every source, with every frame when trying them all, is

@@ -17,7 +17,10 @@ struct BatchReport {
   QStringList sheets;     // index sheets
   FailedFiles unreadable; // sources that could not be read or prepared, with reasons
   FailedFiles unwritten;  // outputs that could not be written, with reasons
-  int skipped = 0;        // pictures not begun because of a stop
+  FailedFiles madeToFit;  // outputs written smaller, or without metadata, to fit the size limit: what changed
+  FailedFiles photoNotes; // outputs written without some of their source's colours or metadata: why
+  int locationsRemoved = 0; // outputs whose source told where it was taken, written without it
+  int skipped = 0;          // pictures not begun because of a stop
   bool stopped = false;
 
   bool started() const { return startError.isEmpty(); }

@@ -50,4 +50,24 @@ Result<> prepareOutputFolder(const QString &folder) {
   return {};
 }
 
+Result<> prepareOutputSubfolder(const QString &outputFolder, const QString &subfolder) {
+  const QString native = QDir::toNativeSeparators(QDir(outputFolder).filePath(subfolder));
+  QString path = outputFolder;
+  for (const QString &part : subfolder.split(u'/')) {
+    if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String(".."))
+      return failure(QStringLiteral("\"%1\" is not a folder below the output folder").arg(subfolder));
+    path += u'/' + part;
+    const QByteArray name = QFile::encodeName(path);
+    if (::mkdir(name.constData(), 0777) != 0 && errno != EEXIST)
+      return failure(
+          QStringLiteral("the folder \"%1\" cannot be created (%2)").arg(native, qt_error_string(errno)));
+    struct stat made {};
+    if (::lstat(name.constData(), &made) != 0 || !S_ISDIR(made.st_mode))
+      return failure(QStringLiteral("\"%1\" is in the way of the folder \"%2\": it is not a folder")
+                         .arg(QDir::toNativeSeparators(path), native));
+  }
+  removeAbandonedTemporaryFiles(path);
+  return {};
+}
+
 } // namespace veltrane

@@ -18,4 +18,10 @@ inline const QByteArray kFolderMarkerBytes = "[.ShellClassInfo]\r\n"
 // that fails here writes nothing.
 Result<> prepareOutputFolder(const QString &folder);
 
+// Makes a folder of a mirrored tree below a prepared output folder, one
+// component at a time: a link or a file in the way is refused rather than
+// followed, so nothing is ever written outside the output folder. Cleans
+// temporary files that killed batches left there; no marker.
+Result<> prepareOutputSubfolder(const QString &outputFolder, const QString &subfolder);
+
 } // namespace veltrane

@@ -86,8 +86,10 @@ bool fileExists(const QString &path) {
   return info.exists() || info.isSymLink();
 }
 
-QString nextFreeName(const QString &path) {
-  if (!fileExists(path))
+QString nextFreeName(const QString &path) { return nextUntakenName(path, fileExists); }
+
+QString nextUntakenName(const QString &path, const std::function<bool(const QString &)> &taken) {
+  if (!taken(path))
     return path;
   // Only a "." in the last path element starts an extension.
   const qsizetype slash = path.lastIndexOf(u'/');
@@ -97,7 +99,7 @@ QString nextFreeName(const QString &path) {
   const QString tail = hasExtension ? path.mid(dot) : QString();
   for (qint64 n = 2;; ++n) {
     const QString candidate = base + QStringLiteral(" (") + QString::number(n) + u')' + tail;
-    if (!fileExists(candidate))
+    if (!taken(candidate))
       return candidate;
   }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace veltrane {
 
@@ -35,6 +36,9 @@ bool fileExists(const QString &path);
 // The path itself when free, otherwise "base (n).ext" with the first free n
 // from 2 upward.
 QString nextFreeName(const QString &path);
+// The same with another idea of what is taken: a dry run counts the names it
+// has given out as well.
+QString nextUntakenName(const QString &path, const std::function<bool(const QString &)> &taken);
 
 // True for the characters of kRefusedCharactersText, which file names on
 // the system the program grew up on cannot hold; the suffix box refuses them.

@@ -2,16 +2,18 @@
 
 #include "batch/SpareMemory.h"
 #include "imaging/JpegEncoder.h"
+#include "imaging/PhotoMetadata.h"
 #include "imaging/PictureDecoder.h"
 #include "imaging/PicturePreparer.h"
-#include "imaging/QualitySearch.h"
+#include "imaging/SizeLimitedJpeg.h"
 
 #include <new>
 
 namespace veltrane {
 
-WorkerPool::WorkerPool(int threads, const PicturePreparer &preparer, const QStringList &frameEntries)
-    : m_preparer(preparer), m_frameEntries(frameEntries) {
+WorkerPool::WorkerPool(int threads, const PicturePreparer &preparer, const QStringList &frameEntries,
+                       const PhotoOptions &photo)
+    : m_preparer(preparer), m_frameEntries(frameEntries), m_photo(photo) {
   for (int i = 0; i < threads; ++i)
     m_threads.emplace_back([this] { run(); });
 }
@@ -90,37 +92,73 @@ void WorkerPool::giveBackSpareMemory() {
 Outcome WorkerPool::make(const Task &task, PictureDecoder &decoder, JpegEncoder &encoder) {
   Outcome outcome;
   PrepareResult prepared =
-      m_preparer.preparePicture(decoder, task.path, task.job, m_frameEntries, &m_memoryBudget);
+      m_preparer.preparePicture(decoder, task.path, task.job, m_frameEntries, &m_memoryBudget, m_photo);
   if (!prepared.ok()) {
     outcome.readError = prepared.failedPath == task.path || prepared.failedPath.isEmpty()
                             ? prepared.error
                             : prepared.error + QStringLiteral(" (") + prepared.failedPath + u')';
     return outcome;
   }
-  const QImage &image = prepared.picture->image;
-  outcome.size = image.size();
-  if (task.sheet)
-    outcome.image = image;
-  if (!task.write)
-    return outcome;
-  if (task.job.sizeLimitKb) {
-    Result<QualityChoice> choice = getQualityForK(image, *task.job.sizeLimitKb, encoder);
-    if (!choice) {
-      outcome.encodeError = choice.reason();
-      return outcome;
-    }
-    outcome.quality = choice->quality;
-    outcome.searched = true;
-    outcome.bytes = std::move(choice->bytes);
-  } else {
-    outcome.quality = task.job.fixedQuality;
-    Result<QByteArray> bytes = encoder.encode(image, outcome.quality);
-    if (!bytes)
-      outcome.encodeError = bytes.reason();
-    else
-      outcome.bytes = std::move(*bytes);
+  outcome.size = prepared.picture->image.size();
+  outcome.photoNote = prepared.picture->colourNote;
+  if (task.sheet) {
+    outcome.image = prepared.picture->image;
+    // A profile the preparer could keep converts: the sheet is sRGB.
+    if (!prepared.picture->iccProfile.isEmpty())
+      (void)m_preparer.convertToSrgb(outcome.image, prepared.picture->iccProfile);
   }
+  if (task.write)
+    encode(task, *prepared.picture, encoder, outcome);
   return outcome;
+}
+
+// The file carries the profile its pixels are in and, unless the policy or
+// the task says otherwise, its source's metadata made true for the size
+// written.
+void WorkerPool::encode(const Task &task, const PreparedPicture &prepared, JpegEncoder &encoder,
+                        Outcome &outcome) {
+  const bool withMetadata = task.sourceMetadata && m_photo.metadata != MetadataPolicy::Strip;
+  const auto extrasFor = [&](QSize size) {
+    JpegExtras extras;
+    extras.iccProfile = prepared.iccProfile;
+    if (!withMetadata)
+      return extras;
+    const Result<OutputMetadata> metadata = readOutputMetadata(task.path, m_photo.metadata, size);
+    if (!metadata) {
+      outcome.photoNote = metadata.reason();
+      return extras;
+    }
+    extras.markers = metadata->markers;
+    outcome.locationRemoved = metadata->locationRemoved;
+    if (!metadata->note.isEmpty())
+      outcome.photoNote = metadata->note;
+    return extras;
+  };
+  const QImage &image = prepared.image;
+  if (task.job.sizeLimitKb) {
+    Result<SizeLimitedJpeg> fitted = encodeWithinLimit(image, *task.job.sizeLimitKb, extrasFor, encoder);
+    if (!fitted) {
+      outcome.encodeError = fitted.reason();
+      return;
+    }
+    outcome.quality = fitted->quality;
+    outcome.searched = true;
+    outcome.bytes = std::move(fitted->bytes);
+    outcome.extrasDropped = fitted->extrasDropped;
+    if (fitted->extrasDropped)
+      outcome.locationRemoved = false;
+    if (fitted->shrunk) {
+      outcome.shrunkFrom = outcome.size;
+      outcome.size = fitted->size;
+    }
+    return;
+  }
+  outcome.quality = task.job.fixedQuality;
+  Result<QByteArray> bytes = encoder.encode(image, outcome.quality, extrasFor(image.size()));
+  if (!bytes)
+    outcome.encodeError = bytes.reason();
+  else
+    outcome.bytes = std::move(*bytes);
 }
 
 } // namespace veltrane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/MemoryBudget.h"
+#include "presets/PhotoOptions.h"
 #include "presets/ResizeJob.h"
 
 #include <QByteArray>
@@ -20,6 +21,7 @@ namespace veltrane {
 class JpegEncoder;
 class PictureDecoder;
 class PicturePreparer;
+struct PreparedPicture;
 
 // One picture to make: a source, with one frame when trying them all.
 struct Task {
@@ -27,8 +29,9 @@ struct Task {
   int source = 0;
   ResizeJob job; // as it stood when the picture was begun
   QString path;
-  bool write = true;  // resized pictures are wanted
-  bool sheet = false; // the picture goes on an index sheet
+  bool write = true;          // resized pictures are wanted
+  bool sheet = false;         // the picture goes on an index sheet
+  bool sourceMetadata = true; // the written picture carries its source's metadata (not frame trials)
 };
 
 struct Outcome {
@@ -39,13 +42,18 @@ struct Outcome {
   int quality = 0;
   bool searched = false;
   QByteArray bytes;
+  QSize shrunkFrom;           // the prepared size, when the size limit made the picture smaller
+  bool extrasDropped = false; // the profile and metadata did not fit the size limit
+  bool locationRemoved = false;
+  QString photoNote; // what of the source's colours or metadata could not be used, and why
 };
 
 // Prepares and encodes pictures on worker threads; results are collected in
 // the order the pictures were begun.
 class WorkerPool {
 public:
-  WorkerPool(int threads, const PicturePreparer &preparer, const QStringList &frameEntries);
+  WorkerPool(int threads, const PicturePreparer &preparer, const QStringList &frameEntries,
+             const PhotoOptions &photo = {});
   ~WorkerPool();
   WorkerPool(const WorkerPool &) = delete;
   WorkerPool &operator=(const WorkerPool &) = delete;
@@ -60,9 +68,11 @@ private:
   void run();
   void giveBackSpareMemory();
   Outcome make(const Task &task, PictureDecoder &decoder, JpegEncoder &encoder);
+  void encode(const Task &task, const PreparedPicture &prepared, JpegEncoder &encoder, Outcome &outcome);
 
   const PicturePreparer &m_preparer;
   const QStringList m_frameEntries;
+  const PhotoOptions m_photo;
   // Shared by every worker, whatever their number: two large progressive
   // decodes do not run at once, and a picture that decodes to more than this
   // (a tiny file can claim a 250-megapixel canvas) runs alone.

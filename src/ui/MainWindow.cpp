@@ -248,6 +248,7 @@ void MainWindow::goOrStop() {
     input.sources.append({m_table.cell(row, 3), m_table.cell(row, 2)});
   input.frameEntries = m_controls->frameEntries();
   input.sheetStyle = m_settings->sheetStyle();
+  input.photo = m_settings->photoOptions();
   m_shared.setJob(job);
   m_shared.setCaptionsNameFrames(choosesFrames(m_form.presets->currentText()));
   m_synced = job;

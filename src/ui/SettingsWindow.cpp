@@ -1,10 +1,11 @@
 #include "ui/SettingsWindow.h"
 
-#include "platform/Dialogs.h"
 #include "common/Numbers.h"
+#include "platform/Dialogs.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -46,6 +47,7 @@ SettingsWindow::SettingsWindow(Dialogs &dialogs, QWidget *parent)
   layout->setSpacing(8);
 
   layout->addWidget(sheetGroup());
+  layout->addWidget(photoGroup());
   layout->addWidget(lookGroup());
   layout->addWidget(whenDoneGroup());
 
@@ -99,6 +101,29 @@ QGroupBox *SettingsWindow::sheetGroup() {
   return sheets;
 }
 
+QGroupBox *SettingsWindow::photoGroup() {
+  auto *photos = new QGroupBox(QStringLiteral("Photos"), this);
+  auto *layout = new QGridLayout(photos);
+  auto *metadataLabel = new QLabel(QStringLiteral("metadata"), photos);
+  m_metadata = named(new QComboBox(photos), "metadataPolicy");
+  // In the order of the policy's values.
+  m_metadata->addItem(QStringLiteral("keep all but the location"));
+  m_metadata->addItem(QStringLiteral("keep all"));
+  m_metadata->addItem(QStringLiteral("remove all"));
+  m_metadata->setToolTip(QStringLiteral("What resized photos keep of the date, camera, exposure, copyright "
+                                        "and place (GPS) stored in their sources"));
+  metadataLabel->setBuddy(m_metadata);
+  m_keepProfile = named(new QCheckBox(QStringLiteral("keep colour profiles (don't convert to sRGB)"), photos),
+                        "keepColourProfile");
+  m_keepProfile->setToolTip(QStringLiteral("For viewers that manage colour: photos keep the profile they "
+                                           "came with instead of being converted to sRGB"));
+  layout->addWidget(metadataLabel, 0, 0);
+  layout->addWidget(m_metadata, 0, 1);
+  layout->addWidget(m_keepProfile, 1, 0, 1, 3);
+  layout->setColumnStretch(2, 1);
+  return photos;
+}
+
 QGroupBox *SettingsWindow::lookGroup() {
   auto *look = new QGroupBox(QStringLiteral("Interface style"), this);
   auto *lookLayout = new QGridLayout(look);
@@ -145,6 +170,15 @@ void SettingsWindow::writeSheetOptions(ProgramSettings &settings) const {
   settings.captionBold = m_bold->isChecked() ? 1 : 0;
   settings.captionItalic = m_italics->isChecked() ? 1 : 0;
   settings.fontSize = m_fontSize->text();
+}
+
+void SettingsWindow::setPhotoOptions(const PhotoOptions &options) {
+  m_metadata->setCurrentIndex(int(options.metadata));
+  m_keepProfile->setChecked(options.keepColourProfile);
+}
+
+PhotoOptions SettingsWindow::photoOptions() const {
+  return {MetadataPolicy(std::max(0, m_metadata->currentIndex())), m_keepProfile->isChecked()};
 }
 
 SheetStyle SettingsWindow::sheetStyle() const {

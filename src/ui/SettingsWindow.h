@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -28,6 +29,10 @@ public:
   void setSheetOptions(const ProgramSettings &settings);
   void writeSheetOptions(ProgramSettings &settings) const;
   SheetStyle sheetStyle() const;
+
+  // What written photos keep of their sources.
+  void setPhotoOptions(const PhotoOptions &options);
+  PhotoOptions photoOptions() const;
 
   // Sets the switches from the program-wide values before the window shows.
   void fillSwitches(qint32 folderWindowMode, qint32 exitWhenDone, bool plainMode);
@@ -57,8 +62,9 @@ protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-  // The three groups of the window, top to bottom.
+  // The groups of the window, top to bottom.
   QGroupBox *sheetGroup();
+  QGroupBox *photoGroup();
   QGroupBox *lookGroup();
   QGroupBox *whenDoneGroup();
 
@@ -71,6 +77,8 @@ private:
   QCheckBox *m_italics;
   QLabel *m_captionSwatch;
   QLabel *m_backgroundSwatch;
+  QComboBox *m_metadata;
+  QCheckBox *m_keepProfile;
   QRadioButton *m_graphic;
   QRadioButton *m_windowed;
   QCheckBox *m_open;

@@ -1,3 +1,4 @@
+#include "ProgramRun.h"
 #include "TempFolder.h"
 #include "TestPictures.h"
 
@@ -11,21 +12,10 @@ using namespace veltrane;
 
 namespace {
 
-struct ProgramRun {
-  int exitCode = -1;
-  QString out;
-  QString err;
-};
+using test::ProgramRun;
 
 ProgramRun runBatch(const QStringList &arguments, const QString &workingFolder) {
-  QProcess process;
-  process.setWorkingDirectory(workingFolder);
-  process.start(QStringLiteral(VELTRANE_BATCH_PROGRAM), arguments);
-  process.closeWriteChannel();
-  if (!process.waitForFinished(60000))
-    return {};
-  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-          QString::fromUtf8(process.readAllStandardError())};
+  return test::runProgram(arguments, workingFolder);
 }
 
 class CommandLine : public ::testing::Test {
@@ -72,8 +62,8 @@ TEST_F(CommandLine, UsageErrorsAndBatchesThatCannotStartExitWithTwo) {
     int exitCode;
     QStringList said; // on the error output, or with 0 on the standard output
   } cases[] = {
-      {{"--width", "wide", "src/a.jpg"}, 2, {"--width", "Usage:"}},
-      {{}, 2, {"Usage:"}},
+      {{"--width", "wide", "src/a.jpg"}, 2, {"veltrane-batch: --width", "Try 'veltrane-batch --help'"}},
+      {{}, 2, {"veltrane-batch: no files given"}},
       {base() + QStringList{"--preset", "No such preset", "src/a.jpg"}, 2, {"No such preset"}},
       {{"--home", temp.file("home"), "--output", temp.file("blocked/out"), "src/a.jpg"},
        2,
@@ -86,6 +76,10 @@ TEST_F(CommandLine, UsageErrorsAndBatchesThatCannotStartExitWithTwo) {
     for (const QString &text : c.said)
       EXPECT_TRUE((c.exitCode ? run.err : run.out).contains(text))
           << text.toStdString() << " in " << run.err.toStdString();
+    // A usage error is one line and a pointer to the help, not the help.
+    if (c.exitCode) {
+      EXPECT_LE(run.err.count(u'\n'), 2) << run.err.toStdString();
+    }
   }
 }
 

@@ -1,31 +1,89 @@
 #include "app/BatchOptions.h"
+#include "app/SourceWalk.h"
 #include "presets/FrameList.h"
 #include "presets/JobSettings.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
+#include <unistd.h>
 
 using namespace veltrane;
 
 TEST(BatchOptions, ParsesOptionsFilesAndBytes) {
-  auto options =
-      parseBatchOptions({"--jobs", "2", "--width=640", "--yes", "a.jpg", "--", "-rf.jpg", "\xff.jpg"});
+  auto options = parseBatchOptions({"--jobs", "2", "--width=640", "--yes", "a.jpg", "-qnr0", "-o", "out",
+                                    "--files-from", "list\xff", "--report=-", "--metadata", "strip",
+                                    "--colour-profile", "keep", "--defaults", "--", "-rf.jpg", "\xff.jpg"});
   ASSERT_TRUE(options) << options.reason().toStdString();
-  EXPECT_EQ(options->jobs, 2);
-  EXPECT_TRUE(options->yes);
-  EXPECT_EQ(options->files, (QStringList{"a.jpg", "-rf.jpg"}));
-  EXPECT_EQ(options->badNames.size(), 1);
-  ASSERT_EQ(options->fields.size(), 1);
-  EXPECT_EQ(options->fields[0].second, QStringLiteral("640"));
+  EXPECT_EQ(std::tuple(options->jobs, options->yes, options->quiet, options->dryRun,
+                       options->sources.recursive, options->sources.nullSeparated, options->settings),
+            std::tuple(2, true, true, true, true, true, SettingsUse::Defaults));
+  EXPECT_EQ(options->output, QStringLiteral("out"));
+  EXPECT_EQ(options->sources.filesFrom, QByteArray("list\xff"));
+  EXPECT_EQ(options->report, QByteArray("-"));
+  EXPECT_EQ(options->metadata, MetadataPolicy::Strip);
+  EXPECT_EQ(options->keepColourProfile, true);
+  // File names stay bytes: a name that is not UTF-8 is still a name.
+  EXPECT_EQ(options->sources.files, (QByteArrayList{"a.jpg", "-rf.jpg", "\xff.jpg"}));
+  ASSERT_EQ(options->job.fields.size(), 1);
+  EXPECT_EQ(options->job.fields[0].second, QStringLiteral("640"));
+
+  // Short options take their value joined or as the next argument.
+  for (const QByteArrayList &jobs :
+       {QByteArrayList{"-j4"}, QByteArrayList{"-qj", "4"}, QByteArrayList{"--jobs=4"}}) {
+    const auto parsed = parseBatchOptions(jobs);
+    ASSERT_TRUE(parsed) << jobs.join(' ').toStdString();
+    EXPECT_EQ(parsed->jobs, 4);
+  }
 
   for (const QByteArrayList &bad :
        {QByteArrayList{"--jobs", "0"}, QByteArrayList{"--screen", "big"}, QByteArrayList{"--output"},
         QByteArrayList{"--output", ""}, QByteArrayList{"--output= "}, QByteArrayList{"--nope"},
-        QByteArrayList{"--yes=1"}}) {
+        QByteArrayList{"--yes=1"}, QByteArrayList{"-x"}, QByteArrayList{"-j"},
+        QByteArrayList{"--defaults", "--no-settings"}, QByteArrayList{"--metadata", "all"},
+        QByteArrayList{"--colour-profile", "srgb"}, QByteArrayList{"--report="},
+        QByteArrayList{"--output", "\xff"}}) {
     const auto refused = parseBatchOptions(bad);
     EXPECT_FALSE(refused) << bad.join(' ').toStdString();
     EXPECT_FALSE(refused.reason().isEmpty());
+    EXPECT_FALSE(refused.reason().contains(u'\n'));
   }
+}
+
+TEST(BatchOptions, NameListsSplitOnLinesOrNul) {
+  const struct {
+    QByteArray text;
+    bool nul;
+    QByteArrayList names;
+  } cases[] = {
+      {"a.jpg\nb c.jpg\n\nlast.jpg", false, {"a.jpg", "b c.jpg", "last.jpg"}},
+      {QByteArray("a\nb.jpg\0\xff.jpg\0", 13), true, {"a\nb.jpg", "\xff.jpg"}},
+      {"", false, {}},
+  };
+  for (const auto &c : cases) {
+    int pipe[2];
+    ASSERT_EQ(::pipe(pipe), 0);
+    ASSERT_EQ(::write(pipe[1], c.text.constData(), size_t(c.text.size())), c.text.size());
+    ::close(pipe[1]);
+    QByteArrayList names;
+    EXPECT_TRUE(readNameList(pipe[0], c.nul, [&](const QByteArray &name) { names.append(name); }));
+    ::close(pipe[0]);
+    EXPECT_EQ(names, c.names) << c.text.toStdString();
+  }
+}
+
+TEST(BatchOptions, NamedFilesKeepTheirFoldersBelowTheOutput) {
+  const std::pair<QByteArray, QString> cases[] = {
+      {"a.jpg", ""},
+      {"x/y/a.jpg", "x/y"},
+      {"./x/a.jpg", "x"},
+      {"a/./b/../c.jpg", "a"},
+      {"/x/../y/p.jpg", "y"},
+      {"../../up/a.jpg", "up"},
+      {"caf\xe9/a.jpg", QStringLiteral("caf\uFFFD")},
+      {"tab\there/a.jpg", "tab_here"},
+  };
+  for (const auto &[given, folder] : cases)
+    EXPECT_EQ(mirroredFolder(given), folder) << given.toStdString();
 }
 
 TEST(BatchOptions, FieldOptionsCheckTheirValues) {

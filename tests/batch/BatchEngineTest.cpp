@@ -1,4 +1,6 @@
+#include "../imaging/PhotoMetadataTestFiles.h"
 #include "BatchTestKit.h"
+#include "imaging/PhotoMetadata.h"
 #include "presets/FrameList.h"
 
 #include <QImageReader>
@@ -61,6 +63,28 @@ TEST(Batch, NamesFollowTheTemplate) {
   EXPECT_GT(QFileInfo(written).size(), 10 * 1024);
   EXPECT_NE(kit.finalJob.fixedQuality, QStringLiteral("85"));
   EXPECT_LT(kit.finalJob.fixedQuality.toInt(), 100);
+
+  // A limit even quality 0 misses makes the picture smaller: the name says
+  // the size written, the report says what changed; nothing is over the limit.
+  kit.job.sizeLimitKb = QStringLiteral("4");
+  kit.job.suffixTemplate = QStringLiteral("_[W]x[H]");
+  report = kit.run();
+  ASSERT_TRUE(report.allWritten());
+  ASSERT_EQ(report.written.size(), 1);
+  const QString shrunk = QFileInfo(report.written[0]).fileName();
+  EXPECT_TRUE(shrunk.startsWith("noise_") && !shrunk.startsWith("noise_300x300")) << shrunk.toStdString();
+  EXPECT_LE(QFileInfo(report.written[0]).size(), 4 * 1024);
+  ASSERT_EQ(report.madeToFit.size(), 1);
+  const QString size = shrunk.mid(6).chopped(4).replace(u'x', QStringLiteral(" x "));
+  EXPECT_EQ(report.madeToFit.entries()[0].reason,
+            QStringLiteral("made %1 pixels instead of 300 x 300 to fit 4 kB").arg(size));
+
+  // Not even 16 x 16 pixels fit in nothing: a failure with the reason, no file.
+  kit.job.sizeLimitKb = QStringLiteral("0");
+  report = kit.run();
+  EXPECT_EQ(report.unwritten.size(), 1);
+  EXPECT_EQ(report.unwritten.entries().value(0).reason,
+            "even at 16 x 16 pixels the file would be larger than 0 kB");
 }
 
 TEST(Batch, SameFolderNeverOverwritesTheSource) {
@@ -247,4 +271,34 @@ TEST(Batch, LongNamesAreShortenedToFitTheFileSystem) {
   const QString written = QFileInfo(report.written[0]).fileName();
   EXPECT_LE(written.toUtf8().size(), 255);
   EXPECT_TRUE(written.endsWith(QStringLiteral("_400x300.jpg")));
+}
+
+// What a written photo keeps of its source's metadata follows the policy;
+// the report counts the places left out.
+TEST(Batch, WrittenPhotosKeepTheMetadataThePolicyAllows) {
+  BatchKit kit;
+  kit.temp.write("src/camera.jpg", test::cameraPhoto({64, 48}));
+  kit.addSource("camera.jpg");
+  kit.job.sizeLimitOn = true;
+  kit.job.sizeLimitKb = QStringLiteral("50");
+  struct Case {
+    MetadataPolicy policy;
+    bool metadata, location;
+  };
+  for (const Case &c :
+       {Case{MetadataPolicy::NoLocation, true, false}, Case{MetadataPolicy::KeepAll, true, true},
+        Case{MetadataPolicy::Strip, false, false}}) {
+    SCOPED_TRACE(int(c.policy));
+    kit.photo.metadata = c.policy;
+    const BatchReport report = kit.run();
+    ASSERT_EQ(report.written.size(), 1);
+    EXPECT_EQ(report.locationsRemoved, c.policy == MetadataPolicy::NoLocation ? 1 : 0);
+    // Read back as a default copy would: it finds a place only where one was kept.
+    const Result<OutputMetadata> kept =
+        readOutputMetadata(report.written[0], MetadataPolicy::NoLocation, {48, 64});
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(!kept->markers.isEmpty(), c.metadata);
+    EXPECT_EQ(kept->locationRemoved, c.location);
+    QFile::remove(report.written[0]);
+  }
 }

@@ -39,6 +39,7 @@ struct BatchKit {
   JobSettings job;
   RecordingObserver observer;
   int threads = 2;
+  PhotoOptions photo;
 
   BatchKit() {
     job.outputFolder = temp.file(QStringLiteral("out"));
@@ -63,7 +64,7 @@ struct BatchKit {
     BatchEngine running(preparer, used, observer);
     shared = &used;
     engine = &running;
-    BatchReport report = running.run({sources, frames.entries(), {}, threads});
+    BatchReport report = running.run({sources, frames.entries(), {}, threads, photo});
     finalJob = used.job();
     shared = nullptr;
     engine = nullptr;

@@ -138,3 +138,25 @@ TEST(OutputFolderFaults, AFullDiskLeavesTheMarkerAndWritesNoHalfPicture) {
   const QByteArray marker = kit.temp.read(QStringLiteral("out/desktop.ini"));
   EXPECT_TRUE(marker.isEmpty() || marker == kFolderMarkerBytes);
 }
+
+// A mirrored tree's folders are made below the output folder and never
+// through a link or a file someone put in their place.
+TEST(OutputFolder, SubfoldersStayBelowTheOutputFolder) {
+  TempFolder temp;
+  ASSERT_TRUE(prepareOutputFolder(temp.file("out")));
+  temp.write("elsewhere/keep.txt", "x");
+  ASSERT_TRUE(QFile::link(temp.file("elsewhere"), temp.file("out/linked")));
+  temp.write("out/file", "a file");
+  const struct {
+    QString subfolder;
+    bool made;
+  } cases[] = {{"2023/june", true}, {"2023/june", true},  {"linked/x", false},
+               {"file/x", false},   {"../escape", false}, {"a//b", false}};
+  for (const auto &c : cases) {
+    const Result<> made = prepareOutputSubfolder(temp.file("out"), c.subfolder);
+    EXPECT_EQ(made.ok(), c.made) << c.subfolder.toStdString() << made.reason().toStdString();
+  }
+  EXPECT_TRUE(QFileInfo(temp.file("out/2023/june")).isDir());
+  EXPECT_EQ(temp.entries("elsewhere"), QStringList{"keep.txt"});
+  EXPECT_FALSE(QFileInfo::exists(temp.file("escape")));
+}

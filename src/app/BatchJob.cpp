@@ -1,0 +1,77 @@
+#include "app/BatchJob.h"
+
+#include "presets/PresetLine.h"
+#include "presets/ProgramFolder.h"
+#include "presets/ResizeJob.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace veltrane {
+namespace {
+
+SettingsState startingSettings(SettingsUse use, const ProgramFolder &folder, const QStringList &entries) {
+  const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+  // The screen only places the window's first-run position, which no batch uses.
+  const SettingsState firstRun = firstRunSettings({desktop, {1920, 1080}, {603, 406}}, entries);
+  if (use == SettingsUse::None)
+    return firstRun;
+  const QByteArray bytes = readWholeFile(folder.settingsReadPath());
+  SettingsState state = bytes.isEmpty() ? firstRun : readSettings(bytes, firstRun, entries);
+  if (use == SettingsUse::Defaults) {
+    // The file's preset list may be in another order: no index into it.
+    state.job = firstRun.job;
+    state.program.presetIndex = -1;
+    return state;
+  }
+  applySelectedPreset(state, entries);
+  return state;
+}
+
+} // namespace
+
+Result<JobChoice> chooseJob(const BatchOptions &options, const ProgramFolder &folder,
+                            const QStringList &entries) {
+  JobChoice choice;
+  choice.settings = startingSettings(options.settings, folder, entries);
+  const SettingsState &state = choice.settings;
+  choice.job = state.job;
+  if (state.program.presetIndex >= 0)
+    choice.presetText = presetName(state.presets.line(state.program.presetIndex));
+  const JobRequest &request = options.job;
+  if (!request.preset.isEmpty()) {
+    const auto line = findPreset(state.presets.lines(), request.preset);
+    if (!line)
+      return failure(
+          QStringLiteral("no preset called \"%1\" (--list-presets names them)").arg(request.preset));
+    fromPreset(choice.job, *line, entries);
+    choice.presetText = presetName(*line);
+  }
+  if (request.jobLine) {
+    fromPreset(choice.job, *request.jobLine, entries);
+    if (request.jobLine->contains(u'='))
+      choice.presetText = presetName(*request.jobLine);
+  }
+  if (options.output)
+    choice.job.outputFolder = QDir(*options.output).absolutePath();
+  if (options.sameFolder)
+    choice.job.sameFolder = 1;
+  for (const auto &[option, value] : request.fields)
+    if (const Result<> applied = applyFieldOption(choice.job, option, value, entries); !applied)
+      return failure(applied.reason());
+  // Program settings, not the job's: --defaults keeps the file's.
+  choice.photo = state.program.photo;
+  if (options.metadata)
+    choice.photo.metadata = *options.metadata;
+  if (options.keepColourProfile)
+    choice.photo.keepColourProfile = *options.keepColourProfile;
+  return choice;
+}
+
+bool usesTheScreen(const JobSettings &job) {
+  const QString screen = QStringLiteral("screen");
+  return (job.widthOn && job.maxWidth == screen) || (job.heightOn && job.maxHeight == screen) ||
+         resolveJob(job, {1, 1}).makesSheets();
+}
+
+} // namespace veltrane

@@ -1,0 +1,98 @@
+#include "app/DryRun.h"
+
+#include "batch/OutputNaming.h"
+#include "imaging/PictureDecoder.h"
+#include "imaging/PreparedSize.h"
+#include "presets/ResizeJob.h"
+
+#include <QDir>
+#include <QLocale>
+#include <unordered_set>
+
+namespace veltrane {
+namespace {
+
+QString sourceText(const SourceEntry &entry) { return QDir::cleanPath(entry.folder + u'/' + entry.name); }
+
+// The frame entries a batch goes through: the chosen one, or all when trying them.
+QList<int> framesTried(const JobSettings &job, const QStringList &entries) {
+  if (job.frame != kTryAllEntry)
+    return {job.frame};
+  QList<int> frames;
+  for (int frame = kFirstFrameEntry; frame < entries.size(); ++frame)
+    frames.append(frame);
+  return frames;
+}
+
+QString outputFolderOf(const ResizeJob &job, const JobSettings &settings, const SourceEntry &entry) {
+  if (job.sameFolder)
+    return entry.folder;
+  return entry.outputSubfolder.isEmpty() ? settings.outputFolder
+                                         : settings.outputFolder + u'/' + entry.outputSubfolder;
+}
+
+} // namespace
+
+int dryRun(const PlannedBatch &batch, DryRunOutput output) {
+  PictureDecoder decoder;
+  const QList<int> frames = framesTried(batch.job, batch.frameEntries);
+  // Hashes of the names given out: a hundred thousand names cost a few MB, and
+  // a collision could only number one name needlessly.
+  std::unordered_set<size_t> planned;
+  const auto hashOf = [](const QString &path) { return std::hash<QStringView>{}(path); };
+  const auto taken = [&](const QString &path) { return planned.count(hashOf(path)) > 0 || fileExists(path); };
+  int unreadable = 0;
+  int pictures = 0;
+  for (const SourceEntry &entry : batch.sources) {
+    const DecodeResult probe =
+        decoder.probeFile(entry.readPath.isEmpty() ? sourceText(entry) : entry.readPath);
+    if (!probe.ok()) {
+      output.err << "veltrane-batch: cannot read " << sourceText(entry) << ": " << probe.error << "\n";
+      if (output.report)
+        output.report->write({sourceText(entry), {}, {}, -1, -1, JsonReport::Status::Failed, probe.error});
+      ++unreadable;
+      continue;
+    }
+    for (const int frame : frames) {
+      JobSettings settings = batch.job;
+      settings.frame = qint16(frame);
+      if (frames.size() > 1)
+        settings.suffixTemplate = QStringLiteral(" ([F])");
+      const ResizeJob job = resolveJob(settings, batch.screen);
+      ++pictures;
+      if (!job.writesPictures())
+        continue;
+      const QSize size = preparedSize(probe.picture->fullSize, job).size;
+      const QString suffix =
+          job.suffixTemplate
+              ? substituteSuffix(*job.suffixTemplate, {job.qualityText, size.width(), size.height(),
+                                                       batch.frameEntries.value(frame)})
+              : QString();
+      const QString wanted = QDir::cleanPath(outputFolderOf(job, settings, entry) + u'/' +
+                                             outputFileName(stem(entry.name), suffix));
+      const QString name = nextUntakenName(wanted, taken);
+      planned.insert(hashOf(name));
+      const QString searched =
+          job.sizeLimitKb
+              ? QStringLiteral("quality searched at run time to stay below %1 kB; the size may shrink")
+                    .arg(QLocale().toString(*job.sizeLimitKb))
+              : QString();
+      if (output.out)
+        *output.out << sourceText(entry) << " -> " << QDir::toNativeSeparators(name) << "  " << size.width()
+                    << " x " << size.height()
+                    << (searched.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(searched)) << "\n";
+      if (output.report)
+        output.report->write({sourceText(entry), name, size, -1, job.sizeLimitKb ? -1 : job.fixedQuality,
+                              JsonReport::Status::Planned, searched});
+    }
+  }
+  const ResizeJob start = resolveJob(batch.job, batch.screen);
+  const int perSheet = start.grid.columns * start.grid.rows;
+  if (start.makesSheets() && pictures > 0 && output.out)
+    *output.out << "and " << (pictures + perSheet - 1) / perSheet << " index sheet(s) of "
+                << batch.screen.width() << " x " << batch.screen.height() << " in "
+                << QDir::toNativeSeparators(batch.job.outputFolder) << "\n";
+  return unreadable;
+}
+
+} // namespace veltrane

@@ -1,0 +1,111 @@
+#include "app/JsonReport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace veltrane {
+namespace {
+
+QString statusText(JsonReport::Status status) {
+  switch (status) {
+  case JsonReport::Status::Written: return QStringLiteral("written");
+  case JsonReport::Status::Failed: return QStringLiteral("failed");
+  case JsonReport::Status::Skipped: return QStringLiteral("skipped");
+  case JsonReport::Status::Planned: return QStringLiteral("planned");
+  }
+  return {};
+}
+
+QJsonValue textOrNull(const QString &text) { return text.isEmpty() ? QJsonValue() : QJsonValue(text); }
+
+QString sourceText(const SourceEntry &entry) { return QDir::cleanPath(entry.folder + u'/' + entry.name); }
+
+} // namespace
+
+JsonReport::~JsonReport() {
+  if (m_owned)
+    ::close(m_descriptor);
+}
+
+Result<std::unique_ptr<JsonReport>> JsonReport::open(const QByteArray &path) {
+  if (path == "-")
+    return std::unique_ptr<JsonReport>(new JsonReport(STDOUT_FILENO, false));
+  const int descriptor = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY, 0666);
+  if (descriptor < 0)
+    return failure(QStringLiteral("the report %1 cannot be written: %2")
+                       .arg(QFile::decodeName(path), qt_error_string(errno)));
+  return std::unique_ptr<JsonReport>(new JsonReport(descriptor, true));
+}
+
+QByteArray JsonReport::lineText(const Line &line) {
+  const bool sized = line.size.isValid();
+  const QJsonObject object{
+      {QStringLiteral("source"), textOrNull(line.source)},
+      {QStringLiteral("output"), textOrNull(line.output)},
+      {QStringLiteral("width"), sized ? QJsonValue(line.size.width()) : QJsonValue()},
+      {QStringLiteral("height"), sized ? QJsonValue(line.size.height()) : QJsonValue()},
+      {QStringLiteral("bytes"), line.bytes >= 0 ? QJsonValue(line.bytes) : QJsonValue()},
+      {QStringLiteral("quality"), line.quality >= 0 ? QJsonValue(line.quality) : QJsonValue()},
+      {QStringLiteral("status"), statusText(line.status)},
+      {QStringLiteral("reason"), textOrNull(line.reason)},
+  };
+  return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+// Straight to the descriptor: each line is on its way when the call returns.
+void JsonReport::write(const Line &line) {
+  if (!m_error.isEmpty())
+    return;
+  const QByteArray text = lineText(line);
+  for (qsizetype done = 0; done < text.size();) {
+    const ssize_t wrote = ::write(m_descriptor, text.constData() + done, size_t(text.size() - done));
+    if (wrote < 0 && errno == EINTR)
+      continue;
+    if (wrote <= 0) {
+      m_error = QStringLiteral("the report could not be written: %1").arg(qt_error_string(errno));
+      return;
+    }
+    done += wrote;
+  }
+}
+
+ReportingObserver::ReportingObserver(BatchObserver &inner, JsonReport &report,
+                                     const QList<SourceEntry> &sources)
+    : m_inner(inner), m_report(report), m_sources(sources), m_done(size_t(sources.size()), false) {}
+
+void ReportingObserver::pictureDone(const PictureRecord &record) {
+  m_inner.pictureDone(record);
+  const bool source = record.source >= 0 && record.source < m_sources.size();
+  if (source)
+    m_done[size_t(record.source)] = true;
+  const bool written = record.status == PictureRecord::Status::Written;
+  JsonReport::Line line;
+  line.source = source ? sourceText(m_sources[record.source]) : QString();
+  line.output = record.output;
+  if (written) {
+    line.size = record.size;
+    line.bytes = record.bytes;
+    line.quality = record.quality;
+  }
+  line.status = written ? JsonReport::Status::Written : JsonReport::Status::Failed;
+  line.reason = record.reason;
+  m_report.write(line);
+}
+
+void ReportingObserver::reportLeftOut() {
+  for (size_t i = 0; i < m_done.size(); ++i)
+    if (!m_done[i])
+      m_report.write({sourceText(m_sources[qsizetype(i)]),
+                      {},
+                      {},
+                      -1,
+                      -1,
+                      JsonReport::Status::Skipped,
+                      QStringLiteral("the batch was stopped before it")});
+}
+
+} // namespace veltrane

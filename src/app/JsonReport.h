@@ -1,0 +1,70 @@
+#pragma once
+
+#include "batch/BatchEngine.h"
+#include "common/Result.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace veltrane {
+
+// The --report file: one JSON object per line for every picture, written and
+// flushed as the batch goes, so that a batch stopped half-way leaves a record
+// of what it did.
+class JsonReport {
+public:
+  ~JsonReport();
+  JsonReport(const JsonReport &) = delete;
+  JsonReport &operator=(const JsonReport &) = delete;
+
+  // "-" is the standard output; any other file is made or emptied.
+  static Result<std::unique_ptr<JsonReport>> open(const QByteArray &path);
+
+  enum class Status { Written, Failed, Skipped, Planned };
+  struct Line {
+    QString source; // empty for an index sheet
+    QString output;
+    QSize size;
+    qint64 bytes = -1;
+    int quality = -1;
+    Status status = Status::Written;
+    QString reason;
+  };
+  void write(const Line &line);
+  // Why a line could not be written, once one could not; empty otherwise.
+  const QString &error() const { return m_error; }
+
+  static QByteArray lineText(const Line &line);
+
+private:
+  explicit JsonReport(int descriptor, bool owned) : m_descriptor(descriptor), m_owned(owned) {}
+  int m_descriptor;
+  bool m_owned;
+  QString m_error;
+};
+
+// Passes a batch's calls on to another observer and writes a report line
+// for every picture; afterwards, lines for the sources a stop left out.
+class ReportingObserver : public BatchObserver {
+public:
+  ReportingObserver(BatchObserver &inner, JsonReport &report, const QList<SourceEntry> &sources);
+  void progressed(const BatchProgress &progress) override { m_inner.progressed(progress); }
+  void jobChanged(const JobSettings &job) override { m_inner.jobChanged(job); }
+  void pictureWritten(const QString &path) override { m_inner.pictureWritten(path); }
+  void pictureFailed(const QString &path, const QString &reason) override {
+    m_inner.pictureFailed(path, reason);
+  }
+  void pictureDone(const PictureRecord &record) override;
+  void reportLeftOut();
+
+private:
+  BatchObserver &m_inner;
+  JsonReport &m_report;
+  const QList<SourceEntry> &m_sources;
+  std::vector<bool> m_done;
+};
+
+} // namespace veltrane
