@@ -167,6 +167,13 @@ int printReport(const BatchReport &report, const FailedFiles &refused, bool quie
     err << "veltrane-batch: cannot write " << entry.name << ": " << entry.reason << "\n";
   for (const FailedFiles::Entry &entry : refused.entries())
     err << "veltrane-batch: skipped " << entry.name << ": " << entry.reason << "\n";
+  // Written, but not quite as asked: said unless quiet.
+  if (!quiet) {
+    for (const FailedFiles::Entry &entry : report.madeToFit.entries())
+      err << "veltrane-batch: " << entry.name << ": " << entry.reason << "\n";
+    for (const FailedFiles::Entry &entry : report.photoNotes.entries())
+      err << "veltrane-batch: " << entry.name << ": " << entry.reason << "\n";
+  }
 
   const qsizetype failed = report.unreadable.size() + report.unwritten.size();
   const qsizetype skipped = refused.size() + report.skipped;
@@ -176,6 +183,8 @@ int printReport(const BatchReport &report, const FailedFiles &refused, bool quie
       out << " and " << report.sheets.size()
           << (report.sheets.size() == 1 ? " index sheet" : " index sheets");
     out << " written, " << failed << " failed, " << skipped << " skipped";
+    if (report.locationsRemoved > 0)
+      out << ", the place taken left out of " << report.locationsRemoved;
     if (report.stopped)
       out << " (stopped)";
     if (!report.outputFolder.isEmpty())
