@@ -1,6 +1,7 @@
 #include "imaging/PictureDecoder.h"
 
 #include "DecoderTestFiles.h"
+#include "QuadrantCheck.h"
 #include "TempFolder.h"
 #include "TestPictures.h"
 #include "imaging/DecoderFileReader.h"
@@ -23,28 +24,8 @@ namespace {
 
 const QRgb kRed = qRgb(255, 0, 0), kGreen = qRgb(0, 255, 0), kBlue = qRgb(0, 0, 255),
            kWhite = qRgb(255, 255, 255), kBlack = qRgb(0, 0, 0);
-using Quadrants = std::array<QRgb, 4>; // top left, top right, bottom left, bottom right
 const Quadrants kStored = {kRed, kGreen, kBlue, kWhite};
 const JpegOptions kProgressive{.progressive = true};
-
-// RGB32 and opaque, as other code relies on, with the colours amid each
-// quadrant (where JPEG's blur at the edges does not reach) within tolerance.
-::testing::AssertionResult looksLike(const QImage &image, const Quadrants &expected, int tolerance) {
-  if (image.format() != QImage::Format_RGB32)
-    return ::testing::AssertionFailure() << "format " << int(image.format());
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (qAlpha(reinterpret_cast<const QRgb *>(image.constScanLine(y))[x]) != 255)
-        return ::testing::AssertionFailure() << "not opaque at " << x << ", " << y;
-  const int w = image.width(), h = image.height();
-  const QPoint middles[] = {{w / 4, h / 4}, {3 * w / 4, h / 4}, {w / 4, 3 * h / 4}, {3 * w / 4, 3 * h / 4}};
-  for (size_t i = 0; i < 4; ++i) {
-    if (const QRgb actual = image.pixel(middles[i]); !near(actual, expected[i], tolerance))
-      return ::testing::AssertionFailure() << "quadrant " << i << " is " << std::hex << (actual & 0xFFFFFF)
-                                           << ", not " << (expected[i] & 0xFFFFFF);
-  }
-  return ::testing::AssertionSuccess();
-}
 
 DecodeRequest needing(QSize size, bool applyOrientation = true, qint64 maxPixels = kMaxDecodedPixels) {
   return {[size](QSize) { return size; }, applyOrientation, maxPixels};
@@ -131,7 +112,8 @@ TEST_F(PictureDecoderTest, EveryKindDecodesToItsColours) {
     ASSERT_TRUE(result.ok()) << c.name << ": " << result.error.toStdString();
     EXPECT_EQ(result.picture->image.size(), QSize(96, 64)) << c.name;
     EXPECT_EQ(result.picture->fullSize, QSize(96, 64)) << c.name;
-    EXPECT_TRUE(looksLike(result.picture->image, c.expected, 8)) << c.name; // BMP's 16 bits keep 5 or 6 of 8
+    EXPECT_TRUE(showsQuadrants(result.picture->image, c.expected, 8))
+        << c.name; // BMP's 16 bits keep 5 or 6 of 8
   }
 }
 
@@ -234,9 +216,9 @@ TEST_F(PictureDecoderTest, ExifOrientationTurnsThePictureUpright) {
     ASSERT_TRUE(turned.ok() && stored.ok()) << c.orientation;
     EXPECT_EQ(turned.picture->fullSize, c.orientation >= 5 ? QSize(32, 64) : QSize(64, 32)) << c.orientation;
     EXPECT_EQ(turned.picture->image.size(), turned.picture->fullSize) << c.orientation;
-    EXPECT_TRUE(looksLike(turned.picture->image, c.upright, 8)) << c.orientation;
+    EXPECT_TRUE(showsQuadrants(turned.picture->image, c.upright, 8)) << c.orientation;
     EXPECT_EQ(stored.picture->fullSize, QSize(64, 32)) << c.orientation;
-    EXPECT_TRUE(looksLike(stored.picture->image, kStored, 8)) << c.orientation << " left as stored";
+    EXPECT_TRUE(showsQuadrants(stored.picture->image, kStored, 8)) << c.orientation << " left as stored";
   }
 }
 
@@ -328,12 +310,12 @@ TEST_F(PictureDecoderTest, DamageFailsWithItsReasonAndHarmlessTroubleDecodes) {
     EXPECT_EQ(result.error, c.reason) << c.name;
     EXPECT_EQ(result.ok(), c.reason.isEmpty()) << c.name;
     if (result.ok()) {
-      EXPECT_TRUE(looksLike(result.picture->image, kStored, 6)) << c.name;
+      EXPECT_TRUE(showsQuadrants(result.picture->image, kStored, 6)) << c.name;
     }
     // The JPEG decompressor is reused after every failure.
     const DecodeResult next = decode(jpeg);
     ASSERT_TRUE(next.ok()) << "after " << c.name;
-    EXPECT_TRUE(looksLike(next.picture->image, kStored, 6)) << "after " << c.name;
+    EXPECT_TRUE(showsQuadrants(next.picture->image, kStored, 6)) << "after " << c.name;
   }
 }
 
