@@ -1,5 +1,6 @@
 #include "app/BatchJob.h"
 
+#include "presets/FrameList.h"
 #include "presets/PresetLine.h"
 #include "presets/ProgramFolder.h"
 #include "presets/ResizeJob.h"
@@ -59,6 +60,25 @@ Result<JobChoice> chooseJob(const BatchOptions &options, const ProgramFolder &fo
   for (const auto &[option, value] : request.fields)
     if (const Result<> applied = applyFieldOption(choice.job, option, value, entries); !applied)
       return failure(applied.reason());
+  for (const JobRequest &request : options.alsoJobs) {
+    JobSettings also = choice.job;
+    const QString name = request.jobLine ? *request.jobLine : request.preset;
+    if (request.jobLine) {
+      fromPreset(also, *request.jobLine, entries);
+    } else {
+      const auto line = findPreset(state.presets.lines(), request.preset);
+      if (!line)
+        return failure(QStringLiteral("no preset called \"%1\" (--list-presets names them)").arg(name));
+      fromPreset(also, *line, entries);
+    }
+    // One pass tries no frames and makes one set of sheets: the first job's.
+    if (also.frame == kTryAllEntry)
+      return failure(QStringLiteral("\"%1\" would try every frame: only the first job can").arg(name));
+    if (!resolveJob(also, {1, 1}).writesPictures())
+      return failure(QStringLiteral("\"%1\" writes index sheets only: only the first job can").arg(name));
+    also.sheetMode = 0;
+    choice.alsoJobs.append(also);
+  }
   // Program settings, not the job's: --defaults keeps the file's.
   choice.photo = state.program.photo;
   if (options.metadata)

@@ -148,6 +148,7 @@ BatchReport runBatch(const Run &run) {
   input.frameEntries = run.frames.entries();
   input.threads = run.options.jobs;
   input.photo = run.choice.photo;
+  input.alsoJobs = run.choice.alsoJobs;
   input.sheetStyle = {colourFromValue(program.indexBackground), colourFromValue(program.captionColour),
                       program.captionBold != 0, program.captionItalic != 0, leadingNumber(program.fontSize)};
   BatchReport report = engine.run(input);
@@ -241,7 +242,7 @@ int runCommandLine(const BatchOptions &options, const QByteArray &userPlatform) 
   if (options.dryRun) {
     QTextStream err(stderr);
     const bool toStdout = options.report && *options.report == "-";
-    const int unreadable = dryRun({choice->job, screen, frames.entries(), sources},
+    const int unreadable = dryRun({choice->job, screen, frames.entries(), sources, choice->alsoJobs},
                                   {toStdout ? nullptr : &out, err, report.get()});
     for (const FailedFiles::Entry &entry : walk.refused().entries())
       err << "veltrane-batch: skipped " << entry.name << ": " << entry.reason << "\n";

@@ -8,10 +8,10 @@ namespace {
 
 // Options that take a value, after "=", in the same short option ("-j4") or
 // as the next argument.
-const QStringList kValueOptions{"--home",   "--preset",   "--job",           "--output",  "--screen",
-                                "--jobs",   "--width",    "--height",        "--quality", "--max-kb",
-                                "--suffix", "--frame",    "--index",         "--grid",    "--files-from",
-                                "--report", "--metadata", "--colour-profile"};
+const QStringList kValueOptions{
+    "--home",  "--preset", "--also-preset", "--also-job", "--job",      "--output",        "--screen",
+    "--jobs",  "--width",  "--height",      "--quality",  "--max-kb",   "--suffix",        "--frame",
+    "--index", "--grid",   "--files-from",  "--report",   "--metadata", "--colour-profile"};
 const QStringList kFieldOptions{"--width",  "--height", "--quality", "--max-kb",
                                 "--suffix", "--frame",  "--index",   "--grid"};
 
@@ -173,6 +173,10 @@ Result<> applyValueOption(BatchOptions &options, const OptionWithValue &read) {
     options.home = *value;
   } else if (option == QLatin1String("--preset")) {
     options.job.preset = *value;
+  } else if (option == QLatin1String("--also-preset")) {
+    options.alsoJobs.append({*value, std::nullopt, {}});
+  } else if (option == QLatin1String("--also-job")) {
+    options.alsoJobs.append({{}, *value, {}});
   } else if (option == QLatin1String("--job")) {
     options.job.jobLine = *value;
   } else if (option == QLatin1String("--output")) {

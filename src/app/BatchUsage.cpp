@@ -17,6 +17,12 @@ does not change their results.
 
 Job:
       --preset NAME     use a stored or built-in preset, e.g. "MAIL ATTACHMENT"
+      --also-preset NAME  also write each picture as this preset makes it, from
+                        the same decode (repeatable; e.g. mail size, web size
+                        and thumbnail in one pass). It applies over the job
+                        above, writes into the same folder and makes no index
+                        sheets
+      --also-job LINE   the same with a preset line
       --job LINE        use a preset line, e.g. "|600|1|100k|||0|4|3|0|0|0"
                         (a leading "NAME=" is allowed)
       --width N         largest width in pixels, or "screen"; "off" for no limit

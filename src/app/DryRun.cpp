@@ -53,13 +53,21 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
       ++unreadable;
       continue;
     }
+    // The job with every frame it tries, then the other jobs of the pass.
+    QList<std::pair<JobSettings, bool>> jobs;
     for (const int frame : frames) {
       JobSettings settings = batch.job;
       settings.frame = qint16(frame);
       if (frames.size() > 1)
         settings.suffixTemplate = QStringLiteral(" ([F])");
+      jobs.append({settings, true});
+    }
+    for (const JobSettings &also : batch.alsoJobs)
+      jobs.append({also, false});
+    for (const auto &[settings, counted] : jobs) {
+      const int frame = settings.frame;
       const ResizeJob job = resolveJob(settings, batch.screen);
-      ++pictures;
+      pictures += counted ? 1 : 0;
       if (!job.writesPictures())
         continue;
       const QSize size = preparedSize(probe.picture->fullSize, job).size;

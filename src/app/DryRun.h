@@ -16,6 +16,7 @@ struct PlannedBatch {
   QSize screen;
   QStringList frameEntries;
   QList<SourceEntry> sources;
+  QList<JobSettings> alsoJobs; // more jobs of the same pass
 };
 
 // Where a dry run tells what it found: a line per output on `out` (unless

@@ -59,6 +59,8 @@ private:
   QString writeSheet(const QImage &canvas, const QString &wanted);
   void begin(WorkerPool &pool);
   void finish(const Task &task, Outcome outcome);
+  void writeOutput(const Task &task, const ResizeJob &job, const QString &qualityText,
+                   const Outcome &outcome);
   void noteWhatTheLimitTook(const QString &path, const ResizeJob &job, const Outcome &outcome);
   void putTheJobBack();
 
@@ -80,6 +82,10 @@ private:
   std::optional<Result<>> m_outputFolderPrepared;   // once it was first needed
   std::map<QString, Result<>> m_subfoldersPrepared; // of a mirrored tree, once each was first needed
   QString m_qualityText;                            // as the batch began
+  // More jobs for every source, each written from the same decode: fixed
+  // when the batch begins, never sheets.
+  std::vector<ResizeJob> m_alsoJobs;
+  std::vector<QString> m_alsoQualityTexts;
   std::unique_ptr<IndexSheet> m_sheet;
   JpegEncoder m_sheetEncoder;
 
@@ -178,6 +184,8 @@ void BatchRun::begin(WorkerPool &pool) {
   task.write = job.writesPictures();
   task.sheet = job.makesSheets();
   task.sourceMetadata = !m_tryingFrames; // frame trials are for choosing, not for sending
+  if (frame == m_first)
+    task.alsoJobs = m_alsoJobs;
   task.job = std::move(job);
   // Read from disk while the workers decode the pictures before it.
   adviseReadingSoon(task.path);
@@ -195,23 +203,37 @@ void BatchRun::finish(const Task &task, Outcome outcome) {
     captions.namesAreFrames = m_job.captionsNameFrames();
     m_sheet->place({outcome.image, entry.name, QFileInfo(task.path).size(), frameText}, captions);
   }
-  if (!task.write)
+  if (!task.write && outcome.also.empty())
     return;
-  if (outcome.searched)
+  if (task.write && outcome.searched)
     m_observer.jobChanged(
         m_job.update([&](JobSettings &job) { job.fixedQuality = QString::number(outcome.quality); }));
+  if (task.write)
+    writeOutput(task, task.job, m_qualityText, outcome);
+  // The other jobs' pictures of the same source, made from the same decode.
+  for (size_t i = 0; i < outcome.also.size() && i < m_alsoJobs.size(); ++i) {
+    Outcome &also = outcome.also[i];
+    if (!also.readError.isEmpty())
+      failed(&BatchReport::unreadable, sourcePath(entry), also.readError, task.source);
+    else
+      writeOutput(task, m_alsoJobs[i], m_alsoQualityTexts[i], also);
+  }
+}
 
-  const bool mirrored = !task.job.sameFolder && !entry.outputSubfolder.isEmpty();
-  const QString folder = task.job.sameFolder ? entry.folder
-                         : mirrored          ? m_outputFolder + u'/' + entry.outputSubfolder
-                                             : m_outputFolder;
-  const QString suffix =
-      task.job.suffixTemplate
-          ? substituteSuffix(*task.job.suffixTemplate,
-                             {m_qualityText, outcome.size.width(), outcome.size.height(), frameText})
-          : QString();
+void BatchRun::writeOutput(const Task &task, const ResizeJob &job, const QString &qualityText,
+                           const Outcome &outcome) {
+  const SourceEntry &entry = m_input.sources[task.source];
+  const QString frameText = m_input.frameEntries.value(job.frame);
+  const bool mirrored = !job.sameFolder && !entry.outputSubfolder.isEmpty();
+  const QString folder = job.sameFolder ? entry.folder
+                         : mirrored     ? m_outputFolder + u'/' + entry.outputSubfolder
+                                        : m_outputFolder;
+  const QString suffix = job.suffixTemplate
+                             ? substituteSuffix(*job.suffixTemplate, {qualityText, outcome.size.width(),
+                                                                      outcome.size.height(), frameText})
+                             : QString();
   const QString wanted = QDir::cleanPath(folder + u'/' + outputFileName(stem(entry.name), suffix));
-  if (!task.job.sameFolder && !outputFolderReady())
+  if (!job.sameFolder && !outputFolderReady())
     return failed(&BatchReport::unwritten, wanted, kNoOutputFolder, task.source);
   if (mirrored)
     if (const Result<> ready = subfolderReady(entry.outputSubfolder); !ready)
@@ -230,7 +252,7 @@ void BatchRun::finish(const Task &task, Outcome outcome) {
                           outcome.quality,
                           PictureRecord::Status::Written,
                           {}});
-  noteWhatTheLimitTook(*path, task.job, outcome);
+  noteWhatTheLimitTook(*path, job, outcome);
   m_report.locationsRemoved += outcome.locationRemoved ? 1 : 0;
   if (!outcome.photoNote.isEmpty())
     m_report.photoNotes.add(*path, outcome.photoNote);
@@ -272,6 +294,13 @@ BatchReport BatchRun::run() {
   // The quality in the names and the sheets' layout stay as the batch began.
   const ResizeJob start = resolveJob(m_start, m_preparer.screen());
   m_qualityText = start.qualityText;
+  for (const JobSettings &also : m_input.alsoJobs) {
+    ResizeJob job = resolveJob(also, m_preparer.screen());
+    if (!job.writesPictures())
+      continue;
+    m_alsoQualityTexts.push_back(job.qualityText);
+    m_alsoJobs.push_back(std::move(job));
+  }
   m_sheet = std::make_unique<IndexSheet>(
       m_preparer.screen(), m_input.sheetStyle, start.grid, start.captions.any(), m_outputFolder,
       [this](const QImage &canvas, const QString &wanted) { return writeSheet(canvas, wanted); });

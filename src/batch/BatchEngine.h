@@ -2,6 +2,7 @@
 
 #include "batch/BatchReport.h"
 #include "batch/IndexSheet.h"
+#include "presets/JobSettings.h"
 #include "presets/PhotoOptions.h"
 
 #include <QList>
@@ -71,6 +72,10 @@ struct BatchInput {
   SheetStyle sheetStyle;
   int threads = 0;    // 0: one per core
   PhotoOptions photo; // what written pictures keep of their sources' colours and metadata
+  // More jobs, each writing its own picture of every source from the same
+  // decode (mail size, web size and thumbnail in one pass); they make no
+  // index sheets and share the output folder.
+  QList<JobSettings> alsoJobs;
 };
 
 // Runs a batch: every source, with every frame when trying them all, is

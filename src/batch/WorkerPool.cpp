@@ -90,9 +90,21 @@ void WorkerPool::giveBackSpareMemory() {
 }
 
 Outcome WorkerPool::make(const Task &task, PictureDecoder &decoder, JpegEncoder &encoder) {
+  QList<ResizeJob> jobs{task.job};
+  for (const ResizeJob &also : task.alsoJobs)
+    jobs.append(also);
+  // Kept until every picture is encoded: the first holds their memory.
+  std::vector<PrepareResult> prepared =
+      m_preparer.preparePictures(decoder, task.path, jobs, m_frameEntries, &m_memoryBudget, m_photo);
+  Outcome outcome = outcomeOf(task, task.job, prepared[0], task.write, task.sheet, encoder);
+  for (size_t i = 1; i < prepared.size(); ++i)
+    outcome.also.push_back(outcomeOf(task, jobs[qsizetype(i)], prepared[i], true, false, encoder));
+  return outcome;
+}
+
+Outcome WorkerPool::outcomeOf(const Task &task, const ResizeJob &job, const PrepareResult &prepared,
+                              bool write, bool sheet, JpegEncoder &encoder) {
   Outcome outcome;
-  PrepareResult prepared =
-      m_preparer.preparePicture(decoder, task.path, task.job, m_frameEntries, &m_memoryBudget, m_photo);
   if (!prepared.ok()) {
     outcome.readError = prepared.failedPath == task.path || prepared.failedPath.isEmpty()
                             ? prepared.error
@@ -101,22 +113,22 @@ Outcome WorkerPool::make(const Task &task, PictureDecoder &decoder, JpegEncoder 
   }
   outcome.size = prepared.picture->image.size();
   outcome.photoNote = prepared.picture->colourNote;
-  if (task.sheet) {
+  if (sheet) {
     outcome.image = prepared.picture->image;
     // A profile the preparer could keep converts: the sheet is sRGB.
     if (!prepared.picture->iccProfile.isEmpty())
       (void)m_preparer.convertToSrgb(outcome.image, prepared.picture->iccProfile);
   }
-  if (task.write)
-    encode(task, *prepared.picture, encoder, outcome);
+  if (write)
+    encode(task, job, *prepared.picture, encoder, outcome);
   return outcome;
 }
 
 // The file carries the profile its pixels are in and, unless the policy or
 // the task says otherwise, its source's metadata made true for the size
 // written.
-void WorkerPool::encode(const Task &task, const PreparedPicture &prepared, JpegEncoder &encoder,
-                        Outcome &outcome) {
+void WorkerPool::encode(const Task &task, const ResizeJob &job, const PreparedPicture &prepared,
+                        JpegEncoder &encoder, Outcome &outcome) {
   const bool withMetadata = task.sourceMetadata && m_photo.metadata != MetadataPolicy::Strip;
   const auto extrasFor = [&](QSize size) {
     JpegExtras extras;
@@ -135,8 +147,8 @@ void WorkerPool::encode(const Task &task, const PreparedPicture &prepared, JpegE
     return extras;
   };
   const QImage &image = prepared.image;
-  if (task.job.sizeLimitKb) {
-    Result<SizeLimitedJpeg> fitted = encodeWithinLimit(image, *task.job.sizeLimitKb, extrasFor, encoder);
+  if (job.sizeLimitKb) {
+    Result<SizeLimitedJpeg> fitted = encodeWithinLimit(image, *job.sizeLimitKb, extrasFor, encoder);
     if (!fitted) {
       outcome.encodeError = fitted.reason();
       return;
@@ -153,7 +165,7 @@ void WorkerPool::encode(const Task &task, const PreparedPicture &prepared, JpegE
     }
     return;
   }
-  outcome.quality = task.job.fixedQuality;
+  outcome.quality = job.fixedQuality;
   Result<QByteArray> bytes = encoder.encode(image, outcome.quality, extrasFor(image.size()));
   if (!bytes)
     outcome.encodeError = bytes.reason();

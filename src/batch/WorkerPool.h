@@ -22,6 +22,7 @@ class JpegEncoder;
 class PictureDecoder;
 class PicturePreparer;
 struct PreparedPicture;
+struct PrepareResult;
 
 // One picture to make: a source, with one frame when trying them all.
 struct Task {
@@ -29,9 +30,10 @@ struct Task {
   int source = 0;
   ResizeJob job; // as it stood when the picture was begun
   QString path;
-  bool write = true;          // resized pictures are wanted
-  bool sheet = false;         // the picture goes on an index sheet
-  bool sourceMetadata = true; // the written picture carries its source's metadata (not frame trials)
+  bool write = true;               // resized pictures are wanted
+  bool sheet = false;              // the picture goes on an index sheet
+  bool sourceMetadata = true;      // the written picture carries its source's metadata (not frame trials)
+  std::vector<ResizeJob> alsoJobs; // more pictures to write from the same decode
 };
 
 struct Outcome {
@@ -45,7 +47,8 @@ struct Outcome {
   QSize shrunkFrom;           // the prepared size, when the size limit made the picture smaller
   bool extrasDropped = false; // the profile and metadata did not fit the size limit
   bool locationRemoved = false;
-  QString photoNote; // what of the source's colours or metadata could not be used, and why
+  QString photoNote;         // what of the source's colours or metadata could not be used, and why
+  std::vector<Outcome> also; // one per Task::alsoJobs
 };
 
 // Prepares and encodes pictures on worker threads; results are collected in
@@ -68,7 +71,10 @@ private:
   void run();
   void giveBackSpareMemory();
   Outcome make(const Task &task, PictureDecoder &decoder, JpegEncoder &encoder);
-  void encode(const Task &task, const PreparedPicture &prepared, JpegEncoder &encoder, Outcome &outcome);
+  Outcome outcomeOf(const Task &task, const ResizeJob &job, const PrepareResult &prepared, bool write,
+                    bool sheet, JpegEncoder &encoder);
+  void encode(const Task &task, const ResizeJob &job, const PreparedPicture &prepared, JpegEncoder &encoder,
+              Outcome &outcome);
 
   const PicturePreparer &m_preparer;
   const QStringList m_frameEntries;

@@ -13,6 +13,14 @@
 #include <QPainter>
 
 namespace veltrane {
+
+// The frame around the picture, when the job has one.
+struct FrameInUse {
+  const FrameLibrary::Frame *frame = nullptr;
+  FrameWindow window;
+  QImage picture;
+};
+
 namespace {
 
 qint64 pixelBytes(QSize size) { return qint64(size.width()) * size.height() * 4; }
@@ -34,34 +42,51 @@ QString sizeError(QSize size) {
 
 PrepareResult failure(const QString &path, const QString &error) { return {std::nullopt, error, path}; }
 
-// The frame around the picture, when the job has one.
-struct FrameInUse {
-  const FrameLibrary::Frame *frame = nullptr;
-  FrameWindow window;
-  QImage picture;
-};
+// What one job asks of the decode: the least size it scales from, and the
+// bytes of its scaled copy and, with a frame, the stretched frame and the
+// framed copy.
+struct JobNeeds {
+  ResizeJob job;
+  std::optional<FrameWindow> window;
+  QSize frameSize;
 
-// Asks the decoder for no more than the job needs and reserves, besides the
-// decoded picture, the scaled copy and with a frame the stretched frame and
-// the framed copy. The encoder reads the result as it is.
-DecodeRequest decodeRequestFor(const ResizeJob &job, const std::optional<FrameInUse> &frame,
-                               MemoryBudget *memoryBudget, qint64 besides) {
-  DecodeRequest request;
-  request.memoryBudget = memoryBudget;
-  request.callerBytes = [job, framed = frame.has_value(), besides](QSize full) -> qint64 {
-    const PreparedSize prepared = preparedSize(full, job);
-    if (prepared.untouched || !fitsInMemory(prepared.size))
-      return besides; // nothing copied, or refused before any copy
-    return pixelBytes(prepared.size) * (framed ? 3 : 1) + besides;
-  };
-  request.neededSize = [job, window = frame ? std::optional(frame->window) : std::nullopt,
-                        frameSize = frame ? frame->picture.size() : QSize()](QSize full) -> QSize {
+  QSize neededSize(QSize full) const {
     const PreparedSize prepared = preparedSize(full, job);
     if (prepared.untouched || !fitsInMemory(prepared.size))
       return {};
     if (window)
       return frameWindowRect(*window, frameSize, prepared.size).size();
     return prepared.size;
+  }
+  qint64 copyBytes(QSize full) const {
+    const PreparedSize prepared = preparedSize(full, job);
+    if (prepared.untouched || !fitsInMemory(prepared.size))
+      return 0; // nothing copied, or refused before any copy
+    return pixelBytes(prepared.size) * (window ? 3 : 1);
+  }
+};
+
+// Asks the decoder for no more than the largest job needs (the full size
+// when one keeps it) and reserves every job's copies besides the decoded
+// picture. The encoder reads the results as they are.
+DecodeRequest decodeRequestFor(const QList<JobNeeds> &needs, MemoryBudget *memoryBudget, qint64 besides) {
+  DecodeRequest request;
+  request.memoryBudget = memoryBudget;
+  request.callerBytes = [needs, besides](QSize full) -> qint64 {
+    qint64 bytes = besides;
+    for (const JobNeeds &need : needs)
+      bytes += need.copyBytes(full);
+    return bytes;
+  };
+  request.neededSize = [needs](QSize full) -> QSize {
+    QSize largest(0, 0);
+    for (const JobNeeds &need : needs) {
+      const QSize size = need.neededSize(full);
+      if (!size.isValid())
+        return {};
+      largest = largest.expandedTo(size);
+    }
+    return largest;
   };
   return request;
 }
@@ -100,65 +125,122 @@ Result<void> PicturePreparer::convertToSrgb(QImage &picture, const QByteArray &i
   return m_colourProfiles->convertToSrgb(picture, iccProfile);
 }
 
+std::optional<PrepareResult> PicturePreparer::loadFrame(PictureDecoder &decoder, const QString &path,
+                                                        const ResizeJob &job, const QStringList &frameEntries,
+                                                        std::optional<FrameInUse> &frame) const {
+  if (job.frame <= kNoFrameEntry)
+    return std::nullopt;
+  const int entry = job.frame;
+  const FrameLibrary::Frame *installed = m_frames.frameForEntry(entry, frameEntries);
+  if (!installed)
+    return failure(path, QStringLiteral("the frame \"%1\" is not installed")
+                             .arg(frameEntries.value(entry == kTryAllEntry ? kFirstFrameEntry : entry)));
+  const std::optional<FrameWindow> window = frameWindowFromName(installed->fileName);
+  if (!window)
+    return failure(installed->path, QStringLiteral("the frame file name \"%1\" does not give its window "
+                                                   "(name_left-top-right-bottom.ext)")
+                                        .arg(installed->fileName));
+  Result<QImage> picture = m_framePictures->picture(installed->path, decoder);
+  if (!picture)
+    return failure(installed->path, QStringLiteral("the frame cannot be read: %1").arg(picture.reason()));
+  frame = FrameInUse{installed, *window, std::move(*picture)};
+  return std::nullopt;
+}
+
 PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QString &path,
                                               const ResizeJob &job, const QStringList &frameEntries,
                                               MemoryBudget *memoryBudget, const PhotoOptions &photo) const {
-  // The frame first: its picture and window decide how large the source
-  // must be decoded.
-  std::optional<FrameInUse> frame;
-  if (job.frame > kNoFrameEntry) {
-    const int entry = job.frame;
-    const FrameLibrary::Frame *installed = m_frames.frameForEntry(entry, frameEntries);
-    if (!installed)
-      return failure(path, QStringLiteral("the frame \"%1\" is not installed")
-                               .arg(frameEntries.value(entry == kTryAllEntry ? kFirstFrameEntry : entry)));
-    const std::optional<FrameWindow> window = frameWindowFromName(installed->fileName);
-    if (!window)
-      return failure(installed->path, QStringLiteral("the frame file name \"%1\" does not give its window "
-                                                     "(name_left-top-right-bottom.ext)")
-                                          .arg(installed->fileName));
-    Result<QImage> picture = m_framePictures->picture(installed->path, decoder);
-    if (!picture)
-      return failure(installed->path, QStringLiteral("the frame cannot be read: %1").arg(picture.reason()));
-    frame = FrameInUse{installed, *window, std::move(*picture)};
+  return std::move(preparePictures(decoder, path, {job}, frameEntries, memoryBudget, photo).front());
+}
+
+std::vector<PrepareResult> PicturePreparer::preparePictures(PictureDecoder &decoder, const QString &path,
+                                                            const QList<ResizeJob> &jobs,
+                                                            const QStringList &frameEntries,
+                                                            MemoryBudget *memoryBudget,
+                                                            const PhotoOptions &photo) const {
+  // The frames first: their pictures and windows decide how large the
+  // source must be decoded.
+  std::vector<PrepareResult> results(size_t(jobs.size()));
+  std::vector<std::optional<FrameInUse>> frames(size_t(jobs.size()));
+  QList<JobNeeds> needs;
+  for (qsizetype i = 0; i < jobs.size(); ++i) {
+    if (std::optional<PrepareResult> failed =
+            loadFrame(decoder, path, jobs[i], frameEntries, frames[size_t(i)])) {
+      results[size_t(i)] = std::move(*failed);
+      continue;
+    }
+    const std::optional<FrameInUse> &frame = frames[size_t(i)];
+    needs.append({jobs[i], frame ? std::optional(frame->window) : std::nullopt,
+                  frame ? frame->picture.size() : QSize()});
   }
+  if (needs.isEmpty())
+    return results;
 
   // Reading the source's metadata for the written file comes later, within
   // the same reservation: nothing waits for memory while holding some.
   const qint64 besides = photo.metadata == MetadataPolicy::Strip ? 0 : kPhotoMetadataMemory;
-  DecodeResult decoded = decoder.decodeFile(path, decodeRequestFor(job, frame, memoryBudget, besides));
-  if (!decoded.ok())
-    return failure(path, decoded.error);
+  DecodeResult decoded = decoder.decodeFile(path, decodeRequestFor(needs, memoryBudget, besides));
+  if (!decoded.ok()) {
+    for (qsizetype i = 0; i < jobs.size(); ++i)
+      if (!results[size_t(i)].ok() && results[size_t(i)].error.isEmpty())
+        results[size_t(i)] = failure(path, decoded.error);
+    return results;
+  }
 
-  QImage source = std::move(decoded.picture->image);
-  const QSize sourceSize = decoded.picture->fullSize;
-  MemoryBudget::Reservation memory = std::move(decoded.picture->memory);
+  DecodedPicture &source = *decoded.picture;
+  qint64 kept = besides;
+  qsizetype first = -1;
+  qsizetype last = jobs.size() - 1;
+  while (!results[size_t(last)].error.isEmpty())
+    --last;
+  for (qsizetype i = 0; i <= last; ++i) {
+    if (!results[size_t(i)].error.isEmpty())
+      continue;
+    // The last job may take the decoded picture itself: no copy of a full-size picture.
+    results[size_t(i)] = finishPicture(decoder, path, source, i == last, jobs[i], frames[size_t(i)], photo);
+    if (results[size_t(i)].ok()) {
+      kept += pixelBytes(results[size_t(i)].picture->image.size());
+      if (first < 0)
+        first = i;
+    }
+  }
+  // Once the source is let go, only the pictures remain: the first holds
+  // the reservation for them all.
+  source.image = QImage();
+  source.memory.shrinkTo(kept);
+  if (first >= 0)
+    results[size_t(first)].picture->memory = std::move(source.memory);
+  return results;
+}
+
+PrepareResult PicturePreparer::finishPicture(PictureDecoder &decoder, const QString &path,
+                                             DecodedPicture &source, bool lastUse, const ResizeJob &job,
+                                             const std::optional<FrameInUse> &frame,
+                                             const PhotoOptions &photo) const {
   // Colours are converted on the scaled picture, which costs a fraction of
   // converting the source. A frame is sRGB art that the source's profile
   // would misdescribe: a framed picture is converted even when the profile
   // is to be kept.
-  const QByteArray profile = std::move(decoded.picture->iccProfile);
   const auto settle = [&, keepProfile = photo.keepColourProfile && !frame](QImage &picture) {
-    return settleColours(*m_colourProfiles, picture, profile, keepProfile);
+    return settleColours(*m_colourProfiles, picture, source.iccProfile, keepProfile);
   };
-  // Once the source is let go, only the picture remains.
   const auto done = [&](QImage output, SettledColours colours) -> PrepareResult {
-    source = QImage();
-    memory.shrinkTo(pixelBytes(output.size()) + besides);
-    return {PreparedPicture{std::move(output), sourceSize, std::move(memory), std::move(colours.iccProfile),
-                            std::move(colours.note)},
-            {},
-            {}};
+    return {
+        PreparedPicture{
+            std::move(output), source.fullSize, {}, std::move(colours.iccProfile), std::move(colours.note)},
+        {},
+        {}};
   };
-  const PreparedSize prepared = preparedSize(sourceSize, job);
+  const PreparedSize prepared = preparedSize(source.fullSize, job);
   if (prepared.untouched) {
-    SettledColours colours = settle(source);
-    return done(std::move(source), std::move(colours));
+    QImage untouched = lastUse ? std::move(source.image) : source.image;
+    SettledColours colours = settle(untouched);
+    return done(std::move(untouched), std::move(colours));
   }
   if (!fitsInMemory(prepared.size))
     return failure(path, sizeError(prepared.size));
   if (!frame) {
-    QImage scaled = scaledPicture(source, prepared.size);
+    QImage scaled = scaledPicture(source.image, prepared.size);
     SettledColours colours = settle(scaled);
     return done(std::move(scaled), std::move(colours));
   }
@@ -172,7 +254,7 @@ PrepareResult PicturePreparer::preparePicture(PictureDecoder &decoder, const QSt
   if (!output)
     return failure(frame->frame->path, QStringLiteral("the frame cannot be read: %1").arg(output.reason()));
   output->detach();
-  QImage picture = scaledPicture(source, inner.size());
+  QImage picture = scaledPicture(source.image, inner.size());
   SettledColours colours = settle(picture);
   {
     QPainter painter(&*output);

@@ -8,15 +8,19 @@
 #include "presets/ResizeJob.h"
 
 #include <QImage>
+#include <QList>
 #include <QRect>
 #include <QSize>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace veltrane {
 
 class ColourProfiles;
 class PictureDecoder;
+struct DecodedPicture;
+struct FrameInUse;
 
 struct PreparedPicture {
   QImage image;     // the picture to write, exactly the prepared size, Format_RGB32
@@ -60,12 +64,27 @@ public:
   PrepareResult preparePicture(PictureDecoder &decoder, const QString &path, const ResizeJob &job,
                                const QStringList &frameEntries, MemoryBudget *memoryBudget = nullptr,
                                const PhotoOptions &photo = {}) const;
+  // One source for several jobs at once: decoded once, at the size the
+  // largest of them needs, then prepared for each (results in job order).
+  // The first picture prepared holds the memory reserved for them all.
+  std::vector<PrepareResult> preparePictures(PictureDecoder &decoder, const QString &path,
+                                             const QList<ResizeJob> &jobs, const QStringList &frameEntries,
+                                             MemoryBudget *memoryBudget = nullptr,
+                                             const PhotoOptions &photo = {}) const;
 
   // For a copy of a prepared picture that kept its profile (for an index
   // sheet, which is sRGB).
   Result<void> convertToSrgb(QImage &picture, const QByteArray &iccProfile) const;
 
 private:
+  // The job's frame into `frame`; the failure when it cannot be had.
+  std::optional<PrepareResult> loadFrame(PictureDecoder &decoder, const QString &path, const ResizeJob &job,
+                                         const QStringList &frameEntries,
+                                         std::optional<FrameInUse> &frame) const;
+  PrepareResult finishPicture(PictureDecoder &decoder, const QString &path, DecodedPicture &source,
+                              bool lastUse, const ResizeJob &job, const std::optional<FrameInUse> &frame,
+                              const PhotoOptions &photo) const;
+
   FrameLibrary m_frames;
   QSize m_screen;
   std::unique_ptr<FramePictures> m_framePictures;

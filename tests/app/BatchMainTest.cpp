@@ -135,3 +135,28 @@ TEST_F(CommandLine, ConcurrentBatchesNeitherOverwriteTheOther) {
     EXPECT_EQ(picture.height(), 200) << name.toStdString();
   }
 }
+
+// More jobs in one pass: each writes its own picture of every source; one
+// that would try frames or make only sheets is a usage error.
+TEST_F(CommandLine, AlsoPresetsAndJobsWriteMorePicturesInOnePass) {
+  test::writePicture(temp.file("src/Family.jpg"), {1600, 1200});
+  const ProgramRun run =
+      runBatch(base() + QStringList{"--preset", "MAIL ATTACHMENT", "--suffix", "_mail", "--also-preset",
+                                    " VGA (640x480 \u00BB 0.3MP)", "--also-job",
+                                    "|150|0|50%|_TH||0|4|3|0|0|0", "src/Family.jpg"},
+               temp.path());
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  // Each applies its own suffix: the VGA preset has none.
+  EXPECT_EQ(outputs(), (QStringList{"Family.jpg", "Family_TH.jpg", "Family_mail.jpg", "desktop.ini"}));
+  EXPECT_EQ(QImage(temp.file("out/Family_TH.jpg")).size(), QSize(200, 150));
+  EXPECT_EQ(QImage(temp.file("out/Family.jpg")).size(), QSize(640, 480));
+  EXPECT_EQ(QImage(temp.file("out/Family_mail.jpg")).size(), QSize(800, 600));
+
+  for (const char *refused : {"SELECT THE BEST FRAME", "INDEX PICTURES (make test-prints)"}) {
+    const ProgramRun bad =
+        runBatch(base() + QStringList{"--also-preset", refused, "src/Family.jpg"}, temp.path());
+    EXPECT_EQ(bad.exitCode, 2) << refused;
+    EXPECT_TRUE(bad.err.startsWith("veltrane-batch: \"" + QString::fromUtf8(refused) + "\""))
+        << bad.err.toStdString();
+  }
+}

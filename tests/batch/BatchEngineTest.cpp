@@ -5,6 +5,7 @@
 
 #include <QImageReader>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace veltrane;
 using test::BatchKit;
@@ -301,4 +302,49 @@ TEST(Batch, WrittenPhotosKeepTheMetadataThePolicyAllows) {
     EXPECT_EQ(kept->locationRemoved, c.location);
     QFile::remove(report.written[0]);
   }
+}
+
+// Several jobs in one pass write what each would write on its own, with
+// their own names; the others make no sheets. Byte for byte here, where one
+// decode serves all (a JPEG's may be decoded larger for the larger job, and
+// its smaller pictures then differ from a separate run's by rounding).
+TEST(Batch, MoreJobsInOnePassWriteWhatSeparateRunsWould) {
+  BatchKit kit;
+  test::writeImage(kit.temp.file("src/a.bmp"), test::noisePicture({640, 480}));
+  kit.addSource(QStringLiteral("a.bmp"));
+  kit.addPictures({"b.jpg"}, {300, 400});
+  kit.job.addSuffix = 1;
+  kit.job.widthOn = 1;
+  kit.job.maxWidth = QStringLiteral("320");
+  kit.job.suffixTemplate = QStringLiteral("_[W]");
+  JobSettings thumbnail = kit.job;
+  thumbnail.maxWidth = QStringLiteral("100");
+  thumbnail.sizeLimitOn = 1;
+  thumbnail.sizeLimitKb = QStringLiteral("2");
+  thumbnail.suffixTemplate = QStringLiteral("_th[Q]");
+  thumbnail.sheetMode = 1;
+  const JobSettings mail = kit.job;
+
+  const auto contents = [](const QStringList &paths) {
+    std::map<QString, QByteArray> files;
+    for (const QString &path : paths) {
+      QFile file(path);
+      EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+      files[QFileInfo(path).fileName()] = file.readAll();
+    }
+    return files;
+  };
+  std::map<QString, QByteArray> separately;
+  for (const JobSettings &job : {mail, thumbnail}) {
+    kit.job = job;
+    separately.merge(contents(kit.run().written));
+    QDir(kit.temp.file("out")).removeRecursively();
+  }
+  kit.job = mail;
+  kit.alsoJobs = {thumbnail};
+  const BatchReport report = kit.run();
+  EXPECT_TRUE(report.allWritten());
+  EXPECT_TRUE(report.sheets.isEmpty());
+  EXPECT_EQ(report.written.size(), 4);
+  EXPECT_EQ(contents(report.written), separately);
 }

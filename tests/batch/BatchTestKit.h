@@ -40,6 +40,7 @@ struct BatchKit {
   RecordingObserver observer;
   int threads = 2;
   PhotoOptions photo;
+  QList<JobSettings> alsoJobs;
 
   BatchKit() {
     job.outputFolder = temp.file(QStringLiteral("out"));
@@ -64,7 +65,7 @@ struct BatchKit {
     BatchEngine running(preparer, used, observer);
     shared = &used;
     engine = &running;
-    BatchReport report = running.run({sources, frames.entries(), {}, threads, photo});
+    BatchReport report = running.run({sources, frames.entries(), {}, threads, photo, alsoJobs});
     finalJob = used.job();
     shared = nullptr;
     engine = nullptr;
