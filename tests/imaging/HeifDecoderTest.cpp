@@ -2,6 +2,7 @@
 // own encoders (x265, aom); skipped where this libheif has none.
 
 #include "imaging/HeifDecoder.h"
+#include "DecoderFixture.h"
 #include "DecoderTestFiles.h"
 #include "FormatTestFiles.h"
 #include "QuadrantCheck.h"
@@ -34,7 +35,7 @@ struct Codec {
 };
 const Codec kCodecs[] = {{"HEIC", HeifCodec::Hevc}, {"AVIF", HeifCodec::Av1}};
 
-class HeifDecoderTest : public ::testing::Test {
+class HeifDecoderTest : public DecoderFixture {
 protected:
   // The codecs this libheif can encode; the test is skipped when there are none.
   std::vector<Codec> encodable() {
@@ -46,12 +47,6 @@ protected:
         std::printf("No %s encoder in this libheif: its cases are skipped.\n", codec.name);
     return found;
   }
-  DecodeResult decode(const QByteArray &bytes, const DecodeRequest &request = {}) {
-    return decoder.decodeBytes(bytes, request);
-  }
-
-  PictureDecoder decoder;
-  TempFolder folder;
 };
 
 } // namespace

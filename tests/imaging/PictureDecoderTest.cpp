@@ -1,4 +1,5 @@
 #include "imaging/PictureDecoder.h"
+#include "DecoderFixture.h"
 
 #include "DecoderTestFiles.h"
 #include "QuadrantCheck.h"
@@ -46,15 +47,7 @@ QByteArray withScanBytes(QByteArray jpeg, double at, const QByteArray &bytes) {
   return jpeg.replace(start + qsizetype(double(jpeg.size() - 2 - start) * at), bytes.size(), bytes);
 }
 
-class PictureDecoderTest : public ::testing::Test {
-protected:
-  DecodeResult decode(const QByteArray &bytes, const DecodeRequest &request = {}) {
-    return decoder.decodeBytes(bytes, request);
-  }
-
-  PictureDecoder decoder;
-  TempFolder folder;
-};
+class PictureDecoderTest : public DecoderFixture {};
 
 } // namespace
 

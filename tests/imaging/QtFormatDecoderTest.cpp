@@ -1,4 +1,5 @@
 // PNG, WebP and TIFF through the decoder front: Qt's readers held to the
+#include "DecoderFixture.h"
 // same strictness as our own decoders.
 
 #include "DecoderTestFiles.h"
@@ -45,14 +46,7 @@ QByteArray turnedTiff(const QImage &picture, QImageIOHandler::Transformations tu
   return out;
 }
 
-class QtFormatDecoderTest : public ::testing::Test {
-protected:
-  DecodeResult decode(const QByteArray &bytes, const DecodeRequest &request = {}) {
-    return decoder.decodeBytes(bytes, request);
-  }
-  PictureDecoder decoder;
-  TempFolder folder;
-};
+class QtFormatDecoderTest : public DecoderFixture {};
 
 } // namespace
 
