@@ -97,34 +97,12 @@ QSize chooseScreen(const BatchOptions &options, const JobSettings &job, const QB
   return kNoScreen;
 }
 
-// Every source: the arguments, then the list file's names.
-Result<> collectSources(const SourceRequest &request, SourceWalk &walk) {
-  for (const QByteArray &file : request.files)
-    walk.add(file);
-  if (!request.filesFrom)
-    return {};
-  const bool standardInput = *request.filesFrom == "-";
-  const int descriptor =
-      standardInput ? STDIN_FILENO : ::open(request.filesFrom->constData(), O_RDONLY | O_CLOEXEC);
-  if (descriptor < 0)
-    return failure(QStringLiteral("the list %1 cannot be read: %2")
-                       .arg(QFile::decodeName(*request.filesFrom), qt_error_string(errno)));
-  const Result<> read =
-      readNameList(descriptor, request.nullSeparated, [&](const QByteArray &name) { walk.add(name); });
-  if (!standardInput)
-    ::close(descriptor);
-  if (!read)
-    return failure(QStringLiteral("the list %1 cannot be read: %2")
-                       .arg(QFile::decodeName(*request.filesFrom), read.reason()));
-  return {};
-}
-
 struct Run {
   const BatchOptions &options;
   const JobChoice &choice;
   const FrameLibrary &frames;
   QSize screen;
-  const QList<SourceEntry> &sources;
+  CommandLineSources &sources;
   JsonReport *report;
 };
 
@@ -133,18 +111,18 @@ BatchReport runBatch(const Run &run) {
   const ProgramSettings &program = run.choice.settings.program;
   const PicturePreparer preparer(run.frames, run.screen);
   SharedJob shared(job, choosesFrames(run.choice.presetText));
-  const int pictures = int(run.sources.size()) *
+  const int pictures = int(run.sources.count()) *
                        (job.frame == kTryAllEntry ? std::max<int>(1, int(run.frames.frames().size())) : 1);
   BatchConsole console(pictures, run.options.quiet, isatty(STDERR_FILENO));
   std::optional<ReportingObserver> reporting;
   if (run.report)
-    reporting.emplace(console, *run.report, run.sources);
+    reporting.emplace(console, *run.report);
   BatchEngine engine(preparer, shared, reporting ? static_cast<BatchObserver &>(*reporting) : console);
   g_runningBatch = &engine;
   if (g_stopSignal != 0)
     engine.requestStop();
   BatchInput input;
-  input.sources = run.sources;
+  input.feed = &run.sources.feed();
   input.frameEntries = run.frames.entries();
   input.threads = run.options.jobs;
   input.photo = run.choice.photo;
@@ -154,8 +132,6 @@ BatchReport runBatch(const Run &run) {
   BatchReport report = engine.run(input);
   g_runningBatch = nullptr;
   console.close();
-  if (reporting && report.stopped)
-    reporting->reportLeftOut();
   return report;
 }
 
@@ -179,7 +155,7 @@ int printReport(const BatchReport &report, const FailedFiles &refused, bool quie
   const qsizetype failed = report.unreadable.size() + report.unwritten.size();
   const qsizetype skipped = refused.size() + report.skipped;
   if (!quiet) {
-    out << report.written.size() << (report.written.size() == 1 ? " picture" : " pictures");
+    out << report.written << (report.written == 1 ? " picture" : " pictures");
     if (!report.sheets.isEmpty())
       out << " and " << report.sheets.size()
           << (report.sheets.size() == 1 ? " index sheet" : " index sheets");
@@ -200,6 +176,14 @@ void reportRefused(const FailedFiles &refused, JsonReport *report) {
   if (report)
     for (const FailedFiles::Entry &entry : refused.entries())
       report->write({entry.name, {}, {}, -1, -1, JsonReport::Status::Skipped, entry.reason});
+}
+
+// The list is read twice; the second reading can fail too, though it seldom does.
+bool noListError(const CommandLineSources &sources) {
+  if (sources.error().isEmpty())
+    return true;
+  QTextStream(stderr) << "veltrane-batch: the list could not be read to its end: " << sources.error() << "\n";
+  return false;
 }
 
 int listPresets(const JobChoice &choice) {
@@ -227,36 +211,40 @@ int runCommandLine(const BatchOptions &options, const QByteArray &userPlatform) 
       return cannotStart(opened.reason());
     report = std::move(*opened);
   }
-  SourceWalk walk(options.sources.recursive, choice->job.sameFolder != 0);
-  if (const Result<> collected = collectSources(options.sources, walk); !collected)
-    return cannotStart(collected.reason());
-  const QList<SourceEntry> &sources = walk.sources();
-  if (sources.isEmpty() && walk.refused().isEmpty())
+  Result<std::unique_ptr<CommandLineSources>> opened =
+      CommandLineSources::open(options.sources, choice->job.sameFolder != 0);
+  if (!opened)
+    return cannotStart(opened.reason());
+  CommandLineSources &sources = **opened;
+  if (sources.count() == 0 && sources.refused().isEmpty())
     return usageError(QStringLiteral("no files given"));
   const QSize screen = chooseScreen(options, choice->job, userPlatform);
   // With the report on the standard output, the summary goes to the error output.
   QTextStream out(options.report && *options.report == "-" ? stderr : stdout);
-  reportRefused(walk.refused(), report.get());
+  reportRefused(sources.refused(), report.get());
 
   BatchReport done;
   if (options.dryRun) {
     QTextStream err(stderr);
     const bool toStdout = options.report && *options.report == "-";
-    const int unreadable = dryRun({choice->job, screen, frames.entries(), sources, choice->alsoJobs},
+    const int unreadable = dryRun({choice->job, screen, frames.entries(), sources.feed(), choice->alsoJobs},
                                   {toStdout ? nullptr : &out, err, report.get()});
-    for (const FailedFiles::Entry &entry : walk.refused().entries())
+    for (const FailedFiles::Entry &entry : sources.refused().entries())
       err << "veltrane-batch: skipped " << entry.name << ": " << entry.reason << "\n";
-    return unreadable == 0 && walk.refused().isEmpty() ? kAllWritten : kSomeFailed;
+    return unreadable == 0 && sources.refused().isEmpty() && noListError(sources) ? kAllWritten : kSomeFailed;
   }
-  if (!sources.isEmpty()) {
-    if (const auto prompt = tryAllConfirmation(choice->job, int(frames.frames().size()), int(sources.size())))
+  if (sources.count() > 0) {
+    if (const auto prompt =
+            tryAllConfirmation(choice->job, int(frames.frames().size()), int(sources.count())))
       if (!confirm(*prompt, options.yes))
         return kCannotStart;
     done = runBatch({options, *choice, frames, screen, sources, report.get()});
     if (!done.started())
       return cannotStart(done.startError);
   }
-  int status = printReport(done, walk.refused(), options.quiet, out);
+  int status = printReport(done, sources.refused(), options.quiet, out);
+  if (!noListError(sources))
+    status = std::max<int>(status, kSomeFailed);
   if (report && !report->error().isEmpty()) {
     QTextStream(stderr) << "veltrane-batch: " << report->error() << "\n";
     status = std::max<int>(status, kSomeFailed);

@@ -7,12 +7,10 @@
 
 #include <QDir>
 #include <QLocale>
-#include <unordered_set>
+#include <QSet>
 
 namespace veltrane {
 namespace {
-
-QString sourceText(const SourceEntry &entry) { return QDir::cleanPath(entry.folder + u'/' + entry.name); }
 
 // The frame entries a batch goes through: the chosen one, or all when trying them.
 QList<int> framesTried(const JobSettings &job, const QStringList &entries) {
@@ -36,20 +34,21 @@ QString outputFolderOf(const ResizeJob &job, const JobSettings &settings, const 
 int dryRun(const PlannedBatch &batch, DryRunOutput output) {
   PictureDecoder decoder;
   const QList<int> frames = framesTried(batch.job, batch.frameEntries);
-  // Hashes of the names given out: a hundred thousand names cost a few MB, and
+  // Hashes of the names given out: a hundred thousand names cost under 2 MB, and
   // a collision could only number one name needlessly.
-  std::unordered_set<size_t> planned;
+  QSet<size_t> planned;
   const auto hashOf = [](const QString &path) { return std::hash<QStringView>{}(path); };
-  const auto taken = [&](const QString &path) { return planned.count(hashOf(path)) > 0 || fileExists(path); };
+  const auto taken = [&](const QString &path) { return planned.contains(hashOf(path)) || fileExists(path); };
   int unreadable = 0;
   int pictures = 0;
-  for (const SourceEntry &entry : batch.sources) {
+  while (const std::optional<SourceEntry> next = batch.sources.next()) {
+    const SourceEntry &entry = *next;
     const DecodeResult probe =
-        decoder.probeFile(entry.readPath.isEmpty() ? sourceText(entry) : entry.readPath);
+        decoder.probeFile(entry.readPath.isEmpty() ? sourcePath(entry) : entry.readPath);
     if (!probe.ok()) {
-      output.err << "veltrane-batch: cannot read " << sourceText(entry) << ": " << probe.error << "\n";
+      output.err << "veltrane-batch: cannot read " << sourcePath(entry) << ": " << probe.error << "\n";
       if (output.report)
-        output.report->write({sourceText(entry), {}, {}, -1, -1, JsonReport::Status::Failed, probe.error});
+        output.report->write({sourcePath(entry), {}, {}, -1, -1, JsonReport::Status::Failed, probe.error});
       ++unreadable;
       continue;
     }
@@ -86,11 +85,11 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
                     .arg(QLocale().toString(*job.sizeLimitKb))
               : QString();
       if (output.out)
-        *output.out << sourceText(entry) << " -> " << QDir::toNativeSeparators(name) << "  " << size.width()
+        *output.out << sourcePath(entry) << " -> " << QDir::toNativeSeparators(name) << "  " << size.width()
                     << " x " << size.height()
                     << (searched.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(searched)) << "\n";
       if (output.report)
-        output.report->write({sourceText(entry), name, size, -1, job.sizeLimitKb ? -1 : job.fixedQuality,
+        output.report->write({sourcePath(entry), name, size, -1, job.sizeLimitKb ? -1 : job.fixedQuality,
                               JsonReport::Status::Planned, searched});
     }
   }

@@ -15,7 +15,7 @@ struct PlannedBatch {
   JobSettings job;
   QSize screen;
   QStringList frameEntries;
-  QList<SourceEntry> sources;
+  SourceFeed &sources;
   QList<JobSettings> alsoJobs; // more jobs of the same pass
 };
 

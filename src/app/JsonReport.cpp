@@ -22,8 +22,6 @@ QString statusText(JsonReport::Status status) {
 
 QJsonValue textOrNull(const QString &text) { return text.isEmpty() ? QJsonValue() : QJsonValue(text); }
 
-QString sourceText(const SourceEntry &entry) { return QDir::cleanPath(entry.folder + u'/' + entry.name); }
-
 } // namespace
 
 JsonReport::~JsonReport() {
@@ -73,39 +71,23 @@ void JsonReport::write(const Line &line) {
   }
 }
 
-ReportingObserver::ReportingObserver(BatchObserver &inner, JsonReport &report,
-                                     const QList<SourceEntry> &sources)
-    : m_inner(inner), m_report(report), m_sources(sources), m_done(size_t(sources.size()), false) {}
-
 void ReportingObserver::pictureDone(const PictureRecord &record) {
   m_inner.pictureDone(record);
-  const bool source = record.source >= 0 && record.source < m_sources.size();
-  if (source)
-    m_done[size_t(record.source)] = true;
-  const bool written = record.status == PictureRecord::Status::Written;
   JsonReport::Line line;
-  line.source = source ? sourceText(m_sources[record.source]) : QString();
+  line.source = record.source;
   line.output = record.output;
-  if (written) {
+  switch (record.status) {
+  case PictureRecord::Status::Written:
     line.size = record.size;
     line.bytes = record.bytes;
     line.quality = record.quality;
+    line.status = JsonReport::Status::Written;
+    break;
+  case PictureRecord::Status::Failed: line.status = JsonReport::Status::Failed; break;
+  case PictureRecord::Status::Skipped: line.status = JsonReport::Status::Skipped; break;
   }
-  line.status = written ? JsonReport::Status::Written : JsonReport::Status::Failed;
   line.reason = record.reason;
   m_report.write(line);
-}
-
-void ReportingObserver::reportLeftOut() {
-  for (size_t i = 0; i < m_done.size(); ++i)
-    if (!m_done[i])
-      m_report.write({sourceText(m_sources[qsizetype(i)]),
-                      {},
-                      {},
-                      -1,
-                      -1,
-                      JsonReport::Status::Skipped,
-                      QStringLiteral("the batch was stopped before it")});
 }
 
 } // namespace veltrane

@@ -7,7 +7,6 @@
 #include <QJsonObject>
 #include <QString>
 #include <memory>
-#include <vector>
 
 namespace veltrane {
 
@@ -47,10 +46,10 @@ private:
 };
 
 // Passes a batch's calls on to another observer and writes a report line
-// for every picture; afterwards, lines for the sources a stop left out.
+// for every picture, and for every source a stop left out.
 class ReportingObserver : public BatchObserver {
 public:
-  ReportingObserver(BatchObserver &inner, JsonReport &report, const QList<SourceEntry> &sources);
+  ReportingObserver(BatchObserver &inner, JsonReport &report) : m_inner(inner), m_report(report) {}
   void progressed(const BatchProgress &progress) override { m_inner.progressed(progress); }
   void jobChanged(const JobSettings &job) override { m_inner.jobChanged(job); }
   void pictureWritten(const QString &path) override { m_inner.pictureWritten(path); }
@@ -58,13 +57,10 @@ public:
     m_inner.pictureFailed(path, reason);
   }
   void pictureDone(const PictureRecord &record) override;
-  void reportLeftOut();
 
 private:
   BatchObserver &m_inner;
   JsonReport &m_report;
-  const QList<SourceEntry> &m_sources;
-  std::vector<bool> m_done;
 };
 
 } // namespace veltrane

@@ -2,6 +2,7 @@
 
 #include "filelist/SourceFiles.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QStringDecoder>
 #include <algorithm>
@@ -64,9 +65,50 @@ QString mirroredFolder(const QByteArray &givenPath) {
   return parts.join(u'/');
 }
 
-SourceWalk::SourceWalk(bool recursive, bool sameFolder) : m_recursive(recursive), m_sameFolder(sameFolder) {}
+QString LinkFolder::linkTo(const QByteArray &path, const QString &name) {
+  if (!m_folder) {
+    m_folder =
+        std::make_unique<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("veltrane-batch-XXXXXX")));
+    if (!m_folder->isValid())
+      return {};
+  }
+  const qsizetype dot = name.lastIndexOf(u'.');
+  const QString link = m_folder->filePath(
+      QString::fromLatin1(QCryptographicHash::hash(path, QCryptographicHash::Sha1).toHex().left(24)) +
+      (dot >= 0 ? name.mid(dot).left(16) : QString()));
+  if (::symlink(path.constData(), QFile::encodeName(link).constData()) != 0 && errno != EEXIST)
+    return {};
+  return link;
+}
 
-SourceWalk::~SourceWalk() = default;
+SourceWalk::SourceWalk(const SourceRequest &request, NameList *list, bool sameFolder, LinkFolder &links,
+                       FailedFiles *refused)
+    : m_files(request.files), m_list(list), m_recursive(request.recursive), m_sameFolder(sameFolder),
+      m_links(links), m_refused(refused) {}
+
+std::optional<SourceEntry> SourceWalk::next() {
+  while (m_ready.empty()) {
+    if (!m_folders.empty()) {
+      auto [folder, subfolder] = std::move(m_folders.back());
+      m_folders.pop_back();
+      walkFolder(folder, subfolder);
+    } else if (m_nextFile < m_files.size()) {
+      add(m_files[m_nextFile++]);
+    } else if (const std::optional<QByteArray> name = m_list ? m_list->next() : std::nullopt) {
+      add(*name);
+    } else {
+      return std::nullopt;
+    }
+  }
+  SourceEntry entry = std::move(m_ready.front());
+  m_ready.pop_front();
+  return entry;
+}
+
+void SourceWalk::refuse(const QString &name, const QString &reason) {
+  if (m_refused)
+    m_refused->add(name, reason);
+}
 
 void SourceWalk::add(const QByteArray &path) {
   if (path.isEmpty())
@@ -74,10 +116,12 @@ void SourceWalk::add(const QByteArray &path) {
   const QString given = nameText(path);
   struct stat info {};
   if (::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode)) {
-    if (m_recursive)
-      walkFolder(absolutePath(path));
-    else
-      m_refused.add(given, QStringLiteral("a folder (add --recursive to take the pictures in it)"));
+    if (m_recursive) {
+      const QByteArray folder = absolutePath(path);
+      m_folders.emplace_back(folder.endsWith('/') ? folder : folder + '/', QString());
+    } else {
+      refuse(given, QStringLiteral("a folder (add --recursive to take the pictures in it)"));
+    }
     return;
   }
   // A file that is not there is the engine's to report, like any it cannot read.
@@ -87,44 +131,38 @@ void SourceWalk::add(const QByteArray &path) {
           given);
 }
 
-// Depth first in byte order of the names, each folder's files before its
-// folders, so that every run over the same tree makes the same names.
-// Hidden names are passed over, and links to folders are not followed, so
-// no walk goes round in circles.
-void SourceWalk::walkFolder(const QByteArray &top) {
-  std::vector<std::pair<QByteArray, QString>> folders{{top.endsWith('/') ? top : top + '/', QString()}};
-  while (!folders.empty()) {
-    const auto [folder, subfolder] = std::move(folders.back());
-    folders.pop_back();
-    const FolderListing listing(folder);
-    if (!listing.dir) {
-      m_refused.add(nameText(folder),
-                    QStringLiteral("the folder cannot be read (%1)").arg(qt_error_string(errno)));
+// One folder of a walk: its files in byte order of their names, then its
+// folders, depth first, so that every run over the same tree makes the same
+// names. Hidden names are passed over, and links to folders are not
+// followed, so no walk goes round in circles.
+void SourceWalk::walkFolder(const QByteArray &folder, const QString &subfolder) {
+  const FolderListing listing(folder);
+  if (!listing.dir) {
+    refuse(nameText(folder), QStringLiteral("the folder cannot be read (%1)").arg(qt_error_string(errno)));
+    return;
+  }
+  std::vector<QByteArray> files;
+  std::vector<QByteArray> subfolders;
+  while (const dirent *entry = ::readdir(listing.dir)) {
+    const QByteArray name(entry->d_name);
+    if (name.startsWith('.'))
       continue;
-    }
-    std::vector<QByteArray> files;
-    std::vector<QByteArray> subfolders;
-    while (const dirent *entry = ::readdir(listing.dir)) {
-      const QByteArray name(entry->d_name);
-      if (name.startsWith('.'))
-        continue;
-      struct stat info {};
-      if (::fstatat(::dirfd(listing.dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
-        continue;
-      if (S_ISDIR(info.st_mode))
-        subfolders.push_back(name);
-      else
-        files.push_back(name);
-    }
-    std::sort(files.begin(), files.end());
-    std::sort(subfolders.begin(), subfolders.end(), std::greater<>());
-    for (const QByteArray &name : files)
-      if (isPictureName(nameText(name)))
-        addFile(folder, name, subfolder, QString());
-    for (const QByteArray &name : subfolders) {
-      const QString part = safeFolderPart(nameText(name));
-      folders.emplace_back(folder + name + '/', subfolder.isEmpty() ? part : subfolder + u'/' + part);
-    }
+    struct stat info {};
+    if (::fstatat(::dirfd(listing.dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+      continue;
+    if (S_ISDIR(info.st_mode))
+      subfolders.push_back(name);
+    else
+      files.push_back(name);
+  }
+  std::sort(files.begin(), files.end());
+  std::sort(subfolders.begin(), subfolders.end(), std::greater<>());
+  for (const QByteArray &name : files)
+    if (isPictureName(nameText(name)))
+      addFile(folder, name, subfolder, QString());
+  for (const QByteArray &name : subfolders) {
+    const QString part = safeFolderPart(nameText(name));
+    m_folders.emplace_back(folder + name + '/', subfolder.isEmpty() ? part : subfolder + u'/' + part);
   }
 }
 
@@ -132,26 +170,26 @@ void SourceWalk::addFile(const QByteArray &folder, const QByteArray &name, const
                          const QString &given) {
   const QString text = nameText(name);
   if (!isPictureName(text)) {
-    m_refused.add(given, kNotAPictureName);
+    refuse(given, kNotAPictureName);
     return;
   }
   SourceEntry entry{folderText(folder), text, subfolder, QString()};
   const bool folderIsUtf8 = m_lastFolderIsUtf8; // of `folder`, just looked at
   if (!folderIsUtf8 || !isUtf8(name)) {
     if (m_sameFolder && !folderIsUtf8) {
-      m_refused.add(given.isEmpty() ? nameText(folder + name) : given,
-                    QStringLiteral("its folder's name is not UTF-8, so nothing can be written beside it "
-                                   "(give --output instead)"));
+      refuse(given.isEmpty() ? nameText(folder + name) : given,
+             QStringLiteral("its folder's name is not UTF-8, so nothing can be written beside it "
+                            "(give --output instead)"));
       return;
     }
-    entry.readPath = linkTo(folder + name, text);
+    entry.readPath = m_links.linkTo(folder + name, text);
     if (entry.readPath.isEmpty()) {
-      m_refused.add(nameText(folder + name),
-                    QStringLiteral("its name is not UTF-8, and no link to it could be made"));
+      refuse(nameText(folder + name),
+             QStringLiteral("its name is not UTF-8, and no link to it could be made"));
       return;
     }
   }
-  m_sources.append(std::move(entry));
+  m_ready.push_back(std::move(entry));
 }
 
 QString SourceWalk::folderText(const QByteArray &folder) {
@@ -163,49 +201,31 @@ QString SourceWalk::folderText(const QByteArray &folder) {
   return m_lastFolderText;
 }
 
-// The engine names files by text; a name that is not UTF-8 has no text that
-// opens it, so it is read through a link whose name has one.
-QString SourceWalk::linkTo(const QByteArray &path, const QString &name) {
-  if (!m_links) {
-    m_links = std::make_unique<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("veltrane-batch-XXXXXX")));
-    if (!m_links->isValid())
-      return {};
+Result<std::unique_ptr<CommandLineSources>> CommandLineSources::open(const SourceRequest &request,
+                                                                     bool sameFolder) {
+  auto sources = std::make_unique<CommandLineSources>();
+  const auto cannotRead = [&](const QString &why) {
+    return failure(QStringLiteral("the list %1 cannot be read: %2").arg(nameText(*request.filesFrom), why));
+  };
+  if (request.filesFrom) {
+    Result<std::unique_ptr<NameList>> list = NameList::open(*request.filesFrom, request.nullSeparated);
+    if (!list)
+      return cannotRead(list.reason());
+    sources->m_list = std::move(*list);
   }
-  const qsizetype dot = name.lastIndexOf(u'.');
-  const QString link =
-      m_links->filePath(QString::number(++m_linkCount) + (dot >= 0 ? name.mid(dot).left(16) : QString()));
-  if (::symlink(path.constData(), QFile::encodeName(link).constData()) != 0)
-    return {};
-  return link;
-}
-
-Result<> readNameList(int descriptor, bool nullSeparated,
-                      const std::function<void(const QByteArray &)> &take) {
-  const char separator = nullSeparated ? '\0' : '\n';
-  QByteArray pending;
-  char buffer[65536];
-  while (true) {
-    const ssize_t got = ::read(descriptor, buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR)
-      continue;
-    if (got < 0)
-      return failure(qt_error_string(errno));
-    if (got == 0)
-      break;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < got; ++i)
-      if (buffer[i] == separator) {
-        pending.append(buffer + start, i - start);
-        if (!pending.isEmpty())
-          take(pending);
-        pending.clear();
-        start = i + 1;
-      }
-    pending.append(buffer + start, got - start);
+  SourceWalk counting(request, sources->m_list.get(), sameFolder, sources->m_links, &sources->m_refused);
+  while (counting.next())
+    ++sources->m_count;
+  if (sources->m_list) {
+    if (!sources->m_list->error().isEmpty())
+      return cannotRead(sources->m_list->error());
+    if (const Result<> again = sources->m_list->again(); !again)
+      return cannotRead(again.reason());
   }
-  if (!pending.isEmpty())
-    take(pending);
-  return {};
+  sources->m_walk =
+      std::make_unique<SourceWalk>(request, sources->m_list.get(), sameFolder, sources->m_links, nullptr);
+  sources->m_walk->expect(sources->m_count);
+  return sources;
 }
 
 } // namespace veltrane

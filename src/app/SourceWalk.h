@@ -1,62 +1,94 @@
 #pragma once
 
-#include "batch/BatchEngine.h"
+#include "app/BatchOptions.h"
+#include "app/NameList.h"
+#include "batch/SourceFeed.h"
 #include "common/FailedFiles.h"
 #include "common/Result.h"
 
 #include <QByteArray>
-#include <QList>
+#include <QByteArrayList>
 #include <QTemporaryDir>
-#include <functional>
+#include <deque>
 #include <memory>
+#include <vector>
 
 namespace veltrane {
 
-// The command line's sources: files and folders by their bytes, as Linux
-// names them, turned into the engine's entries. No limit on their number;
-// entries of one folder share its text, so 100,000 names cost a few MB.
-class SourceWalk {
+// Links with UTF-8 names to files whose own names are not: the engine names
+// files by text, and such a name has no text that opens it.
+class LinkFolder {
+public:
+  // A link to `path` with the extension of `name`; the same path always gets
+  // the same link. Empty when none can be made.
+  QString linkTo(const QByteArray &path, const QString &name);
+
+private:
+  std::unique_ptr<QTemporaryDir> m_folder; // made on first need
+};
+
+// The command line's sources, files and folders by their bytes as Linux
+// names them, given one at a time as the engine's entries.
+class SourceWalk final : public SourceFeed {
 public:
   // `recursive`: folders are walked and every source keeps its folders below
   // the output folder. `sameFolder`: outputs go beside their sources, so a
-  // source's folder must be one the program can name.
-  SourceWalk(bool recursive, bool sameFolder);
-  ~SourceWalk();
-  SourceWalk(const SourceWalk &) = delete;
-  SourceWalk &operator=(const SourceWalk &) = delete;
+  // source's folder must be one the program can name. Names left out are
+  // added to `refused` when given.
+  SourceWalk(const SourceRequest &request, NameList *list, bool sameFolder, LinkFolder &links,
+             FailedFiles *refused);
 
-  // A file or folder named on the command line or in a list.
-  void add(const QByteArray &path);
-
-  const QList<SourceEntry> &sources() const { return m_sources; }
-  // Names left out, as given, with the reason.
-  const FailedFiles &refused() const { return m_refused; }
+  std::optional<SourceEntry> next() override;
+  qsizetype expected() const override { return m_expected; }
+  void expect(qsizetype count) { m_expected = count; }
 
 private:
-  void walkFolder(const QByteArray &folder);
+  void add(const QByteArray &path);
+  void walkFolder(const QByteArray &folder, const QString &subfolder);
   void addFile(const QByteArray &folder, const QByteArray &name, const QString &subfolder,
                const QString &given);
-  QString linkTo(const QByteArray &path, const QString &name);
+  void refuse(const QString &name, const QString &reason);
   QString folderText(const QByteArray &folder);
 
+  const QByteArrayList m_files;
+  qsizetype m_nextFile = 0;
+  NameList *m_list;
   bool m_recursive;
   bool m_sameFolder;
-  QList<SourceEntry> m_sources;
-  FailedFiles m_refused;
-  // Links with UTF-8 names to files whose own names are not, made on first need.
-  std::unique_ptr<QTemporaryDir> m_links;
-  int m_linkCount = 0;
+  LinkFolder &m_links;
+  FailedFiles *m_refused;
+  qsizetype m_expected = 0;
+  std::deque<SourceEntry> m_ready;                       // found, not yet given
+  std::vector<std::pair<QByteArray, QString>> m_folders; // still to walk, the next one last
   // The last folder's bytes and text, so that its files share one text.
   QByteArray m_lastFolder;
   QString m_lastFolderText;
   bool m_lastFolderIsUtf8 = true;
 };
 
-// Reads the names of a --files-from list, one a line or each ending with NUL,
-// from an open descriptor; empty names are passed over. Fails with why the
-// list could not be read.
-Result<> readNameList(int descriptor, bool nullSeparated,
-                      const std::function<void(const QByteArray &)> &take);
+// The command line's sources, walked twice: once to count them and find the
+// names refused, then for the batch, one at a time, so that no list of them
+// is ever held: 100,000 names cost what ten do.
+class CommandLineSources {
+public:
+  // Fails with why the list file cannot be read.
+  static Result<std::unique_ptr<CommandLineSources>> open(const SourceRequest &request, bool sameFolder);
+
+  qsizetype count() const { return m_count; }
+  // Names left out, as given, with the reason.
+  const FailedFiles &refused() const { return m_refused; }
+  // The sources for the batch; once only.
+  SourceFeed &feed() { return *m_walk; }
+  // Why the list could not be read again to its end; empty when it could.
+  QString error() const { return m_list ? m_list->error() : QString(); }
+
+private:
+  std::unique_ptr<NameList> m_list;
+  LinkFolder m_links;
+  FailedFiles m_refused;
+  qsizetype m_count = 0;
+  std::unique_ptr<SourceWalk> m_walk;
+};
 
 // A name's text: UTF-8, with U+FFFD for each byte that is not.
 QString nameText(const QByteArray &bytes);

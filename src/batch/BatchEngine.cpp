@@ -37,8 +37,14 @@ namespace {
 constexpr int kSheetQuality = 85;
 const QString kNoOutputFolder = QStringLiteral("the output folder cannot be made or written");
 
-// Where a source path enters: as the user named it, for reading and reports.
-QString sourcePath(const SourceEntry &entry) { return QDir::cleanPath(entry.folder + u'/' + entry.name); }
+const QString kStoppedBefore = QStringLiteral("the batch was stopped before it");
+const QString kStoppedAmongFrames = QStringLiteral("the batch was stopped before all its frames were tried");
+
+// A picture under way, with the source it is made from.
+struct Begun {
+  Task task;
+  SourceEntry entry;
+};
 
 // One batch from start to end: what it fixed at its start, the pictures
 // under way, and the report it builds.
@@ -47,7 +53,9 @@ public:
   BatchRun(const PicturePreparer &preparer, SharedJob &job, BatchObserver &observer,
            const std::atomic<bool> &stop, const BatchInput &input)
       : m_preparer(preparer), m_job(job), m_observer(observer), m_stop(stop), m_input(input),
-        m_start(job.job()), m_outputFolder(m_start.outputFolder) {}
+        m_listFeed(input.feed ? QList<SourceEntry>() : input.sources),
+        m_feed(input.feed ? *input.feed : m_listFeed), m_start(job.job()),
+        m_outputFolder(m_start.outputFolder) {}
 
   BatchReport run();
 
@@ -55,12 +63,15 @@ private:
   bool chooseFrames();
   bool outputFolderReady();
   Result<> subfolderReady(const QString &subfolder);
-  void failed(FailedFiles BatchReport::*list, const QString &path, const QString &reason, int source = -1);
+  void failed(FailedFiles BatchReport::*list, const QString &path, const QString &reason,
+              const QString &source = {});
   QString writeSheet(const QImage &canvas, const QString &wanted);
-  void begin(WorkerPool &pool);
-  void finish(const Task &task, Outcome outcome);
-  void writeOutput(const Task &task, const ResizeJob &job, const QString &qualityText,
+  bool begin(WorkerPool &pool);
+  void finish(const Begun &begun, Outcome outcome);
+  void writeOutput(const Begun &begun, const ResizeJob &job, const QString &qualityText,
                    const Outcome &outcome);
+  void skipped(const QString &source, const QString &reason);
+  void leaveOut(const std::vector<Begun> &dropped);
   void noteWhatTheLimitTook(const QString &path, const ResizeJob &job, const Outcome &outcome);
   void putTheJobBack();
 
@@ -69,6 +80,8 @@ private:
   BatchObserver &m_observer;
   const std::atomic<bool> &m_stop;
   const BatchInput &m_input;
+  SourceListFeed m_listFeed;
+  SourceFeed &m_feed;
   const JobSettings m_start;
   BatchReport m_report;
 
@@ -89,9 +102,11 @@ private:
   std::unique_ptr<IndexSheet> m_sheet;
   JpegEncoder m_sheetEncoder;
 
-  std::deque<Task> m_inFlight;
-  int m_next = 0; // the next picture to begin, counting sources times frames
-  int m_total = 0;
+  std::deque<Begun> m_inFlight;
+  int m_next = 0;       // the next picture to begin, counting sources times frames
+  SourceEntry m_source; // the source of the pictures begun last
+  int m_sources = 0;    // sources taken from the feed
+  bool m_fed = false;   // the feed has no more
 };
 
 bool BatchRun::chooseFrames() {
@@ -128,7 +143,7 @@ Result<> BatchRun::subfolderReady(const QString &subfolder) {
 }
 
 void BatchRun::failed(FailedFiles BatchReport::*list, const QString &path, const QString &reason,
-                      int source) {
+                      const QString &source) {
   (m_report.*list).add(path, reason);
   m_observer.pictureFailed(path, reason);
   PictureRecord record;
@@ -155,15 +170,24 @@ QString BatchRun::writeSheet(const QImage &canvas, const QString &wanted) {
   m_report.sheets.append(*path);
   m_observer.pictureWritten(*path);
   m_observer.pictureDone(
-      {-1, *path, canvas.size(), QFileInfo(*path).size(), kSheetQuality, PictureRecord::Status::Written, {}});
+      {{}, *path, canvas.size(), QFileInfo(*path).size(), kSheetQuality, PictureRecord::Status::Written, {}});
   return *path;
 }
 
-void BatchRun::begin(WorkerPool &pool) {
+// Begins the next picture; false when the feed has no more.
+bool BatchRun::begin(WorkerPool &pool) {
   const int framesPerSource = m_last - m_first + 1;
-  const int source = m_next / framesPerSource;
   const int frame = m_first + m_next % framesPerSource;
-  const SourceEntry &entry = m_input.sources[source];
+  if (frame == m_first) {
+    std::optional<SourceEntry> next = m_feed.next();
+    if (!next) {
+      m_fed = true;
+      return false;
+    }
+    m_source = std::move(*next);
+    ++m_sources;
+  }
+  const int source = m_sources - 1;
   const JobSettings settings =
       m_tryingFrames ? m_job.update([&](JobSettings &j) { j.frame = qint16(frame); }) : m_job.job();
   if (m_tryingFrames)
@@ -172,15 +196,16 @@ void BatchRun::begin(WorkerPool &pool) {
 
   BatchProgress progress;
   progress.processing =
-      m_tryingFrames ? QStringLiteral("%1% of ").arg(frame * 100 / m_last) + entry.name : entry.name;
-  progress.percent = std::floor((source + double(frame) / m_last) * 1000 / int(m_input.sources.size())) / 10;
+      m_tryingFrames ? QStringLiteral("%1% of ").arg(frame * 100 / m_last) + m_source.name : m_source.name;
+  const double expected = double(std::max<qsizetype>(m_feed.expected(), m_sources));
+  progress.percent = std::min(100.0, std::floor((source + double(frame) / m_last) * 1000 / expected) / 10);
   progress.infoText = progressText(progress.percent);
   m_observer.progressed(progress);
 
   Task task;
   task.seq = m_next++;
   task.source = source;
-  task.path = entry.readPath.isEmpty() ? sourcePath(entry) : entry.readPath;
+  task.path = m_source.readPath.isEmpty() ? sourcePath(m_source) : m_source.readPath;
   task.write = job.writesPictures();
   task.sheet = job.makesSheets();
   task.sourceMetadata = !m_tryingFrames; // frame trials are for choosing, not for sending
@@ -189,14 +214,17 @@ void BatchRun::begin(WorkerPool &pool) {
   task.job = std::move(job);
   // Read from disk while the workers decode the pictures before it.
   adviseReadingSoon(task.path);
-  m_inFlight.push_back(task);
+  m_inFlight.push_back({task, m_source});
   pool.submit(std::move(task));
+  return true;
 }
 
-void BatchRun::finish(const Task &task, Outcome outcome) {
-  const SourceEntry &entry = m_input.sources[task.source];
+void BatchRun::finish(const Begun &begun, Outcome outcome) {
+  const Task &task = begun.task;
+  const SourceEntry &entry = begun.entry;
+  const QString source = sourcePath(entry);
   if (!outcome.readError.isEmpty())
-    return failed(&BatchReport::unreadable, sourcePath(entry), outcome.readError, task.source);
+    return failed(&BatchReport::unreadable, source, outcome.readError, source);
   const QString frameText = m_input.frameEntries.value(task.job.frame);
   if (task.sheet) {
     SheetCaptions captions = task.job.captions;
@@ -209,20 +237,21 @@ void BatchRun::finish(const Task &task, Outcome outcome) {
     m_observer.jobChanged(
         m_job.update([&](JobSettings &job) { job.fixedQuality = QString::number(outcome.quality); }));
   if (task.write)
-    writeOutput(task, task.job, m_qualityText, outcome);
+    writeOutput(begun, task.job, m_qualityText, outcome);
   // The other jobs' pictures of the same source, made from the same decode.
   for (size_t i = 0; i < outcome.also.size() && i < m_alsoJobs.size(); ++i) {
     Outcome &also = outcome.also[i];
     if (!also.readError.isEmpty())
-      failed(&BatchReport::unreadable, sourcePath(entry), also.readError, task.source);
+      failed(&BatchReport::unreadable, source, also.readError, source);
     else
-      writeOutput(task, m_alsoJobs[i], m_alsoQualityTexts[i], also);
+      writeOutput(begun, m_alsoJobs[i], m_alsoQualityTexts[i], also);
   }
 }
 
-void BatchRun::writeOutput(const Task &task, const ResizeJob &job, const QString &qualityText,
+void BatchRun::writeOutput(const Begun &begun, const ResizeJob &job, const QString &qualityText,
                            const Outcome &outcome) {
-  const SourceEntry &entry = m_input.sources[task.source];
+  const SourceEntry &entry = begun.entry;
+  const QString source = sourcePath(entry);
   const QString frameText = m_input.frameEntries.value(job.frame);
   const bool mirrored = !job.sameFolder && !entry.outputSubfolder.isEmpty();
   const QString folder = job.sameFolder ? entry.folder
@@ -234,18 +263,18 @@ void BatchRun::writeOutput(const Task &task, const ResizeJob &job, const QString
                              : QString();
   const QString wanted = QDir::cleanPath(folder + u'/' + outputFileName(stem(entry.name), suffix));
   if (!job.sameFolder && !outputFolderReady())
-    return failed(&BatchReport::unwritten, wanted, kNoOutputFolder, task.source);
+    return failed(&BatchReport::unwritten, wanted, kNoOutputFolder, source);
   if (mirrored)
     if (const Result<> ready = subfolderReady(entry.outputSubfolder); !ready)
-      return failed(&BatchReport::unwritten, wanted, ready.reason(), task.source);
+      return failed(&BatchReport::unwritten, wanted, ready.reason(), source);
   if (!outcome.encodeError.isEmpty())
-    return failed(&BatchReport::unwritten, wanted, outcome.encodeError, task.source);
+    return failed(&BatchReport::unwritten, wanted, outcome.encodeError, source);
   const Result<QString> path = writeNewJpegFile(wanted, outcome.bytes, nextFreeName);
   if (!path)
-    return failed(&BatchReport::unwritten, wanted, path.reason(), task.source);
-  m_report.written.append(*path);
+    return failed(&BatchReport::unwritten, wanted, path.reason(), source);
+  ++m_report.written;
   m_observer.pictureWritten(*path);
-  m_observer.pictureDone({task.source,
+  m_observer.pictureDone({source,
                           *path,
                           outcome.size,
                           qint64(outcome.bytes.size()),
@@ -272,6 +301,35 @@ void BatchRun::noteWhatTheLimitTook(const QString &path, const ResizeJob &job, c
     m_report.madeToFit.add(path,
                            changes.join(QStringLiteral(", ")) +
                                QStringLiteral(" to fit %1 kB").arg(QLocale().toString(*job.sizeLimitKb)));
+}
+
+void BatchRun::skipped(const QString &source, const QString &reason) {
+  PictureRecord record;
+  record.source = source;
+  record.status = PictureRecord::Status::Skipped;
+  record.reason = reason;
+  m_observer.pictureDone(record);
+}
+
+// After a stop: counts the pictures not made and tells of each source left
+// out, those whose pictures were dropped unbegun (in list order) and those the
+// feed still holds.
+void BatchRun::leaveOut(const std::vector<Begun> &dropped) {
+  const int framesPerSource = m_last - m_first + 1;
+  const int framesLeft = m_next % framesPerSource == 0 ? 0 : framesPerSource - m_next % framesPerSource;
+  m_report.skipped = int(dropped.size()) + framesLeft;
+  QString last;
+  for (auto begun = dropped.rbegin(); begun != dropped.rend(); ++begun)
+    if (const QString source = sourcePath(begun->entry); source != last) {
+      skipped(source, begun->task.job.frame > m_first ? kStoppedAmongFrames : kStoppedBefore);
+      last = source;
+    }
+  if (framesLeft > 0 && sourcePath(m_source) != last)
+    skipped(sourcePath(m_source), kStoppedAmongFrames);
+  while (const std::optional<SourceEntry> entry = m_feed.next()) {
+    m_report.skipped += framesPerSource;
+    skipped(sourcePath(*entry), kStoppedBefore);
+  }
 }
 
 void BatchRun::putTheJobBack() {
@@ -309,29 +367,33 @@ BatchReport BatchRun::run() {
         m_job.update([](JobSettings &job) { job.suffixTemplate = QStringLiteral(" ([F])"); }));
 
   const int threads = m_input.threads > 0 ? m_input.threads : std::max(1, QThread::idealThreadCount());
-  m_total = int(m_input.sources.size()) * (m_last - m_first + 1);
   WorkerPool pool(threads, m_preparer, m_input.frameEntries, m_input.photo);
   // Pictures are begun a few ahead, so a worker that is done does not wait
   // while a slow picture holds the head of the line. A finished picture waiting
   // its turn holds only its encoded bytes (and its small copy for a sheet).
   const int window = threads * 4;
-  int dropped = 0;
+  std::vector<Begun> dropped;
+  bool dropping = true;
   while (true) {
-    while (int(m_inFlight.size()) < window && m_next < m_total && !m_stop)
-      begin(pool);
-    if (m_stop && dropped == 0) {
+    while (int(m_inFlight.size()) < window && !m_fed && !m_stop && begin(pool)) {
+    }
+    if (m_stop && dropping) {
       // Only the pictures a worker has begun are finished after a stop.
-      dropped = pool.dropWaiting();
-      m_inFlight.resize(m_inFlight.size() - dropped);
+      dropping = false;
+      for (int n = pool.dropWaiting(); n > 0; --n) {
+        dropped.push_back(std::move(m_inFlight.back()));
+        m_inFlight.pop_back();
+      }
     }
     if (m_inFlight.empty())
       break;
-    Task task = std::move(m_inFlight.front());
+    Begun begun = std::move(m_inFlight.front());
     m_inFlight.pop_front();
-    finish(task, pool.take(task.seq));
+    finish(begun, pool.take(begun.task.seq));
   }
   m_report.stopped = m_stop;
-  m_report.skipped = m_total - m_next + dropped;
+  if (m_stop)
+    leaveOut(dropped);
   m_sheet->finish();
   putTheJobBack();
   return m_report;

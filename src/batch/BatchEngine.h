@@ -2,6 +2,7 @@
 
 #include "batch/BatchReport.h"
 #include "batch/IndexSheet.h"
+#include "batch/SourceFeed.h"
 #include "presets/JobSettings.h"
 #include "presets/PhotoOptions.h"
 
@@ -17,32 +18,16 @@ class PicturePreparer;
 class SharedJob;
 struct JobSettings;
 
-// One file of the source list.
-struct SourceEntry {
-  SourceEntry() = default;
-  SourceEntry(QString folder, QString name, QString outputSubfolder = {}, QString readPath = {})
-      : folder(std::move(folder)), name(std::move(name)), outputSubfolder(std::move(outputSubfolder)),
-        readPath(std::move(readPath)) {}
-
-  QString folder;
-  QString name;
-  // Below the output folder, for a mirrored tree: "2023/june"; empty for none.
-  QString outputSubfolder;
-  // Where to read the file when folder + name cannot spell it (a name that is
-  // not valid UTF-8 is read through a link); empty for folder + name.
-  QString readPath;
-};
-
 // What became of one picture or index sheet, for a report of every file.
 struct PictureRecord {
-  enum class Status { Written, Failed };
-  int source = -1;  // index in BatchInput::sources; -1 for an index sheet
-  QString output;   // the file written, or the name it was meant to have
+  enum class Status { Written, Failed, Skipped };
+  QString source;   // as the user named it; empty for an index sheet
+  QString output;   // the file written, or the name it was meant to have; empty when skipped
   QSize size;       // in pixels, when written
   qint64 bytes = 0; // when written
   int quality = 0;  // the JPEG quality used, when written
   Status status = Status::Written;
-  QString reason; // why it failed
+  QString reason; // why it failed or was skipped
 };
 
 // Where the batch stands, for the progress display.
@@ -62,7 +47,8 @@ public:
   virtual void jobChanged(const JobSettings &) {}
   virtual void pictureWritten(const QString & /*path*/) {}
   virtual void pictureFailed(const QString & /*path*/, const QString & /*reason*/) {}
-  // Every picture and sheet the batch finished, written or not, besides the calls above.
+  // Every picture and sheet the batch finished, written or not, besides the
+  // calls above; after a stop, every source it left out, once.
   virtual void pictureDone(const PictureRecord &) {}
 };
 
@@ -76,6 +62,8 @@ struct BatchInput {
   // decode (mail size, web size and thumbnail in one pass); they make no
   // index sheets and share the output folder.
   QList<JobSettings> alsoJobs;
+  // Read instead of `sources` when set: a list too long to hold, one at a time.
+  SourceFeed *feed = nullptr;
 };
 
 // Runs a batch: every source, with every frame when trying them all, is

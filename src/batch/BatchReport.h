@@ -13,7 +13,7 @@ namespace veltrane {
 struct BatchReport {
   QString startError;     // the batch could not start; nothing was written
   QString outputFolder;   // where the pictures went (empty with "same folder")
-  QStringList written;    // resized pictures, in list order
+  int written = 0;        // resized pictures (the observer hears their names)
   QStringList sheets;     // index sheets
   FailedFiles unreadable; // sources that could not be read or prepared, with reasons
   FailedFiles unwritten;  // outputs that could not be written, with reasons

@@ -1,5 +1,4 @@
 #include "app/BatchOptions.h"
-#include "app/SourceWalk.h"
 #include "presets/FrameList.h"
 #include "presets/JobSettings.h"
 
@@ -47,43 +46,6 @@ TEST(BatchOptions, ParsesOptionsFilesAndBytes) {
     EXPECT_FALSE(refused.reason().isEmpty());
     EXPECT_FALSE(refused.reason().contains(u'\n'));
   }
-}
-
-TEST(BatchOptions, NameListsSplitOnLinesOrNul) {
-  const struct {
-    QByteArray text;
-    bool nul;
-    QByteArrayList names;
-  } cases[] = {
-      {"a.jpg\nb c.jpg\n\nlast.jpg", false, {"a.jpg", "b c.jpg", "last.jpg"}},
-      {QByteArray("a\nb.jpg\0\xff.jpg\0", 13), true, {"a\nb.jpg", "\xff.jpg"}},
-      {"", false, {}},
-  };
-  for (const auto &c : cases) {
-    int pipe[2];
-    ASSERT_EQ(::pipe(pipe), 0);
-    ASSERT_EQ(::write(pipe[1], c.text.constData(), size_t(c.text.size())), c.text.size());
-    ::close(pipe[1]);
-    QByteArrayList names;
-    EXPECT_TRUE(readNameList(pipe[0], c.nul, [&](const QByteArray &name) { names.append(name); }));
-    ::close(pipe[0]);
-    EXPECT_EQ(names, c.names) << c.text.toStdString();
-  }
-}
-
-TEST(BatchOptions, NamedFilesKeepTheirFoldersBelowTheOutput) {
-  const std::pair<QByteArray, QString> cases[] = {
-      {"a.jpg", ""},
-      {"x/y/a.jpg", "x/y"},
-      {"./x/a.jpg", "x"},
-      {"a/./b/../c.jpg", "a"},
-      {"/x/../y/p.jpg", "y"},
-      {"../../up/a.jpg", "up"},
-      {"caf\xe9/a.jpg", QStringLiteral("caf\uFFFD")},
-      {"tab\there/a.jpg", "tab_here"},
-  };
-  for (const auto &[given, folder] : cases)
-    EXPECT_EQ(mirroredFolder(given), folder) << given.toStdString();
 }
 
 TEST(BatchOptions, FieldOptionsCheckTheirValues) {

@@ -20,6 +20,32 @@ QStringList numbered(const char *pattern, int count) {
   return names;
 }
 
+// How often each record's source was told of, and the records skipped.
+std::map<QString, int> recordsPerSource(const QList<PictureRecord> &records) {
+  std::map<QString, int> count;
+  for (const PictureRecord &record : records)
+    if (!record.source.isEmpty())
+      ++count[QFileInfo(record.source).fileName()];
+  return count;
+}
+
+// Gives a list's sources one at a time, promising any number, and keeps
+// how far ahead of the written pictures it was read.
+struct PromisingFeed : SourceFeed {
+  QList<SourceEntry> sources;
+  qsizetype promised = 0;
+  qsizetype given = 0;
+  const QStringList *written = nullptr;
+  qsizetype mostAhead = 0;
+  qsizetype expected() const override { return promised; }
+  std::optional<SourceEntry> next() override {
+    mostAhead = std::max(mostAhead, given - written->size());
+    if (given == sources.size())
+      return std::nullopt;
+    return sources[given++];
+  }
+};
+
 } // namespace
 
 TEST(Batch, WritesEveryPictureAtItsOwnSizeAndMarksTheFolder) {
@@ -59,7 +85,7 @@ TEST(Batch, NamesFollowTheTemplate) {
   report = kit.run();
   ASSERT_TRUE(report.allWritten());
   const QString written = kit.temp.file("out/noise@20k.jpg");
-  EXPECT_EQ(report.written, QStringList{written});
+  EXPECT_EQ(kit.observer.written, QStringList{written});
   EXPECT_LE(QFileInfo(written).size(), 20 * 1024);
   EXPECT_GT(QFileInfo(written).size(), 10 * 1024);
   EXPECT_NE(kit.finalJob.fixedQuality, QStringLiteral("85"));
@@ -71,10 +97,10 @@ TEST(Batch, NamesFollowTheTemplate) {
   kit.job.suffixTemplate = QStringLiteral("_[W]x[H]");
   report = kit.run();
   ASSERT_TRUE(report.allWritten());
-  ASSERT_EQ(report.written.size(), 1);
-  const QString shrunk = QFileInfo(report.written[0]).fileName();
+  ASSERT_EQ(report.written, 1);
+  const QString shrunk = QFileInfo(kit.observer.written[0]).fileName();
   EXPECT_TRUE(shrunk.startsWith("noise_") && !shrunk.startsWith("noise_300x300")) << shrunk.toStdString();
-  EXPECT_LE(QFileInfo(report.written[0]).size(), 4 * 1024);
+  EXPECT_LE(QFileInfo(kit.observer.written[0]).size(), 4 * 1024);
   ASSERT_EQ(report.madeToFit.size(), 1);
   const QString size = shrunk.mid(6).chopped(4).replace(u'x', QStringLiteral(" x "));
   EXPECT_EQ(report.madeToFit.entries()[0].reason,
@@ -186,7 +212,7 @@ TEST(Batch, ReportsUnreadableFilesAndWritesTheOthers) {
   kit.addPictures({"good2.jpg"});
   kit.job.sheetMode = 1;
   const BatchReport report = kit.run();
-  EXPECT_EQ(report.written.size(), 2);
+  EXPECT_EQ(report.written, 2);
   EXPECT_EQ(report.unreadable.text(), kit.temp.file("src/broken.jpg"))
       << "the window's test shows its report";
   EXPECT_FALSE(kit.outputs().contains(QStringLiteral("broken.jpg")));
@@ -201,7 +227,7 @@ TEST(Batch, AnOutputFolderThatCannotBeMadeStopsBeforeTheFirstPicture) {
   kit.job.outputFolder = kit.temp.file("file/out");
   BatchReport report = kit.run();
   EXPECT_FALSE(report.started());
-  EXPECT_TRUE(report.written.isEmpty());
+  EXPECT_EQ(report.written, 0);
   EXPECT_TRUE(report.startError.contains(kit.temp.file("file/out")));
   EXPECT_EQ(batchReportPrompts(report).size(), 1);
 
@@ -227,11 +253,69 @@ TEST(Batch, StopFinishesWhatIsUnderWayAndSkipsTheRest) {
   EXPECT_TRUE(report.stopped);
   // What the worker had begun or finished is written; the rest, at least the
   // pictures beyond the few begun ahead, is not begun.
-  EXPECT_GE(report.written.size(), 2);
-  EXPECT_LE(report.written.size(), 6);
-  EXPECT_EQ(report.skipped, 10 - report.written.size());
+  EXPECT_GE(report.written, 2);
+  EXPECT_LE(report.written, 6);
+  EXPECT_EQ(report.skipped, 10 - report.written);
   EXPECT_FALSE(report.allWritten());
   EXPECT_EQ(report.sheets.size(), 1); // the partly filled sheet
+  // Every source is told of once, written or skipped: a report misses none.
+  const std::map<QString, int> told = recordsPerSource(kit.observer.records);
+  EXPECT_EQ(told.size(), 10u);
+  EXPECT_TRUE(std::all_of(told.begin(), told.end(), [](const auto &source) { return source.second == 1; }));
+  EXPECT_EQ(std::count_if(kit.observer.records.begin(), kit.observer.records.end(),
+                          [](const PictureRecord &r) { return r.status == PictureRecord::Status::Skipped; }),
+            report.skipped);
+}
+
+// Sources come from a feed one at a time, taken only a few ahead of the
+// pictures written, so a list of any length costs nothing; the feed's end
+// counts, whatever it promised for progress.
+TEST(Batch, TakesItsSourcesFromAFeedOnlyAFewAhead) {
+  for (const qsizetype promised : {0, 3, 40}) {
+    BatchKit kit;
+    kit.addPictures(numbered("p%02d.jpg", 40), {64, 48});
+    PromisingFeed feed;
+    feed.sources = kit.sources;
+    feed.sources.insert(20, {kit.temp.file("src"), QStringLiteral("missing.jpg")});
+    feed.promised = promised;
+    feed.written = &kit.observer.written;
+    kit.sources.clear();
+    kit.feed = &feed;
+    const BatchReport report = kit.run();
+    EXPECT_EQ(report.written, 40);
+    EXPECT_EQ(report.unreadable.size(), 1);
+    EXPECT_EQ(kit.outputs().size(), 41u); // with desktop.ini
+    EXPECT_LE(feed.mostAhead, 2 * 4 + 1) << "two threads, four pictures each begun ahead";
+    ASSERT_EQ(kit.observer.progress.size(), 41);
+    for (const BatchProgress &progress : kit.observer.progress)
+      EXPECT_LE(progress.percent, 100.0);
+    EXPECT_EQ(kit.observer.progress.last().infoText, QStringLiteral("100%"));
+  }
+}
+
+// A stop among one source's frames tells that its frames were not all tried.
+TEST(Batch, AStopAmongFramesSaysWhichSourcesWereLeftHalfTried) {
+  BatchKit kit;
+  kit.addPictures({"a.jpg", "b.jpg", "c.jpg"});
+  QList<FrameLibrary::Frame> frames;
+  for (const char *name : {"Gold", "Oak", "Paper", "Steel", "Wood", "Zinc"}) {
+    const QString file = QStringLiteral("%1_10-10-90-65.bmp").arg(QLatin1String(name));
+    test::writePicture(kit.temp.file("frames/" + file), {100, 75}, Qt::yellow);
+    frames.append({QString::fromLatin1(name), file, kit.temp.file("frames/" + file)});
+  }
+  kit.frames = FrameLibrary::fromFrames(frames);
+  kit.job.frame = kTryAllEntry;
+  kit.threads = 1;
+  kit.observer.onWritten = [&] { kit.engine->requestStop(); };
+  const BatchReport report = kit.run();
+  EXPECT_EQ(report.written + report.skipped, 18);
+  QStringList skipped;
+  for (const PictureRecord &record : kit.observer.records)
+    if (record.status == PictureRecord::Status::Skipped)
+      skipped << QFileInfo(record.source).fileName() + u' ' + record.reason;
+  EXPECT_EQ(skipped,
+            (QStringList{"a.jpg the batch was stopped before all its frames were tried",
+                         "b.jpg the batch was stopped before it", "c.jpg the batch was stopped before it"}));
 }
 
 TEST(Batch, TheSameFilesWithOneAndTwoThreads) {
@@ -269,7 +353,7 @@ TEST(Batch, LongNamesAreShortenedToFitTheFileSystem) {
   kit.job.suffixTemplate = QStringLiteral("_[W]x[H]");
   const BatchReport report = kit.run();
   ASSERT_TRUE(report.allWritten()) << report.unwritten.details().toStdString();
-  const QString written = QFileInfo(report.written[0]).fileName();
+  const QString written = QFileInfo(kit.observer.written[0]).fileName();
   EXPECT_LE(written.toUtf8().size(), 255);
   EXPECT_TRUE(written.endsWith(QStringLiteral("_400x300.jpg")));
 }
@@ -292,15 +376,15 @@ TEST(Batch, WrittenPhotosKeepTheMetadataThePolicyAllows) {
     SCOPED_TRACE(int(c.policy));
     kit.photo.metadata = c.policy;
     const BatchReport report = kit.run();
-    ASSERT_EQ(report.written.size(), 1);
+    ASSERT_EQ(report.written, 1);
     EXPECT_EQ(report.locationsRemoved, c.policy == MetadataPolicy::NoLocation ? 1 : 0);
     // Read back as a default copy would: it finds a place only where one was kept.
     const Result<OutputMetadata> kept =
-        readOutputMetadata(report.written[0], MetadataPolicy::NoLocation, {48, 64});
+        readOutputMetadata(kit.observer.written[0], MetadataPolicy::NoLocation, {48, 64});
     ASSERT_TRUE(kept);
     EXPECT_EQ(!kept->markers.isEmpty(), c.metadata);
     EXPECT_EQ(kept->locationRemoved, c.location);
-    QFile::remove(report.written[0]);
+    QFile::remove(kit.observer.written[0]);
   }
 }
 
@@ -337,7 +421,11 @@ TEST(Batch, MoreJobsInOnePassWriteWhatSeparateRunsWould) {
   std::map<QString, QByteArray> separately;
   for (const JobSettings &job : {mail, thumbnail}) {
     kit.job = job;
-    separately.merge(contents(kit.run().written));
+    const BatchReport alone = kit.run();
+    QStringList pictures = kit.observer.written; // the sheet is written and heard of too
+    for (const QString &sheet : alone.sheets)
+      pictures.removeAll(sheet);
+    separately.merge(contents(pictures));
     QDir(kit.temp.file("out")).removeRecursively();
   }
   kit.job = mail;
@@ -345,6 +433,6 @@ TEST(Batch, MoreJobsInOnePassWriteWhatSeparateRunsWould) {
   const BatchReport report = kit.run();
   EXPECT_TRUE(report.allWritten());
   EXPECT_TRUE(report.sheets.isEmpty());
-  EXPECT_EQ(report.written.size(), 4);
-  EXPECT_EQ(contents(report.written), separately);
+  EXPECT_EQ(report.written, 4);
+  EXPECT_EQ(contents(kit.observer.written), separately);
 }

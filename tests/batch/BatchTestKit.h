@@ -16,6 +16,7 @@ namespace veltrane::test {
 struct RecordingObserver : BatchObserver {
   QList<BatchProgress> progress;
   QStringList written;
+  QList<PictureRecord> records;
   std::function<void()> onWritten;
   std::function<void()> onProgress;
   void progressed(const BatchProgress &p) override {
@@ -23,6 +24,7 @@ struct RecordingObserver : BatchObserver {
     if (onProgress)
       onProgress();
   }
+  void pictureDone(const PictureRecord &record) override { records.append(record); }
   void pictureWritten(const QString &path) override {
     written.append(path);
     if (onWritten)
@@ -41,6 +43,7 @@ struct BatchKit {
   int threads = 2;
   PhotoOptions photo;
   QList<JobSettings> alsoJobs;
+  SourceFeed *feed = nullptr; // read instead of `sources` when set
 
   BatchKit() {
     job.outputFolder = temp.file(QStringLiteral("out"));
@@ -59,13 +62,16 @@ struct BatchKit {
   QStringList outputs(const QString &folder = QStringLiteral("out")) const {
     return QDir(temp.file(folder)).entryList(QDir::Files | QDir::Hidden, QDir::Name);
   }
+  // Runs a batch; the observer hears only this batch's pictures.
   BatchReport run() {
+    observer.written.clear();
+    observer.records.clear();
     const PicturePreparer preparer(frames, screen);
     SharedJob used(job);
     BatchEngine running(preparer, used, observer);
     shared = &used;
     engine = &running;
-    BatchReport report = running.run({sources, frames.entries(), {}, threads, photo, alsoJobs});
+    BatchReport report = running.run({sources, frames.entries(), {}, threads, photo, alsoJobs, feed});
     finalJob = used.job();
     shared = nullptr;
     engine = nullptr;
