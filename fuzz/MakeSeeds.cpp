@@ -53,6 +53,7 @@ int main(int argc, char **argv) {
       {"thunar-actions", thunarActionSeeds},
       {"colour-profile", colourProfileSeeds},
       {"photo-metadata", photoMetadataSeeds},
+      {"batch-options", batchOptionSeeds},
   };
   for (const auto &[target, seeds] : corpora)
     if (!writeCorpus(root, QString::fromLatin1(target), seeds()))

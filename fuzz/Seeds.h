@@ -23,5 +23,6 @@ QList<Seed> thunarActionSeeds();
 QList<Seed> colourProfileSeeds();
 QList<Seed> colourPictureSeeds(); // JPEGs with colour profiles, for the picture decoder
 QList<Seed> photoMetadataSeeds();
+QList<Seed> batchOptionSeeds();
 
 } // namespace veltrane::fuzz

@@ -210,4 +210,26 @@ QList<Seed> thunarActionSeeds() {
   };
 }
 
+QList<Seed> batchOptionSeeds() {
+  // Arguments are separated by NUL, as in /proc/PID/cmdline.
+  return {
+      {"preset-and-files", bytesOf("--defaults\0--preset\0MAIL ATTACHMENT\0-o\0out\0a.jpg\0b c.jpg")},
+      {"short-options", bytesOf("-qnj4\0-o\0out\0-r0\0--files-from\0-\0--\0-a.jpg")},
+      {"every-field",
+       bytesOf("--width\0800\0--height\0off\0--quality\085\0--max-kb\0100\0--suffix\0"
+               "_[W]x[H]@[Q]\0--frame\0Golden wood\0--index\0on\0--grid\05x4\0--no-suffix\0x.jpg")},
+      {"equals-and-photos",
+       bytesOf("--screen=1920x1080\0--jobs=2\0--metadata\0keep\0--colour-profile=convert\0"
+               "--report\0-\0--no-settings\0--list-presets")},
+      {"more-jobs", bytesOf("--job\0|640|480|1|85%|||1|4|3|0|0|0\0--also-job\0|150|0|50%|_TH||0|4|3|0|0|0\0"
+                            "--also-preset\0web\0p.png")},
+      {"bad-values", bytesOf("--screen\0"
+                             "12\nx\0--jobs\0"
+                             "99999999999999999999\0--output= \0--frame\0\xff")},
+      {"name-list-lines", bytesOf("a.jpg\nb c.jpg\n\n\xff\xfe.jpg\nlast.jpg")},
+      {"name-list-nul", bytesOf("a\nb.jpg\0\0-n\0--\0last")},
+      {"junk", junk(300, 16)},
+  };
+}
+
 } // namespace veltrane::fuzz

@@ -1,5 +1,7 @@
 #include "app/BatchConsole.h"
 
+#include "app/Diagnostics.h"
+
 #include <cstdio>
 
 namespace veltrane {
@@ -16,7 +18,7 @@ void BatchConsole::progressed(const BatchProgress &progress) {
   if (m_terminal)
     draw();
   else
-    m_err << progress.infoText << ' ' << progress.processing << '\n' << Qt::flush;
+    m_err << progress.infoText << ' ' << oneLine(progress.processing) << '\n' << Qt::flush;
 }
 
 void BatchConsole::pictureWritten(const QString &) {
@@ -42,7 +44,7 @@ void BatchConsole::draw() {
                 .arg(left / 60)
                 .arg(left % 60, 2, 10, QLatin1Char('0'));
   }
-  QString line = QStringLiteral("%1  %2%3").arg(m_last.infoText, 6).arg(m_last.processing, speed);
+  QString line = QStringLiteral("%1  %2%3").arg(m_last.infoText, 6).arg(oneLine(m_last.processing), speed);
   constexpr int kWidth = 79;
   if (line.size() > kWidth)
     line = line.left(kWidth - 1) + QChar(0x2026);

@@ -2,6 +2,7 @@
 #include "app/BatchConsole.h"
 #include "app/BatchJob.h"
 #include "app/BatchOptions.h"
+#include "app/Diagnostics.h"
 #include "app/DryRun.h"
 #include "app/JsonReport.h"
 #include "app/MemoryTuning.h"
@@ -58,13 +59,15 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &
 }
 
 int usageError(const QString &message) {
-  QTextStream(stderr) << "veltrane-batch: " << message << "\n"
-                      << "Try 'veltrane-batch --help' for more information.\n";
+  QTextStream err(stderr);
+  diagnose(err, message);
+  err << "Try 'veltrane-batch --help' for more information.\n";
   return kCannotStart;
 }
 
 int cannotStart(const QString &message) {
-  QTextStream(stderr) << "veltrane-batch: " << message << "\n";
+  QTextStream err(stderr);
+  diagnose(err, message);
   return kCannotStart;
 }
 
@@ -139,17 +142,17 @@ BatchReport runBatch(const Run &run) {
 int printReport(const BatchReport &report, const FailedFiles &refused, bool quiet, QTextStream &out) {
   QTextStream err(stderr);
   for (const FailedFiles::Entry &entry : report.unreadable.entries())
-    err << "veltrane-batch: cannot read " << entry.name << ": " << entry.reason << "\n";
+    diagnose(err, "cannot read " + entry.name + ": " + entry.reason);
   for (const FailedFiles::Entry &entry : report.unwritten.entries())
-    err << "veltrane-batch: cannot write " << entry.name << ": " << entry.reason << "\n";
+    diagnose(err, "cannot write " + entry.name + ": " + entry.reason);
   for (const FailedFiles::Entry &entry : refused.entries())
-    err << "veltrane-batch: skipped " << entry.name << ": " << entry.reason << "\n";
+    diagnose(err, "skipped " + entry.name + ": " + entry.reason);
   // Written, but not quite as asked: said unless quiet.
   if (!quiet) {
     for (const FailedFiles::Entry &entry : report.madeToFit.entries())
-      err << "veltrane-batch: " << entry.name << ": " << entry.reason << "\n";
+      diagnose(err, entry.name + ": " + entry.reason);
     for (const FailedFiles::Entry &entry : report.photoNotes.entries())
-      err << "veltrane-batch: " << entry.name << ": " << entry.reason << "\n";
+      diagnose(err, entry.name + ": " + entry.reason);
   }
 
   const qsizetype failed = report.unreadable.size() + report.unwritten.size();
@@ -165,7 +168,7 @@ int printReport(const BatchReport &report, const FailedFiles &refused, bool quie
     if (report.stopped)
       out << " (stopped)";
     if (!report.outputFolder.isEmpty())
-      out << "; output in " << QDir::toNativeSeparators(report.outputFolder);
+      out << "; output in " << oneLine(report.outputFolder);
     out << "\n";
   }
   out.flush();
@@ -182,7 +185,8 @@ void reportRefused(const FailedFiles &refused, JsonReport *report) {
 bool noListError(const CommandLineSources &sources) {
   if (sources.error().isEmpty())
     return true;
-  QTextStream(stderr) << "veltrane-batch: the list could not be read to its end: " << sources.error() << "\n";
+  QTextStream err(stderr);
+  diagnose(err, "the list could not be read to its end: " + sources.error());
   return false;
 }
 
@@ -230,7 +234,7 @@ int runCommandLine(const BatchOptions &options, const QByteArray &userPlatform) 
     const int unreadable = dryRun({choice->job, screen, frames.entries(), sources.feed(), choice->alsoJobs},
                                   {toStdout ? nullptr : &out, err, report.get()});
     for (const FailedFiles::Entry &entry : sources.refused().entries())
-      err << "veltrane-batch: skipped " << entry.name << ": " << entry.reason << "\n";
+      diagnose(err, "skipped " + entry.name + ": " + entry.reason);
     return unreadable == 0 && sources.refused().isEmpty() && noListError(sources) ? kAllWritten : kSomeFailed;
   }
   if (sources.count() > 0) {
@@ -246,7 +250,8 @@ int runCommandLine(const BatchOptions &options, const QByteArray &userPlatform) 
   if (!noListError(sources))
     status = std::max<int>(status, kSomeFailed);
   if (report && !report->error().isEmpty()) {
-    QTextStream(stderr) << "veltrane-batch: " << report->error() << "\n";
+    QTextStream err(stderr);
+    diagnose(err, report->error());
     status = std::max<int>(status, kSomeFailed);
   }
   return g_stopSignal != 0 ? kSignalled + g_stopSignal : status;

@@ -1,5 +1,7 @@
 #include "app/DryRun.h"
 
+#include "app/Diagnostics.h"
+
 #include "batch/OutputNaming.h"
 #include "imaging/PictureDecoder.h"
 #include "imaging/PreparedSize.h"
@@ -46,7 +48,7 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
     const DecodeResult probe =
         decoder.probeFile(entry.readPath.isEmpty() ? sourcePath(entry) : entry.readPath);
     if (!probe.ok()) {
-      output.err << "veltrane-batch: cannot read " << sourcePath(entry) << ": " << probe.error << "\n";
+      diagnose(output.err, "cannot read " + sourcePath(entry) + ": " + probe.error);
       if (output.report)
         output.report->write({sourcePath(entry), {}, {}, -1, -1, JsonReport::Status::Failed, probe.error});
       ++unreadable;
@@ -85,8 +87,8 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
                     .arg(QLocale().toString(*job.sizeLimitKb))
               : QString();
       if (output.out)
-        *output.out << sourcePath(entry) << " -> " << QDir::toNativeSeparators(name) << "  " << size.width()
-                    << " x " << size.height()
+        *output.out << oneLine(sourcePath(entry)) << " -> " << oneLine(name) << "  " << size.width() << " x "
+                    << size.height()
                     << (searched.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(searched)) << "\n";
       if (output.report)
         output.report->write({sourcePath(entry), name, size, -1, job.sizeLimitKb ? -1 : job.fixedQuality,
@@ -98,7 +100,7 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
   if (start.makesSheets() && pictures > 0 && output.out)
     *output.out << "and " << (pictures + perSheet - 1) / perSheet << " index sheet(s) of "
                 << batch.screen.width() << " x " << batch.screen.height() << " in "
-                << QDir::toNativeSeparators(batch.job.outputFolder) << "\n";
+                << oneLine(batch.job.outputFolder) << "\n";
   return unreadable;
 }
 

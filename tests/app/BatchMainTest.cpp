@@ -68,6 +68,10 @@ TEST_F(CommandLine, UsageErrorsAndBatchesThatCannotStartExitWithTwo) {
       {{"--home", temp.file("home"), "--output", temp.file("blocked/out"), "src/a.jpg"},
        2,
        {"cannot be created"}},
+      {{"--screen", "12\nx", "src/a.jpg"}, 2, {"not \"12\\nx\""}}, // still one line
+      {base() + QStringList{"-q", "src/a.jpg", "src/line\nend.jpg"},
+       1,
+       {"src/line\\nend.jpg: file not found"}},
       {{"--help"}, 0, {"--same-folder"}},
   };
   for (const auto &c : cases) {
