@@ -21,13 +21,8 @@ using namespace veltrane::test;
 
 namespace {
 
-const QRgb kRed = qRgb(255, 0, 0), kGreen = qRgb(0, 255, 0), kBlue = qRgb(0, 0, 255),
-           kWhite = qRgb(255, 255, 255);
-const Quadrants kStored = {kRed, kGreen, kBlue, kWhite};
 // Lossy coding of 4:2:0 chroma keeps the quadrants' middles close, not exact.
 constexpr int kLossyTolerance = 24;
-
-QImage quadrants(QSize size) { return indexedQuadrants(size).convertToFormat(QImage::Format_RGB32); }
 
 struct Codec {
   const char *name;
@@ -41,7 +36,7 @@ protected:
   std::vector<Codec> encodable() {
     std::vector<Codec> found;
     for (const Codec &codec : kCodecs)
-      if (!heifFile(quadrants({16, 16}), codec.codec).isEmpty())
+      if (!heifFile(rgbQuadrants({16, 16}), codec.codec).isEmpty())
         found.push_back(codec);
       else
         std::printf("No %s encoder in this libheif: its cases are skipped.\n", codec.name);
@@ -57,7 +52,7 @@ TEST_F(HeifDecoderTest, PicturesDecodeUprightAndProbeToTheirSize) {
   const std::vector<Codec> codecs = encodable();
   if (codecs.empty())
     GTEST_SKIP() << "libheif has no HEVC or AV1 encoder here";
-  const QImage picture = quadrants({128, 64});
+  const QImage picture = rgbQuadrants({128, 64});
   const struct {
     int orientation;
     Quadrants upright;
@@ -132,10 +127,10 @@ TEST_F(HeifDecoderTest, AlphaLiesOnWhiteAndTheProfileComesThrough) {
     EXPECT_TRUE(showsQuadrants(clear.picture->image, {kRed, kWhite, kRed, qRgb(127, 127, 255)}, 4))
         << codec.name;
     EXPECT_GE(clear.picture->memory.bytes(), 64 * 64 * 8) << codec.name;
-    const DecodeResult profiled = decode(heifFile(quadrants({64, 64}), codec.codec, adobe));
+    const DecodeResult profiled = decode(heifFile(rgbQuadrants({64, 64}), codec.codec, adobe));
     ASSERT_TRUE(profiled.ok()) << codec.name << ": " << profiled.error.toStdString();
     EXPECT_EQ(profiled.picture->iccProfile, adobe) << codec.name;
-    const DecodeResult plain = decode(heifFile(quadrants({64, 64}), codec.codec));
+    const DecodeResult plain = decode(heifFile(rgbQuadrants({64, 64}), codec.codec));
     ASSERT_TRUE(plain.ok()) << codec.name << ": " << plain.error.toStdString();
     EXPECT_TRUE(plain.picture->iccProfile.isEmpty()) << codec.name;
   }

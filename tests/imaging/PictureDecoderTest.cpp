@@ -23,9 +23,7 @@ using namespace veltrane::test;
 
 namespace {
 
-const QRgb kRed = qRgb(255, 0, 0), kGreen = qRgb(0, 255, 0), kBlue = qRgb(0, 0, 255),
-           kWhite = qRgb(255, 255, 255), kBlack = qRgb(0, 0, 0);
-const Quadrants kStored = {kRed, kGreen, kBlue, kWhite};
+const QRgb kBlack = qRgb(0, 0, 0);
 const JpegOptions kProgressive{.progressive = true};
 
 DecodeRequest needing(QSize size, bool applyOrientation = true, qint64 maxPixels = kMaxDecodedPixels) {
@@ -335,11 +333,7 @@ TEST_F(PictureDecoderTest, FiftyMegapixelGifAndBmpDecode) {
 // them, and the picture keeps the reservation.
 TEST_F(PictureDecoderTest, EveryKindReservesItsMemoryAndThePictureHoldsIt) {
   const QImage indexed = indexedQuadrants({200, 100});
-  const struct {
-    const char *name;
-    QByteArray file;
-    qint64 atLeast; // besides the file and the caller's bytes
-  } cases[] = {
+  expectReservations({
       {"JPEG", jpegFile(indexed), 200 * 100 * 4},
       // Its coefficients too: 2 bytes each, half as many for each chroma plane.
       {"progressive JPEG", jpegFile(indexed, kProgressive), 200 * 100 * (4 + 3)},
@@ -347,22 +341,7 @@ TEST_F(PictureDecoderTest, EveryKindReservesItsMemoryAndThePictureHoldsIt) {
       {"GIF", gifFile(indexed, {.screen = {400, 300}}), 400 * 300 * 4},
       {"BMP", bmpFile(200, 100, 24, 0, {}, bmpRows(indexed, 24)), 200 * 100 * 4},
       {"RLE8 BMP", bmpFile(200, 100, 8, 1, indexed.colorTable(), bmpRle(indexed, false)), 200 * 100 * 4},
-  };
-  MemoryBudget budget(qint64(1) << 30);
-  DecodeRequest request;
-  request.memoryBudget = &budget;
-  request.callerBytes = [](QSize full) { return qint64(full.width()) * full.height(); };
-  for (const auto &c : cases) {
-    {
-      const DecodeResult result = decode(c.file, request);
-      ASSERT_TRUE(result.ok()) << c.name << ": " << result.error.toStdString();
-      const QSize full = result.picture->fullSize;
-      EXPECT_GE(result.picture->memory.bytes(), c.atLeast + c.file.size() + full.width() * full.height())
-          << c.name;
-      EXPECT_EQ(budget.held(), result.picture->memory.bytes()) << c.name;
-    }
-    EXPECT_EQ(budget.held(), 0) << c.name;
-  }
+  });
 }
 
 // Files on disk, through both doors: the size read, or why not.

@@ -12,6 +12,16 @@ namespace veltrane::test {
 
 using Quadrants = std::array<QRgb, 4>; // top left, top right, bottom left, bottom right
 
+inline constexpr QRgb kRed = qRgb(255, 0, 0), kGreen = qRgb(0, 255, 0), kBlue = qRgb(0, 0, 255),
+                      kWhite = qRgb(255, 255, 255);
+// The colours indexedQuadrants stores.
+inline constexpr Quadrants kStored = {kRed, kGreen, kBlue, kWhite};
+
+// indexedQuadrants as the decoders' RGB32.
+inline QImage rgbQuadrants(QSize size) {
+  return indexedQuadrants(size).convertToFormat(QImage::Format_RGB32);
+}
+
 // RGB32 and opaque, with the colours amid each quadrant (where lossy
 // coding's blur at the edges does not reach) within tolerance.
 inline ::testing::AssertionResult showsQuadrants(const QImage &image, const Quadrants &expected,
