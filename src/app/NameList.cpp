@@ -109,14 +109,4 @@ Result<> NameList::again() {
   return {};
 }
 
-Result<> readNameList(int descriptor, bool nullSeparated,
-                      const std::function<void(const QByteArray &)> &take) {
-  NameList list(descriptor, nullSeparated);
-  while (const std::optional<QByteArray> name = list.next())
-    take(*name);
-  if (!list.error().isEmpty())
-    return failure(list.error());
-  return {};
-}
-
 } // namespace veltrane

@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryFile>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -45,10 +44,5 @@ private:
   QString m_error;
   std::unique_ptr<QTemporaryFile> m_copy; // of a list that cannot be read again
 };
-
-// Reads every name of a list from an open descriptor. Fails with why the
-// list could not be read.
-Result<> readNameList(int descriptor, bool nullSeparated,
-                      const std::function<void(const QByteArray &)> &take);
 
 } // namespace veltrane

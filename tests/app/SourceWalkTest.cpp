@@ -44,10 +44,10 @@ TEST(NameList, SplitsOnLinesOrNul) {
     ASSERT_EQ(::pipe(pipe), 0);
     ASSERT_EQ(::write(pipe[1], c.text.constData(), size_t(c.text.size())), c.text.size());
     ::close(pipe[1]);
-    QByteArrayList names;
-    EXPECT_TRUE(readNameList(pipe[0], c.nul, [&](const QByteArray &name) { names.append(name); }));
+    NameList list(pipe[0], c.nul);
+    EXPECT_EQ(allNames(list), c.names) << c.text.toStdString();
+    EXPECT_TRUE(list.error().isEmpty());
     ::close(pipe[0]);
-    EXPECT_EQ(names, c.names) << c.text.toStdString();
   }
 }
 
