@@ -49,6 +49,12 @@ ProgramFolder ProgramFolder::resolve(const QString &homeOption, const QString &e
   return installed(locations);
 }
 
+QStringList ProgramFolder::startArguments(const QString &executableFolder) const {
+  if (!isPortable() || m_home == QDir::cleanPath(QDir(executableFolder).absolutePath()))
+    return {};
+  return {QStringLiteral("--home"), m_home};
+}
+
 ProgramFolder ProgramFolder::portable(const QString &folder, const Locations &locations) {
   ProgramFolder result;
   result.m_home = QDir::cleanPath(QDir(folder).absolutePath());

@@ -36,6 +36,10 @@ public:
   static Locations userLocations(const QString &executableFolder);
 
   bool isPortable() const { return !m_home.isEmpty(); }
+  // The arguments that start the program at this program folder again from
+  // the executable in `executableFolder`: none when it finds the folder by
+  // itself, else --home with it (VELTRANE_HOME does not reach a file manager).
+  QStringList startArguments(const QString &executableFolder) const;
   QString home() const { return m_home; }
   QString helpTextPath() const;
   QString skinPicturePath() const;

@@ -31,8 +31,22 @@ Kinds kindsOf(PictureKinds kinds) {
           QStringLiteral("image/bmp;image/gif;")};
 }
 
+QString shellCommand(const QStringList &words) {
+  QStringList quoted;
+  for (const QString &word : words)
+    quoted.append(shellQuoted(word));
+  return quoted.join(u' ');
+}
+
+QString desktopCommand(const QStringList &words) {
+  QStringList quoted;
+  for (const QString &word : words)
+    quoted.append(desktopExecQuoted(word));
+  return quoted.join(u' ');
+}
+
 // GNOME Files passes every selected file: the script keeps the pair's types.
-QByteArray nautilusScriptText(const Kinds &kinds, const QString &program) {
+QByteArray nautilusScriptText(const Kinds &kinds, const QStringList &command) {
   QString patterns;
   for (const QString &extension : kinds.extensions)
     patterns += QStringLiteral("*.%1|").arg(extension);
@@ -46,11 +60,11 @@ QByteArray nautilusScriptText(const Kinds &kinds, const QString &program) {
                         "  shift\n"
                         "done\n"
                         "[ $# -gt 0 ] && exec %3 -- \"$@\"\n")
-      .arg(kinds.title, patterns, shellQuoted(program))
+      .arg(kinds.title, patterns, shellCommand(command))
       .toUtf8();
 }
 
-QByteArray dolphinText(const Kinds &kinds, const QString &program) {
+QByteArray dolphinText(const Kinds &kinds, const QStringList &command) {
   return QStringLiteral("[Desktop Entry]\n"
                         "Type=Service\n"
                         "MimeType=%1\n"
@@ -61,11 +75,11 @@ QByteArray dolphinText(const Kinds &kinds, const QString &program) {
                         "Name=Resi&ze/Resample\n"
                         "Icon=org.veltrane.Veltrane\n"
                         "Exec=%2 -- %F\n")
-      .arg(kinds.mimeTypes, desktopExecQuoted(program))
+      .arg(kinds.mimeTypes, desktopCommand(command))
       .toUtf8();
 }
 
-QByteArray nemoText(const Kinds &kinds, const QString &program) {
+QByteArray nemoText(const Kinds &kinds, const QStringList &command) {
   return QStringLiteral("[Nemo Action]\n"
                         "Name=Resi_ze/Resample\n"
                         "Comment=Add the pictures to Veltrane's list\n"
@@ -73,11 +87,11 @@ QByteArray nemoText(const Kinds &kinds, const QString &program) {
                         "Icon-Name=org.veltrane.Veltrane\n"
                         "Selection=notnone\n"
                         "Extensions=%2;\n")
-      .arg(desktopExecQuoted(program), kinds.extensions.join(u';'))
+      .arg(desktopCommand(command), kinds.extensions.join(u';'))
       .toUtf8();
 }
 
-QString thunarCommand(const QString &program) { return shellQuoted(program) + QStringLiteral(" -- %F"); }
+QString thunarCommand(const QStringList &command) { return shellCommand(command) + QStringLiteral(" -- %F"); }
 
 // Written whole, then given its mode: the script and Dolphin's menu must be executable.
 Result<> writeEntry(const QString &path, const QByteArray &bytes, QFile::Permissions permissions) {
@@ -106,7 +120,9 @@ bool holds(const QString &path, const QByteArray &wanted) {
 QString desktopExecQuoted(const QString &program) {
   QString quoted;
   for (const QChar c : program) {
-    if (c == u'"' || c == u'`' || c == u'$')
+    if (c == u'%')
+      quoted += u'%'; // a field code otherwise
+    else if (c == u'"' || c == u'`' || c == u'$')
       quoted += u'\\';
     else if (c == u'\\')
       quoted += QStringLiteral("\\\\\\"); // escaped for the quoting, then again for the string
@@ -121,12 +137,13 @@ QString shellQuoted(const QString &text) {
   return u'\'' + quoted + u'\'';
 }
 
-FileManagerMenu::FileManagerMenu(QString program, QString dataHome, QString configHome)
-    : m_program(std::move(program)), m_dataHome(std::move(dataHome)), m_configHome(std::move(configHome)) {}
+FileManagerMenu::FileManagerMenu(QString program, QString dataHome, QString configHome, QStringList arguments)
+    : m_command(QStringList{std::move(program)} + std::move(arguments)), m_dataHome(std::move(dataHome)),
+      m_configHome(std::move(configHome)) {}
 
-FileManagerMenu FileManagerMenu::forUser(const QString &program) {
+FileManagerMenu FileManagerMenu::forUser(const QString &program, const QStringList &arguments) {
   return {program, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-          QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)};
+          QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), arguments};
 }
 
 QString FileManagerMenu::nautilusScript(PictureKinds kinds) const {
@@ -147,12 +164,12 @@ Result<> FileManagerMenu::install(PictureKinds kinds) const {
     if (!result)
       failed.append(result.reason());
   };
-  note(writeEntry(nautilusScript(kinds), nautilusScriptText(k, m_program), kExecutable));
-  note(writeEntry(dolphinServiceMenu(kinds), dolphinText(k, m_program), kExecutable));
-  note(writeEntry(nemoAction(kinds), nemoText(k, m_program), kReadable));
+  note(writeEntry(nautilusScript(kinds), nautilusScriptText(k, m_command), kExecutable));
+  note(writeEntry(dolphinServiceMenu(kinds), dolphinText(k, m_command), kExecutable));
+  note(writeEntry(nemoAction(kinds), nemoText(k, m_command), kReadable));
   const QString thunar = thunarActions();
   const Result<QByteArray> merged =
-      mergeThunarActions(readWholeFile(thunar), kinds, thunarCommand(m_program), true);
+      mergeThunarActions(readWholeFile(thunar), kinds, thunarCommand(m_command), true);
   if (!merged)
     failed.append(QStringLiteral("%1: left as it was, since %2")
                       .arg(QDir::toNativeSeparators(thunar), merged.reason()));
@@ -171,7 +188,7 @@ Result<> FileManagerMenu::remove(PictureKinds kinds) const {
   const QString thunar = thunarActions();
   if (QFileInfo::exists(thunar)) {
     const QByteArray existing = readWholeFile(thunar);
-    const Result<QByteArray> merged = mergeThunarActions(existing, kinds, thunarCommand(m_program), false);
+    const Result<QByteArray> merged = mergeThunarActions(existing, kinds, thunarCommand(m_command), false);
     if (!merged)
       failed.append(QStringLiteral("%1: left as it was, since %2")
                         .arg(QDir::toNativeSeparators(thunar), merged.reason()));
@@ -186,10 +203,10 @@ Result<> FileManagerMenu::remove(PictureKinds kinds) const {
 
 bool FileManagerMenu::isInstalled(PictureKinds kinds) const {
   const Kinds k = kindsOf(kinds);
-  return holds(nautilusScript(kinds), nautilusScriptText(k, m_program)) &&
-         holds(dolphinServiceMenu(kinds), dolphinText(k, m_program)) &&
-         holds(nemoAction(kinds), nemoText(k, m_program)) &&
-         thunarHasAction(readWholeFile(thunarActions()), kinds, thunarCommand(m_program));
+  return holds(nautilusScript(kinds), nautilusScriptText(k, m_command)) &&
+         holds(dolphinServiceMenu(kinds), dolphinText(k, m_command)) &&
+         holds(nemoAction(kinds), nemoText(k, m_command)) &&
+         thunarHasAction(readWholeFile(thunarActions()), kinds, thunarCommand(m_command));
 }
 
 } // namespace veltrane

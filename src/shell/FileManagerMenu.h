@@ -18,11 +18,12 @@ enum class PictureKinds { Jpeg, BmpAndGif };
 // entry with MIME types: that could make the program the default viewer.
 class FileManagerMenu {
 public:
-  // `program`: the window program's path; the folders: the user's XDG data
-  // and config homes.
-  FileManagerMenu(QString program, QString dataHome, QString configHome);
+  // `program`: the window program's path, started with `arguments` before
+  // the files (--home DIR, so that an entry starts the program folder of the
+  // window that wrote it); the folders: the user's XDG data and config homes.
+  FileManagerMenu(QString program, QString dataHome, QString configHome, QStringList arguments = {});
   // The user's folders, from QStandardPaths.
-  static FileManagerMenu forUser(const QString &program);
+  static FileManagerMenu forUser(const QString &program, const QStringList &arguments = {});
 
   // Writes every file manager's entry for the pair; the ones already there
   // are replaced. Fails with the files that could not be written.
@@ -39,13 +40,14 @@ public:
   QString thunarActions() const;
 
 private:
-  QString m_program;
+  QStringList m_command; // the program, then its arguments
   QString m_dataHome;
   QString m_configHome;
 };
 
 // The program path quoted for a desktop entry's Exec key: in double quotes,
-// with ", `, $ and \ escaped, and backslashes escaped again for the string.
+// with ", `, $ and \ escaped, backslashes escaped again for the string, and
+// % doubled.
 QString desktopExecQuoted(const QString &program);
 // The program path quoted for a POSIX shell: in single quotes.
 QString shellQuoted(const QString &text);

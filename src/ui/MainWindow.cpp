@@ -70,8 +70,10 @@ MainWindow::MainWindow(ProgramFolder folder, PlatformServices &platform, const Q
 
   m_form = buildMainWindowForm(this, m_table, platform);
   nameForAssistiveTechnology(m_form);
-  m_menuBoxes = new MenuEntryBoxes(FileManagerMenu::forUser(QCoreApplication::applicationFilePath()),
-                                   m_form.jpegMenu, m_form.bmpGifMenu, *platform.prompts, this);
+  m_menuBoxes = new MenuEntryBoxes(
+      FileManagerMenu::forUser(QCoreApplication::applicationFilePath(),
+                               m_folder.startArguments(QCoreApplication::applicationDirPath())),
+      m_form.jpegMenu, m_form.bmpGifMenu, *platform.prompts, this);
   m_controls = new JobControls(m_form, platform, this);
   m_presets = new PresetControls(
       m_form.presets, m_form.addPreset, m_form.removePreset, *platform.prompts,

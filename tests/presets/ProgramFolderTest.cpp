@@ -31,6 +31,10 @@ TEST(ProgramFolder, ResolvesHomeOptionEnvironmentPortableAndInstalled) {
   QDir().mkpath(exe);
   EXPECT_FALSE(ProgramFolder::resolve({}, exe).isPortable());
   EXPECT_EQ(ProgramFolder::resolve(temp.path(), exe).home(), temp.path());
+  // Started again from a file manager's entry, each finds its own folder.
+  EXPECT_EQ(ProgramFolder::resolve(temp.path(), exe).startArguments(exe),
+            (QStringList{"--home", temp.path()}));
+  EXPECT_TRUE(ProgramFolder::resolve({}, exe).startArguments(exe).isEmpty());
 
   qputenv("VELTRANE_HOME", temp.file("env").toLocal8Bit());
   EXPECT_EQ(ProgramFolder::resolve({}, exe).home(), temp.file("env"));
@@ -40,6 +44,7 @@ TEST(ProgramFolder, ResolvesHomeOptionEnvironmentPortableAndInstalled) {
   QDir().mkpath(exe + "/frames");
   const ProgramFolder portable = ProgramFolder::resolve({}, exe);
   EXPECT_EQ(portable.home(), exe);
+  EXPECT_TRUE(portable.startArguments(exe + "/").isEmpty()) << "it finds itself";
   EXPECT_EQ(portable.frameFolders(), QStringList{exe + "/frames"});
   EXPECT_EQ(portable.helpTextPath(), exe + "/Veltrane.TXT");
 

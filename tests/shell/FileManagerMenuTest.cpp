@@ -85,6 +85,19 @@ TEST_F(FileManagerMenuTest, TheScriptPassesOnlyThePairsFiles) {
                {"/p/a.jpg", "/p/notes.txt", "/p/Holiday 1.JPEG", "/p/b.gif", "/p/c.Jpg"});
   ASSERT_TRUE(script.waitForFinished(10000));
   EXPECT_EQ(QString::fromUtf8(script.readAllStandardOutput()), "--\n/p/a.jpg\n/p/Holiday 1.JPEG\n/p/c.Jpg\n");
+
+  // A window of another program folder writes entries that start that folder.
+  const FileManagerMenu portable(program, temp.file("data"), temp.file("config"),
+                                 {"--home", "/my photos/100% 'done'"});
+  ASSERT_TRUE(portable.install(PictureKinds::Jpeg));
+  EXPECT_TRUE(portable.isInstalled(PictureKinds::Jpeg));
+  EXPECT_FALSE(local.isInstalled(PictureKinds::Jpeg));
+  script.start(portable.nautilusScript(PictureKinds::Jpeg), {"/p/a.jpg"});
+  ASSERT_TRUE(script.waitForFinished(10000));
+  EXPECT_EQ(QString::fromUtf8(script.readAllStandardOutput()),
+            "--home\n/my photos/100% 'done'\n--\n/p/a.jpg\n");
+  const QString nemo = QString::fromUtf8(temp.read("data/nemo/actions/veltrane-jpeg.nemo_action"));
+  EXPECT_TRUE(nemo.contains(" \"--home\" \"/my photos/100%% 'done'\" -- %F\n")) << nemo.toStdString();
 }
 
 TEST_F(FileManagerMenuTest, ThunarsOtherActionsAreKeptAndADamagedFileIsLeftAlone) {
