@@ -6,6 +6,7 @@
 #include "app/DryRun.h"
 #include "app/JsonReport.h"
 #include "app/MemoryTuning.h"
+#include "app/ReportTarget.h"
 #include "app/ScreenProbe.h"
 #include "app/SourceWalk.h"
 #include "batch/BatchEngine.h"
@@ -143,6 +144,8 @@ int printReport(const BatchReport &report, const FailedFiles &refused, bool quie
   QTextStream err(stderr);
   for (const FailedFiles::Entry &entry : report.unreadable.entries())
     diagnose(err, "cannot read " + entry.name + ": " + entry.reason);
+  for (const FailedFiles::Entry &entry : report.refused.entries())
+    diagnose(err, "cannot resize " + entry.name + ": " + entry.reason);
   for (const FailedFiles::Entry &entry : report.unwritten.entries())
     diagnose(err, "cannot write " + entry.name + ": " + entry.reason);
   for (const FailedFiles::Entry &entry : refused.entries())
@@ -155,7 +158,7 @@ int printReport(const BatchReport &report, const FailedFiles &refused, bool quie
       diagnose(err, entry.name + ": " + entry.reason);
   }
 
-  const qsizetype failed = report.unreadable.size() + report.unwritten.size();
+  const qsizetype failed = report.unreadable.size() + report.unwritten.size() + report.refused.size();
   const qsizetype skipped = refused.size() + report.skipped;
   if (!quiet) {
     out << report.written << (report.written == 1 ? " picture" : " pictures");
@@ -207,46 +210,59 @@ int runCommandLine(const BatchOptions &options, const QByteArray &userPlatform) 
     return usageError(choice.reason());
   if (options.listPresets)
     return listPresets(*choice);
+  if (choice->job.sameFolder != 0 && (choice->job.sheetMode == 1 || choice->job.sheetMode == 2))
+    QTextStream(stderr) << "veltrane-batch: outputs beside their sources (--same-folder) make no "
+                           "index sheets, so the job's are left out\n";
 
-  std::unique_ptr<JsonReport> report;
+  // The report is emptied only once it is known to be no file of the user's.
+  std::optional<FileIdentity> reportFile;
   if (options.report) {
-    Result<std::unique_ptr<JsonReport>> opened = JsonReport::open(*options.report);
-    if (!opened)
-      return cannotStart(opened.reason());
-    report = std::move(*opened);
+    Result<std::optional<FileIdentity>> target = checkReportTarget(*options.report, options.sources);
+    if (!target)
+      return cannotStart(target.reason());
+    reportFile = *target;
   }
   Result<std::unique_ptr<CommandLineSources>> opened =
-      CommandLineSources::open(options.sources, choice->job.sameFolder != 0);
+      CommandLineSources::open(options.sources, choice->job.sameFolder != 0, reportFile);
   if (!opened)
     return cannotStart(opened.reason());
   CommandLineSources &sources = **opened;
   if (sources.count() == 0 && sources.refused().isEmpty())
     return usageError(QStringLiteral("no files given"));
+  std::unique_ptr<JsonReport> report;
+  if (options.report) {
+    Result<std::unique_ptr<JsonReport>> made = JsonReport::open(*options.report);
+    if (!made)
+      return cannotStart(made.reason());
+    report = std::move(*made);
+  }
   const QSize screen = chooseScreen(options, choice->job, userPlatform);
   // With the report on the standard output, the summary goes to the error output.
   QTextStream out(options.report && *options.report == "-" ? stderr : stdout);
   reportRefused(sources.refused(), report.get());
 
-  BatchReport done;
+  int status = kAllWritten;
   if (options.dryRun) {
     QTextStream err(stderr);
     const bool toStdout = options.report && *options.report == "-";
-    const int unreadable = dryRun({choice->job, screen, frames.entries(), sources.feed(), choice->alsoJobs},
-                                  {toStdout ? nullptr : &out, err, report.get()});
+    const int failed = dryRun({choice->job, screen, frames.entries(), sources.feed(), choice->alsoJobs},
+                              {toStdout ? nullptr : &out, err, report.get()});
     for (const FailedFiles::Entry &entry : sources.refused().entries())
       diagnose(err, "skipped " + entry.name + ": " + entry.reason);
-    return unreadable == 0 && sources.refused().isEmpty() && noListError(sources) ? kAllWritten : kSomeFailed;
+    status = failed == 0 && sources.refused().isEmpty() ? kAllWritten : kSomeFailed;
+  } else {
+    BatchReport done;
+    if (sources.count() > 0) {
+      if (const auto prompt =
+              tryAllConfirmation(choice->job, int(frames.frames().size()), int(sources.count())))
+        if (!confirm(*prompt, options.yes))
+          return kCannotStart;
+      done = runBatch({options, *choice, frames, screen, sources, report.get()});
+      if (!done.started())
+        return cannotStart(done.startError);
+    }
+    status = printReport(done, sources.refused(), options.quiet, out);
   }
-  if (sources.count() > 0) {
-    if (const auto prompt =
-            tryAllConfirmation(choice->job, int(frames.frames().size()), int(sources.count())))
-      if (!confirm(*prompt, options.yes))
-        return kCannotStart;
-    done = runBatch({options, *choice, frames, screen, sources, report.get()});
-    if (!done.started())
-      return cannotStart(done.startError);
-  }
-  int status = printReport(done, sources.refused(), options.quiet, out);
   if (!noListError(sources))
     status = std::max<int>(status, kSomeFailed);
   if (report && !report->error().isEmpty()) {
@@ -284,6 +300,10 @@ int main(int argc, char **argv) {
 
   std::signal(SIGINT, onStopSignal);
   std::signal(SIGTERM, onStopSignal);
+  // A reader that closes the report and a file-size limit fail a write, which
+  // is told and counted; neither may end the batch without its summary.
+  std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
   // Captions need fonts, so a GUI application, but never a display: the
   // offscreen platform has fonts and cannot fail. A child asks the display
   // for its size when the job needs it (see ScreenProbe.h).

@@ -76,7 +76,10 @@ Output:
                         batch goes ("-": the standard output): source,
                         output, width, height, bytes, quality, status
                         ("written", "failed", "skipped", or "planned" in a
-                        dry run) and reason
+                        dry run) and reason. An earlier report is
+                        replaced; a file that is one of the sources, the
+                        --files-from list or anything but a report is
+                        refused before any work, and left as it is
 
 Running:
       --home DIR        the program folder with Veltrane.INI and frames/
@@ -91,7 +94,9 @@ Running:
       --                every argument after it is a file
 
 Exit status: 0 when every picture was written; 1 when some could not be
-read, written, or were refused or skipped; 2 for a usage error or a batch
+read, written, or were refused or skipped, or when the report could not be
+written to its end (a reader that closed it, a full disk): the batch still
+finishes and prints its summary; 2 for a usage error or a batch
 that could not start (for example an output folder that cannot be made);
 130 after an interrupt (Ctrl-C) and 143 after SIGTERM: the pictures under
 way are finished and the summary printed first; a second one ends at once.

@@ -3,6 +3,7 @@
 #include "app/Diagnostics.h"
 
 #include "batch/OutputNaming.h"
+#include "imaging/OutputLimits.h"
 #include "imaging/PictureDecoder.h"
 #include "imaging/PreparedSize.h"
 #include "presets/ResizeJob.h"
@@ -41,7 +42,7 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
   QSet<size_t> planned;
   const auto hashOf = [](const QString &path) { return std::hash<QStringView>{}(path); };
   const auto taken = [&](const QString &path) { return planned.contains(hashOf(path)) || fileExists(path); };
-  int unreadable = 0;
+  int failed = 0;
   int pictures = 0;
   while (const std::optional<SourceEntry> next = batch.sources.next()) {
     const SourceEntry &entry = *next;
@@ -51,7 +52,7 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
       diagnose(output.err, "cannot read " + sourcePath(entry) + ": " + probe.error);
       if (output.report)
         output.report->write({sourcePath(entry), {}, {}, -1, -1, JsonReport::Status::Failed, probe.error});
-      ++unreadable;
+      ++failed;
       continue;
     }
     // The job with every frame it tries, then the other jobs of the pass.
@@ -72,6 +73,14 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
       if (!job.writesPictures())
         continue;
       const QSize size = preparedSize(probe.picture->fullSize, job).size;
+      // What the batch would refuse, it refuses here too.
+      if (const QString refusal = outputSizeRefusal(size, true); !refusal.isEmpty()) {
+        diagnose(output.err, "cannot resize " + sourcePath(entry) + ": " + refusal);
+        if (output.report)
+          output.report->write({sourcePath(entry), {}, {}, -1, -1, JsonReport::Status::Failed, refusal});
+        ++failed;
+        continue;
+      }
       const QString suffix =
           job.suffixTemplate
               ? substituteSuffix(*job.suffixTemplate, {job.qualityText, size.width(), size.height(),
@@ -101,7 +110,7 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
     *output.out << "and " << (pictures + perSheet - 1) / perSheet << " index sheet(s) of "
                 << batch.screen.width() << " x " << batch.screen.height() << " in "
                 << oneLine(batch.job.outputFolder) << "\n";
-  return unreadable;
+  return failed;
 }
 
 } // namespace veltrane

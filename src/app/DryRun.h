@@ -29,7 +29,8 @@ struct DryRunOutput {
 
 // Reads only the sources' headers and prints each output's name and size in
 // pixels, numbered as the batch would number them against what is on disk
-// now; writes nothing. Returns how many sources could not be read.
+// now; writes nothing. Returns how many pictures the batch would fail: sources
+// that cannot be read, and pictures the job asks a size no picture can have.
 int dryRun(const PlannedBatch &batch, DryRunOutput output);
 
 } // namespace veltrane

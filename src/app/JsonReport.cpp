@@ -54,6 +54,18 @@ QByteArray JsonReport::lineText(const Line &line) {
   return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
+bool JsonReport::isReportLine(const QByteArray &text) {
+  const QJsonDocument document = QJsonDocument::fromJson(text.trimmed());
+  if (!document.isObject())
+    return false;
+  const QJsonObject object = document.object();
+  const QString status = object.value(QStringLiteral("status")).toString();
+  for (const Status known : {Status::Written, Status::Failed, Status::Skipped, Status::Planned})
+    if (status == statusText(known))
+      return object.contains(QStringLiteral("source")) && object.contains(QStringLiteral("output"));
+  return false;
+}
+
 // Straight to the descriptor: each line is on its way when the call returns.
 void JsonReport::write(const Line &line) {
   if (!m_error.isEmpty())

@@ -37,6 +37,9 @@ public:
   const QString &error() const { return m_error; }
 
   static QByteArray lineText(const Line &line);
+  // Whether `text` is a line of a report: one JSON object with a source, an
+  // output and a known status.
+  static bool isReportLine(const QByteArray &text);
 
 private:
   explicit JsonReport(int descriptor, bool owned) : m_descriptor(descriptor), m_owned(owned) {}

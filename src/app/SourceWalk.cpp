@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
@@ -202,7 +203,8 @@ QString SourceWalk::folderText(const QByteArray &folder) {
 }
 
 Result<std::unique_ptr<CommandLineSources>> CommandLineSources::open(const SourceRequest &request,
-                                                                     bool sameFolder) {
+                                                                     bool sameFolder,
+                                                                     std::optional<FileIdentity> notASource) {
   auto sources = std::make_unique<CommandLineSources>();
   const auto cannotRead = [&](const QString &why) {
     return failure(QStringLiteral("the list %1 cannot be read: %2").arg(nameText(*request.filesFrom), why));
@@ -214,8 +216,13 @@ Result<std::unique_ptr<CommandLineSources>> CommandLineSources::open(const Sourc
     sources->m_list = std::move(*list);
   }
   SourceWalk counting(request, sources->m_list.get(), sameFolder, sources->m_links, &sources->m_refused);
-  while (counting.next())
+  while (const std::optional<SourceEntry> entry = counting.next()) {
     ++sources->m_count;
+    const QString path = entry->readPath.isEmpty() ? sourcePath(*entry) : entry->readPath;
+    if (notASource && identityOf(QFile::encodeName(path)) == notASource)
+      return failure(QStringLiteral("the report is one of the sources (%1); give the report another name")
+                         .arg(sourcePath(*entry)));
+  }
   if (sources->m_list) {
     if (!sources->m_list->error().isEmpty())
       return cannotRead(sources->m_list->error());

@@ -2,6 +2,7 @@
 
 #include "app/BatchOptions.h"
 #include "app/NameList.h"
+#include "app/ReportTarget.h"
 #include "batch/SourceFeed.h"
 #include "common/FailedFiles.h"
 #include "common/Result.h"
@@ -71,8 +72,10 @@ private:
 // is ever held: 100,000 names cost what ten do.
 class CommandLineSources {
 public:
-  // Fails with why the list file cannot be read.
-  static Result<std::unique_ptr<CommandLineSources>> open(const SourceRequest &request, bool sameFolder);
+  // Fails with why the list file cannot be read, or when a source is the
+  // file `notASource` names (the report's).
+  static Result<std::unique_ptr<CommandLineSources>> open(const SourceRequest &request, bool sameFolder,
+                                                          std::optional<FileIdentity> notASource = {});
 
   qsizetype count() const { return m_count; }
   // Names left out, as given, with the reason.

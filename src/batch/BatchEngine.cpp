@@ -12,6 +12,7 @@
 #include "presets/FrameList.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QThread>
@@ -21,6 +22,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 
 namespace veltrane {
 
@@ -74,6 +76,7 @@ private:
   void leaveOut(const std::vector<Begun> &dropped);
   void noteWhatTheLimitTook(const QString &path, const ResizeJob &job, const Outcome &outcome);
   void putTheJobBack();
+  void syncFoldersWritten();
 
   const PicturePreparer &m_preparer;
   SharedJob &m_job;
@@ -94,6 +97,7 @@ private:
   const QString m_outputFolder;
   std::optional<Result<>> m_outputFolderPrepared;   // once it was first needed
   std::map<QString, Result<>> m_subfoldersPrepared; // of a mirrored tree, once each was first needed
+  std::set<QString> m_foldersWritten;               // to sync before the batch says it is done
   QString m_qualityText;                            // as the batch began
   // More jobs for every source, each written from the same decode: fixed
   // when the batch begins, never sheets.
@@ -148,7 +152,7 @@ void BatchRun::failed(FailedFiles BatchReport::*list, const QString &path, const
   m_observer.pictureFailed(path, reason);
   PictureRecord record;
   record.source = source;
-  if (list != &BatchReport::unreadable)
+  if (list != &BatchReport::unreadable && list != &BatchReport::refused)
     record.output = path;
   record.status = PictureRecord::Status::Failed;
   record.reason = reason;
@@ -168,6 +172,7 @@ QString BatchRun::writeSheet(const QImage &canvas, const QString &wanted) {
     return {};
   }
   m_report.sheets.append(*path);
+  m_foldersWritten.insert(m_outputFolder);
   m_observer.pictureWritten(*path);
   m_observer.pictureDone(
       {{}, *path, canvas.size(), QFileInfo(*path).size(), kSheetQuality, PictureRecord::Status::Written, {}});
@@ -224,7 +229,8 @@ void BatchRun::finish(const Begun &begun, Outcome outcome) {
   const SourceEntry &entry = begun.entry;
   const QString source = sourcePath(entry);
   if (!outcome.readError.isEmpty())
-    return failed(&BatchReport::unreadable, source, outcome.readError, source);
+    return failed(outcome.refusedByJob ? &BatchReport::refused : &BatchReport::unreadable, source,
+                  outcome.readError, source);
   const QString frameText = m_input.frameEntries.value(task.job.frame);
   if (task.sheet) {
     SheetCaptions captions = task.job.captions;
@@ -242,7 +248,8 @@ void BatchRun::finish(const Begun &begun, Outcome outcome) {
   for (size_t i = 0; i < outcome.also.size() && i < m_alsoJobs.size(); ++i) {
     Outcome &also = outcome.also[i];
     if (!also.readError.isEmpty())
-      failed(&BatchReport::unreadable, source, also.readError, source);
+      failed(also.refusedByJob ? &BatchReport::refused : &BatchReport::unreadable, source, also.readError,
+             source);
     else
       writeOutput(begun, m_alsoJobs[i], m_alsoQualityTexts[i], also);
   }
@@ -273,6 +280,7 @@ void BatchRun::writeOutput(const Begun &begun, const ResizeJob &job, const QStri
   if (!path)
     return failed(&BatchReport::unwritten, wanted, path.reason(), source);
   ++m_report.written;
+  m_foldersWritten.insert(folder);
   m_observer.pictureWritten(*path);
   m_observer.pictureDone({source,
                           *path,
@@ -329,6 +337,20 @@ void BatchRun::leaveOut(const std::vector<Begun> &dropped) {
   while (const std::optional<SourceEntry> entry = m_feed.next()) {
     m_report.skipped += framesPerSource;
     skipped(sourcePath(*entry), kStoppedBefore);
+  }
+}
+
+// The names of the files written, and of the folders a mirrored tree made
+// for them, durable before the summary counts them.
+void BatchRun::syncFoldersWritten() {
+  std::set<QString> synced;
+  for (QString folder : m_foldersWritten) {
+    while (synced.insert(folder).second) {
+      syncFolder(QFile::encodeName(folder));
+      if (folder.size() <= m_outputFolder.size() || !folder.startsWith(m_outputFolder))
+        break;
+      folder = QFileInfo(folder).path();
+    }
   }
 }
 
@@ -395,6 +417,7 @@ BatchReport BatchRun::run() {
   if (m_stop)
     leaveOut(dropped);
   m_sheet->finish();
+  syncFoldersWritten();
   putTheJobBack();
   return m_report;
 }

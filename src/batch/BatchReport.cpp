@@ -12,6 +12,9 @@ QList<Prompt> batchReportPrompts(const BatchReport &report) {
   if (!report.unreadable.isEmpty())
     prompts.append({QStringLiteral("Couldn't read the following files.."), report.unreadable.text(),
                     PromptIcon::Information, PromptButtons::Ok, PromptAnswer::Ok});
+  if (!report.refused.isEmpty())
+    prompts.append({QStringLiteral("Couldn't resize the following files.."), report.refused.details(),
+                    PromptIcon::Information, PromptButtons::Ok, PromptAnswer::Ok});
   if (!report.madeToFit.isEmpty())
     prompts.append({QStringLiteral("Made smaller to fit the size limit.."), report.madeToFit.details(),
                     PromptIcon::Information, PromptButtons::Ok, PromptAnswer::Ok});

@@ -17,6 +17,7 @@ struct BatchReport {
   QStringList sheets;     // index sheets
   FailedFiles unreadable; // sources that could not be read or prepared, with reasons
   FailedFiles unwritten;  // outputs that could not be written, with reasons
+  FailedFiles refused;    // sources read, but the job asks a size no picture can have, with reasons
   FailedFiles madeToFit;  // outputs written smaller, or without metadata, to fit the size limit: what changed
   FailedFiles photoNotes; // outputs written without some of their source's colours or metadata: why
   int locationsRemoved = 0; // outputs whose source told where it was taken, written without it
@@ -24,11 +25,13 @@ struct BatchReport {
   bool stopped = false;
 
   bool started() const { return startError.isEmpty(); }
-  bool allWritten() const { return started() && unreadable.isEmpty() && unwritten.isEmpty() && skipped == 0; }
+  bool allWritten() const {
+    return started() && unreadable.isEmpty() && unwritten.isEmpty() && refused.isEmpty() && skipped == 0;
+  }
 };
 
-// The message boxes that end a batch: the files it could not read, and the
-// files it could not write.
+// The message boxes that end a batch: the files it could not read, could not
+// resize as the job asks, and could not write.
 QList<Prompt> batchReportPrompts(const BatchReport &report);
 
 } // namespace veltrane

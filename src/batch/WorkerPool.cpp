@@ -1,5 +1,7 @@
 #include "batch/WorkerPool.h"
 
+#include "imaging/OutputLimits.h"
+
 #include "batch/SpareMemory.h"
 #include "imaging/JpegEncoder.h"
 #include "imaging/PhotoMetadata.h"
@@ -109,6 +111,12 @@ Outcome WorkerPool::outcomeOf(const Task &task, const ResizeJob &job, const Prep
     outcome.readError = prepared.failedPath == task.path || prepared.failedPath.isEmpty()
                             ? prepared.error
                             : prepared.error + QStringLiteral(" (") + prepared.failedPath + u')';
+    outcome.refusedByJob = prepared.refusedByJob;
+    return outcome;
+  }
+  if (const QString refusal = outputSizeRefusal(prepared.picture->image.size(), write); !refusal.isEmpty()) {
+    outcome.readError = refusal;
+    outcome.refusedByJob = true;
     return outcome;
   }
   outcome.size = prepared.picture->image.size();

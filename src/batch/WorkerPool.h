@@ -37,7 +37,9 @@ struct Task {
 };
 
 struct Outcome {
-  QString readError;   // the source (or its frame) could not be read or prepared
+  QString readError; // the source (or its frame) could not be read or prepared
+  bool refusedByJob =
+      false;           // readError is the job's: the source was read, but no picture of that size can be made
   QString encodeError; // the picture could not be encoded
   QImage image;        // kept only for the index sheet
   QSize size;

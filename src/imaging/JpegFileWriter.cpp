@@ -26,7 +26,9 @@ Result<QString> writeNewJpegFile(const QString &wantedPath, const QByteArray &by
     return fileWriteFailure(wantedPath, temporary.error());
   if (const int error = temporary.write(bytes))
     return fileWriteFailure(wantedPath, error);
-  if (const int error = temporary.close(false))
+  // Whole on disk before it has a name: after a power cut a name that exists
+  // holds its picture, never an empty file.
+  if (const int error = temporary.close(true))
     return fileWriteFailure(wantedPath, error);
 
   NewFileMethod method = first;

@@ -4,6 +4,7 @@
 #include "imaging/ColourProfile.h"
 #include "imaging/DecodeLimits.h"
 #include "imaging/FrameWindow.h"
+#include "imaging/OutputLimits.h"
 #include "imaging/PhotoMetadata.h"
 #include "imaging/PictureDecoder.h"
 #include "imaging/PreparedSize.h"
@@ -25,20 +26,7 @@ namespace {
 
 qint64 pixelBytes(QSize size) { return qint64(size.width()) * size.height() * 4; }
 
-bool fitsInMemory(QSize size) {
-  return size.width() >= 1 && size.height() >= 1 &&
-         qint64(size.width()) * qint64(size.height()) <= kMaxDecodedPixels;
-}
-
-QString sizeError(QSize size) {
-  if (size.width() < 1 || size.height() < 1)
-    return QStringLiteral("the job gives this picture no size (%1 x %2 pixels)")
-        .arg(size.width())
-        .arg(size.height());
-  return QStringLiteral("the job makes this picture too large (%1 x %2 pixels)")
-      .arg(size.width())
-      .arg(size.height());
-}
+bool fitsInMemory(QSize size) { return outputSizeRefusal(size, false).isEmpty(); }
 
 PrepareResult failure(const QString &path, const QString &error) { return {std::nullopt, error, path}; }
 
@@ -237,8 +225,11 @@ PrepareResult PicturePreparer::finishPicture(PictureDecoder &decoder, const QStr
     SettledColours colours = settle(untouched);
     return done(std::move(untouched), std::move(colours));
   }
-  if (!fitsInMemory(prepared.size))
-    return failure(path, sizeError(prepared.size));
+  if (const QString refusal = outputSizeRefusal(prepared.size, false); !refusal.isEmpty()) {
+    PrepareResult refused = failure(path, refusal);
+    refused.refusedByJob = true;
+    return refused;
+  }
   if (!frame) {
     QImage scaled = scaledPicture(source.image, prepared.size);
     SettledColours colours = settle(scaled);

@@ -38,8 +38,9 @@ struct PreparedPicture {
 
 struct PrepareResult {
   std::optional<PreparedPicture> picture;
-  QString error;      // why there is no picture
-  QString failedPath; // the file that failed: the source, or the frame
+  QString error;             // why there is no picture
+  QString failedPath;        // the file that failed: the source, or the frame
+  bool refusedByJob = false; // the source was read, but the job asks a size no picture can have
   bool ok() const { return picture.has_value(); }
 };
 

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace veltrane;
@@ -257,4 +258,119 @@ TEST_F(Scripting, ShardsByGnuParallelMakeWhatOneRunMakes) {
   const auto expected = fileHashes(temp.file("single"));
   EXPECT_EQ(expected.size(), 13u);
   EXPECT_EQ(fileHashes(temp.file("sharded")), expected);
+}
+
+// --report never empties a file of the user's: not a source however named,
+// not the list of names, not anything but an earlier report, not even in a
+// dry run. An earlier report is replaced, so re-runs keep working.
+TEST_F(Scripting, TheReportNeverEmptiesAUsersFile) {
+  test::writePicture(temp.file("t.jpg"), {300, 200});
+  const QByteArray photo = temp.read("t.jpg");
+  temp.write("empty.jpg");
+  temp.write("list.txt", "t.jpg\n");
+  temp.write("notes.txt", "my own notes\n");
+  ASSERT_EQ(::symlink("t.jpg", temp.file("link.json").toLocal8Bit().constData()), 0);
+  const struct {
+    QStringList arguments;
+    QString file; // must be left as it was
+    QString says;
+  } refused[] = {
+      {{"--report", "t.jpg", "t.jpg"}, "t.jpg", "is not a report"},
+      {{"-n", "--report", "t.jpg", "t.jpg"}, "t.jpg", "is not a report"},
+      {{"--report", "link.json", "t.jpg"}, "t.jpg", "is not a report"},
+      {{"--report", "./empty.jpg", "t.jpg", "empty.jpg"}, "empty.jpg", "is one of the sources"},
+      {{"--files-from", "list.txt", "--report", "list.txt"}, "list.txt", "is the list of names"},
+      {{"--report", "notes.txt", "t.jpg"}, "notes.txt", "is not a report"},
+  };
+  for (const auto &c : refused) {
+    const QByteArray before = temp.read(c.file);
+    const ProgramRun run = runProgram(base() + c.arguments, temp.path());
+    const std::string what = c.arguments.join(' ').toStdString();
+    EXPECT_EQ(run.exitCode, 2) << what << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(c.says)) << what << run.err.toStdString();
+    EXPECT_EQ(temp.read(c.file), before) << what;
+    EXPECT_FALSE(QFileInfo::exists(temp.file("out/t.jpg"))) << what << ": refused before any work";
+  }
+  EXPECT_EQ(temp.read("t.jpg"), photo);
+
+  // An earlier report, even a dry run's, is replaced by the new one.
+  EXPECT_EQ(runProgram(base() + QStringList{"-n", "--report", "log.json", "t.jpg"}, temp.path()).exitCode, 0);
+  ASSERT_EQ(reportLines(temp.read("log.json")).size(), 1);
+  const ProgramRun again = runProgram(base() + QStringList{"--report", "log.json", "t.jpg"}, temp.path());
+  EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
+  const QList<QJsonObject> lines = reportLines(temp.read("log.json"));
+  ASSERT_EQ(lines.size(), 1);
+  EXPECT_EQ(lines[0]["status"], QStringLiteral("written"));
+}
+
+// A file-size limit (SIGXFSZ) and a reader that closes the report (SIGPIPE)
+// fail writes, which are told and counted; the batch finishes every picture
+// and prints its summary, and leaves no temporary file.
+TEST_F(Scripting, SignalsFromLimitsAndClosedPipesNeverCutTheBatchShort) {
+  QStringList sources;
+  for (int i = 0; i < 3; ++i)
+    sources << test::writeImage(temp.file(QStringLiteral("src/p%1.jpg").arg(i)),
+                                i == 1 ? test::noisePicture({1200, 900})
+                                       : QImage(QSize(300, 200), QImage::Format_RGB32));
+  const QStringList job{"--quality", "95", "--width", "off", "--height", "off", "--no-suffix"};
+
+  const ProgramRun limited =
+      runProgram(base("limited") + job + QStringList{"--report", temp.file("limited.json")} + sources,
+                 temp.path(), {}, {}, [] {
+                   const rlimit limit{100'000, 100'000};
+                   ::setrlimit(RLIMIT_FSIZE, &limit);
+                 });
+  EXPECT_EQ(limited.exitCode, 1) << limited.err.toStdString();
+  EXPECT_TRUE(limited.err.contains("cannot write " + temp.file("limited/p1.jpg")) &&
+              limited.err.contains(QStringLiteral("File too large")))
+      << limited.err.toStdString();
+  EXPECT_EQ(reportLines(temp.read("limited.json")).size(), 3);
+  EXPECT_EQ(temp.entries("limited"), (QStringList{"desktop.ini", "p0.jpg", "p2.jpg"}));
+
+  int pipe[2];
+  ASSERT_EQ(::pipe(pipe), 0);
+  ::close(pipe[0]); // nobody reads: every write to it fails
+  QStringList loud = base("closed");
+  loud.removeAll(QStringLiteral("-q"));
+  const ProgramRun closed = runProgram(loud + job + QStringList{"--report", "-"} + sources, temp.path(), {},
+                                       {}, [&] { ::dup2(pipe[1], STDOUT_FILENO); });
+  ::close(pipe[1]);
+  EXPECT_EQ(closed.exitCode, 1) << closed.err.toStdString();
+  EXPECT_TRUE(closed.err.contains(QStringLiteral("the report could not be written")))
+      << closed.err.toStdString();
+  EXPECT_EQ(closed.err.count(QStringLiteral("the report could not be written")), 1);
+  EXPECT_TRUE(closed.err.contains(QStringLiteral("3 pictures written"))) << closed.err.toStdString();
+}
+
+// A dry run refuses what the run refuses, and both say it is the job's size,
+// not the file, that is refused.
+TEST_F(Scripting, DryRunsRefuseWhatTheRunRefuses) {
+  test::writePicture(temp.file("a.jpg"), {400, 300});
+  test::writePicture(temp.file("wide.png"), {66000, 2});
+  const struct {
+    QStringList job;
+    QString source;
+    QString reason;
+  } cases[] = {
+      {{"--width", "65000", "--height", "off"},
+       "a.jpg",
+       "too large (65000 x 48750 pixels; at most 250 megapixels)"},
+      {{"--width", "off", "--height", "off"},
+       "wide.png",
+       "too large for JPEG (66000 x 2 pixels; at most 65500 a side)"},
+  };
+  for (const auto &c : cases)
+    for (const QStringList &mode : {QStringList{"-n"}, QStringList{}}) {
+      const ProgramRun run = runProgram(base() + mode + c.job + QStringList{c.source}, temp.path());
+      const std::string what = (mode + c.job).join(' ').toStdString();
+      EXPECT_EQ(run.exitCode, 1) << what << run.err.toStdString();
+      EXPECT_TRUE(run.err.contains("veltrane-batch: cannot resize " + temp.file(c.source) +
+                                   ": the job makes this picture " + c.reason))
+          << what << run.err.toStdString();
+      EXPECT_TRUE(run.out.isEmpty()) << what << run.out.toStdString();
+    }
+  // Outputs beside their sources make no sheets: said once.
+  const ProgramRun beside =
+      runProgram(base() + QStringList{"-n", "--same-folder", "--index", "also", "a.jpg"}, temp.path());
+  EXPECT_EQ(beside.err.count(QStringLiteral("make no index sheets")), 1) << beside.err.toStdString();
 }

@@ -4,6 +4,7 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace veltrane::test {
 
@@ -16,10 +17,14 @@ struct ProgramRun {
 // Runs veltrane-batch to its end, with `input` on its standard input and the
 // test's environment changed by `environment` (an empty value removes the
 // variable).
+// `inChild` runs in the child before the program starts (limits, descriptors).
 inline ProgramRun runProgram(const QStringList &arguments, const QString &workingFolder,
                              const QByteArray &input = {},
-                             const QList<std::pair<QString, QString>> &environment = {}) {
+                             const QList<std::pair<QString, QString>> &environment = {},
+                             const std::function<void()> &inChild = {}) {
   QProcess process;
+  if (inChild)
+    process.setChildProcessModifier(inChild);
   process.setWorkingDirectory(workingFolder);
   QProcessEnvironment changed = QProcessEnvironment::systemEnvironment();
   for (const auto &[name, value] : environment)

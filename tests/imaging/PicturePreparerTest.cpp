@@ -63,10 +63,13 @@ TEST_F(PicturePreparerTest, ScalesToTheJobsBoxOrRefuses) {
   EXPECT_EQ(prepare(photo, box(std::nullopt, std::nullopt)).picture->image.size(), QSize(1600, 1200));
 
   EXPECT_EQ(prepare(photo, box(0, 600)).error, "the job gives this picture no size (0 x 600 pixels)");
-  EXPECT_EQ(prepare(photo, box(100000, 100000)).error,
-            "the job makes this picture too large (100000 x 100000 pixels)");
+  result = prepare(photo, box(100000, 100000));
+  EXPECT_EQ(result.error,
+            "the job makes this picture too large (100000 x 100000 pixels; at most 250 megapixels)");
+  EXPECT_TRUE(result.refusedByJob); // the job's fault, not the file's
   result = prepare(temp.file("missing.jpg"), box(80, 60));
   EXPECT_EQ(result.error, "file not found");
+  EXPECT_FALSE(result.refusedByJob);
   EXPECT_EQ(result.failedPath, temp.file("missing.jpg"));
 }
 
