@@ -274,6 +274,9 @@ std::unique_ptr<QSocketNotifier> watchTerminationSignals(MainWindow &mainWindow)
   action.sa_flags = SA_RESTART;
   for (const int signal : {SIGTERM, SIGINT, SIGHUP})
     sigaction(signal, &action, nullptr);
+  // A file-size limit fails the one picture's write ("File too large"), as a
+  // full disk does, instead of ending the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   return terminate;
 }
 
