@@ -2,8 +2,7 @@
 #include "app/MemoryTuning.h"
 #include "app/WindowHandOff.h"
 #include "platform/PlatformServices.h"
-#include "platform/widgets/WidgetDialogs.h"
-#include "platform/widgets/WidgetPrompts.h"
+#include "platform/widgets/DesktopPlatform.h"
 #include "presets/FrameList.h"
 #include "presets/ProgramFolder.h"
 #include "ui/FileGrid.h"
@@ -49,43 +48,6 @@ extern "C" void onTerminate(int) {
   const char byte = 1;
   [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
 }
-
-// Message boxes and dialogs over whichever of our windows the user works in:
-// the settings window while it shows (the main window is disabled then, and
-// a dialog over a disabled window could not be used), else the main window.
-class ParentedPrompts : public Prompts {
-public:
-  explicit ParentedPrompts(std::function<QWidget *()> parent) : m_parent(std::move(parent)) {}
-  PromptAnswer ask(const Prompt &prompt) override {
-    m_prompts.setParent(m_parent());
-    return m_prompts.ask(prompt);
-  }
-
-private:
-  std::function<QWidget *()> m_parent;
-  WidgetPrompts m_prompts;
-};
-
-class ParentedDialogs : public Dialogs {
-public:
-  explicit ParentedDialogs(std::function<QWidget *()> parent) : m_parent(std::move(parent)) {}
-  QStringList openFiles(const QString &title, const QString &folder, const QString &filter) override {
-    m_dialogs.setParent(m_parent());
-    return m_dialogs.openFiles(title, folder, filter);
-  }
-  std::optional<QString> chooseFolder(const QString &title, const QString &start) override {
-    m_dialogs.setParent(m_parent());
-    return m_dialogs.chooseFolder(title, start);
-  }
-  std::optional<QColor> chooseColour(const QColor &initial) override {
-    m_dialogs.setParent(m_parent());
-    return m_dialogs.chooseColour(initial);
-  }
-
-private:
-  std::function<QWidget *()> m_parent;
-  WidgetDialogs m_dialogs;
-};
 
 // Runs the event loop until the source box shows the last request.
 void waitForSourceBox(MainWindow &window) {
@@ -242,14 +204,9 @@ std::optional<int> answerWithoutDisplay(int argc, char **argv) {
 // Screenshots never open a browser or a file manager.
 void fillPlatform(PlatformServices &platform, bool screenshots,
                   const std::function<QWidget *()> &dialogParent) {
+  platform = desktopPlatform(dialogParent);
   if (screenshots)
     platform.launcher = std::make_unique<RecordingLauncher>();
-  else
-    platform.launcher = std::make_unique<DesktopLauncher>();
-  platform.prompts = std::make_unique<ParentedPrompts>(dialogParent);
-  platform.dialogs = std::make_unique<ParentedDialogs>(dialogParent);
-  platform.screen = std::make_unique<DesktopScreen>();
-  platform.clock = std::make_unique<SystemClock>();
 }
 
 // SIGTERM, SIGINT and SIGHUP shut the window down as a session's end does;

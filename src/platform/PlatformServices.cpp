@@ -8,7 +8,6 @@ PlatformServices headlessPlatform(QSize screen) {
   services.prompts = std::make_unique<ScriptedPrompts>();
   services.dialogs = std::make_unique<ScriptedDialogs>();
   services.screen = std::make_unique<FixedScreen>(screen);
-  services.clock = std::make_unique<SystemClock>();
   return services;
 }
 

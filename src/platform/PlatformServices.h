@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/Prompts.h"
@@ -16,7 +15,6 @@ struct PlatformServices {
   std::unique_ptr<Prompts> prompts;
   std::unique_ptr<Dialogs> dialogs;
   std::unique_ptr<Screen> screen;
-  std::unique_ptr<Clock> clock;
 };
 
 // No desktop: launches are recorded, prompts take their default answers,

@@ -20,7 +20,6 @@ public:
   explicit FixedScreen(QSize size = {1920, 1080}, qreal pixelRatio = 1) : m_size(size), m_ratio(pixelRatio) {}
   QSize size() const override { return m_size; }
   QSize pixelSize() const override;
-  void setSize(QSize size) { m_size = size; }
 
 private:
   QSize m_size;

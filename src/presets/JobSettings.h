@@ -31,7 +31,6 @@ struct JobSettings {
   qint16 sameFolder = 0;
   QString outputFolder;
 
-  bool fixedQualityOn() const { return !sizeLimitOn; }
   // Swapping limits for upright pictures only means something with both limits.
   bool swapEnabled() const { return widthOn != 0 && heightOn != 0; }
   // Index sheets need one output folder to collect them.

@@ -5,13 +5,12 @@
 
 namespace veltrane {
 
-PlatformServices desktopPlatform() {
+PlatformServices desktopPlatform(const std::function<QWidget *()> &dialogParent) {
   PlatformServices services;
   services.launcher = std::make_unique<DesktopLauncher>();
-  services.prompts = std::make_unique<WidgetPrompts>();
-  services.dialogs = std::make_unique<WidgetDialogs>();
+  services.prompts = std::make_unique<WidgetPrompts>(dialogParent);
+  services.dialogs = std::make_unique<WidgetDialogs>(dialogParent);
   services.screen = std::make_unique<DesktopScreen>();
-  services.clock = std::make_unique<SystemClock>();
   return services;
 }
 

@@ -39,7 +39,8 @@ QMessageBox::StandardButton toButton(PromptAnswer answer) {
 } // namespace
 
 PromptAnswer WidgetPrompts::ask(const Prompt &prompt) {
-  QMessageBox box(toIcon(prompt.icon), prompt.title, prompt.text, toButtons(prompt.buttons), m_parent);
+  QMessageBox box(toIcon(prompt.icon), prompt.title, prompt.text, toButtons(prompt.buttons),
+                  m_parent ? m_parent() : nullptr);
   box.setDefaultButton(toButton(prompt.defaultAnswer));
   switch (box.exec()) {
   case QMessageBox::Yes: return PromptAnswer::Yes;
