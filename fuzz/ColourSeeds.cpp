@@ -26,7 +26,7 @@ qsizetype tagEntry(const QByteArray &profile, const char *signature) {
 QList<Seed> colourProfileSeeds() {
   const QByteArray adobe = adobeRgbProfile(), press = cmykProfile();
   const qsizetype redTag = tagEntry(adobe, "rXYZ"), table = tagEntry(press, "A2B0");
-  return {
+  QList<Seed> seeds{
       {"adobe-rgb.icc", adobe},
       {"display-p3.icc", displayP3Profile()},
       {"srgb.icc", srgbProfile()},
@@ -44,6 +44,7 @@ QList<Seed> colourProfileSeeds() {
       {"colour-space-lab.icc", patched(adobe, 16, "Lab ")},
       {"device-link.icc", patched(adobe, 12, "link")},
   };
+  return seeds + testDataSeeds({QStringLiteral("*.icc")});
 }
 
 QList<Seed> colourPictureSeeds() {

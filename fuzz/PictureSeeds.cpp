@@ -331,6 +331,7 @@ QList<Seed> pictureSeeds() {
   seeds += webpSeeds();
   seeds += tiffSeeds();
   seeds += heifSeeds();
+  seeds += testDataSeeds({QStringLiteral("*.gif"), QStringLiteral("*.png"), QStringLiteral("*.tif")});
   return seeds;
 }
 

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace veltrane::fuzz {
 
@@ -24,5 +25,7 @@ QList<Seed> colourProfileSeeds();
 QList<Seed> colourPictureSeeds(); // JPEGs with colour profiles, for the picture decoder
 QList<Seed> photoMetadataSeeds();
 QList<Seed> batchOptionSeeds();
+// The files under tests/data whose names match `patterns`.
+QList<Seed> testDataSeeds(const QStringList &patterns);
 
 } // namespace veltrane::fuzz

@@ -1,5 +1,6 @@
 #include "imaging/GifDecoder.h"
 
+#include "imaging/GifCodes.h"
 #include "imaging/GifStructure.h"
 
 #include <QRgb>
@@ -104,6 +105,8 @@ DecodeResult decodeGif(const unsigned char *data, size_t size, const DecodeReque
   const GifInspection found = inspectGif(data, size, false);
   if (!found.error.isEmpty())
     return DecodeResult::failure(found.error);
+  if (!gifCodesFitTheirTable(data + found.imageDataAt, size - found.imageDataAt))
+    return DecodeResult::failure(QStringLiteral("damaged GIF data"));
   const QSize canvasSize = gifCanvas(found);
   if (canvasSize.isEmpty())
     return DecodeResult::failure(QStringLiteral("damaged GIF data"));

@@ -86,6 +86,7 @@ GifInspection inspectGif(const unsigned char *data, size_t size, bool headerOnly
       if (!walker.has(localTable + 1))
         return failed(found, "truncated GIF data");
       walker.take(localTable);
+      found.imageDataAt = walker.at();
       const unsigned codeSize = *walker.take(1);
       if (codeSize < 1 || codeSize > 11)
         return failed(found, "damaged GIF data");

@@ -11,6 +11,7 @@ struct GifInspection {
   QSize screen;            // the logical screen the frames are drawn on
   QRect firstFrame;        // where the first frame sits on it
   size_t firstFrameAt = 0; // where its descriptor (left, top, width, height, flags) begins
+  size_t imageDataAt = 0;  // where its image data (the minimum code size, then sub-blocks) begins
   QString error;           // empty when the file holds a whole first frame
 };
 

@@ -2,6 +2,8 @@
 
 #include "imaging/ExifOrientation.h"
 #include "imaging/QtFormatHeaders.h"
+#include "imaging/TiffDirectory.h"
+#include "imaging/TiffMessages.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -39,11 +41,11 @@ QString truncated(QtSourceFormat format) {
 
 qint64 pixelCount(QSize size) { return qint64(size.width()) * size.height(); }
 
-// What our own reading of a PNG or WebP finds; TIFF leaves it all to Qt.
+// What our own reading of a PNG or WebP finds; TIFF's size and orientation are Qt's.
 struct OwnHeader {
   QSize size;          // invalid for TIFF
   int orientation = 1; // EXIF's, which Qt does not read in these formats
-  QByteArray icc;      // WebP's raw profile, for one Qt cannot read
+  QByteArray icc;      // the raw profile, for one Qt cannot read
   QString error;
 };
 
@@ -98,7 +100,32 @@ struct QtReader {
 
   // TIFF's own orientation, which Qt applies: whether it turns a quarter.
   bool turnsAQuarter() const { return reader.transformation() & QImageIOHandler::TransformationRotate90; }
+
+  // Qt reads these kinds itself; every other one through libtiff's RGBA reader.
+  bool readsTiffItself() {
+    const QImage::Format format = reader.imageFormat();
+    return format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+           format != QImage::Format_ARGB32_Premultiplied;
+  }
 };
+
+// libtiff's own words on a damaged TIFF go into its one-line reason.
+QString withTiffDetail(const QString &error, const TiffMessageCatcher &messages) {
+  const QString detail = messages.firstError();
+  if (error != damaged(QtSourceFormat::Tiff) || detail.isEmpty())
+    return error;
+  return QStringLiteral("%1 (%2)").arg(error, detail);
+}
+
+// What our own look at a TIFF's directory refuses; empty when Qt may go on.
+QString tiffRefusal(const unsigned char *data, size_t size, QtReader &qt, QByteArray *icc) {
+  const TiffDirectory directory = readTiffDirectory(data, size, !qt.readsTiffItself());
+  if (icc)
+    *icc = directory.iccProfile;
+  if (!directory.unsupported.isEmpty())
+    return QStringLiteral("unsupported TIFF (%1)").arg(directory.unsupported);
+  return {};
+}
 
 // Transparent pixels lie on white, as on a page.
 QImage onWhite(QImage image) {
@@ -126,11 +153,9 @@ QByteArray profileOf(const QImage &image, const QByteArray &raw) {
   return space == QColorSpace(QColorSpace::SRgb) ? QByteArray() : space.iccProfile();
 }
 
-} // namespace
-
-DecodeResult decodeWithQt(const unsigned char *data, size_t size, QtSourceFormat format,
-                          const DecodeRequest &request) {
-  const OwnHeader own = readOwnHeader(data, size, format, true);
+DecodeResult decodeWithQtReader(const unsigned char *data, size_t size, QtSourceFormat format,
+                                const DecodeRequest &request) {
+  OwnHeader own = readOwnHeader(data, size, format, true);
   if (!own.error.isEmpty())
     return DecodeResult::failure(own.error);
   const bool tiff = format == QtSourceFormat::Tiff;
@@ -138,6 +163,10 @@ DecodeResult decodeWithQt(const unsigned char *data, size_t size, QtSourceFormat
   QSize stored;
   if (const QString error = qt.storedSize(format, &stored); !error.isEmpty())
     return DecodeResult::failure(error);
+  if (tiff) {
+    if (const QString refused = tiffRefusal(data, size, qt, &own.icc); !refused.isEmpty())
+      return DecodeResult::failure(refused);
+  }
   if (!tiff && stored != own.size)
     return DecodeResult::failure(damaged(format));
   if (pixelCount(stored) > request.maxPixels)
@@ -168,14 +197,16 @@ DecodeResult decodeWithQt(const unsigned char *data, size_t size, QtSourceFormat
   return DecodeResult::success(std::move(image), upright, std::move(memory), std::move(icc));
 }
 
-DecodeResult probeWithQt(const unsigned char *data, size_t available, QtSourceFormat format,
-                         bool applyOrientation) {
+DecodeResult probeWithQtReader(const unsigned char *data, size_t available, QtSourceFormat format,
+                               bool applyOrientation) {
   QSize upright;
   if (format == QtSourceFormat::Tiff) {
     QtReader qt(data, available, format, applyOrientation, kMaxDecodedPixels);
     QSize stored;
     if (const QString error = qt.storedSize(format, &stored); !error.isEmpty())
       return DecodeResult::failure(error);
+    if (const QString refused = tiffRefusal(data, available, qt, nullptr); !refused.isEmpty())
+      return DecodeResult::failure(refused);
     upright = applyOrientation && qt.turnsAQuarter() ? stored.transposed() : stored;
   } else {
     const OwnHeader own = readOwnHeader(data, available, format, false);
@@ -188,6 +219,26 @@ DecodeResult probeWithQt(const unsigned char *data, size_t available, QtSourceFo
   if (pixelCount(upright) > kMaxDecodedPixels)
     return DecodeResult::failure(pictureTooLargeText(upright.width(), upright.height()));
   return DecodeResult::success(QImage(), upright);
+}
+
+} // namespace
+
+DecodeResult decodeWithQt(const unsigned char *data, size_t size, QtSourceFormat format,
+                          const DecodeRequest &request) {
+  const TiffMessageCatcher tiffMessages;
+  DecodeResult result = decodeWithQtReader(data, size, format, request);
+  if (!result.ok())
+    result.error = withTiffDetail(result.error, tiffMessages);
+  return result;
+}
+
+DecodeResult probeWithQt(const unsigned char *data, size_t available, QtSourceFormat format,
+                         bool applyOrientation) {
+  const TiffMessageCatcher tiffMessages;
+  DecodeResult result = probeWithQtReader(data, available, format, applyOrientation);
+  if (!result.ok())
+    result.error = withTiffDetail(result.error, tiffMessages);
+  return result;
 }
 
 } // namespace veltrane

@@ -3,12 +3,16 @@
 #include <QtEndian>
 #include <cstring>
 
+#include <zlib.h>
+
 namespace veltrane {
 
 namespace {
 
 constexpr size_t kPngSignatureSize = 8;
 constexpr size_t kRiffHeaderSize = 12; // "RIFF", the size, "WEBP"
+// Far beyond any real profile; a deflate bomb stops here.
+constexpr size_t kLargestProfile = size_t(16) << 20;
 
 bool named(const unsigned char *type, const char *name) { return std::memcmp(type, name, 4) == 0; }
 
@@ -34,6 +38,41 @@ QSize webpChunkSize(const unsigned char *type, const unsigned char *data, size_t
     return {int((bits & 0x3FFF) + 1), int((bits >> 14 & 0x3FFF) + 1)};
   }
   return {};
+}
+
+// The zlib stream inflated, or nothing when it is broken or too large.
+QByteArray inflated(const unsigned char *data, size_t size) {
+  z_stream stream{};
+  if (inflateInit(&stream) != Z_OK)
+    return {};
+  stream.next_in = const_cast<unsigned char *>(data);
+  stream.avail_in = uInt(size);
+  QByteArray out;
+  int status = Z_OK;
+  while (status == Z_OK && size_t(out.size()) < kLargestProfile) {
+    const qsizetype done = out.size();
+    out.resize(std::min<qsizetype>(std::max<qsizetype>(done * 2, 4096), qsizetype(kLargestProfile)));
+    stream.next_out = reinterpret_cast<unsigned char *>(out.data() + done);
+    stream.avail_out = uInt(out.size() - done);
+    status = inflate(&stream, Z_NO_FLUSH);
+    out.resize(qsizetype(stream.total_out));
+  }
+  inflateEnd(&stream);
+  return status == Z_STREAM_END ? out : QByteArray();
+}
+
+// iCCP: a name of 1 to 79 bytes and its zero, the method (0, deflate), the
+// profile's zlib stream. Qt drops a profile it cannot read without a word;
+// this one goes to the colour step, which can say so. One that will not
+// inflate goes on as stored, which that step finds damaged.
+QByteArray pngProfile(const unsigned char *data, size_t size) {
+  const auto *nameEnd = static_cast<const unsigned char *>(std::memchr(data, 0, std::min<size_t>(size, 80)));
+  if (nameEnd && nameEnd + 2 <= data + size && nameEnd[1] == 0) {
+    const QByteArray profile = inflated(nameEnd + 2, size_t(data + size - nameEnd - 2));
+    if (!profile.isEmpty())
+      return profile;
+  }
+  return QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
 }
 
 } // namespace
@@ -63,6 +102,8 @@ ChunkLayout pngLayout(const unsigned char *data, size_t size, bool upToImageData
       break;
     if (named(type, "eXIf") && layout.exif.isEmpty())
       layout.exif = exifWithPrefix(data + at + 8, length);
+    if (named(type, "iCCP") && layout.icc.isEmpty() && !upToImageData && length > 0)
+      layout.icc = pngProfile(data + at + 8, length);
     if (named(type, "IEND")) {
       layout.ended = true;
       return layout;

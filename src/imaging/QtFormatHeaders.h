@@ -13,7 +13,7 @@ namespace veltrane {
 struct ChunkLayout {
   QSize size;         // as stored
   QByteArray exif;    // the EXIF payload as "Exif\0\0" and a TIFF block; empty for none
-  QByteArray icc;     // WebP's ICCP chunk; PNG's compressed one stays with Qt
+  QByteArray icc;     // the colour profile as stored (PNG's inflated; left empty by the probe)
   bool ended = false; // every chunk there in full, up to PNG's IEND or the end of WebP's RIFF
   QString error;      // a header that cannot be read; `size` is then invalid
 };

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <future>
 #include <gtest/gtest.h>
 
@@ -163,4 +164,27 @@ TEST_F(CommandLine, AlsoPresetsAndJobsWriteMorePicturesInOnePass) {
     EXPECT_TRUE(bad.err.startsWith("veltrane-batch: \"" + QString::fromUtf8(refused) + "\""))
         << bad.err.toStdString();
   }
+}
+
+// A file libtiff cannot read costs one line of ours on stderr, none of libtiff's.
+TEST_F(CommandLine, TiffTroubleIsOneLineOfItsOwn) {
+  const QStringList files{"tiff-cmyk-16-bit.tif", "tiff-directory-beyond-end.tif",
+                          "tiff-planar-configuration-9.tif"};
+  QStringList arguments{"--preset", "mail attachment"};
+  for (const QString &name : files) {
+    QFile data(QStringLiteral(VELTRANE_TEST_DATA "/") + name);
+    ASSERT_TRUE(data.open(QIODevice::ReadOnly)) << name.toStdString();
+    temp.write("src/" + name, data.readAll());
+    arguments.append("src/" + name);
+  }
+  const ProgramRun run = runBatch(base() + arguments, temp.path());
+  EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+  // Beside the progress lines, one line a file.
+  const QStringList lines =
+      run.err.split(u'\n', Qt::SkipEmptyParts).filter(QRegularExpression("^(?!\\d+(\\.\\d)?% )"));
+  ASSERT_EQ(lines.size(), files.size()) << run.err.toStdString();
+  EXPECT_FALSE(run.err.contains("foo") || run.err.contains("TIFFFetch") || run.err.contains("_TIFF"))
+      << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains("tiff-cmyk-16-bit.tif: unsupported TIFF (16-bit CMYK)"))
+      << run.err.toStdString();
 }

@@ -2,6 +2,7 @@
 #include "ColourTestProfiles.h"
 #include "DecoderTestFiles.h"
 #include "TempFolder.h"
+#include "TestData.h"
 #include "TestPictures.h"
 #include "imaging/FrameLibrary.h"
 #include "imaging/PhotoMetadata.h"
@@ -198,16 +199,40 @@ TEST_F(PicturePreparerTest, ConvertsColourProfilesOrKeepsThem) {
   EXPECT_TRUE(result.picture->iccProfile.isEmpty());
 }
 
+// In every format: the colours as stored, no profile written, and a note.
 TEST_F(PicturePreparerTest, AnUnusableProfileLeavesTheColoursAndSaysSo) {
   const QImage sweep = test::colourSweep({160, 120});
-  const QString path = temp.write("odd.jpg", test::jpegFile(sweep, {.iccProfile = QByteArray(700, 'x')}));
-  for (const bool keepProfile : {false, true}) {
-    const PicturePreparer preparer(frames, {1024, 768});
-    const PrepareResult result = preparer.preparePicture(decoder, path, box({}, {}), frames.entries(),
-                                                         nullptr, {.keepColourProfile = keepProfile});
-    ASSERT_TRUE(result.ok()) << result.error.toStdString();
-    EXPECT_LT(test::colourDifference(result.picture->image, sweep).mean, 1.5);
-    EXPECT_TRUE(result.picture->iccProfile.isEmpty()) << "a damaged profile written into the output";
-    EXPECT_EQ(result.picture->colourNote, "colours left as stored: the colour profile is damaged");
+  const QString damaged = "colours left as stored: the colour profile is damaged",
+                cut = "colours left as stored: the colour profile cannot be converted to sRGB",
+                lab = "colours left as stored: the colour profile is for Lab pictures, not RGB ones";
+  const struct {
+    QString path;
+    QString note;
+    bool quadrants; // the test data's red, green, blue and white, else the sweep
+  } cases[] = {
+      {temp.write("odd.jpg", test::jpegFile(sweep, {.iccProfile = QByteArray(700, 'x')})), damaged, false},
+      {temp.write("cut.jpg", test::jpegFile(sweep, {.iccProfile = test::testData("profile-cut-500.icc")})),
+       cut, false},
+      {test::testDataPath("png-profile-cut-500.png"), cut, true},
+      {test::testDataPath("png-profile-lab-named-colour.png"), lab, true},
+      {test::testDataPath("tiff-profile-cut-500.tif"), cut, true},
+      {test::testDataPath("tiff-profile-lab-named-colour.tif"), lab, true},
+  };
+  for (const auto &c : cases) {
+    for (const bool keepProfile : {false, true}) {
+      const PicturePreparer preparer(frames, {1024, 768});
+      const PrepareResult result = preparer.preparePicture(decoder, c.path, box({}, {}), frames.entries(),
+                                                           nullptr, {.keepColourProfile = keepProfile});
+      ASSERT_TRUE(result.ok()) << c.path.toStdString() << ": " << result.error.toStdString();
+      const QImage &image = result.picture->image;
+      if (c.quadrants) {
+        EXPECT_EQ(image.pixel(0, 0), qRgb(255, 0, 0)) << c.path.toStdString();
+        EXPECT_EQ(image.pixel(47, 31), qRgb(255, 255, 255)) << c.path.toStdString();
+      } else {
+        EXPECT_LT(test::colourDifference(image, sweep).mean, 1.5);
+      }
+      EXPECT_TRUE(result.picture->iccProfile.isEmpty()) << "a damaged profile written into the output";
+      EXPECT_EQ(result.picture->colourNote, c.note) << c.path.toStdString();
+    }
   }
 }
