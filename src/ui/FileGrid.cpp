@@ -183,29 +183,37 @@ void FileGrid::refreshLayout() {
 void FileGrid::redraw() { m_surface->update(); }
 
 void FileGrid::paintGrid(QPainter &painter) const {
+  const int rowHeight = m_state.rowHeight;
+  if (m_state.dragging && !m_dragImage.isNull()) {
+    painter.drawPixmap(0, 0, m_dragImage);
+    painter.fillRect(m_guideX, rowHeight, 1, m_surface->height() - rowHeight,
+                     resolveGridColour(m_state.shadowColor, m_surface->palette()));
+    return;
+  }
+  const GridColumns columns = GridColumns::fromTable(m_table, m_state.columnCount);
+  const int rowCount = std::min(m_state.rowCount, m_table.fileCount());
+  painter.fillRect(0, 0, m_surface->width(), m_surface->height(),
+                   resolveGridColour(m_state.backColor, m_surface->palette()));
+  paintCells(painter, columns, rowCount);
+  if (m_surface->hasFocus())
+    paintFocus(painter, rowCount);
+  paintHeader(painter, columns);
+}
+
+// The rows shown, column by column: lines, the selection, the texts.
+void FileGrid::paintCells(QPainter &painter, const GridColumns &columns, int rowCount) const {
   const QPalette &palette = m_surface->palette();
   const auto colour = [&](GridColour c) { return resolveGridColour(c, palette); };
   const int width = m_surface->width();
   const int height = m_surface->height();
   const int rowHeight = m_state.rowHeight;
-
-  if (m_state.dragging && !m_dragImage.isNull()) {
-    painter.drawPixmap(0, 0, m_dragImage);
-    painter.fillRect(m_guideX, rowHeight, 1, height - rowHeight, colour(m_state.shadowColor));
-    return;
-  }
-
-  const GridColumns columns = GridColumns::fromTable(m_table, m_state.columnCount);
   const int h = m_horizontal->value();
   const int v = m_vertical->value();
-  const int rowCount = std::min(m_state.rowCount, m_table.fileCount());
   const QFont plain = m_surface->font();
   QFont bold = plain;
   bold.setBold(true);
   const QColor face = colour(m_state.faceColor);
   const QColor back = colour(m_state.backColor);
-
-  painter.fillRect(0, 0, width, height, back);
   for (int c = 1; c <= columns.count(); ++c) {
     const int x = columns.left(c) - h;
     const int w = columns.width(c);
@@ -234,12 +242,18 @@ void FileGrid::paintGrid(QPainter &painter) const {
     if (x > width)
       break;
   }
+}
 
-  if (m_surface->hasFocus())
-    paintFocus(painter, rowCount);
-
-  // The header covers any row scrolled partly under it; the two pixels above
-  // and left of it stay in the background colour.
+// The header covers any row scrolled partly under it; the two pixels above
+// and left of it stay in the background colour.
+void FileGrid::paintHeader(QPainter &painter, const GridColumns &columns) const {
+  const QPalette &palette = m_surface->palette();
+  const auto colour = [&](GridColour c) { return resolveGridColour(c, palette); };
+  const int width = m_surface->width();
+  const int height = m_surface->height();
+  const int h = m_horizontal->value();
+  const QColor face = colour(m_state.faceColor);
+  const QColor back = colour(m_state.backColor);
   painter.fillRect(0, 0, width, 2, back);
   painter.fillRect(0, 0, 2, 20, back);
   painter.fillRect(QRect(QPoint(2, 2), QPoint(width - 1, 19)), face);

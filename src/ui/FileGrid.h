@@ -18,6 +18,7 @@ namespace veltrane {
 class GridSurface;
 class Launcher;
 class SourceList;
+class GridColumns;
 
 // The source list as a grid the program paints itself: a header with
 // resizable columns, the files with their marks, the selected row, and two
@@ -63,6 +64,8 @@ private:
   friend class GridSurface;
 
   void paintGrid(QPainter &painter) const;
+  void paintCells(QPainter &painter, const GridColumns &columns, int rowCount) const;
+  void paintHeader(QPainter &painter, const GridColumns &columns) const;
   void paintFocus(QPainter &painter, int rowCount) const;
   bool resizeCursorAt(int px, int py) const;
   void gridMouseMove(QMouseEvent *event);
