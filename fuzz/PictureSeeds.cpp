@@ -7,7 +7,8 @@
 #include "Seeds.h"
 
 #include <QColorSpace>
-
+#include <QDir>
+#include <QFile>
 #include <QList>
 #include <QRgb>
 
@@ -314,6 +315,19 @@ QList<Seed> heifSeeds() {
   return seeds;
 }
 
+// The grid pictures the tests read, made once by a script beside them (their
+// tiles need avifenc): a valid grid and hostile ones that claim another size.
+QList<Seed> gridSeeds() {
+  QList<Seed> seeds;
+  const QDir folder(QStringLiteral(VELTRANE_HEIF_GRIDS));
+  for (const QString &name : folder.entryList({QStringLiteral("*.avif")}, QDir::Files, QDir::Name)) {
+    QFile file(folder.filePath(name));
+    if (file.open(QIODevice::ReadOnly))
+      seeds += {QStringLiteral("avif-") + name, file.readAll()};
+  }
+  return seeds;
+}
+
 } // namespace
 
 QList<Seed> pictureSeeds() {
@@ -331,6 +345,7 @@ QList<Seed> pictureSeeds() {
   seeds += webpSeeds();
   seeds += tiffSeeds();
   seeds += heifSeeds();
+  seeds += gridSeeds();
   return seeds;
 }
 
