@@ -1,6 +1,7 @@
 #include "imaging/HeifDecodePlan.h"
 
 #include "imaging/DecodeLimits.h"
+#include "imaging/HeifCodedSize.h"
 #include "imaging/HeifItems.h"
 
 #include <algorithm>
@@ -16,6 +17,9 @@ constexpr int kMaxNesting = 8;
 // Every picture decoded, tiles and canvases together: a grid at the limit
 // holds its canvas and about as much again in tiles.
 constexpr qint64 kTotalFactor = 4;
+// Of a coded picture's data, the part searched for the size it declares: its
+// sequence header leads it.
+constexpr size_t kCodedBytesRead = 64 * 1024;
 
 bool isAlpha(const QByteArray &urn) {
   return urn == "urn:mpeg:mpegB:cicp:systems:auxiliary:alpha" || urn == "urn:mpeg:hevc:2015:auxid:1" ||
@@ -25,7 +29,8 @@ bool isAlpha(const QByteArray &urn) {
 // What one picture costs: its size, the most pixels held while it is made,
 // and every pixel decoded for it.
 struct Cost {
-  qint64 width = 0, height = 0;
+  qint64 width = 0, height = 0; // as its "ispe" box or descriptor gives it, which grids are laid out by
+  qint64 pixels = 0;            // what it holds itself
   qint64 peak = 0, total = 0;
 };
 
@@ -73,13 +78,12 @@ private:
       return damaged(QStringLiteral("a picture without a size"));
     if (width > m_maxPixels / height) // (a product of two 32-bit sides may not fit)
       return fail(HeifDecodePlan::Problem::TooLarge, pictureTooLargeText(width, height));
-    return Cost{width, height, width * height, width * height};
+    return Cost{width, height, width * height, width * height, width * height};
   }
 
   // `part` made while `whole` is held (or beside it, as an alpha picture).
   std::optional<Cost> add(Cost whole, const Cost &part, bool beside = false) {
-    whole.peak =
-        beside ? whole.peak + part.peak : std::max(whole.peak, whole.width * whole.height + part.peak);
+    whole.peak = beside ? whole.peak + part.peak : std::max(whole.peak, whole.pixels + part.peak);
     whole.total += part.total;
     if (whole.total > kTotalFactor * m_maxPixels)
       return fail(HeifDecodePlan::Problem::TooLarge,
@@ -105,11 +109,27 @@ private:
       made = item.derivedFrom.size() == 1 ? cost(item.derivedFrom.front(), nesting + 1)
                                           : damaged(QStringLiteral("an identity item without one picture"));
     else
-      made = canvas(item.width, item.height);
+      made = codedCost(item);
     m_making.erase(id);
     if (made)
       m_done.emplace(id, *made);
     return made;
+  }
+
+  // The codec makes the picture its data declares, which the "ispe" box may understate.
+  std::optional<Cost> codedCost(const HeifItem &item) {
+    std::optional<Cost> made = canvas(item.width, item.height);
+    QString error; // data libheif cannot read either: its own error follows
+    bool truncated = false;
+    const QByteArray data =
+        made ? heifItemData(m_file, item, m_data, m_size, kCodedBytesRead, error, truncated) : QByteArray();
+    const QSize coded = codedPictureSize(item.type, item.codecConfiguration, data);
+    if (!made || coded.isEmpty())
+      return made;
+    const std::optional<Cost> declared = canvas(coded.width(), coded.height());
+    if (declared)
+      made->pixels = made->peak = made->total = std::max(made->pixels, declared->pixels);
+    return declared ? made : declared;
   }
 
   // The descriptor of a grid or overlay: its first `bytes` bytes, or none.

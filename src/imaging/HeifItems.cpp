@@ -277,6 +277,10 @@ private:
       fullBox(property.body);
       item.width = property.body.u32();
       item.height = property.body.u32();
+    } else if (property.type == "av1C" || property.type == "hvcC") {
+      const Reader &body = property.body;
+      item.codecConfiguration =
+          QByteArray(reinterpret_cast<const char *>(body.data + body.at), qsizetype(body.end - body.at));
     } else if (property.type == "auxC") {
       fullBox(property.body);
       item.auxiliaryType = property.body.text();

@@ -23,6 +23,7 @@ struct HeifItem {
   std::vector<HeifExtent> extents;
   quint32 width = 0, height = 0;     // its "ispe" property; 0 when it has none
   QByteArray auxiliaryType;          // its "auxC" property's URN
+  QByteArray codecConfiguration;     // its "av1C" or "hvcC" property's content
   std::vector<quint32> derivedFrom;  // its "dimg" references, in order
   std::vector<quint32> auxiliaryFor; // its "auxl" references
 };

@@ -1,5 +1,6 @@
-// AVIF grids: a picture made of tiles, which libheif sizes by the grid's own
-// descriptor. The files come from tests/data/heif/make-grids.
+// AVIF grids (a picture made of tiles, which libheif sizes by the grid's own
+// descriptor) and a picture whose "ispe" box understates its coded size.
+// The files come from tests/data/heif/make-grids.
 
 #include "DecoderFixture.h"
 #include "DecoderTestFiles.h"
@@ -115,4 +116,13 @@ TEST_F(HeifGridTest, OversizedGridsSideBySideHoldNoMemory) {
   EXPECT_LT(peakMegabytes() - before, kMostMegabytesForARefusal);
   EXPECT_EQ(asked, 0);
   EXPECT_EQ(budget.held(), 0);
+}
+
+// A picture whose "ispe" box says 64 x 64 while its AV1 data declares
+// 2048 x 2048: the codec makes the larger, so that is what is checked.
+TEST_F(HeifGridTest, CodedPictureIsCheckedAtTheSizeItsDataDeclares) {
+  DecodeRequest request;
+  request.maxPixels = 1'000'000;
+  EXPECT_EQ(decode(gridFile("understated-2048x2048.avif"), request).error,
+            QString("picture too large (2048 x 2048 pixels)"));
 }
