@@ -316,7 +316,8 @@ QList<Seed> heifSeeds() {
 }
 
 // The grid pictures the tests read, made once by a script beside them (their
-// tiles need avifenc): a valid grid and hostile ones that claim another size.
+// tiles need avifenc): a valid grid and hostile ones that claim another
+// size; and from the valid one, grids broken in their structure.
 QList<Seed> gridSeeds() {
   QList<Seed> seeds;
   const QDir folder(QStringLiteral(VELTRANE_HEIF_GRIDS));
@@ -325,6 +326,17 @@ QList<Seed> gridSeeds() {
     if (file.open(QIODevice::ReadOnly))
       seeds += {QStringLiteral("avif-") + name, file.readAll()};
   }
+  QFile file(folder.filePath(QStringLiteral("grid-2x2.avif")));
+  if (!file.open(QIODevice::ReadOnly))
+    return seeds;
+  const QByteArray grid = file.readAll();
+  const qsizetype descriptor = grid.indexOf("mdat") + 4, firstTile = grid.indexOf("dimg") + 8;
+  seeds += {
+      {"avif-grid-3x2-of-4-tiles.avif", patched(grid, descriptor + 2, "\x02")},
+      {"avif-grid-32-bit-sizes-cut.avif", patched(grid, descriptor + 1, "\x01")},
+      {"avif-grid-in-itself.avif", patched(grid, firstTile, QByteArray("\0\x01", 2))},
+      {"avif-grid-tile-missing.avif", patched(grid, firstTile, QByteArray("\0\x09", 2))},
+  };
   return seeds;
 }
 
