@@ -1,5 +1,6 @@
 // The picture decoder front: JPEG, GIF, BMP, PNG, WebP, TIFF, HEIC and AVIF
-// bytes (libheif's parsers and codecs included) through decodeBytes, at
+// bytes (our reading of HEIF's item boxes, libheif's parsers and codecs
+// included) through decodeBytes, at
 // full size and (for JPEG) at a reduced DCT scale, and through the size probe.
 // The pixel limit is kept small so that the fuzzer tests the decoders' logic,
 // not the allocator; a header over it must be refused before any pixels.

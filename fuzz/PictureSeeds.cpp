@@ -7,7 +7,8 @@
 #include "Seeds.h"
 
 #include <QColorSpace>
-
+#include <QDir>
+#include <QFile>
 #include <QList>
 #include <QRgb>
 
@@ -314,6 +315,31 @@ QList<Seed> heifSeeds() {
   return seeds;
 }
 
+// The grid pictures the tests read, made once by a script beside them (their
+// tiles need avifenc): a valid grid and hostile ones that claim another
+// size; and from the valid one, grids broken in their structure.
+QList<Seed> gridSeeds() {
+  QList<Seed> seeds;
+  const QDir folder(QStringLiteral(VELTRANE_HEIF_GRIDS));
+  for (const QString &name : folder.entryList({QStringLiteral("*.avif")}, QDir::Files, QDir::Name)) {
+    QFile file(folder.filePath(name));
+    if (file.open(QIODevice::ReadOnly))
+      seeds += {QStringLiteral("avif-") + name, file.readAll()};
+  }
+  QFile file(folder.filePath(QStringLiteral("grid-2x2.avif")));
+  if (!file.open(QIODevice::ReadOnly))
+    return seeds;
+  const QByteArray grid = file.readAll();
+  const qsizetype descriptor = grid.indexOf("mdat") + 4, firstTile = grid.indexOf("dimg") + 8;
+  seeds += {
+      {"avif-grid-3x2-of-4-tiles.avif", patched(grid, descriptor + 2, "\x02")},
+      {"avif-grid-32-bit-sizes-cut.avif", patched(grid, descriptor + 1, "\x01")},
+      {"avif-grid-in-itself.avif", patched(grid, firstTile, QByteArray("\0\x01", 2))},
+      {"avif-grid-tile-missing.avif", patched(grid, firstTile, QByteArray("\0\x09", 2))},
+  };
+  return seeds;
+}
+
 } // namespace
 
 QList<Seed> pictureSeeds() {
@@ -332,6 +358,7 @@ QList<Seed> pictureSeeds() {
   seeds += tiffSeeds();
   seeds += heifSeeds();
   seeds += testDataSeeds({QStringLiteral("*.gif"), QStringLiteral("*.png"), QStringLiteral("*.tif")});
+  seeds += gridSeeds();
   return seeds;
 }
 

@@ -1,6 +1,7 @@
 #include "imaging/HeifDecoder.h"
 
 #include "imaging/HeifColourProfile.h"
+#include "imaging/HeifDecodePlan.h"
 
 #include <QtEndian>
 #include <cstring>
@@ -71,6 +72,9 @@ QString errorText(const QString &kind, const heif_error &error) {
 
 qint64 pixelCount(QSize size) { return qint64(size.width()) * size.height(); }
 
+// libheif 1.15's default limit on either side of a picture.
+constexpr qint64 kLibheifSideLimit = 32768;
+
 // Whether every top-level box is there in full. libheif names what it then
 // misses ("No 'meta' box"), not that the file ends early.
 bool boxesEndInside(const unsigned char *data, size_t size) {
@@ -101,11 +105,15 @@ struct OpenedHeif {
 
   // libheif reads the boxes and, for some items, their data at once, so the
   // probe too needs every byte up to the picture data.
-  OpenedHeif(const unsigned char *data, size_t size) : context(heif_context_alloc()) {
+  OpenedHeif(const unsigned char *data, size_t size, qint64 maxPixels) : context(heif_context_alloc()) {
     if (!context) {
       error = QStringLiteral("out of memory");
       return;
     }
+    // libheif's own limit bounds each side, not the pixels: a backstop behind
+    // the plan below, tightened only for a pixel limit under its default.
+    heif_context_set_maximum_image_size_limit(context.get(),
+                                              int(std::min<qint64>(kLibheifSideLimit, maxPixels + 1)));
     // The batch decodes one picture per worker thread already: tiles in more threads would only contend.
     heif_context_set_max_decoding_threads(context.get(), 0);
     heif_error result = heif_context_read_from_memory_without_copy(context.get(), data, size, nullptr);
@@ -143,6 +151,17 @@ struct OpenedHeif {
     return icc;
   }
 };
+
+// What decoding will really build, or why it must not start.
+QString planProblem(const HeifDecodePlan &plan, const QString &kind) {
+  switch (plan.problem) {
+  case HeifDecodePlan::Problem::None: break;
+  case HeifDecodePlan::Problem::TooLarge: return plan.detail;
+  case HeifDecodePlan::Problem::Truncated: return QStringLiteral("truncated %1 data").arg(kind);
+  case HeifDecodePlan::Problem::Damaged: return QStringLiteral("damaged %1 data (%2)").arg(kind, plan.detail);
+  }
+  return {};
+}
 
 // Whether libheif gave the 8-bit rows asked for, of the size the header gives.
 bool isAsAsked(const heif_image *decoded, QSize size) {
@@ -192,7 +211,7 @@ DecodeResult HeifDecoder::decode(const unsigned char *data, size_t size, const D
   const QString kind = kindOf(data, size);
   if (!boxesEndInside(data, size))
     return DecodeResult::failure(QStringLiteral("truncated %1 data").arg(kind));
-  const OpenedHeif heif(data, size);
+  const OpenedHeif heif(data, size, request.maxPixels);
   if (!heif.error.isEmpty())
     return DecodeResult::failure(heif.error);
   QSize fullSize = heif.size(request.applyOrientation);
@@ -200,10 +219,14 @@ DecodeResult HeifDecoder::decode(const unsigned char *data, size_t size, const D
     return DecodeResult::failure(QStringLiteral("damaged %1 data (no picture size)").arg(kind));
   if (pixelCount(fullSize) > request.maxPixels)
     return DecodeResult::failure(pictureTooLargeText(fullSize.width(), fullSize.height()));
+  const HeifDecodePlan plan = planHeifDecode(data, size, request.maxPixels);
+  if (!plan.ok())
+    return DecodeResult::failure(planProblem(plan, kind));
   const bool alpha = heif_image_handle_has_alpha_channel(heif.handle.get());
-  // The codec's planes (up to 16 bits a sample), libheif's RGB(A) and its turned copy, our RGB32.
-  MemoryBudget::Reservation memory =
-      request.reserveMemory(pixelCount(fullSize) * 18 + qint64(size), fullSize);
+  // The codec's planes (up to 16 bits a sample), libheif's RGB(A) and its turned copy, our RGB32,
+  // for every picture held at once (a grid's canvas and the tile going into it).
+  const qint64 pixels = std::max(plan.peakPixels, pixelCount(fullSize));
+  MemoryBudget::Reservation memory = request.reserveMemory(pixels * 18 + qint64(size), fullSize);
 
   std::unique_ptr<heif_decoding_options, OptionsFree> options(heif_decoding_options_alloc());
   options->ignore_transformations = !request.applyOrientation;
@@ -231,15 +254,17 @@ DecodeResult HeifDecoder::decode(const unsigned char *data, size_t size, const D
 }
 
 DecodeResult HeifDecoder::probe(const unsigned char *data, size_t available, bool applyOrientation) const {
-  const OpenedHeif heif(data, available);
+  const OpenedHeif heif(data, available, kMaxDecodedPixels);
   if (!heif.error.isEmpty())
     return DecodeResult::failure(heif.error);
   const QSize fullSize = heif.size(applyOrientation);
+  const QString kind = kindOf(data, available);
   if (fullSize.isEmpty())
-    return DecodeResult::failure(
-        QStringLiteral("damaged %1 data (no picture size)").arg(kindOf(data, available)));
+    return DecodeResult::failure(QStringLiteral("damaged %1 data (no picture size)").arg(kind));
   if (pixelCount(fullSize) > kMaxDecodedPixels)
     return DecodeResult::failure(pictureTooLargeText(fullSize.width(), fullSize.height()));
+  if (const HeifDecodePlan plan = planHeifDecode(data, available, kMaxDecodedPixels); !plan.ok())
+    return DecodeResult::failure(planProblem(plan, kind));
   return DecodeResult::success(QImage(), fullSize);
 }
 

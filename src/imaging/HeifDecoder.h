@@ -15,6 +15,8 @@ bool isHeifFile(const unsigned char *data, size_t size);
 // orientation is asked for (they are the format's own, not EXIF), alpha laid
 // on white, the embedded ICC profile handed on. libheif's strict decoding:
 // data that ends early or is damaged gives an error, never a grey patch.
+// What libheif will build (a grid's or overlay's canvas, every tile) is read
+// from the boxes first and checked against the pixel limit and reserved.
 //
 // Holds the library open for its lifetime; each picture gets its own
 // libheif context, so decoders in different threads share nothing.
