@@ -46,10 +46,13 @@ void PreviewWindow::follow(const PreviewSizingInput &input) {
   if (box->caption)
     setWindowTitle(*box->caption);
   setToolTip(windowTitle());
+  if (box->inner != size()) {
+    m_echoes.append(size()); // the window manager may yet report it, after this resize
+    if (m_echoes.size() > 8)
+      m_echoes.removeFirst();
+  }
   m_area = box->inner;
-  m_sizing = true;
   resize(m_area);
-  m_sizing = false;
   update();
   m_lastPlace.reset(); // the opacity follows at once
   tick();
@@ -94,7 +97,16 @@ void PreviewWindow::closeEvent(QCloseEvent *event) {
 
 void PreviewWindow::resizeEvent(QResizeEvent *event) {
   QWidget::resizeEvent(event);
-  if (m_sizing || !isVisible() || isMinimized() || m_updating() || size() == m_area)
+  // Only the window system's resizes can be the user's: the program's own
+  // are not spontaneous.
+  if (!event->spontaneous() || !isVisible() || isMinimized() || m_updating())
+    return;
+  // A size the window had before its own resize, reported late by the
+  // window manager, is not a drag; the size it asked for ends the wait.
+  if (m_echoes.contains(size()))
+    return;
+  m_echoes.clear();
+  if (size() == m_area)
     return;
   // The user's drag: on the screen, then passed on as the job's new size.
   const QRect kept = keptOnScreen(frameGeometry());
