@@ -101,13 +101,11 @@ void PreviewWindow::resizeEvent(QResizeEvent *event) {
   // are not spontaneous.
   if (!event->spontaneous() || !isVisible() || isMinimized() || m_updating())
     return;
-  // A size the window had before its own resize, reported late by the
-  // window manager, is not a drag; the size it asked for ends the wait.
-  if (m_echoes.contains(size()))
+  // The size asked for, or one the window had before its own resize that
+  // the window manager reports late (even after the new one), is no drag.
+  if (size() == m_area || m_echoes.contains(size()))
     return;
-  m_echoes.clear();
-  if (size() == m_area)
-    return;
+  m_echoes.clear(); // a size of the user's own: a drag has begun
   // The user's drag: on the screen, then passed on as the job's new size.
   const QRect kept = keptOnScreen(frameGeometry());
   if (kept != frameGeometry())

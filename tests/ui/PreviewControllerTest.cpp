@@ -112,6 +112,9 @@ TEST_F(PreviewControllerTest, OnlyTheUsersResizeChangesTheSizes) {
   EXPECT_EQ(sizes(), job) << "a late configure of the old size";
   dragBorders({800, 600}); // and then the resize asked for
   EXPECT_EQ(sizes(), job);
+  dragBorders({320, 240});
+  EXPECT_EQ(sizes(), job) << "the old size again, later still";
+  dragBorders({800, 600});
   preview().resize(517, 400);
   QApplication::processEvents();
   EXPECT_EQ(sizes(), job) << "a resize by the program";
