@@ -6,6 +6,7 @@
 #include "ui/FileList.h"
 #include "ui/JobControls.h"
 #include "ui/PreviewWindow.h"
+#include "ui/SourceBox.h"
 
 #include <QComboBox>
 #include <QWindow>
@@ -98,6 +99,9 @@ TEST_F(PreviewControllerTest, ManualAdjustmentCouplesTheBordersAndTheSizes) {
 // the size it had before, or any resize of the program's own, is no drag.
 TEST_F(PreviewControllerTest, OnlyTheUsersResizeChangesTheSizes) {
   startWith(test::writePicture(pictures.file("photo.jpg"), {1600, 1200}, Qt::blue));
+  // Loaded first: its arrival resizes the preview, which would cross the drags below.
+  ASSERT_TRUE(test::waitFor(
+      [&] { return window->previewController().sourceBox().content().size == QSize(1600, 1200); }));
   control<QCheckBox>("widthOn")->setChecked(false);
   control<QCheckBox>("heightOn")->setChecked(true);
   window->form().maxHeight->setEditText("600");
@@ -110,6 +114,8 @@ TEST_F(PreviewControllerTest, OnlyTheUsersResizeChangesTheSizes) {
 
   dragBorders({320, 240}); // the window manager answering the show
   EXPECT_EQ(sizes(), job) << "a late configure of the old size";
+  EXPECT_TRUE(test::waitFor([&] { return preview().size() == QSize(800, 600); }))
+      << "the job's size asked again";
   dragBorders({800, 600}); // and then the resize asked for
   EXPECT_EQ(sizes(), job);
   dragBorders({320, 240});

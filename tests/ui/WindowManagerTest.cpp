@@ -61,17 +61,25 @@ TEST_F(WindowManagerTest, ThePreviewFadesAsTheMainWindowIsDragged) {
   // Ticking "preview" leaves the first-run job's 800 x 600 as it is.
   ASSERT_TRUE(pollFor([&] { return session->title(*preview) == " PREVIEW (800 x 600)"; }))
       << session->title(*preview).toStdString();
+  // Resized once openbox has framed it.
+  ASSERT_TRUE(pollFor([&] { return session->clientArea(*preview).size() == QSize(800, 600); }));
   session->settledArea(*preview);
   const QRect previewFrame = session->frame(*preview);
 
-  // Clear of it to the left, over it, clear again.
+  // Clear of it to the left, over its lower left corner, clear again; the
+  // point dragged by stays outside the preview, which may lie on top.
   const QRect start = session->clientArea(main);
   const QPoint clear(previewFrame.left() - start.width() - 80, start.top());
-  const QPoint over(previewFrame.left() + 100, previewFrame.top() + 100);
+  const QPoint over(previewFrame.left() - 300, previewFrame.bottom() - 200);
+  ASSERT_FALSE(previewFrame.contains(over + body));
   for (const QPoint target : {clear, over, clear}) {
     const QRect before = session->clientArea(main);
     const QPoint grip = before.topLeft() + body;
-    ASSERT_TRUE(session->dragWindow(main, grip, grip + (target - before.topLeft()), 1));
+    ASSERT_FALSE(previewFrame.contains(grip)) << "the preview lies over the point dragged by";
+    ASSERT_TRUE(session->dragWindow(main, grip, grip + (target - before.topLeft()), 1))
+        << QString::asprintf("from %d,%d to %d,%d", before.x(), before.y(), target.x(), target.y())
+               .toStdString();
+
     const QRect now = session->settledArea(main);
     const bool isOver = overlap(now.adjusted(20, 20, -20, -20), previewFrame);
     ASSERT_EQ(isOver, overlap(now.adjusted(-20, -20, 20, 20), previewFrame)) << "not near the border";
