@@ -63,8 +63,10 @@ JobControls::JobControls(const MainWindowForm &form, PlatformServices &platform,
     connect(box, &QComboBox::currentIndexChanged, this, &JobControls::notifyChanged);
   connect(f.browse, &QPushButton::clicked, this, &JobControls::browseForOutputFolder);
 
-  f.maxWidth->lineEdit()->installEventFilter(this);
-  f.maxHeight->lineEdit()->installEventFilter(this);
+  // On the combo boxes themselves: they hold the focus and hand their keys
+  // and focus changes to the inner line edit directly, past its filters.
+  f.maxWidth->installEventFilter(this);
+  f.maxHeight->installEventFilter(this);
   f.suffixTemplate->installEventFilter(this);
 }
 
@@ -278,9 +280,9 @@ void JobControls::refreshEnabling() {
 }
 
 bool JobControls::eventFilter(QObject *watched, QEvent *event) {
-  if (watched == m_form.maxWidth->lineEdit())
+  if (watched == m_form.maxWidth)
     return filterSizeBox(m_form.maxWidth, event);
-  if (watched == m_form.maxHeight->lineEdit())
+  if (watched == m_form.maxHeight)
     return filterSizeBox(m_form.maxHeight, event);
   if (watched == m_form.suffixTemplate)
     return filterExtension(event);

@@ -18,6 +18,7 @@
 #include "ui/PresetControls.h"
 #include "ui/PreviewController.h"
 #include "ui/PreviewWindow.h"
+#include "ui/ScreenPlace.h"
 #include "ui/SettingsWindow.h"
 #include "ui/WebPages.h"
 
@@ -38,6 +39,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -46,12 +48,6 @@ namespace {
 
 QPoint pixelsFromTwips(float left, float top) {
   return {int(std::lround(left / kTwipsPerPixel)), int(std::lround(top / kTwipsPerPixel))};
-}
-
-// Keeps a window of `size` on a screen of `screen` pixels.
-QPoint onScreen(QPoint place, QSize size, QSize screen) {
-  return {std::clamp(place.x(), 0, std::max(0, screen.width() - size.width())),
-          std::clamp(place.y(), 0, std::max(0, screen.height() - size.height()))};
 }
 
 WindowMode folderWindowMode(qint32 mode) { return mode == 3 ? WindowMode::Maximised : WindowMode::Normal; }
@@ -427,6 +423,9 @@ void MainWindow::changeEvent(QEvent *event) {
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
+  if (watched == static_cast<QObject *>(windowHandle()) &&
+      (event->type() == QEvent::Expose || event->type() == QEvent::Move))
+    keepFrameOnScreen();
   if (watched == m_form.homePageLink && event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
     openHomePage();

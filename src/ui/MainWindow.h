@@ -90,12 +90,16 @@ protected:
   void paintEvent(QPaintEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;
   void mouseMoveEvent(QMouseEvent *event) override;
+  void mouseReleaseEvent(QMouseEvent *event) override;
   void mouseDoubleClickEvent(QMouseEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
   // Shaped (frameless, the skin's outline) or plain, as m_program.plainMode says.
   void applyWindowShape();
+  // Once the window manager has framed the plain window, its frame goes
+  // wholly on the screen.
+  void keepFrameOnScreen();
   // The fade timer: the preview turns translucent while this window lies over it.
   void fadePreview();
   void connectControls();
@@ -142,6 +146,9 @@ private:
   QTimer m_fadeTimer;
   std::optional<QPoint> m_lastPlace;
   std::optional<QPoint> m_pressedAt; // where a drag of the shaped window may begin
+  Qt::MouseButton m_pressedButton = Qt::NoButton;
+  bool m_dragging = false; // the window follows the pointer until that button is let go
+  bool m_framing = false;  // the plain window waits for its frame
   bool m_placed = false;
   bool m_previewPlaced = false;
   bool m_shutDown = false;

@@ -2,8 +2,11 @@
 // plain/shaped switch and the fade of the preview.
 #include "ui/MainWindow.h"
 
+#include "platform/PlatformServices.h"
+#include "platform/Screen.h"
 #include "ui/PreviewSizing.h"
 #include "ui/PreviewWindow.h"
+#include "ui/ScreenPlace.h"
 #include "ui/SettingsWindow.h"
 #include "ui/Translucency.h"
 
@@ -23,7 +26,8 @@ void MainWindow::toggleWindowShape() {
 void MainWindow::applyWindowShape() {
   const bool shaped = !m_program.plainMode;
   const bool visible = isVisible();
-  const QPoint place = pos();
+  // The picture stays where it is; a title bar goes above it.
+  const QPoint content = geometry().topLeft();
   // Changing the flags takes the window off the screen; it comes back where it was.
   if (windowFlags().testFlag(Qt::FramelessWindowHint) != shaped)
     setWindowFlag(Qt::FramelessWindowHint, shaped);
@@ -34,8 +38,13 @@ void MainWindow::applyWindowShape() {
   m_form.exitButton->setVisible(shaped);
   m_form.minimizeButton->setVisible(shaped);
   if (visible) {
-    move(place);
+    setGeometry(QRect(content, size()));
     show();
+    // The frame's size is known only once the window manager has put it on.
+    m_framing = !shaped;
+    if (QWindow *window = windowHandle())
+      window->installEventFilter(this);
+    keepFrameOnScreen();
   }
   // After showing: the platform may keep its window, and with it an old shape.
   if (shaped)
@@ -43,6 +52,16 @@ void MainWindow::applyWindowShape() {
   else
     clearMask();
   update();
+}
+
+void MainWindow::keepFrameOnScreen() {
+  const QRect frame = frameGeometry();
+  if (!m_framing || frame == geometry())
+    return;
+  m_framing = false;
+  const QPoint kept = onScreen(frame.topLeft(), frame.size(), m_platform.screen->size());
+  if (kept != frame.topLeft())
+    move(kept);
 }
 
 void MainWindow::paintEvent(QPaintEvent *) {
@@ -55,26 +74,50 @@ void MainWindow::paintEvent(QPaintEvent *) {
 }
 
 void MainWindow::mousePressEvent(QMouseEvent *event) {
-  m_pressedAt = event->position().toPoint();
+  if (!m_dragging) {
+    m_pressedAt = event->position().toPoint();
+    m_pressedButton = event->button();
+  }
   QWidget::mousePressEvent(event);
 }
 
-// The shaped window has no title bar: dragging any point of its body moves
-// it. The move starts once the pointer travels, so a double-click still
-// reaches the window.
+// The shaped window has no title bar: dragging any point of its body, with
+// any button, moves it. The move starts once the pointer travels, so a
+// double-click still reaches the window. The platform's own move follows
+// the left button only; with another button (or no platform move) the
+// window follows the pointer itself until that button is let go.
 void MainWindow::mouseMoveEvent(QMouseEvent *event) {
-  if (!m_program.plainMode && m_pressedAt && event->buttons() != Qt::NoButton &&
+  if (m_dragging && !event->buttons().testFlag(m_pressedButton))
+    m_dragging = false; // its release went elsewhere
+  if (m_dragging) {
+    move(event->globalPosition().toPoint() - *m_pressedAt);
+    return;
+  }
+  if (!m_program.plainMode && m_pressedAt && event->buttons().testFlag(m_pressedButton) &&
       (event->position().toPoint() - *m_pressedAt).manhattanLength() >= QApplication::startDragDistance()) {
-    m_pressedAt.reset();
-    if (QWindow *window = windowHandle())
-      window->startSystemMove();
+    QWindow *window = windowHandle();
+    if (m_pressedButton == Qt::LeftButton && window && window->startSystemMove()) {
+      m_pressedAt.reset();
+      return;
+    }
+    m_dragging = true;
+    move(event->globalPosition().toPoint() - *m_pressedAt);
     return;
   }
   QWidget::mouseMoveEvent(event);
 }
 
+void MainWindow::mouseReleaseEvent(QMouseEvent *event) {
+  if (event->button() == m_pressedButton) {
+    m_dragging = false;
+    m_pressedAt.reset();
+  }
+  QWidget::mouseReleaseEvent(event);
+}
+
 void MainWindow::mouseDoubleClickEvent(QMouseEvent *) {
   m_pressedAt.reset();
+  m_dragging = false;
   toggleWindowShape();
   if (m_settings->isVisible())
     m_settings->fillSwitches(m_program.folderWindowMode, m_program.exitWhenDone, m_program.plainMode);

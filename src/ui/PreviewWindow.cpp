@@ -46,10 +46,14 @@ void PreviewWindow::follow(const PreviewSizingInput &input) {
   if (box->caption)
     setWindowTitle(*box->caption);
   setToolTip(windowTitle());
+  if (box->inner != size()) {
+    m_reassertions = 0;
+    m_echoes.append(size()); // the window manager may yet report it, after this resize
+    if (m_echoes.size() > 8)
+      m_echoes.removeFirst();
+  }
   m_area = box->inner;
-  m_sizing = true;
   resize(m_area);
-  m_sizing = false;
   update();
   m_lastPlace.reset(); // the opacity follows at once
   tick();
@@ -94,8 +98,30 @@ void PreviewWindow::closeEvent(QCloseEvent *event) {
 
 void PreviewWindow::resizeEvent(QResizeEvent *event) {
   QWidget::resizeEvent(event);
-  if (m_sizing || !isVisible() || isMinimized() || m_updating() || size() == m_area)
+  // Only the window system's resizes can be the user's: the program's own
+  // are not spontaneous.
+  if (!event->spontaneous() || !isVisible() || isMinimized() || m_updating())
     return;
+  // The size asked for, or one the window had before its own resize that
+  // the window manager reports late (even after the new one), is no drag.
+  if (size() == m_area)
+    return;
+  if (m_echoes.contains(size())) {
+    // The window manager may have put the old size back over the new one:
+    // ask again, a few times at most, so the window shows the job's size.
+    if (m_reassertions < 2) {
+      ++m_reassertions;
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            if (size() != m_area && isVisible() && !m_updating())
+              resize(m_area);
+          },
+          Qt::QueuedConnection);
+    }
+    return;
+  }
+  m_echoes.clear(); // a size of the user's own: a drag has begun
   // The user's drag: on the screen, then passed on as the job's new size.
   const QRect kept = keptOnScreen(frameGeometry());
   if (kept != frameGeometry())

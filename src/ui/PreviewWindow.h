@@ -3,6 +3,7 @@
 #include "ui/PreviewSizing.h"
 
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QTimer>
 #include <QWidget>
@@ -61,7 +62,8 @@ private:
   QImage m_picture;
   QString m_reason;
   QSize m_area{320, 240};
-  bool m_sizing = false; // its own resize, not the user's
+  QList<QSize> m_echoes;  // sizes it has left by its own resizes
+  int m_reassertions = 0; // times it asked again for its size since its last resize
   std::optional<QPoint> m_lastPlace;
   int m_alpha = 255;
   QTimer m_timer;

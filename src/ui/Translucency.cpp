@@ -13,6 +13,9 @@ Translucency makeTranslucent(QWidget &window, int alpha) {
   if (windowOpacityIgnored())
     return Translucency::PlatformRefused;
   window.setWindowOpacity(alpha / 255.0);
+  // The request would otherwise wait in the X connection for the next event
+  // to flush it: a timer's fade then showed only after the next move or click.
+  QGuiApplication::sync();
   return Translucency::Done;
 }
 

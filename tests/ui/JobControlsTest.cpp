@@ -22,20 +22,37 @@ protected:
   QComboBox *maxHeight() const { return control<QComboBox>("maxHeight"); }
 };
 
+// As a user types: the keys go to the focused combo box, and Tab leaves it.
 TEST_F(JobControlsTest, SizeBoxesTakeOnlyDigitsAndDeriveEachOther) {
-  control<QCheckBox>("widthOn")->setChecked(true);
-  QLineEdit *edit = maxWidth()->lineEdit();
-  edit->clear();
-  QTest::keyClicks(edit, "1a2.%3");
-  EXPECT_EQ(maxWidth()->currentText(), "123");
-  QTest::keyClick(edit, Qt::Key_Home);
-  QTest::keyClick(edit, Qt::Key_Delete);
-  EXPECT_EQ(maxWidth()->currentText(), "23") << "keys that type nothing keep their effect";
-  maxWidth()->setEditText("0");
-  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(edit, &out);
-  EXPECT_EQ(maxWidth()->currentText(), "1") << "repaired when left";
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  control<QCheckBox>("widthOn")->setChecked(false);
+  control<QCheckBox>("heightOn")->setChecked(true);
+  maxHeight()->setEditText("600");
+  maxHeight()->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(maxHeight()->hasFocus());
+  QTest::keyClick(maxHeight(), Qt::Key_End);
+  QTest::keyClicks(maxHeight(), "a.%5");
+  EXPECT_EQ(maxHeight()->currentText(), "6005");
+  QTest::keyClick(maxHeight(), Qt::Key_Backspace);
+  QTest::keyClick(maxHeight(), Qt::Key_Home);
+  QTest::keyClick(maxHeight(), Qt::Key_Delete);
+  EXPECT_EQ(maxHeight()->currentText(), "00") << "keys that type nothing keep their effect";
 
+  maxHeight()->lineEdit()->selectAll();
+  QTest::keyClick(maxHeight(), Qt::Key_Backspace);
+  EXPECT_EQ(maxHeight()->currentText(), "");
+  QTest::keyClick(maxHeight(), Qt::Key_Tab);
+  EXPECT_FALSE(maxHeight()->hasFocus());
+  EXPECT_EQ(maxHeight()->currentText(), "1") << "repaired when left";
+  EXPECT_EQ(maxWidth()->currentText(), "1") << "derived from the repaired height, 320 x 240";
+  maxHeight()->setFocus(Qt::TabFocusReason);
+  maxHeight()->setCurrentIndex(maxHeight()->findText("screen"));
+  QTest::keyClick(maxHeight(), Qt::Key_Tab);
+  EXPECT_EQ(maxHeight()->currentText(), "screen") << "the word from the list is kept";
+
+  control<QCheckBox>("widthOn")->setChecked(true);
   control<QCheckBox>("heightOn")->setChecked(false);
   EXPECT_FALSE(maxHeight()->isEnabled());
   maxWidth()->setEditText("1000");

@@ -67,3 +67,35 @@ TEST_F(MainWindowShapeTest, ThePreviewFadesWhenTheMainWindowMovesOverIt) {
   QTest::qWait(250);
   EXPECT_EQ(preview.alpha(), 255);
 }
+
+// Any button drags the shaped window; where the platform's move takes only
+// the left button, the window follows the pointer itself and lets go on that
+// button's own release.
+TEST_F(MainWindowShapeTest, ARightButtonDragMovesTheWindowUntilItsRelease) {
+  start();
+  window->show();
+  window->move(100, 100);
+  const QPoint body{520, 260}; // beside the Go button
+  ASSERT_EQ(window->childAt(body), nullptr);
+  const auto send = [&](QEvent::Type type, QPoint global, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, window->mapFromGlobal(global), global, button, held, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &event);
+  };
+  const QPoint grip = window->mapToGlobal(body);
+  send(QEvent::MouseButtonPress, grip, Qt::RightButton, Qt::RightButton);
+  send(QEvent::MouseMove, grip + QPoint(20, 0), Qt::NoButton, Qt::RightButton);
+  send(QEvent::MouseMove, grip + QPoint(150, 60), Qt::NoButton, Qt::RightButton);
+  EXPECT_EQ(window->pos(), QPoint(250, 160));
+  send(QEvent::MouseButtonRelease, grip + QPoint(150, 60), Qt::RightButton, Qt::NoButton);
+  send(QEvent::MouseMove, grip + QPoint(300, 200), Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(window->pos(), QPoint(250, 160)) << "let go on the release";
+
+  // The plain window has a title bar for that.
+  QTest::mouseDClick(window.get(), Qt::LeftButton, {}, body);
+  const QPoint plainGrip = window->mapToGlobal(body);
+  const QPoint plainPlace = window->pos();
+  send(QEvent::MouseButtonPress, plainGrip, Qt::RightButton, Qt::RightButton);
+  send(QEvent::MouseMove, plainGrip + QPoint(150, 60), Qt::NoButton, Qt::RightButton);
+  send(QEvent::MouseButtonRelease, plainGrip + QPoint(150, 60), Qt::RightButton, Qt::NoButton);
+  EXPECT_EQ(window->pos(), plainPlace);
+}

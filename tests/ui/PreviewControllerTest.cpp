@@ -6,8 +6,10 @@
 #include "ui/FileList.h"
 #include "ui/JobControls.h"
 #include "ui/PreviewWindow.h"
+#include "ui/SourceBox.h"
 
 #include <QComboBox>
+#include <QWindow>
 
 using namespace veltrane;
 
@@ -24,6 +26,11 @@ protected:
   QString widthText() const { return window->form().maxWidth->currentText(); }
   QString heightText() const { return window->form().maxHeight->currentText(); }
   PreviewWindow &preview() const { return window->previewWindow(); }
+  // A resize the window system reports, as a drag of the borders comes.
+  void dragBorders(QSize inner) {
+    preview().windowHandle()->resize(inner);
+    QApplication::processEvents();
+  }
 
   test::TempFolder pictures;
 };
@@ -62,7 +69,7 @@ TEST_F(PreviewControllerTest, ManualAdjustmentCouplesTheBordersAndTheSizes) {
   EXPECT_EQ(preview().toolTip(), " PREVIEW (800 x 600)");
 
   // The user drags the borders: the job takes the new inner size.
-  preview().resize(517, 400);
+  dragBorders({517, 400});
   EXPECT_EQ(std::pair(widthText(), heightText()), std::pair(QString("517"), QString("400")));
   EXPECT_EQ(preview().windowTitle(), " PREVIEW (517 x 400)");
   EXPECT_EQ(window->jobControls().job().maxWidth, "517");
@@ -70,7 +77,7 @@ TEST_F(PreviewControllerTest, ManualAdjustmentCouplesTheBordersAndTheSizes) {
   // Without manual adjustment a drag changes nothing and the box is 320 x 240.
   control<QCheckBox>("manualSize")->setChecked(false);
   EXPECT_EQ(preview().size(), QSize(320, 240));
-  preview().resize(700, 500);
+  dragBorders({700, 500});
   EXPECT_EQ(widthText(), "517");
   EXPECT_EQ(preview().size(), QSize(320, 240));
 
@@ -86,6 +93,40 @@ TEST_F(PreviewControllerTest, ManualAdjustmentCouplesTheBordersAndTheSizes) {
   EXPECT_FALSE(preview().isVisible());
   window->showNormal();
   EXPECT_TRUE(preview().isVisible());
+}
+
+// Ticking "preview" resizes the window to the job's size; a late report of
+// the size it had before, or any resize of the program's own, is no drag.
+TEST_F(PreviewControllerTest, OnlyTheUsersResizeChangesTheSizes) {
+  startWith(test::writePicture(pictures.file("photo.jpg"), {1600, 1200}, Qt::blue));
+  // Loaded first: its arrival resizes the preview, which would cross the drags below.
+  ASSERT_TRUE(test::waitFor(
+      [&] { return window->previewController().sourceBox().content().size == QSize(1600, 1200); }));
+  control<QCheckBox>("widthOn")->setChecked(false);
+  control<QCheckBox>("heightOn")->setChecked(true);
+  window->form().maxHeight->setEditText("600");
+  control<QCheckBox>("manualSize")->setChecked(true);
+  ASSERT_EQ(widthText(), "800");
+  control<QCheckBox>("showPreview")->setChecked(true);
+  ASSERT_EQ(preview().size(), QSize(800, 600));
+  const auto sizes = [&] { return std::pair(widthText(), heightText()); };
+  const std::pair<QString, QString> job{"800", "600"};
+
+  dragBorders({320, 240}); // the window manager answering the show
+  EXPECT_EQ(sizes(), job) << "a late configure of the old size";
+  EXPECT_TRUE(test::waitFor([&] { return preview().size() == QSize(800, 600); }))
+      << "the job's size asked again";
+  dragBorders({800, 600}); // and then the resize asked for
+  EXPECT_EQ(sizes(), job);
+  dragBorders({320, 240});
+  EXPECT_EQ(sizes(), job) << "the old size again, later still";
+  dragBorders({800, 600});
+  preview().resize(517, 400);
+  QApplication::processEvents();
+  EXPECT_EQ(sizes(), job) << "a resize by the program";
+
+  dragBorders({640, 480});
+  EXPECT_EQ(sizes(), std::pair(QString("640"), QString("480"))) << "the user's drag still counts";
 }
 
 TEST_F(PreviewControllerTest, TranslucentOverTheMainWindowOnlyWhenMoved) {
