@@ -1,5 +1,5 @@
 // The preset line reader: a stored line ("name=body") or a bare body applied
-// to a job, its fields walked with getPar, and the job's own line read back.
+// to a job, its fields walked with nextField, and the job's own line read back.
 
 #include "FuzzSupport.h"
 #include "presets/FrameList.h"
@@ -24,11 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   qsizetype pos = 1, fields = 0;
   while (pos <= line.size() + 1) {
     const qsizetype before = pos;
-    getPar(line, pos);
-    expect(pos > before, "getPar stood still");
+    nextField(line, pos);
+    expect(pos > before, "nextField stood still");
     ++fields;
   }
-  expect(fields == line.count(u'|') + 1, "getPar lost or invented a field");
+  expect(fields == line.count(u'|') + 1, "nextField lost or invented a field");
 
   // A job saved as a preset reads back as the same preset.
   const QString body = toPreset(job, frames);

@@ -53,10 +53,6 @@ Result<JobChoice> chooseJob(const BatchOptions &options, const ProgramFolder &fo
     if (request.jobLine->contains(u'='))
       choice.presetText = presetName(*request.jobLine);
   }
-  if (options.output)
-    choice.job.outputFolder = QDir(*options.output).absolutePath();
-  if (options.sameFolder)
-    choice.job.sameFolder = 1;
   for (const auto &[option, value] : request.fields)
     if (const Result<> applied = applyFieldOption(choice.job, option, value, entries); !applied)
       return failure(applied.reason());

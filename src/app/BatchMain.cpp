@@ -288,7 +288,7 @@ int main(int argc, char **argv) {
   const BatchOptions &options = *parsed;
   QTextStream out(stdout);
   if (options.help) {
-    out << kBatchUsage;
+    out << batchUsage();
     return kAllWritten;
   }
   if (options.version) {

@@ -1,24 +1,32 @@
 #include "app/BatchOptions.h"
 
+#include "presets/JobFields.h"
+
 #include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace veltrane {
 namespace {
 
-// Options that take a value, after "=", in the same short option ("-j4") or
-// as the next argument.
-const QStringList kValueOptions{
-    "--home",  "--preset", "--also-preset", "--also-job", "--job",      "--output",        "--screen",
-    "--jobs",  "--width",  "--height",      "--quality",  "--max-kb",   "--suffix",        "--frame",
-    "--index", "--grid",   "--files-from",  "--report",   "--metadata", "--colour-profile"};
-const QStringList kFieldOptions{"--width",  "--height", "--quality", "--max-kb",
-                                "--suffix", "--frame",  "--index",   "--grid"};
+// The options of the run that take a value, after "=", in the same short
+// option ("-j4") or as the next argument; the job fields' own come from
+// their table.
+const QStringList kRunValueOptions{"--home",   "--preset",   "--also-preset",   "--also-job",
+                                   "--job",    "--screen",   "--jobs",          "--files-from",
+                                   "--report", "--metadata", "--colour-profile"};
+
+bool takesValue(const QString &option) {
+  if (kRunValueOptions.contains(option))
+    return true;
+  const FieldOption *field = findFieldOption(option);
+  return field && !field->valueName.isEmpty();
+}
 
 // Short options and the long ones they stand for.
 QString longOption(char letter) {
+  if (const FieldOption *field = findFieldOption(QStringLiteral("-") + QLatin1Char(letter)))
+    return field->name;
   switch (letter) {
-  case 'o': return QStringLiteral("--output");
   case 'q': return QStringLiteral("--quiet");
   case 'j': return QStringLiteral("--jobs");
   case 'n': return QStringLiteral("--dry-run");
@@ -59,12 +67,12 @@ Result<OptionWithValue> readLongOption(const QByteArrayList &arguments, qsizetyp
   if (!name)
     return failure(QStringLiteral("unknown option: %1").arg(QString::fromUtf8(argument)));
   OptionWithValue read{*name, {}};
-  const bool takesValue = kValueOptions.contains(read.option);
+  const bool withValue = takesValue(read.option);
   if (eq > 0) {
-    if (!takesValue)
+    if (!withValue)
       return failure(QStringLiteral("%1 takes no value").arg(read.option));
     read.value = argument.mid(eq + 1);
-  } else if (takesValue) {
+  } else if (withValue) {
     if (const Result<> taken = takeValue(read, arguments, i); !taken)
       return failure(taken.reason());
   }
@@ -79,7 +87,7 @@ Result<QList<OptionWithValue>> readShortOptions(const QByteArrayList &arguments,
     OptionWithValue read{longOption(argument[k]), {}};
     if (read.option.isEmpty())
       return failure(QStringLiteral("unknown option: -%1").arg(QString::fromUtf8(argument.mid(k, 1))));
-    if (kValueOptions.contains(read.option)) {
+    if (takesValue(read.option)) {
       if (k + 1 < argument.size())
         read.value = argument.mid(k + 1);
       else if (const Result<> taken = takeValue(read, arguments, i); !taken)
@@ -113,12 +121,11 @@ Result<> applyFlag(BatchOptions &options, const QString &option) {
                          &options.yes,
                          &options.quiet,
                          &options.dryRun,
-                         &options.sameFolder,
                          &options.sources.nullSeparated,
                          &options.sources.recursive,
                          &options.listPresets};
-  const char *const names[] = {"--help",        "--version", "--yes",       "--quiet",       "--dry-run",
-                               "--same-folder", "--null",    "--recursive", "--list-presets"};
+  const char *const names[] = {"--help",    "--version", "--yes",       "--quiet",
+                               "--dry-run", "--null",    "--recursive", "--list-presets"};
   for (size_t k = 0; k < std::size(names); ++k)
     if (option == QLatin1String(names[k])) {
       *flags[k] = true;
@@ -129,7 +136,7 @@ Result<> applyFlag(BatchOptions &options, const QString &option) {
     if (options.settings != SettingsUse::Window && options.settings != use)
       return failure(QStringLiteral("--defaults and --no-settings cannot go together"));
     options.settings = use;
-  } else if (option == QLatin1String("--no-suffix")) {
+  } else if (findFieldOption(option)) {
     options.job.fields.append({option, {}});
   } else {
     return failure(QStringLiteral("unknown option: %1").arg(option));
@@ -179,11 +186,6 @@ Result<> applyValueOption(BatchOptions &options, const OptionWithValue &read) {
     options.alsoJobs.append({{}, *value, {}});
   } else if (option == QLatin1String("--job")) {
     options.job.jobLine = *value;
-  } else if (option == QLatin1String("--output")) {
-    // An empty folder would quietly mean the current one.
-    if (value->trimmed().isEmpty())
-      return failure(QStringLiteral("--output wants a folder, not an empty text"));
-    options.output = *value;
   } else if (option == QLatin1String("--screen")) {
     const Result<QSize> size = screenSize(*value);
     if (!size)
@@ -197,15 +199,14 @@ Result<> applyValueOption(BatchOptions &options, const OptionWithValue &read) {
           QStringLiteral("--jobs wants a number of threads from 1 to 256, not \"%1\"").arg(*value));
   } else if (option == QLatin1String("--metadata") || option == QLatin1String("--colour-profile")) {
     return applyPhotoOption(options, option, *value);
-  } else if (kFieldOptions.contains(option)) {
+  } else if (findFieldOption(option)) {
     options.job.fields.append({option, *value});
   }
   return {};
 }
 
 Result<> applyOption(BatchOptions &options, const OptionWithValue &read) {
-  return kValueOptions.contains(read.option) ? applyValueOption(options, read)
-                                             : applyFlag(options, read.option);
+  return takesValue(read.option) ? applyValueOption(options, read) : applyFlag(options, read.option);
 }
 
 } // namespace

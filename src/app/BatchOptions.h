@@ -17,7 +17,7 @@ namespace veltrane {
 struct JobRequest {
   QString preset;
   std::optional<QString> jobLine;
-  QList<std::pair<QString, QString>> fields; // --width, --quality, ... with their values
+  QList<std::pair<QString, QString>> fields; // --width, --quality, --output... with their values
 };
 
 // What the job starts from before the request is applied.
@@ -41,8 +41,6 @@ struct BatchOptions {
   JobRequest job;
   QList<JobRequest> alsoJobs; // more jobs in the same pass, each a preset or a job line over the job
   SettingsUse settings = SettingsUse::Window;
-  std::optional<QString> output;
-  bool sameFolder = false;
   std::optional<QSize> screen;
   std::optional<MetadataPolicy> metadata;
   std::optional<bool> keepColourProfile;
@@ -61,11 +59,12 @@ struct BatchOptions {
 // what does not make sense.
 Result<BatchOptions> parseBatchOptions(const QByteArrayList &arguments);
 
-extern const char kBatchUsage[];
+// The text of --help, with the job fields' options from their table.
+QString batchUsage();
 
 struct JobSettings;
 
-// Applies one of the single-field options (--width, --quality, ...) to a job;
+// Applies one of the job fields' options (--width, --quality, ...) to a job;
 // fails for a value the option cannot take.
 Result<> applyFieldOption(JobSettings &job, const QString &option, const QString &value,
                           const QStringList &frameEntries);

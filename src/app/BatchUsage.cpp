@@ -1,9 +1,13 @@
 #include "app/BatchOptions.h"
 
-namespace veltrane {
+#include "presets/JobFields.h"
 
-// Also the man page: help2man reads it.
-const char kBatchUsage[] = R"usage(Usage: veltrane-batch [options] FILE|FOLDER...
+#include <QStringList>
+
+namespace veltrane {
+namespace {
+
+const char kBeforeJobFields[] = R"usage(Usage: veltrane-batch [options] FILE|FOLDER...
 
 Resizes pictures into JPEG files with Veltrane's batch engine. No file is
 ever overwritten: a taken name gets " (2)", " (3)"... It never needs a
@@ -25,19 +29,10 @@ Job:
       --also-job LINE   the same with a preset line
       --job LINE        use a preset line, e.g. "|600|1|100k|||0|4|3|0|0|0"
                         (a leading "NAME=" is allowed)
-      --width N         largest width in pixels, or "screen"; "off" for no limit
-      --height N        largest height in pixels, or "screen"; "off" for no
-                        limit. With one limit on, pictures keep their
-                        proportions; with both on, they are stretched to
-                        exactly that size
-      --quality N       JPEG quality 1 to 100
-      --max-kb N        best quality that keeps each file below N kB
-      --suffix TEXT     added to the output names; may hold [W] [H] [Q] [F]
-      --no-suffix       output names are the source names
-      --frame NAME      a frame by name, "all" to try every frame, "none"
-      --index MODE      index sheets: "none", "also" or "only"
-      --grid CxR        pictures across and down an index sheet, 1 to 8 each
-      --metadata WHAT   what outputs keep of their sources' metadata: "keep",
+)usage";
+
+const char kBeforeOutputFields[] =
+    R"usage(      --metadata WHAT   what outputs keep of their sources' metadata: "keep",
                         "no-location" (all but where it was taken) or "strip"
       --colour-profile WHAT  "convert" the colours to sRGB, or "keep" the
                         source's profile
@@ -64,9 +59,10 @@ Files:
   it is, and its output's name has U+FFFD for each byte that is not.
 
 Output:
-  -o, --output DIR      folder for the output files (made when missing)
-      --same-folder     put every output beside its source
-      --screen WxH      the screen size for "screen" sizes and index sheets.
+)usage";
+
+const char kAfterOutputFields[] =
+    R"usage(      --screen WxH      the screen size for "screen" sizes and index sheets.
                         Without it: the display's size in pixels when one
                         answers, else 1920x1080, with a note when the job
                         uses it
@@ -113,5 +109,48 @@ Examples:
   Every frame on one picture, on one sheet captioned with the frame names:
     veltrane-batch --preset "SELECT THE BEST FRAME" --yes -o frames photo.jpg
 )usage";
+
+constexpr int kHelpColumn = 24;
+constexpr int kHelpWidth = 80;
+
+// "      --width N         largest width in pixels, ..." wrapped at the
+// help's width under its own column.
+QString optionHelp(const FieldOption &option) {
+  QString line =
+      option.letter ? QStringLiteral("  -%1, ").arg(QLatin1Char(option.letter)) : QStringLiteral("      ");
+  line += option.valueName.isEmpty() ? option.name : option.name + u' ' + option.valueName;
+  line = line.size() <= kHelpColumn - 2 ? line.leftJustified(kHelpColumn) : line + QStringLiteral("  ");
+  QStringList lines;
+  bool lineHasWords = false;
+  for (const QString &word : option.help.split(u' ', Qt::SkipEmptyParts)) {
+    if (lineHasWords && line.size() + 1 + word.size() > kHelpWidth) {
+      lines.append(line);
+      line = QString(kHelpColumn, u' ');
+      lineHasWords = false;
+    }
+    line += lineHasWords ? u' ' + word : word;
+    lineHasWords = true;
+  }
+  lines.append(line);
+  return lines.join(u'\n') + u'\n';
+}
+
+QString fieldOptionsHelp(HelpSection section) {
+  QString text;
+  for (const JobField &field : jobFields())
+    if (field.section == section)
+      for (const FieldOption &option : field.options.list())
+        text += optionHelp(option);
+  return text;
+}
+
+} // namespace
+
+// Also the man page: help2man reads it.
+QString batchUsage() {
+  return QString::fromUtf8(kBeforeJobFields) + fieldOptionsHelp(HelpSection::Job) +
+         QString::fromUtf8(kBeforeOutputFields) + fieldOptionsHelp(HelpSection::Output) +
+         QString::fromUtf8(kAfterOutputFields);
+}
 
 } // namespace veltrane

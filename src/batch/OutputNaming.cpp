@@ -104,6 +104,4 @@ QString nextUntakenName(const QString &path, const std::function<bool(const QStr
   }
 }
 
-bool refusedInFileNames(QChar typed) { return typed != u' ' && kRefusedCharactersText.contains(typed); }
-
 } // namespace veltrane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "presets/FileNameCharacters.h"
+
 #include <QString>
 #include <functional>
 
@@ -14,7 +16,6 @@ struct SuffixValues {
 };
 
 inline const QString kReadyMadeTemplate = QStringLiteral("_[W]x[H]@[Q]+[F]");
-inline const QString kRefusedCharactersText = QStringLiteral("\\   /   :   *   ?   \"   <   >   |");
 
 // The template with [Q], [H], [W] and [F] replaced in that order (letter case
 // ignored), one left-to-right pass each: an inserted value is not expanded
@@ -39,9 +40,5 @@ QString nextFreeName(const QString &path);
 // The same with another idea of what is taken: a dry run counts the names it
 // has given out as well.
 QString nextUntakenName(const QString &path, const std::function<bool(const QString &)> &taken);
-
-// True for the characters of kRefusedCharactersText, which file names on
-// the system the program grew up on cannot hold; the suffix box refuses them.
-bool refusedInFileNames(QChar typed);
 
 } // namespace veltrane

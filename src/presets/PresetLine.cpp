@@ -1,12 +1,10 @@
 #include "presets/PresetLine.h"
 
-#include "common/Numbers.h"
-#include "presets/FieldReaders.h"
-#include "presets/FrameList.h"
+#include "presets/JobFields.h"
 
 namespace veltrane {
 
-QString getPar(const QString &line, qsizetype &pos) {
+QString nextField(const QString &line, qsizetype &pos) {
   const QString padded = line + u'|';
   if (pos < 1)
     pos = 1;
@@ -18,84 +16,27 @@ QString getPar(const QString &line, qsizetype &pos) {
   return field;
 }
 
-QStringList sheetFields(const JobSettings &job) {
-  return {QString::number(job.sheetMode),    gridNumberText(job.sheetColumns),
-          gridNumberText(job.sheetRows),     QString::number(job.captionNames),
-          QString::number(job.captionSizes), QString::number(job.captionFileSizes)};
-}
-
 QString toPreset(const JobSettings &job, const QStringList &frameEntries) {
-  QString frame;
-  if (job.frame > 0 && job.frame < frameEntries.size())
-    frame = frameEntries[job.frame];
-  const QStringList fields{
-      job.maxWidth,
-      job.maxHeight,
-      QString::number(job.swapForUpright),
-      job.sizeLimitOn ? job.sizeLimitKb + u'k' : job.fixedQuality + u'%',
-      job.suffixTemplate,
-      frame,
-  };
-  return (fields + sheetFields(job)).join(u'|');
+  QStringList fields(presetLineFields());
+  for (const JobField &field : jobFields())
+    if (field.presetLine)
+      fields[field.presetLine.position() - 1] = field.write(job, frameEntries);
+  return fields.join(u'|');
 }
-
-namespace {
-
-// A size box holds a whole number of pixels, "screen", or nothing (no
-// limit). Anything else in a damaged line keeps the box as it was: read as a
-// number it would give every picture no size at all.
-void readSizeBox(QString &box, qint16 &on, const QString &text) {
-  if (!text.isEmpty() && text != QLatin1String("screen") && !(leadingNumber(text) >= 1))
-    return;
-  box = text;
-  on = text.isEmpty() ? 0 : 1;
-}
-
-} // namespace
 
 void fromPreset(JobSettings &job, const QString &line, const QStringList &frameEntries) {
   applyPresetBody(job, presetBody(line), frameEntries);
 }
 
+// Every field is read, those past the end of a short line as empty texts.
 void applyPresetBody(JobSettings &job, const QString &line, const QStringList &frameEntries) {
-  qsizetype pos = 1;
-
-  readSizeBox(job.maxWidth, job.widthOn, getPar(line, pos));
-  readSizeBox(job.maxHeight, job.heightOn, getPar(line, pos));
-  readCheckBox(job.swapForUpright, getPar(line, pos));
-  const QString quality = getPar(line, pos);
-  job.suffixTemplate = getPar(line, pos);
-  job.addSuffix = job.suffixTemplate.isEmpty() ? 0 : 1;
-
-  QString frame = getPar(line, pos).toUpper();
-  job.frame = kNoFrameEntry;
-  if (frame == QLatin1String("ALL")) {
-    job.frame = kTryAllEntry;
-    frame.clear();
-  }
-  if (!frame.isEmpty()) {
-    for (qsizetype i = 0; i < frameEntries.size(); ++i) {
-      if (frameEntries[i].toUpper() == frame) {
-        job.frame = static_cast<qint16>(i);
-        break;
-      }
-    }
-  }
-
-  if (quality.endsWith(u'%')) {
-    job.fixedQuality = formatNumber(leadingNumber(quality));
-    job.sizeLimitOn = false;
-  } else if (quality.endsWith(u'k')) {
-    job.sizeLimitKb = formatNumber(leadingNumber(quality));
-    job.sizeLimitOn = true;
-  }
-
-  readListIndex(job.sheetMode, getPar(line, pos), 3);
-  job.sheetColumns = gridIndexFromNumber(getPar(line, pos));
-  job.sheetRows = gridIndexFromNumber(getPar(line, pos));
-  readCheckBox(job.captionNames, getPar(line, pos));
-  readCheckBox(job.captionSizes, getPar(line, pos));
-  readCheckBox(job.captionFileSizes, getPar(line, pos));
+  const int count = presetLineFields();
+  QStringList texts;
+  for (qsizetype pos = 1; texts.size() < count;)
+    texts.append(nextField(line, pos));
+  for (const JobField &field : jobFields())
+    if (field.presetLine)
+      field.read(job, texts[field.presetLine.position() - 1], frameEntries);
 }
 
 QString presetName(const QString &line) {

@@ -9,11 +9,7 @@ namespace veltrane {
 // Returns the "|"-separated field of `line` starting at the 1-based position
 // `pos` and moves `pos` past it; beyond the last field it returns "" and
 // leaves `pos` alone.
-QString getPar(const QString &line, qsizetype &pos);
-
-// The index-sheet fields as a preset line writes them (its fields 7 to 12);
-// the settings file's first line repeats them.
-QStringList sheetFields(const JobSettings &job);
+QString nextField(const QString &line, qsizetype &pos);
 
 // The preset body of a job: twelve fields joined by "|", no name.
 QString toPreset(const JobSettings &job, const QStringList &frameEntries);

@@ -21,7 +21,11 @@ protected:
         .removeRecursively();
   }
   static QString dataHome() { return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation); }
-  FileManagerMenu menu() const { return FileManagerMenu::forUser(QCoreApplication::applicationFilePath()); }
+  // The window's program folder is a test's own: its entries start that folder.
+  FileManagerMenu menu() const {
+    return FileManagerMenu::forUser(QCoreApplication::applicationFilePath(),
+                                    {"--home", QDir::cleanPath(program.path())});
+  }
 };
 
 } // namespace
