@@ -56,24 +56,24 @@ Result<JobChoice> chooseJob(const BatchOptions &options, const ProgramFolder &fo
   for (const auto &[option, value] : request.fields)
     if (const Result<> applied = applyFieldOption(choice.job, option, value, entries); !applied)
       return failure(applied.reason());
-  for (const JobRequest &request : options.alsoJobs) {
-    JobSettings also = choice.job;
+  for (const JobRequest &request : options.extraJobs) {
+    JobSettings extra = choice.job;
     const QString name = request.jobLine ? *request.jobLine : request.preset;
     if (request.jobLine) {
-      fromPreset(also, *request.jobLine, entries);
+      fromPreset(extra, *request.jobLine, entries);
     } else {
       const auto line = findPreset(state.presets.lines(), request.preset);
       if (!line)
         return failure(QStringLiteral("no preset called \"%1\" (--list-presets names them)").arg(name));
-      fromPreset(also, *line, entries);
+      fromPreset(extra, *line, entries);
     }
     // One pass tries no frames and makes one set of sheets: the first job's.
-    if (also.frame == kTryAllEntry)
+    if (extra.frame == kTryAllEntry)
       return failure(QStringLiteral("\"%1\" would try every frame: only the first job can").arg(name));
-    if (!resolveJob(also, {1, 1}).writesPictures())
+    if (!resolveJob(extra, {1, 1}).writesPictures())
       return failure(QStringLiteral("\"%1\" writes index sheets only: only the first job can").arg(name));
-    also.sheetMode = 0;
-    choice.alsoJobs.append(also);
+    extra.sheetMode = 0;
+    choice.extraJobs.append(extra);
   }
   // Program settings, not the job's: --defaults keeps the file's.
   choice.photo = state.program.photo;

@@ -16,7 +16,7 @@ struct JobChoice {
   QString presetText; // the preset's name, when one chose the job
   SettingsState settings;
   PhotoOptions photo;
-  QList<JobSettings> alsoJobs; // --also-preset: the job with each preset applied
+  QList<JobSettings> extraJobs; // --also-preset: the job with each preset applied
 };
 
 // The settings as `use` says (the file's, its presets over the first-run job,

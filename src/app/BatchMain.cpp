@@ -130,7 +130,7 @@ BatchReport runBatch(const Run &run) {
   input.frameEntries = run.frames.entries();
   input.threads = run.options.jobs;
   input.photo = run.choice.photo;
-  input.alsoJobs = run.choice.alsoJobs;
+  input.extraJobs = run.choice.extraJobs;
   input.sheetStyle = {colourFromValue(program.indexBackground), colourFromValue(program.captionColour),
                       program.captionBold != 0, program.captionItalic != 0, leadingNumber(program.fontSize)};
   BatchReport report = engine.run(input);
@@ -245,7 +245,7 @@ int runCommandLine(const BatchOptions &options, const QByteArray &userPlatform) 
   if (options.dryRun) {
     QTextStream err(stderr);
     const bool toStdout = options.report && *options.report == "-";
-    const int failed = dryRun({choice->job, screen, frames.entries(), sources.feed(), choice->alsoJobs},
+    const int failed = dryRun({choice->job, screen, frames.entries(), sources.feed(), choice->extraJobs},
                               {toStdout ? nullptr : &out, err, report.get()});
     for (const FailedFiles::Entry &entry : sources.refused().entries())
       diagnose(err, "skipped " + entry.name + ": " + entry.reason);

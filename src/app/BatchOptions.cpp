@@ -181,9 +181,9 @@ Result<> applyValueOption(BatchOptions &options, const OptionWithValue &read) {
   } else if (option == QLatin1String("--preset")) {
     options.job.preset = *value;
   } else if (option == QLatin1String("--also-preset")) {
-    options.alsoJobs.append({*value, std::nullopt, {}});
+    options.extraJobs.append({*value, std::nullopt, {}});
   } else if (option == QLatin1String("--also-job")) {
-    options.alsoJobs.append({{}, *value, {}});
+    options.extraJobs.append({{}, *value, {}});
   } else if (option == QLatin1String("--job")) {
     options.job.jobLine = *value;
   } else if (option == QLatin1String("--screen")) {

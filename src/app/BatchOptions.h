@@ -39,7 +39,7 @@ struct SourceRequest {
 struct BatchOptions {
   QString home;
   JobRequest job;
-  QList<JobRequest> alsoJobs; // more jobs in the same pass, each a preset or a job line over the job
+  QList<JobRequest> extraJobs; // more jobs in the same pass, each a preset or a job line over the job
   SettingsUse settings = SettingsUse::Window;
   std::optional<QSize> screen;
   std::optional<MetadataPolicy> metadata;

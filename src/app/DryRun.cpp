@@ -64,8 +64,8 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
         settings.suffixTemplate = QStringLiteral(" ([F])");
       jobs.append({settings, true});
     }
-    for (const JobSettings &also : batch.alsoJobs)
-      jobs.append({also, false});
+    for (const JobSettings &extra : batch.extraJobs)
+      jobs.append({extra, false});
     for (const auto &[settings, counted] : jobs) {
       const int frame = settings.frame;
       const ResizeJob job = resolveJob(settings, batch.screen);

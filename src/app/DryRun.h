@@ -16,7 +16,7 @@ struct PlannedBatch {
   QSize screen;
   QStringList frameEntries;
   SourceFeed &sources;
-  QList<JobSettings> alsoJobs; // more jobs of the same pass
+  QList<JobSettings> extraJobs; // more jobs of the same pass
 };
 
 // Where a dry run tells what it found: a line per output on `out` (unless

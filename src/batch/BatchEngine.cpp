@@ -101,8 +101,8 @@ private:
   QString m_qualityText;                            // as the batch began
   // More jobs for every source, each written from the same decode: fixed
   // when the batch begins, never sheets.
-  std::vector<ResizeJob> m_alsoJobs;
-  std::vector<QString> m_alsoQualityTexts;
+  std::vector<ResizeJob> m_extraJobs;
+  std::vector<QString> m_extraQualityTexts;
   std::unique_ptr<IndexSheet> m_sheet;
   JpegEncoder m_sheetEncoder;
 
@@ -215,7 +215,7 @@ bool BatchRun::begin(WorkerPool &pool) {
   task.sheet = job.makesSheets();
   task.sourceMetadata = !m_tryingFrames; // frame trials are for choosing, not for sending
   if (frame == m_first)
-    task.alsoJobs = m_alsoJobs;
+    task.extraJobs = m_extraJobs;
   task.job = std::move(job);
   // Read from disk while the workers decode the pictures before it.
   adviseReadingSoon(task.path);
@@ -237,7 +237,7 @@ void BatchRun::finish(const Begun &begun, Outcome outcome) {
     captions.namesAreFrames = m_job.captionsNameFrames();
     m_sheet->place({outcome.image, entry.name, QFileInfo(task.path).size(), frameText}, captions);
   }
-  if (!task.write && outcome.also.empty())
+  if (!task.write && outcome.extraOutcomes.empty())
     return;
   if (task.write && outcome.searched)
     m_observer.jobChanged(
@@ -245,13 +245,13 @@ void BatchRun::finish(const Begun &begun, Outcome outcome) {
   if (task.write)
     writeOutput(begun, task.job, m_qualityText, outcome);
   // The other jobs' pictures of the same source, made from the same decode.
-  for (size_t i = 0; i < outcome.also.size() && i < m_alsoJobs.size(); ++i) {
-    Outcome &also = outcome.also[i];
-    if (!also.readError.isEmpty())
-      failed(also.refusedByJob ? &BatchReport::refused : &BatchReport::unreadable, source, also.readError,
+  for (size_t i = 0; i < outcome.extraOutcomes.size() && i < m_extraJobs.size(); ++i) {
+    Outcome &extra = outcome.extraOutcomes[i];
+    if (!extra.readError.isEmpty())
+      failed(extra.refusedByJob ? &BatchReport::refused : &BatchReport::unreadable, source, extra.readError,
              source);
     else
-      writeOutput(begun, m_alsoJobs[i], m_alsoQualityTexts[i], also);
+      writeOutput(begun, m_extraJobs[i], m_extraQualityTexts[i], extra);
   }
 }
 
@@ -374,12 +374,12 @@ BatchReport BatchRun::run() {
   // The quality in the names and the sheets' layout stay as the batch began.
   const ResizeJob start = resolveJob(m_start, m_preparer.screen());
   m_qualityText = start.qualityText;
-  for (const JobSettings &also : m_input.alsoJobs) {
-    ResizeJob job = resolveJob(also, m_preparer.screen());
+  for (const JobSettings &extra : m_input.extraJobs) {
+    ResizeJob job = resolveJob(extra, m_preparer.screen());
     if (!job.writesPictures())
       continue;
-    m_alsoQualityTexts.push_back(job.qualityText);
-    m_alsoJobs.push_back(std::move(job));
+    m_extraQualityTexts.push_back(job.qualityText);
+    m_extraJobs.push_back(std::move(job));
   }
   m_sheet = std::make_unique<IndexSheet>(
       m_preparer.screen(), m_input.sheetStyle, start.grid, start.captions.any(), m_outputFolder,

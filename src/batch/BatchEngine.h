@@ -61,7 +61,7 @@ struct BatchInput {
   // More jobs, each writing its own picture of every source from the same
   // decode (mail size, web size and thumbnail in one pass); they make no
   // index sheets and share the output folder.
-  QList<JobSettings> alsoJobs;
+  QList<JobSettings> extraJobs;
   // Read instead of `sources` when set: a list too long to hold, one at a time.
   SourceFeed *feed = nullptr;
 };

@@ -93,14 +93,14 @@ void WorkerPool::giveBackSpareMemory() {
 
 Outcome WorkerPool::make(const Task &task, PictureDecoder &decoder, JpegEncoder &encoder) {
   QList<ResizeJob> jobs{task.job};
-  for (const ResizeJob &also : task.alsoJobs)
-    jobs.append(also);
+  for (const ResizeJob &extra : task.extraJobs)
+    jobs.append(extra);
   // Kept until every picture is encoded: the first holds their memory.
   std::vector<PrepareResult> prepared =
       m_preparer.preparePictures(decoder, task.path, jobs, m_frameEntries, &m_memoryBudget, m_photo);
   Outcome outcome = outcomeOf(task, task.job, prepared[0], task.write, task.sheet, encoder);
   for (size_t i = 1; i < prepared.size(); ++i)
-    outcome.also.push_back(outcomeOf(task, jobs[qsizetype(i)], prepared[i], true, false, encoder));
+    outcome.extraOutcomes.push_back(outcomeOf(task, jobs[qsizetype(i)], prepared[i], true, false, encoder));
   return outcome;
 }
 

@@ -30,10 +30,10 @@ struct Task {
   int source = 0;
   ResizeJob job; // as it stood when the picture was begun
   QString path;
-  bool write = true;               // resized pictures are wanted
-  bool sheet = false;              // the picture goes on an index sheet
-  bool sourceMetadata = true;      // the written picture carries its source's metadata (not frame trials)
-  std::vector<ResizeJob> alsoJobs; // more pictures to write from the same decode
+  bool write = true;                // resized pictures are wanted
+  bool sheet = false;               // the picture goes on an index sheet
+  bool sourceMetadata = true;       // the written picture carries its source's metadata (not frame trials)
+  std::vector<ResizeJob> extraJobs; // more pictures to write from the same decode
 };
 
 struct Outcome {
@@ -49,8 +49,8 @@ struct Outcome {
   QSize shrunkFrom;           // the prepared size, when the size limit made the picture smaller
   bool extrasDropped = false; // the profile and metadata did not fit the size limit
   bool locationRemoved = false;
-  QString photoNote;         // what of the source's colours or metadata could not be used, and why
-  std::vector<Outcome> also; // one per Task::alsoJobs
+  QString photoNote;                  // what of the source's colours or metadata could not be used, and why
+  std::vector<Outcome> extraOutcomes; // one per Task::extraJobs
 };
 
 // Prepares and encodes pictures on worker threads; results are collected in

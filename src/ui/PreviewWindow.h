@@ -38,7 +38,6 @@ public:
 
   // The alpha the picture is shown with: 180 over the main window, else 255.
   int alpha() const { return m_alpha; }
-  QSize pictureArea() const { return m_area; }
   // Why no picture is shown, when the source box has none.
   const QString &shownReason() const { return m_reason; }
 

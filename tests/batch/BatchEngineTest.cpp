@@ -429,7 +429,7 @@ TEST(Batch, MoreJobsInOnePassWriteWhatSeparateRunsWould) {
     QDir(kit.temp.file("out")).removeRecursively();
   }
   kit.job = mail;
-  kit.alsoJobs = {thumbnail};
+  kit.extraJobs = {thumbnail};
   const BatchReport report = kit.run();
   EXPECT_TRUE(report.allWritten());
   EXPECT_TRUE(report.sheets.isEmpty());

@@ -42,7 +42,7 @@ struct BatchKit {
   RecordingObserver observer;
   int threads = 2;
   PhotoOptions photo;
-  QList<JobSettings> alsoJobs;
+  QList<JobSettings> extraJobs;
   SourceFeed *feed = nullptr; // read instead of `sources` when set
 
   BatchKit() {
@@ -71,7 +71,7 @@ struct BatchKit {
     BatchEngine running(preparer, used, observer);
     shared = &used;
     engine = &running;
-    BatchReport report = running.run({sources, frames.entries(), {}, threads, photo, alsoJobs, feed});
+    BatchReport report = running.run({sources, frames.entries(), {}, threads, photo, extraJobs, feed});
     finalJob = used.job();
     shared = nullptr;
     engine = nullptr;
