@@ -1,10 +1,12 @@
-# veltrane_test(NAME [WIDGETS] SOURCES ... LIBS ...): one GoogleTest executable
-# per module. The shared test main runs headless (a QApplication with WIDGETS)
-# and points HOME and the XDG folders at a temporary folder, so no test writes
-# into the real home or beside the build.
+# veltrane_test(NAME [WIDGETS] [SOURCES ...] LIBS ...): one GoogleTest
+# executable per folder, of every source in it and any SOURCES from
+# elsewhere. The shared test main runs headless (a QApplication with
+# WIDGETS) and points HOME and the XDG folders at a temporary folder, so no
+# test writes into the real home or beside the build.
 function(veltrane_test name)
   cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_executable(${name} ${sources} ${ARG_SOURCES})
   if(ARG_WIDGETS)
     set(main veltrane_testmain_widgets)
   else()

@@ -3,9 +3,9 @@
 // a --files-from list, one a line and NUL-separated, read twice.
 
 #include "FuzzSupport.h"
-#include "app/BatchOptions.h"
-#include "app/Diagnostics.h"
-#include "app/NameList.h"
+#include "cli/BatchOptions.h"
+#include "cli/Diagnostics.h"
+#include "cli/NameList.h"
 #include "presets/FrameList.h"
 #include "presets/JobSettings.h"
 

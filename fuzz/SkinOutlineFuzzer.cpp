@@ -1,7 +1,7 @@
 // The skin outline reader: any text from a skin.ini beside the program.
 
 #include "FuzzSupport.h"
-#include "presets/SkinOutline.h"
+#include "ui/SkinOutline.h"
 
 using namespace veltrane;
 using veltrane::fuzz::expect;

@@ -1,7 +1,7 @@
 // Draws the stamp and the shipped frames. The pictures it writes are
 // committed under assets/; run it again after changing a design:
 //   build/bin/veltrane-make-assets assets
-#include "presets/SkinOutline.h"
+#include "ui/SkinOutline.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,14 +1,14 @@
 // veltrane-batch: runs one batch from the command line with the window's engine.
-#include "app/BatchConsole.h"
-#include "app/BatchJob.h"
-#include "app/BatchOptions.h"
-#include "app/Diagnostics.h"
-#include "app/DryRun.h"
-#include "app/JsonReport.h"
+#include "cli/BatchConsole.h"
+#include "cli/BatchJob.h"
+#include "cli/BatchOptions.h"
+#include "cli/Diagnostics.h"
+#include "cli/DryRun.h"
+#include "cli/JsonReport.h"
 #include "app/MemoryTuning.h"
-#include "app/ReportTarget.h"
-#include "app/ScreenProbe.h"
-#include "app/SourceWalk.h"
+#include "cli/ReportTarget.h"
+#include "cli/ScreenProbe.h"
+#include "cli/SourceWalk.h"
 #include "batch/BatchEngine.h"
 #include "batch/SharedJob.h"
 #include "batch/TryAllConfirmation.h"
@@ -19,7 +19,7 @@
 #include "imaging/PicturePreparer.h"
 #include "presets/FrameList.h"
 #include "presets/PresetLine.h"
-#include "presets/ProgramFolder.h"
+#include "storage/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // veltrane: the program's window.
 #include "app/MemoryTuning.h"
-#include "app/WindowHandOff.h"
+#include "platform/handoff/WindowHandOff.h"
 #include "platform/PlatformServices.h"
 #include "platform/widgets/DesktopPlatform.h"
 #include "presets/FrameList.h"
-#include "presets/ProgramFolder.h"
+#include "storage/ProgramFolder.h"
 #include "ui/FileGrid.h"
 #include "ui/FileList.h"
 #include "ui/MainWindow.h"

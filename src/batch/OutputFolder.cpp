@@ -1,6 +1,6 @@
 #include "batch/OutputFolder.h"
 
-#include "presets/TemporaryFile.h"
+#include "storage/TemporaryFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -9,9 +9,9 @@ namespace veltrane {
 // One file of the source list.
 struct SourceEntry {
   SourceEntry() = default;
-  SourceEntry(QString folder, QString name, QString outputSubfolder = {}, QString readPath = {})
-      : folder(std::move(folder)), name(std::move(name)), outputSubfolder(std::move(outputSubfolder)),
-        readPath(std::move(readPath)) {}
+  SourceEntry(QString inFolder, QString fileName, QString mirroredSubfolder = {}, QString readThrough = {})
+      : folder(std::move(inFolder)), name(std::move(fileName)), outputSubfolder(std::move(mirroredSubfolder)),
+        readPath(std::move(readThrough)) {}
 
   QString folder;
   QString name;

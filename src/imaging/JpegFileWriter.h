@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/Result.h"
-#include "presets/TemporaryFile.h"
+#include "storage/TemporaryFile.h"
 
 #include <QByteArray>
 #include <QString>

@@ -10,8 +10,6 @@
 
 namespace veltrane {
 
-inline const QString kSettingsFileName = QStringLiteral("Veltrane.INI");
-inline const QString kHelpFileName = QStringLiteral("Veltrane.TXT");
 
 // Everything the settings file keeps.
 struct SettingsState {

@@ -1,7 +1,7 @@
 #include "shell/FileManagerMenu.h"
 
-#include "presets/AtomicFile.h"
-#include "presets/ProgramFolder.h"
+#include "storage/AtomicFile.h"
+#include "storage/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -19,11 +19,11 @@ struct XmlNode {
   QString childText(const QString &child) const {
     for (const XmlNode &node : children)
       if (node.type == QXmlStreamReader::StartElement && node.name == child) {
-        QString text;
+        QString joined;
         for (const XmlNode &part : node.children)
           if (part.type == QXmlStreamReader::Characters)
-            text += part.text;
-        return text.trimmed();
+            joined += part.text;
+        return joined.trimmed();
       }
     return {};
   }

@@ -1,6 +1,6 @@
 #include "ui/HelpText.h"
 
-#include "presets/ProgramFolder.h"
+#include "storage/ProgramFolder.h"
 #include "presets/SettingsText.h"
 
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "imaging/FrameLibrary.h"
 #include "imaging/PictureDecoder.h"
 #include "presets/PresetStore.h"
-#include "presets/ProgramFolder.h"
+#include "storage/ProgramFolder.h"
 #include "presets/ProgramSettings.h"
 #include "ui/MainWindowForm.h"
 #include "ui/Skin.h"

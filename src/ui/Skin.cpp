@@ -1,9 +1,9 @@
 #include "ui/Skin.h"
 
 #include "imaging/PictureDecoder.h"
-#include "presets/ProgramFolder.h"
+#include "storage/ProgramFolder.h"
 #include "presets/SettingsText.h"
-#include "presets/SkinOutline.h"
+#include "ui/SkinOutline.h"
 
 #include <QFileInfo>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "batch/OutputFolder.h"
 #include "BatchTestKit.h"
 #include "FaultFolders.h"
-#include "presets/TemporaryFile.h"
+#include "storage/TemporaryFile.h"
 
 #include <QDir>
 #include <QFile>

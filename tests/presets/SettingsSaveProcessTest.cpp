@@ -1,6 +1,6 @@
 // Copies of the program that save one settings file at the same time.
 #include "TempFolder.h"
-#include "presets/ProgramFolder.h"
+#include "storage/ProgramFolder.h"
 #include "presets/SettingsFile.h"
 
 #include <QProcess>

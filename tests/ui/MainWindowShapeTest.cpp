@@ -1,7 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "WindowTestKit.h"
-#include "presets/SkinOutline.h"
+#include "ui/SkinOutline.h"
 #include "ui/PreviewWindow.h"
 
 #include <QTest>

@@ -2,8 +2,8 @@
 
 #include "TempFolder.h"
 #include "TestPictures.h"
-#include "presets/ProgramFolder.h"
-#include "presets/SkinOutline.h"
+#include "storage/ProgramFolder.h"
+#include "ui/SkinOutline.h"
 
 #include <QPainter>
 #include <QPalette>

@@ -1,8 +1,8 @@
 #include "FaultFolders.h"
 #include "GridEvents.h"
 #include "TempFolder.h"
-#include "presets/ProgramFolder.h"
-#include "presets/SettingsFallback.h"
+#include "storage/ProgramFolder.h"
+#include "storage/SettingsFallback.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "TempFolder.h"
 #include "platform/PlatformServices.h"
-#include "presets/ProgramFolder.h"
+#include "storage/ProgramFolder.h"
 #include "ui/MainWindow.h"
 #include "ui/SettingsWindow.h"
 

@@ -1,0 +1,246 @@
+#include "cli/BatchOptions.h"
+
+#include "presets/JobFields.h"
+
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+namespace veltrane {
+namespace {
+
+// The options of the run that take a value, after "=", in the same short
+// option ("-j4") or as the next argument; the job fields' own come from
+// their table.
+const QStringList kRunValueOptions{"--home",   "--preset",   "--also-preset",   "--also-job",
+                                   "--job",    "--screen",   "--jobs",          "--files-from",
+                                   "--report", "--metadata", "--colour-profile"};
+
+bool takesValue(const QString &option) {
+  if (kRunValueOptions.contains(option))
+    return true;
+  const FieldOption *field = findFieldOption(option);
+  return field && !field->valueName.isEmpty();
+}
+
+// Short options and the long ones they stand for.
+QString longOption(char letter) {
+  if (const FieldOption *field = findFieldOption(QStringLiteral("-") + QLatin1Char(letter)))
+    return field->name;
+  switch (letter) {
+  case 'q': return QStringLiteral("--quiet");
+  case 'j': return QStringLiteral("--jobs");
+  case 'n': return QStringLiteral("--dry-run");
+  case 'V': return QStringLiteral("--version");
+  case 'h': return QStringLiteral("--help");
+  case 'r': return QStringLiteral("--recursive");
+  case '0': return QStringLiteral("--null");
+  default: return {};
+  }
+}
+
+std::optional<QString> utf8(const QByteArray &bytes) {
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString text = decoder.decode(bytes);
+  if (decoder.hasError())
+    return std::nullopt;
+  return text;
+}
+
+// One option with its value as bytes: file names need not be UTF-8.
+struct OptionWithValue {
+  QString option;
+  QByteArray value;
+};
+
+Result<> takeValue(OptionWithValue &read, const QByteArrayList &arguments, qsizetype &i) {
+  if (i + 1 >= arguments.size())
+    return failure(QStringLiteral("%1 needs a value").arg(read.option));
+  read.value = arguments[++i];
+  return {};
+}
+
+// "--name", "--name=value" or "--name value".
+Result<OptionWithValue> readLongOption(const QByteArrayList &arguments, qsizetype &i) {
+  const QByteArray &argument = arguments[i];
+  const qsizetype eq = argument.indexOf('=');
+  const std::optional<QString> name = utf8(eq > 0 ? argument.left(eq) : argument);
+  if (!name)
+    return failure(QStringLiteral("unknown option: %1").arg(QString::fromUtf8(argument)));
+  OptionWithValue read{*name, {}};
+  const bool withValue = takesValue(read.option);
+  if (eq > 0) {
+    if (!withValue)
+      return failure(QStringLiteral("%1 takes no value").arg(read.option));
+    read.value = argument.mid(eq + 1);
+  } else if (withValue) {
+    if (const Result<> taken = takeValue(read, arguments, i); !taken)
+      return failure(taken.reason());
+  }
+  return read;
+}
+
+// "-qn", "-j4", "-j 4", "-o DIR": letters until one that takes a value.
+Result<QList<OptionWithValue>> readShortOptions(const QByteArrayList &arguments, qsizetype &i) {
+  const QByteArray argument = arguments[i];
+  QList<OptionWithValue> options;
+  for (qsizetype k = 1; k < argument.size(); ++k) {
+    OptionWithValue read{longOption(argument[k]), {}};
+    if (read.option.isEmpty())
+      return failure(QStringLiteral("unknown option: -%1").arg(QString::fromUtf8(argument.mid(k, 1))));
+    if (takesValue(read.option)) {
+      if (k + 1 < argument.size())
+        read.value = argument.mid(k + 1);
+      else if (const Result<> taken = takeValue(read, arguments, i); !taken)
+        return failure(QStringLiteral("-%1 needs a value").arg(QChar(argument[k])));
+      options.append(read);
+      break;
+    }
+    options.append(read);
+  }
+  return options;
+}
+
+Result<QString> textValue(const OptionWithValue &read) {
+  const std::optional<QString> text = utf8(read.value);
+  if (!text)
+    return failure(QStringLiteral("the value of %1 is not valid UTF-8").arg(read.option));
+  return *text;
+}
+
+Result<QSize> screenSize(const QString &value) {
+  static const QRegularExpression size(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
+  const auto match = size.match(value);
+  if (!match.hasMatch() || match.captured(1).toInt() < 1 || match.captured(2).toInt() < 1)
+    return failure(QStringLiteral("--screen wants WIDTHxHEIGHT, such as 1920x1080, not \"%1\"").arg(value));
+  return QSize(match.captured(1).toInt(), match.captured(2).toInt());
+}
+
+Result<> applyFlag(BatchOptions &options, const QString &option) {
+  bool *const flags[] = {&options.help,
+                         &options.version,
+                         &options.yes,
+                         &options.quiet,
+                         &options.dryRun,
+                         &options.sources.nullSeparated,
+                         &options.sources.recursive,
+                         &options.listPresets};
+  const char *const names[] = {"--help",    "--version", "--yes",       "--quiet",
+                               "--dry-run", "--null",    "--recursive", "--list-presets"};
+  for (size_t k = 0; k < std::size(names); ++k)
+    if (option == QLatin1String(names[k])) {
+      *flags[k] = true;
+      return {};
+    }
+  if (option == QLatin1String("--defaults") || option == QLatin1String("--no-settings")) {
+    const SettingsUse use = option == QLatin1String("--defaults") ? SettingsUse::Defaults : SettingsUse::None;
+    if (options.settings != SettingsUse::Window && options.settings != use)
+      return failure(QStringLiteral("--defaults and --no-settings cannot go together"));
+    options.settings = use;
+  } else if (findFieldOption(option)) {
+    options.job.fields.append({option, {}});
+  } else {
+    return failure(QStringLiteral("unknown option: %1").arg(option));
+  }
+  return {};
+}
+
+Result<> applyPhotoOption(BatchOptions &options, const QString &option, const QString &value) {
+  if (option == QLatin1String("--metadata")) {
+    const QStringList policies{"no-location", "keep", "strip"}; // in MetadataPolicy's order
+    const qsizetype policy = policies.indexOf(value);
+    if (policy < 0)
+      return failure(
+          QStringLiteral("--metadata wants \"keep\", \"no-location\" or \"strip\", not \"%1\"").arg(value));
+    options.metadata = MetadataPolicy(policy);
+  } else {
+    if (value != QLatin1String("convert") && value != QLatin1String("keep"))
+      return failure(QStringLiteral("--colour-profile wants \"convert\" or \"keep\", not \"%1\"").arg(value));
+    options.keepColourProfile = value == QLatin1String("keep");
+  }
+  return {};
+}
+
+Result<> applyValueOption(BatchOptions &options, const OptionWithValue &read) {
+  const QString &option = read.option;
+  // Names of files are taken as bytes; every other value is text.
+  if (option == QLatin1String("--files-from")) {
+    options.sources.filesFrom = read.value;
+    return {};
+  }
+  if (option == QLatin1String("--report")) {
+    if (read.value.isEmpty())
+      return failure(QStringLiteral("--report wants a file name, or \"-\" for the standard output"));
+    options.report = read.value;
+    return {};
+  }
+  const Result<QString> value = textValue(read);
+  if (!value)
+    return failure(value.reason());
+  if (option == QLatin1String("--home")) {
+    options.home = *value;
+  } else if (option == QLatin1String("--preset")) {
+    options.job.preset = *value;
+  } else if (option == QLatin1String("--also-preset")) {
+    options.extraJobs.append({*value, std::nullopt, {}});
+  } else if (option == QLatin1String("--also-job")) {
+    options.extraJobs.append({{}, *value, {}});
+  } else if (option == QLatin1String("--job")) {
+    options.job.jobLine = *value;
+  } else if (option == QLatin1String("--screen")) {
+    const Result<QSize> size = screenSize(*value);
+    if (!size)
+      return failure(size.reason());
+    options.screen = *size;
+  } else if (option == QLatin1String("--jobs")) {
+    bool ok = false;
+    options.jobs = value->toInt(&ok);
+    if (!ok || options.jobs < 1 || options.jobs > 256)
+      return failure(
+          QStringLiteral("--jobs wants a number of threads from 1 to 256, not \"%1\"").arg(*value));
+  } else if (option == QLatin1String("--metadata") || option == QLatin1String("--colour-profile")) {
+    return applyPhotoOption(options, option, *value);
+  } else if (findFieldOption(option)) {
+    options.job.fields.append({option, *value});
+  }
+  return {};
+}
+
+Result<> applyOption(BatchOptions &options, const OptionWithValue &read) {
+  return takesValue(read.option) ? applyValueOption(options, read) : applyFlag(options, read.option);
+}
+
+} // namespace
+
+Result<BatchOptions> parseBatchOptions(const QByteArrayList &arguments) {
+  BatchOptions options;
+  bool filesOnly = false;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const QByteArray &argument = arguments[i];
+    if (filesOnly || !argument.startsWith('-') || argument == "-") {
+      options.sources.files.append(argument);
+      continue;
+    }
+    if (argument == "--") {
+      filesOnly = true;
+      continue;
+    }
+    QList<OptionWithValue> read;
+    if (argument.startsWith("--")) {
+      Result<OptionWithValue> one = readLongOption(arguments, i);
+      if (!one)
+        return failure(one.reason());
+      read.append(*one);
+    } else {
+      Result<QList<OptionWithValue>> several = readShortOptions(arguments, i);
+      if (!several)
+        return failure(several.reason());
+      read = *several;
+    }
+    for (const OptionWithValue &option : read)
+      if (const Result<> applied = applyOption(options, option); !applied)
+        return failure(applied.reason());
+  }
+  return options;
+}
+
+} // namespace veltrane
