@@ -45,7 +45,8 @@ coverage: $(COVERAGE_BUILD)/build.ninja
 	cmake --build $(COVERAGE_BUILD) -j $(JOBS)
 	find $(COVERAGE_BUILD) -name '*.gcda' -delete
 	cd $(COVERAGE_BUILD) && QT_QPA_PLATFORM=offscreen ctest -j $(JOBS) --output-on-failure
-	gcovr -r . --object-directory $(COVERAGE_BUILD) -j $(JOBS) --filter 'src/' \
+	gcovr -r . --object-directory $(COVERAGE_BUILD) --exclude-directories '$(COVERAGE_BUILD)/CMakeFiles' \
+	  -j $(JOBS) --filter 'src/' \
 	  --exclude-unreachable-branches --exclude-throw-branches -o $(COVERAGE_BUILD)/coverage.txt --print-summary
 
 # libFuzzer with clang: every library instrumented for coverage, the fuzz
