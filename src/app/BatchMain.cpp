@@ -1,17 +1,17 @@
 // veltrane-batch: runs one batch from the command line with the window's engine.
+#include "app/MemoryTuning.h"
+#include "batch/BatchEngine.h"
+#include "batch/SharedJob.h"
+#include "batch/TryAllConfirmation.h"
 #include "cli/BatchConsole.h"
 #include "cli/BatchJob.h"
 #include "cli/BatchOptions.h"
 #include "cli/Diagnostics.h"
 #include "cli/DryRun.h"
 #include "cli/JsonReport.h"
-#include "app/MemoryTuning.h"
 #include "cli/ReportTarget.h"
 #include "cli/ScreenProbe.h"
 #include "cli/SourceWalk.h"
-#include "batch/BatchEngine.h"
-#include "batch/SharedJob.h"
-#include "batch/TryAllConfirmation.h"
 #include "common/FailedFiles.h"
 #include "common/Numbers.h"
 #include "imaging/FrameLibrary.h"
@@ -143,19 +143,19 @@ BatchReport runBatch(const Run &run) {
 int printReport(const BatchReport &report, const FailedFiles &refused, bool quiet, QTextStream &out) {
   QTextStream err(stderr);
   for (const FailedFiles::Entry &entry : report.unreadable.entries())
-    diagnose(err, "cannot read " + entry.name + ": " + entry.reason);
+    diagnose(err, QStringLiteral("cannot read ") + entry.name + QStringLiteral(": ") + entry.reason);
   for (const FailedFiles::Entry &entry : report.refused.entries())
-    diagnose(err, "cannot resize " + entry.name + ": " + entry.reason);
+    diagnose(err, QStringLiteral("cannot resize ") + entry.name + QStringLiteral(": ") + entry.reason);
   for (const FailedFiles::Entry &entry : report.unwritten.entries())
-    diagnose(err, "cannot write " + entry.name + ": " + entry.reason);
+    diagnose(err, QStringLiteral("cannot write ") + entry.name + QStringLiteral(": ") + entry.reason);
   for (const FailedFiles::Entry &entry : refused.entries())
-    diagnose(err, "skipped " + entry.name + ": " + entry.reason);
+    diagnose(err, QStringLiteral("skipped ") + entry.name + QStringLiteral(": ") + entry.reason);
   // Written, but not quite as asked: said unless quiet.
   if (!quiet) {
     for (const FailedFiles::Entry &entry : report.madeToFit.entries())
-      diagnose(err, entry.name + ": " + entry.reason);
+      diagnose(err, entry.name + QStringLiteral(": ") + entry.reason);
     for (const FailedFiles::Entry &entry : report.photoNotes.entries())
-      diagnose(err, entry.name + ": " + entry.reason);
+      diagnose(err, entry.name + QStringLiteral(": ") + entry.reason);
   }
 
   const qsizetype failed = report.unreadable.size() + report.unwritten.size() + report.refused.size();
@@ -189,7 +189,7 @@ bool noListError(const CommandLineSources &sources) {
   if (sources.error().isEmpty())
     return true;
   QTextStream err(stderr);
-  diagnose(err, "the list could not be read to its end: " + sources.error());
+  diagnose(err, QStringLiteral("the list could not be read to its end: ") + sources.error());
   return false;
 }
 
@@ -248,7 +248,7 @@ int runCommandLine(const BatchOptions &options, const QByteArray &userPlatform) 
     const int failed = dryRun({choice->job, screen, frames.entries(), sources.feed(), choice->extraJobs},
                               {toStdout ? nullptr : &out, err, report.get()});
     for (const FailedFiles::Entry &entry : sources.refused().entries())
-      diagnose(err, "skipped " + entry.name + ": " + entry.reason);
+      diagnose(err, QStringLiteral("skipped ") + entry.name + QStringLiteral(": ") + entry.reason);
     status = failed == 0 && sources.refused().isEmpty() ? kAllWritten : kSomeFailed;
   } else {
     BatchReport done;

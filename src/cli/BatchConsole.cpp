@@ -34,7 +34,7 @@ void BatchConsole::pictureFailed(const QString &, const QString &) {
 }
 
 void BatchConsole::draw() {
-  const double seconds = m_clock.elapsed() / 1000.0;
+  const double seconds = double(m_clock.elapsed()) / 1000.0;
   QString speed;
   if (m_done > 0 && seconds > 0.2) {
     const double rate = m_done / seconds;

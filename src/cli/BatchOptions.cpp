@@ -11,9 +11,11 @@ namespace {
 // The options of the run that take a value, after "=", in the same short
 // option ("-j4") or as the next argument; the job fields' own come from
 // their table.
-const QStringList kRunValueOptions{"--home",   "--preset",   "--also-preset",   "--also-job",
-                                   "--job",    "--screen",   "--jobs",          "--files-from",
-                                   "--report", "--metadata", "--colour-profile"};
+const QStringList kRunValueOptions{
+    QStringLiteral("--home"),     QStringLiteral("--preset"),        QStringLiteral("--also-preset"),
+    QStringLiteral("--also-job"), QStringLiteral("--job"),           QStringLiteral("--screen"),
+    QStringLiteral("--jobs"),     QStringLiteral("--files-from"),    QStringLiteral("--report"),
+    QStringLiteral("--metadata"), QStringLiteral("--colour-profile")};
 
 bool takesValue(const QString &option) {
   if (kRunValueOptions.contains(option))
@@ -91,7 +93,7 @@ Result<QList<OptionWithValue>> readShortOptions(const QByteArrayList &arguments,
       if (k + 1 < argument.size())
         read.value = argument.mid(k + 1);
       else if (const Result<> taken = takeValue(read, arguments, i); !taken)
-        return failure(QStringLiteral("-%1 needs a value").arg(QChar(argument[k])));
+        return failure(QStringLiteral("-%1 needs a value").arg(QLatin1Char(argument[k])));
       options.append(read);
       break;
     }
@@ -146,7 +148,8 @@ Result<> applyFlag(BatchOptions &options, const QString &option) {
 
 Result<> applyPhotoOption(BatchOptions &options, const QString &option, const QString &value) {
   if (option == QLatin1String("--metadata")) {
-    const QStringList policies{"no-location", "keep", "strip"}; // in MetadataPolicy's order
+    const QStringList policies{QStringLiteral("no-location"), QStringLiteral("keep"),
+                               QStringLiteral("strip")}; // in MetadataPolicy's order
     const qsizetype policy = policies.indexOf(value);
     if (policy < 0)
       return failure(

@@ -49,7 +49,8 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
     const DecodeResult probe =
         decoder.probeFile(entry.readPath.isEmpty() ? sourcePath(entry) : entry.readPath);
     if (!probe.ok()) {
-      diagnose(output.err, "cannot read " + sourcePath(entry) + ": " + probe.error);
+      diagnose(output.err,
+               QStringLiteral("cannot read ") + sourcePath(entry) + QStringLiteral(": ") + probe.error);
       if (output.report)
         output.report->write({sourcePath(entry), {}, {}, -1, -1, JsonReport::Status::Failed, probe.error});
       ++failed;
@@ -75,7 +76,8 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
       const QSize size = preparedSize(probe.picture->fullSize, job).size;
       // What the batch would refuse, it refuses here too.
       if (const QString refusal = outputSizeRefusal(size, true); !refusal.isEmpty()) {
-        diagnose(output.err, "cannot resize " + sourcePath(entry) + ": " + refusal);
+        diagnose(output.err,
+                 QStringLiteral("cannot resize ") + sourcePath(entry) + QStringLiteral(": ") + refusal);
         if (output.report)
           output.report->write({sourcePath(entry), {}, {}, -1, -1, JsonReport::Status::Failed, refusal});
         ++failed;

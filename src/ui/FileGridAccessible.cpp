@@ -109,7 +109,7 @@ public:
   int rowCount() const override { return grid() ? grid()->table().fileCount() : 0; }
   int selectedCellCount() const override { return selectedRowCount() * columnCount(); }
   int selectedColumnCount() const override { return 0; }
-  int selectedRowCount() const override { return selectedRows().size(); }
+  int selectedRowCount() const override { return int(selectedRows().size()); }
   QList<QAccessibleInterface *> selectedCells() const override {
     QList<QAccessibleInterface *> cells;
     for (int row : selectedRows())
