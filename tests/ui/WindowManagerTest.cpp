@@ -100,8 +100,12 @@ TEST_F(WindowManagerTest, ARightButtonDragLetsGoOnItsRelease) {
   EXPECT_NE(released.topLeft(), QPoint(200, 200)) << "the drag moved it";
   session->xdotool({"mousemove", QString::number(grip.x() + 400), QString::number(grip.y() + 300)});
   session->xdotool({"mousemove", QString::number(grip.x() + 420), QString::number(grip.y() + 320)});
-  EXPECT_FALSE(pollFor([&] { return session->clientArea(main) != released; }, 2000))
-      << "it follows the pointer with no button held";
+  // Stuck, it would follow the pointer by hundreds of pixels; a late step of
+  // the drag itself, on a loaded machine, moves it a few at most.
+  const QRect after = session->settledArea(main);
+  EXPECT_LT((after.topLeft() - released.topLeft()).manhattanLength(), 100)
+      << "it follows the pointer with no button held: from " << released.x() << "," << released.y() << " to "
+      << after.x() << "," << after.y();
   session->xdotool({"click", "1"}); // lets go of it, if it was stuck
 }
 
