@@ -163,6 +163,29 @@ Result<> outputOption(JobSettings &job, const QString &value) {
   return {};
 }
 
+// A size box and its switch, and their row.
+JobField sizeField(QString name, QString JobSettings::*box, qint16 JobSettings::*on, const char *firstRun,
+                   int presetPosition, QString option, QString help) {
+  return {
+      .name = std::move(name),
+      .values = QStringLiteral("pixels, \"screen\", or empty for no limit"),
+      .firstRun = QString::fromLatin1(firstRun),
+      .members = {box, on},
+      .presetLine = FieldPlace::at(presetPosition),
+      .programLine = FieldPlace::nowhere(),
+      .ownLine = FieldPlace::nowhere(),
+      .write = [box](const JobSettings &job, const Frames &) { return job.*box; },
+      .read = [box, on](JobSettings &job, const QString &text,
+                        const Frames &) { readSizeBox(job.*box, job.*on, text); },
+      .readProgramLine = {},
+      .section = HelpSection::Job,
+      .options = {{{option, 0, QStringLiteral("N"), std::move(help),
+                    [box, on, option](JobSettings &job, const QString &value, const Frames &) {
+                      return sizeOption(job.*box, job.*on, option, value);
+                    }}}},
+  };
+}
+
 // A check box kept as 0 or 1 in both lines, and its row.
 JobField checkBoxField(QString name, qint16 JobSettings::*member, const char *firstRun, int presetPosition,
                        int programPosition, bool roundedInFirstLine) {
@@ -215,46 +238,15 @@ JobField gridField(QString name, qint16 JobSettings::*member, const char *firstR
 std::vector<JobField> makeJobFields() {
   using Read = std::function<void(JobSettings &, const QString &)>;
   std::vector<JobField> fields;
-  fields.push_back({
-      .name = QStringLiteral("maximum width"),
-      .values = QStringLiteral("pixels, \"screen\", or empty for no limit"),
-      .firstRun = QString(),
-      .members = {&JobSettings::maxWidth, &JobSettings::widthOn},
-      .presetLine = FieldPlace::at(1),
-      .programLine = FieldPlace::nowhere(),
-      .ownLine = FieldPlace::nowhere(),
-      .write = [](const JobSettings &job, const Frames &) { return job.maxWidth; },
-      .read = [](JobSettings &job, const QString &text,
-                 const Frames &) { readSizeBox(job.maxWidth, job.widthOn, text); },
-      .readProgramLine = {},
-      .section = HelpSection::Job,
-      .options = {{{QStringLiteral("--width"), 0, QStringLiteral("N"),
-                    QStringLiteral("largest width in pixels, or \"screen\"; \"off\" for no limit"),
-                    [](JobSettings &job, const QString &value, const Frames &) {
-                      return sizeOption(job.maxWidth, job.widthOn, QStringLiteral("--width"), value);
-                    }}}},
-  });
-  fields.push_back({
-      .name = QStringLiteral("maximum height"),
-      .values = QStringLiteral("pixels, \"screen\", or empty for no limit"),
-      .firstRun = QStringLiteral("600"),
-      .members = {&JobSettings::maxHeight, &JobSettings::heightOn},
-      .presetLine = FieldPlace::at(2),
-      .programLine = FieldPlace::nowhere(),
-      .ownLine = FieldPlace::nowhere(),
-      .write = [](const JobSettings &job, const Frames &) { return job.maxHeight; },
-      .read = [](JobSettings &job, const QString &text,
-                 const Frames &) { readSizeBox(job.maxHeight, job.heightOn, text); },
-      .readProgramLine = {},
-      .section = HelpSection::Job,
-      .options = {{{QStringLiteral("--height"), 0, QStringLiteral("N"),
-                    QStringLiteral("largest height in pixels, or \"screen\"; \"off\" for no limit. With one "
-                                   "limit on, pictures keep their proportions; with both on, they are "
-                                   "stretched to exactly that size"),
-                    [](JobSettings &job, const QString &value, const Frames &) {
-                      return sizeOption(job.maxHeight, job.heightOn, QStringLiteral("--height"), value);
-                    }}}},
-  });
+  fields.push_back(sizeField(QStringLiteral("maximum width"), &JobSettings::maxWidth, &JobSettings::widthOn,
+                             "", 1, QStringLiteral("--width"),
+                             QStringLiteral("largest width in pixels, or \"screen\"; \"off\" for no limit")));
+  fields.push_back(
+      sizeField(QStringLiteral("maximum height"), &JobSettings::maxHeight, &JobSettings::heightOn, "600", 2,
+                QStringLiteral("--height"),
+                QStringLiteral("largest height in pixels, or \"screen\"; \"off\" for no limit. With "
+                               "one limit on, pictures keep their proportions; with both on, they are "
+                               "stretched to exactly that size")));
   fields.push_back(checkBoxField(QStringLiteral("also apply to vertical pictures"),
                                  &JobSettings::swapForUpright, "1", 3, 0, false));
   fields.push_back({
