@@ -31,6 +31,7 @@ TEST(PreparedSize, FollowsTheLimits) {
     JobSettings job;
     int frame;
     QSize expected;
+    bool untouched = false;
   } cases[] = {
       {{1600, 1200}, limits("800", "600", 1, 0), 0, {800, 600}},
       {{1600, 1200}, limits("800", "600", 0, 1), 0, {800, 600}},
@@ -45,16 +46,12 @@ TEST(PreparedSize, FollowsTheLimits) {
       {{3000, 2000}, limits("800px", "abc", 1, 1, 1), 0, {800, 0}},
       // One limit: the upright swap is disabled and does not swap.
       {{1200, 1600}, limits("800", "600", 1, 0, 1), 0, {800, 1066}},
+      // No limit and no frame leaves the source as it is.
+      {{123, 45}, limits("800", "600", 0, 0), 0, {123, 45}, true},
   };
   for (const auto &c : cases) {
     const PreparedSize result = preparedSizeOf(c.source, c.job, screen, c.frame);
     EXPECT_EQ(result.size, c.expected) << c.job.maxWidth.toStdString() << " " << c.source.width();
-    EXPECT_FALSE(result.untouched);
+    EXPECT_EQ(result.untouched, c.untouched);
   }
-}
-
-TEST(PreparedSize, NoLimitAndNoFrameLeavesTheSourceUntouched) {
-  const PreparedSize result = preparedSizeOf({123, 45}, limits("800", "600", 0, 0), {1920, 1080}, 0);
-  EXPECT_TRUE(result.untouched);
-  EXPECT_EQ(result.size, QSize(123, 45));
 }
