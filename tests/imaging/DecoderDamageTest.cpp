@@ -311,6 +311,10 @@ TEST_F(DecoderDamageTest, FilesAreReadByContentNotNameAndFailInAUsersWords) {
   ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
   const QString notRegular = "not a regular file";
   const QImage noise = noisePicture({400, 300}); // over the probe's first read in every format
+  const auto writeLarge = [&](const QString &name, const QByteArray &file) {
+    EXPECT_GT(file.size(), 256 * 1024) << name.toStdString() << " fits the probe's first read";
+    return folder.write(name, file);
+  };
   struct Case {
     QString path, decoded, probed;
   };
@@ -321,13 +325,12 @@ TEST_F(DecoderDamageTest, FilesAreReadByContentNotNameAndFailInAUsersWords) {
       {folder.write("turned.jpg", quadrantJpeg({64, 32}, {.exifOrientation = 6})), "32 x 64", "32 x 64"},
       // 360 kB of markers ahead of the frame header.
       {folder.write("long.jpg", quadrantJpeg({64, 32}, {.paddingMarkers = 6})), "64 x 32", "64 x 32"},
-      {folder.write("large.png", withPngChunk(qtFile(noise, "png"), "eXIf", exifBlock(8, false).mid(6))),
+      {writeLarge("large.png", withPngChunk(qtFile(noise, "png"), "eXIf", exifBlock(8, false).mid(6))),
        "300 x 400", "300 x 400"},
-      {folder.write("exif-last.webp",
-                    extendedWebp(qtFile(noise, "webp"), {400, 300}, {}, exifBlock(6, false))),
+      {writeLarge("exif-last.webp", extendedWebp(qtFile(noise, "webp"), {400, 300}, {}, exifBlock(6, false))),
        "300 x 400", "300 x 400"},
-      {folder.write("directory-last.tif", qtFile(noise, "tiff")), "400 x 300", "400 x 300"},
-      {folder.write("strips-first.tif", stripTiff(noise, 5)), "300 x 400", "300 x 400"},
+      {writeLarge("directory-last.tif", qtFile(noise, "tiff")), "400 x 300", "400 x 300"},
+      {writeLarge("strips-first.tif", stripTiff(noise, 5)), "300 x 400", "300 x 400"},
       {folder.write("cut.bmp", bmp.chopped(10)), "truncated BMP data", "truncated BMP data"},
       // 1/8 of it might decode; a progressive one keeps every coefficient at full size.
       {folder.write("huge.jpg", withFrameSize(quadrantJpeg({64, 32}), 65500, 65500)), kTooLarge,
@@ -349,7 +352,7 @@ TEST_F(DecoderDamageTest, FilesAreReadByContentNotNameAndFailInAUsersWords) {
     const QByteArray file = heifFile(noisePicture({640, 480}), codec, {}, 8, true);
     if (file.isEmpty())
       continue; // no such encoder here
-    cases.push_back({folder.write(QStringLiteral("large.%1").arg(kind), file), "480 x 640", "480 x 640"});
+    cases.push_back({writeLarge(QStringLiteral("large.%1").arg(kind), file), "480 x 640", "480 x 640"});
     const QString cut = QStringLiteral("truncated %1 data").arg(kind);
     cases.push_back({folder.write(QStringLiteral("cut.%1").arg(kind), file.chopped(1000)), cut, cut});
   }

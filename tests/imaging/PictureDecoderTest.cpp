@@ -10,6 +10,7 @@
 #include "FormatTestFiles.h"
 #include "QuadrantCheck.h"
 #include "TestPictures.h"
+#include "imaging/MemoryBudget.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -174,12 +175,17 @@ TEST_F(PictureDecoderTest, EveryKindDecodesToItsColours) {
     cases.push_back(
         {QString(codec.name) + ", translucent", heifFile(translucent, codec.codec, {}, 1, true), onWhite, 4});
   }
+  // A budget without the caller's copies: the picture still holds its own pixels.
+  MemoryBudget budget(qint64(1) << 30);
+  DecodeRequest request;
+  request.memoryBudget = &budget;
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name.toStdString());
     if (unmade(c.file, qPrintable(c.name)))
       continue;
-    const DecodeResult result = decode(c.file);
+    const DecodeResult result = decode(c.file, request);
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_GE(result.picture->memory.bytes(), kSize.width() * kSize.height() * 4);
     EXPECT_EQ(result.picture->image.size(), kSize);
     EXPECT_EQ(result.picture->fullSize, kSize);
     EXPECT_TRUE(showsQuadrants(result.picture->image, c.expected, c.tolerance));
