@@ -201,7 +201,7 @@ QByteArray withStripTiffSize(QByteArray tiff, quint32 width, quint32 height) {
 }
 
 QByteArray heifFile(const QImage &picture, HeifCodec codec, const QByteArray &icc, int orientation,
-                    bool lossless) {
+                    bool lossless, const QByteArray &exif) {
   const heif_compression_format format =
       codec == HeifCodec::Hevc ? heif_compression_HEVC : heif_compression_AV1;
   if (!heif_have_encoder_for_format(format))
@@ -234,8 +234,14 @@ QByteArray heifFile(const QImage &picture, HeifCodec codec, const QByteArray &ic
     heif_encoder_set_lossy_quality(encoder.get(), 90);
   std::unique_ptr<heif_encoding_options, HeifOptionsFree> options(heif_encoding_options_alloc());
   options->image_orientation = heif_orientation(orientation);
-  check(heif_context_encode_image(context.get(), image.get(), encoder.get(), options.get(), nullptr),
+  heif_image_handle *handle = nullptr;
+  check(heif_context_encode_image(context.get(), image.get(), encoder.get(), options.get(), &handle),
         "heif_context_encode_image");
+  const std::unique_ptr<heif_image_handle, decltype(&heif_image_handle_release)> held(
+      handle, heif_image_handle_release);
+  if (!exif.isEmpty())
+    check(heif_context_add_exif_metadata(context.get(), handle, exif.constData(), int(exif.size())),
+          "heif_context_add_exif_metadata");
   QByteArray out;
   heif_writer writer{1, appendHeifBytes};
   check(heif_context_write(context.get(), &writer, &out), "heif_context_write");

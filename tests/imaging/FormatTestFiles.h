@@ -38,11 +38,11 @@ qsizetype stripTiffDataAt(const QByteArray &tiff);
 QByteArray withStripTiffSize(QByteArray tiff, quint32 width, quint32 height);
 
 // Through libheif's encoders: HEVC (HEIC) or AV1 (AVIF), with `icc` as the
-// profile and `orientation` (EXIF numbering) as irot/imir boxes. Empty when
-// this libheif has no such encoder.
+// profile, `orientation` (EXIF numbering) as irot/imir boxes and `exif` as
+// its Exif item. Empty when this libheif has no such encoder.
 enum class HeifCodec { Hevc, Av1 };
 QByteArray heifFile(const QImage &picture, HeifCodec codec, const QByteArray &icc = {}, int orientation = 1,
-                    bool lossless = false);
+                    bool lossless = false, const QByteArray &exif = {});
 // The ispe box's width and height replaced.
 QByteArray withHeifSize(QByteArray heif, quint32 width, quint32 height);
 

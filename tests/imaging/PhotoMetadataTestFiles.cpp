@@ -1,11 +1,10 @@
 #include "PhotoMetadataTestFiles.h"
+#include "FormatTestFiles.h"
 #include "imaging/PhotoMetadataExiv.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QtEndian>
-#include <libheif/heif.h>
-#include <memory>
 
 namespace veltrane::test {
 
@@ -73,38 +72,9 @@ QByteArray cameraPhoto(QSize size, const char *format) {
 }
 
 QByteArray heicWithExif(QSize size, const QByteArray &exif) {
-  const std::unique_ptr<heif_context, decltype(&heif_context_free)> context(heif_context_alloc(),
-                                                                            heif_context_free);
-  heif_encoder *rawEncoder = nullptr;
-  if (heif_context_get_encoder_for_format(context.get(), heif_compression_HEVC, &rawEncoder).code !=
-      heif_error_Ok)
-    return {};
-  const std::unique_ptr<heif_encoder, decltype(&heif_encoder_release)> encoder(rawEncoder,
-                                                                               heif_encoder_release);
-  heif_image *rawImage = nullptr;
-  heif_image_create(size.width(), size.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB, &rawImage);
-  const std::unique_ptr<heif_image, decltype(&heif_image_release)> image(rawImage, heif_image_release);
-  heif_image_add_plane(image.get(), heif_channel_interleaved, size.width(), size.height(), 8);
-  int stride = 0;
-  uint8_t *plane = heif_image_get_plane(image.get(), heif_channel_interleaved, &stride);
-  for (int y = 0; y < size.height(); ++y)
-    for (int x = 0; x < size.width() * 3; ++x)
-      plane[y * stride + x] = uint8_t(x * 7 + y * 3);
-  heif_image_handle *rawHandle = nullptr;
-  if (heif_context_encode_image(context.get(), image.get(), encoder.get(), nullptr, &rawHandle).code !=
-      heif_error_Ok)
-    return {};
-  const std::unique_ptr<heif_image_handle, decltype(&heif_image_handle_release)> handle(
-      rawHandle, heif_image_handle_release);
-  heif_context_add_exif_metadata(context.get(), handle.get(), exif.constData(), int(exif.size()));
-  QByteArray file;
-  heif_writer writer{1, [](heif_context *, const void *data, size_t length, void *into) {
-                       static_cast<QByteArray *>(into)->append(static_cast<const char *>(data),
-                                                               qsizetype(length));
-                       return heif_error{heif_error_Ok, heif_suberror_Unspecified, ""};
-                     }};
-  heif_context_write(context.get(), &writer, &file);
-  return file;
+  QImage picture(size, QImage::Format_RGB32);
+  picture.fill(Qt::darkCyan);
+  return heifFile(picture, HeifCodec::Hevc, {}, 1, false, exif);
 }
 
 QByteArray withExifPayload(const QByteArray &jpeg, const QByteArray &payload) {
