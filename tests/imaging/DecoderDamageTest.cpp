@@ -25,16 +25,7 @@ using namespace veltrane::test;
 
 namespace {
 
-const JpegOptions kProgressive{.progressive = true};
 const QString kTooLarge = "picture too large (65500 x 65500 pixels)";
-
-DecodeRequest needing(QSize size, bool applyOrientation = true, qint64 maxPixels = kMaxDecodedPixels) {
-  return {[size](QSize) { return size; }, applyOrientation, maxPixels};
-}
-
-QByteArray quadrantJpeg(QSize size, const JpegOptions &options = {}) {
-  return jpegFile(indexedQuadrants(size), options);
-}
 
 qsizetype scanStart(const QByteArray &jpeg) {
   const qsizetype marker = jpeg.indexOf("\xFF\xDA");

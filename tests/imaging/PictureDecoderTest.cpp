@@ -25,7 +25,6 @@ using namespace veltrane::test;
 namespace {
 
 const QRgb kBlack = qRgb(0, 0, 0), kHalfBlue = qRgb(127, 127, 255);
-const JpegOptions kProgressive{.progressive = true};
 const QSize kSize(96, 64);
 // Lossy coding of 4:2:0 chroma keeps the quadrants' middles close, not exact.
 constexpr int kHeifTolerance = 24;
@@ -42,14 +41,6 @@ const Quadrants kUpright[9] = {
     {kWhite, kGreen, kBlue, kRed},
     {kGreen, kWhite, kRed, kBlue},
 };
-
-DecodeRequest needing(QSize size, bool applyOrientation = true, qint64 maxPixels = kMaxDecodedPixels) {
-  return {[size](QSize) { return size; }, applyOrientation, maxPixels};
-}
-
-QByteArray quadrantJpeg(QSize size, const JpegOptions &options = {}) {
-  return jpegFile(indexedQuadrants(size), options);
-}
 
 // Orientation in the EXIF block of a PNG (without the JPEG prefix, as the format has it).
 QByteArray turnedPng(const QImage &picture, int orientation) {
