@@ -182,19 +182,6 @@ QByteArray stripTiff(const QImage &picture, int orientation, int rowsPerStrip) {
   return out + offsets + counts + data;
 }
 
-qsizetype stripTiffDataAt(const QByteArray &tiff) {
-  const quint16 entries = qFromLittleEndian<quint16>(tiff.constData() + 8);
-  for (int i = 0; i < entries; ++i) {
-    const char *entry = tiff.constData() + 10 + 12 * i;
-    if (qFromLittleEndian<quint16>(entry) != 273)
-      continue;
-    const quint32 value = qFromLittleEndian<quint32>(entry + 8);
-    return qFromLittleEndian<quint32>(entry + 4) == 1 ? value
-                                                      : qFromLittleEndian<quint32>(tiff.constData() + value);
-  }
-  return -1;
-}
-
 QByteArray withStripTiffSize(QByteArray tiff, quint32 width, quint32 height) {
   tiff.replace(10 + 8, 4, littleEndian(width, 4)); // the first two entries: width, length
   return tiff.replace(22 + 8, 4, littleEndian(height, 4));

@@ -32,8 +32,6 @@ QByteArray withLosslessWebpSize(QByteArray webp, int width, int height);
 // once, then uncompressed RGB strips of `rowsPerStrip` rows; an Orientation
 // tag when `orientation` is not 0.
 QByteArray stripTiff(const QImage &picture, int orientation = 0, int rowsPerStrip = 8);
-// Where stripTiff puts the first strip's data.
-qsizetype stripTiffDataAt(const QByteArray &tiff);
 // stripTiff's width and height replaced.
 QByteArray withStripTiffSize(QByteArray tiff, quint32 width, quint32 height);
 
