@@ -49,22 +49,6 @@ protected:
 
 std::pair<QString, QString> size(const char *width, const char *height) { return {width, height}; }
 
-TEST_F(PreviewControllerTest, TheSizesFollowTheSelectedPicture) {
-  const QString tall = test::writePicture(pictures.file("tall.jpg"), {300, 900}, Qt::green);
-  start();
-  box("widthOn")->setChecked(false);
-  box("heightOn")->setChecked(false);
-  EXPECT_EQ(sizes(), size("320", "240")) << "nothing selected: the empty box's size";
-  window->form().fileList->addCommandLine(tall);
-  window->show();
-  test::clickCell(*window->form().fileList->grid(), window->sourceList(), 1, 2);
-  ASSERT_TRUE(test::waitFor([&] { return sizes() == size("300", "900"); })) << sizes().first.toStdString();
-  // Only the height at 600: the width keeps the picture's proportions.
-  box("heightOn")->setChecked(true);
-  window->form().maxHeight->setEditText("600");
-  EXPECT_EQ(sizes().first, "200");
-}
-
 // Ticking "preview" resizes the window to the job's size; only the user's
 // drag of its borders changes the sizes, never a late report of the size it
 // had before or a resize of the program's own.
@@ -77,7 +61,7 @@ TEST_F(PreviewControllerTest, ManualAdjustmentCouplesOnlyTheUsersResizeToTheSize
   box("heightOn")->setChecked(true);
   window->form().maxHeight->setEditText("600");
   box("manualSize")->setChecked(true);
-  ASSERT_EQ(sizes(), size("800", "600"));
+  ASSERT_EQ(sizes(), size("800", "600")) << "the width from the selected picture's proportions";
   box("showPreview")->setChecked(true);
   ASSERT_TRUE(preview().isVisible());
   ASSERT_EQ(preview().size(), QSize(800, 600));
