@@ -1,11 +1,12 @@
 #include "ui/FileGrid.h"
 
-#include "GridEvents.h"
+#include "WindowTestKit.h"
 #include "filelist/SourceList.h"
 #include "platform/Launcher.h"
+#include "ui/FileGridAccessible.h"
 
-#include <QSignalSpy>
-#include <gtest/gtest.h>
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 
 using namespace veltrane;
 using test::cellCentre;
@@ -116,6 +117,32 @@ TEST_F(FileGridTest, KeysStopAtTheEndsAndKeepTheRowInViewUnderAFixedHeader) {
   EXPECT_EQ(colour({surface()->width() - 3, 10}), palette(QPalette::Button)) << "the header stays";
   QTest::keyClick(surface(), Qt::Key_Right);
   EXPECT_EQ(grid.horizontalBar()->value(), 5);
+}
+
+TEST_F(FileGridTest, ScreenReadersReadTheListAsATable) {
+  table.toggleMark(2);
+  QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(surface());
+  ASSERT_NE(accessible, nullptr);
+  EXPECT_EQ(accessible->role(), QAccessible::Table);
+  QAccessibleTableInterface *list = accessible->tableInterface();
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(std::pair(list->rowCount(), list->columnCount()), std::pair(30, 3));
+  EXPECT_EQ(list->columnDescription(1), "Image");
+  EXPECT_EQ(list->rowDescription(1), "2.jpg");
+  EXPECT_EQ(list->cellAt(0, 1)->text(QAccessible::Name), "1.jpg");
+  EXPECT_EQ(list->cellAt(1, 2)->text(QAccessible::Name), "/d/");
+  EXPECT_FALSE(list->cellAt(1, 0)->text(QAccessible::Name).isEmpty()) << "the mark";
+  EXPECT_EQ(list->cellAt(30, 0), nullptr);
+  EXPECT_EQ(accessible->childCount(), 90);
+  EXPECT_EQ(list->cellAt(0, 1), list->cellAt(0, 1)) << "the same cell each time";
+
+  // Selecting through the screen reader selects in the grid, and back.
+  EXPECT_TRUE(list->selectedRows().isEmpty());
+  EXPECT_TRUE(list->selectRow(1));
+  EXPECT_EQ(grid.currentRow(), 2);
+  EXPECT_EQ(list->selectedRows(), QList<int>{1});
+  EXPECT_TRUE(list->cellAt(1, 1)->state().selected);
+  EXPECT_FALSE(list->cellAt(0, 1)->state().selected);
 }
 
 } // namespace

@@ -1,15 +1,10 @@
 #include "ui/FileList.h"
 
-#include "GridEvents.h"
+#include "WindowTestKit.h"
 #include "filelist/SourceFiles.h"
-#include "filelist/SourceList.h"
-#include "platform/PlatformServices.h"
 
 #include <QMimeData>
-#include <QSignalSpy>
 #include <QUrl>
-#include <gtest/gtest.h>
-#include <memory>
 
 using namespace veltrane;
 using veltrane::test::waitFor;
@@ -33,7 +28,7 @@ protected:
       table.addFile("/d/", QString("%1.jpg").arg(i));
     list->refreshGrid();
   }
-  bool idle() {
+  bool idle() const {
     return waitFor([&] { return !list->isAdding(); });
   }
   void click(int row, int column) { test::clickCell(*list->grid(), table, row, column); }
@@ -44,9 +39,9 @@ protected:
     QDragEnterEvent enter(QPoint(40, 40), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     enter.ignore();
     QApplication::sendEvent(list->grid()->surface(), &enter);
-    QDropEvent event(QPointF(40, 40), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(40, 40), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     if (enter.isAccepted())
-      QApplication::sendEvent(list->grid()->surface(), &event);
+      QApplication::sendEvent(list->grid()->surface(), &drop);
     return enter.isAccepted();
   }
 

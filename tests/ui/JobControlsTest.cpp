@@ -1,43 +1,61 @@
-#include "ui/JobControls.h"
+#include "TestPictures.h"
 #include "WindowTestKit.h"
 
-#include <QComboBox>
-#include <QFileInfo>
-#include <QFocusEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
+#include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QRegularExpression>
 
 using namespace veltrane;
-using veltrane::test::WindowTest;
 
 namespace {
 
-class JobControlsTest : public WindowTest {
+class JobControlsTest : public test::WindowTest {
 protected:
   void SetUp() override { start(); }
   QComboBox *maxWidth() const { return control<QComboBox>("maxWidth"); }
   QComboBox *maxHeight() const { return control<QComboBox>("maxHeight"); }
+  QComboBox *preset() const { return control<QComboBox>("presets"); }
+  QLineEdit *suffix() const { return control<QLineEdit>("suffixTemplate"); }
+  const Prompt &lastPrompt() const { return prompts->shown().last(); }
+  // With a frame installed, presets that name frames apply without asking.
+  void installFrame() {
+    test::writePicture(program.file("frames/Golden wood_10-10-90-90.jpg"), {100, 100});
+    start();
+  }
+  void addPreset(const QString &name) {
+    preset()->setEditText(name);
+    control<QPushButton>("addPreset")->click();
+  }
+  void removePreset(PromptAnswer answer) {
+    prompts->queueAnswer(answer);
+    control<QPushButton>("removePreset")->click();
+  }
+  void checkSizes(bool width, bool height) {
+    box("widthOn")->setChecked(width);
+    box("heightOn")->setChecked(height);
+  }
 };
+
+// What a screen reader says for a widget.
+QString spokenName(QWidget *widget) {
+  QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+  return accessible ? accessible->text(QAccessible::Name) : QString();
+}
 
 // As a user types: the keys go to the focused combo box, and Tab leaves it.
 TEST_F(JobControlsTest, SizeBoxesTakeOnlyDigitsAndDeriveEachOther) {
   window->show();
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  control<QCheckBox>("widthOn")->setChecked(false);
-  control<QCheckBox>("heightOn")->setChecked(true);
+  checkSizes(false, true);
   maxHeight()->setEditText("600");
   maxHeight()->setFocus(Qt::TabFocusReason);
   ASSERT_TRUE(maxHeight()->hasFocus());
   QTest::keyClick(maxHeight(), Qt::Key_End);
   QTest::keyClicks(maxHeight(), "a.%5");
   EXPECT_EQ(maxHeight()->currentText(), "6005");
-  QTest::keyClick(maxHeight(), Qt::Key_Backspace);
-  QTest::keyClick(maxHeight(), Qt::Key_Home);
-  QTest::keyClick(maxHeight(), Qt::Key_Delete);
+  for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_Home, Qt::Key_Delete})
+    QTest::keyClick(maxHeight(), key);
   EXPECT_EQ(maxHeight()->currentText(), "00") << "keys that type nothing keep their effect";
 
   maxHeight()->lineEdit()->selectAll();
@@ -52,36 +70,34 @@ TEST_F(JobControlsTest, SizeBoxesTakeOnlyDigitsAndDeriveEachOther) {
   QTest::keyClick(maxHeight(), Qt::Key_Tab);
   EXPECT_EQ(maxHeight()->currentText(), "screen") << "the word from the list is kept";
 
-  control<QCheckBox>("widthOn")->setChecked(true);
-  control<QCheckBox>("heightOn")->setChecked(false);
+  checkSizes(true, false);
   EXPECT_FALSE(maxHeight()->isEnabled());
   maxWidth()->setEditText("1000");
   EXPECT_EQ(maxHeight()->currentText(), "750");
   maxWidth()->setCurrentIndex(maxWidth()->findText("screen"));
   EXPECT_EQ(maxHeight()->currentText(), "1440") << "1920 x 3 / 4";
-  EXPECT_FALSE(control<QCheckBox>("manualSize")->isEnabled()) << "a 1920 x 1440 window does not fit";
+  EXPECT_FALSE(box("manualSize")->isEnabled()) << "a 1920 x 1440 window does not fit";
   window->jobControls().setSelectedPictureSize({200, 100});
-  control<QCheckBox>("heightOn")->setChecked(true);
-  control<QCheckBox>("widthOn")->setChecked(false);
+  box("heightOn")->setChecked(true);
+  box("widthOn")->setChecked(false);
   EXPECT_EQ(maxWidth()->currentText(), "2880") << "from the height 1440 and a 2 : 1 picture";
   EXPECT_EQ(window->jobControls().job().maxWidth, "2880") << "the job a running batch reads";
 }
 
 TEST_F(JobControlsTest, SameFolderAndTheQualityOptionsEnableTheirControls) {
   auto *sheetMode = control<QComboBox>("sheetMode");
-  auto *sameFolder = control<QCheckBox>("sameFolder");
+  auto *sameFolder = box("sameFolder");
   const auto sheetControlsEnabled = [&] {
-    int enabled = 0;
-    for (const char *name : {"sheetColumns", "sheetRows", "captionNames", "captionSizes", "captionFileSizes",
-                             "sheetTimesLabel", "sheetWithLabel", "sheetLabel"})
-      enabled += control<QWidget>(name)->isEnabled();
-    return enabled;
+    return where({"sheetColumns", "sheetRows", "captionNames", "captionSizes", "captionFileSizes",
+                  "sheetTimesLabel", "sheetWithLabel", "sheetLabel"},
+                 &QWidget::isEnabled)
+        .size();
   };
   sheetMode->setCurrentIndex(1);
   EXPECT_EQ(sheetControlsEnabled(), 8);
   sameFolder->setChecked(true);
-  for (const char *name : {"saveToLabel", "outputFolder", "browse", "sheetMode"})
-    EXPECT_FALSE(control<QWidget>(name)->isEnabled()) << name;
+  EXPECT_EQ(where({"saveToLabel", "outputFolder", "browse", "sheetMode"}, &QWidget::isEnabled),
+            QStringList());
   EXPECT_EQ(sheetControlsEnabled(), 0);
   sameFolder->setChecked(false);
   EXPECT_EQ(sheetControlsEnabled(), 8) << "back with \"also\"";
@@ -91,54 +107,128 @@ TEST_F(JobControlsTest, SameFolderAndTheQualityOptionsEnableTheirControls) {
   EXPECT_EQ(sheetControlsEnabled(), 0) << "not with \"don't\"";
 
   control<QRadioButton>("fixedQualityOption")->setChecked(true);
-  EXPECT_TRUE(control<QLineEdit>("fixedQuality")->isEnabled());
-  EXPECT_FALSE(control<QLabel>("sizeLimitUnit")->isEnabled());
+  EXPECT_TRUE(control("fixedQuality")->isEnabled());
+  EXPECT_FALSE(control("sizeLimitUnit")->isEnabled());
   EXPECT_FALSE(window->jobControls().job().sizeLimitOn);
 }
 
 TEST_F(JobControlsTest, TheSuffixBoxRefusesWhatFileNamesCannotHold) {
-  auto *extension = control<QLineEdit>("suffixTemplate");
-  extension->setText("_a");
-  QTest::keyClick(extension, '?');
-  EXPECT_EQ(extension->text(), "_a");
-  ASSERT_EQ(prompts->shown().size(), 1);
-  EXPECT_EQ(prompts->shown().first().title, "Invalid character ?");
-  EXPECT_EQ(prompts->shown().first().text, "Filenames cannot contain the following characters:\r\n\r\n"
-                                           "\\   /   :   *   ?   \"   <   >   |");
-  EXPECT_EQ(prompts->shown().first().icon, PromptIcon::Critical);
-  QTest::keyClicks(extension, " b");
-  EXPECT_EQ(extension->text(), "_a b");
+  suffix()->setText("_a");
+  QTest::keyClick(suffix(), '?');
+  EXPECT_EQ(suffix()->text(), "_a");
+  EXPECT_EQ(prompts->shown(), (QList{Prompt{"Invalid character ?",
+                                            "Filenames cannot contain the following characters:\r\n\r\n"
+                                            "\\   /   :   *   ?   \"   <   >   |",
+                                            PromptIcon::Critical}}));
+  QTest::keyClicks(suffix(), " b");
+  EXPECT_EQ(suffix()->text(), "_a b");
   EXPECT_EQ(prompts->shown().size(), 1);
-  QTest::mouseDClick(extension, Qt::LeftButton);
-  EXPECT_EQ(extension->text(), "_[W]x[H]@[Q]+[F]");
+  QTest::mouseDClick(suffix(), Qt::LeftButton);
+  EXPECT_EQ(suffix()->text(), "_[W]x[H]@[Q]+[F]");
 }
 
 TEST_F(JobControlsTest, BrowseAddsAFolderOfItsOwn) {
   auto *outputPath = control<QLineEdit>("outputFolder");
   outputPath->setText("/srv/photos/Resized pictures");
-  control<QPushButton>("browse")->click();
+  const std::pair<const char *, const char *> choices[] = {
+      {nullptr, "/srv/photos/Resized pictures"}, // cancelled: unchanged
+      {"/home/anna/Mail", "/home/anna/Mail/Resized pictures"},
+      {"/", "/Resized pictures"}};
+  for (const auto &[chosen, result] : choices) {
+    if (chosen)
+      dialogs->queueFolder(chosen);
+    control<QPushButton>("browse")->click();
+    EXPECT_EQ(outputPath->text(), result);
+  }
   EXPECT_EQ(dialogs->requests().value(0).start, "/srv/photos");
-  EXPECT_EQ(outputPath->text(), "/srv/photos/Resized pictures") << "cancelled: unchanged";
-  dialogs->queueFolder("/home/anna/Mail");
-  control<QPushButton>("browse")->click();
-  EXPECT_EQ(outputPath->text(), "/home/anna/Mail/Resized pictures");
-  dialogs->queueFolder("/");
-  control<QPushButton>("browse")->click();
-  EXPECT_EQ(outputPath->text(), "/Resized pictures");
 }
 
 TEST_F(JobControlsTest, APresetNamingAFrameWhenNoneIsInstalledOffersTheFramesFolder) {
   prompts->queueAnswer(PromptAnswer::Yes);
-  control<QComboBox>("presets")->setCurrentIndex(1); // SELECT THE BEST FRAME tries them all
+  preset()->setCurrentIndex(1); // SELECT THE BEST FRAME tries them all
   EXPECT_EQ(control<QComboBox>("frame")->currentIndex(), 0);
   ASSERT_EQ(prompts->shown().size(), 1);
-  EXPECT_EQ(prompts->shown().first().title, "NO FRAMES!");
-  EXPECT_EQ(prompts->shown().first().text,
+  EXPECT_EQ(lastPrompt().title, "NO FRAMES!");
+  EXPECT_EQ(lastPrompt().text,
             "Sorry, no frames installed.\r\n\r\nWould you like to open the folder where frames go?");
   // The user's own frames folder, made for the purpose.
   const RecordingLauncher::Launch opened{RecordingLauncher::Kind::Folder, program.file("frames")};
   EXPECT_EQ(launcher->launches(), QList{opened});
   EXPECT_TRUE(QFileInfo(program.file("frames")).isDir());
+}
+
+// Every message's wording is the preset store's test; this checks the window shows them and follows the
+// selection.
+TEST_F(JobControlsTest, PresetPlusAndMinusShowTheStoresMessagesAndMoveTheSelection) {
+  installFrame();
+  addPreset(QString());
+  EXPECT_EQ(lastPrompt().title, "Add preset");
+  addPreset("res");
+  EXPECT_EQ(lastPrompt().text.left(24), "A preset called \"res\" al") << "ends \" Low-res\"";
+  EXPECT_EQ(preset()->currentText(), "res") << "the typed name stays";
+
+  preset()->setCurrentIndex(16);                             // " VGA (640x480 » 0.3MP)"
+  control<QLineEdit>("outputFolder")->setText("/elsewhere"); // not part of a preset
+  addPreset("My VGA");
+  EXPECT_EQ(lastPrompt().title, "This preset already exists.");
+  EXPECT_EQ(preset()->currentIndex(), 16);
+  EXPECT_EQ(preset()->currentText(), " VGA (640x480 \u00BB 0.3MP)");
+
+  preset()->setCurrentIndex(3); // THUMBNAILS: its empty width is derived, so the job is new
+  const qsizetype shown = prompts->shown().size();
+  addPreset("My thumbs");
+  EXPECT_EQ(prompts->shown().size(), shown);
+  ASSERT_EQ(preset()->count(), 34);
+  EXPECT_EQ(preset()->currentIndex(), 3) << "the selection does not move";
+  EXPECT_EQ(window->presetControls().store().line(33), "My thumbs=200|150|0|50%|_TH||1|5|4|1|0|0");
+
+  preset()->setCurrentIndex(5);
+  removePreset(PromptAnswer::No);
+  EXPECT_EQ(lastPrompt().title, "Remove this preset?");
+  EXPECT_EQ(preset()->count(), 34);
+  removePreset(PromptAnswer::Yes);
+  ASSERT_EQ(preset()->count(), 33);
+  EXPECT_EQ(preset()->currentText(), "MAIL ATTACHMENT") << "the entry before";
+  preset()->setCurrentIndex(5);
+  EXPECT_EQ(suffix()->text(), "@85%") << "names still apply their lines";
+
+  preset()->setCurrentIndex(0);
+  suffix()->setText("changed");
+  removePreset(PromptAnswer::Yes);
+  EXPECT_EQ(preset()->currentIndex(), 0);
+  EXPECT_EQ(window->jobControls().job().suffixTemplate, QString()) << "the new first entry is applied";
+
+  // Typing an existing name does not apply it.
+  suffix()->setText("_mine");
+  preset()->setFocus();
+  preset()->lineEdit()->clear();
+  QTest::keyClicks(preset()->lineEdit(), "THUMBNAILS");
+  QTest::keyClick(preset()->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(preset()->currentIndex(), 0);
+  EXPECT_EQ(suffix()->text(), "_mine");
+}
+
+TEST_F(JobControlsTest, EveryControlHasANameInWords) {
+  int named = 0;
+  for (QWidget *widget : window->findChildren<QWidget *>()) {
+    // The parts of a composite control speak through the control.
+    if (widget->focusPolicy() == Qt::NoFocus || widget->window() != window.get() ||
+        qobject_cast<QComboBox *>(widget->parentWidget()) ||
+        qobject_cast<QAbstractScrollArea *>(widget->parentWidget()))
+      continue;
+    // On Linux a combo box says its value as its name; its own name travels as a property.
+    const QString name = qobject_cast<QComboBox *>(widget) ? widget->accessibleName() : spokenName(widget);
+    EXPECT_TRUE(name.contains(QRegularExpression("[A-Za-z]{3}")))
+        << widget->metaObject()->className() << " " << widget->objectName().toStdString() << ": \""
+        << name.toStdString() << "\"";
+    if (!widget->toolTip().isEmpty()) {
+      EXPECT_EQ(widget->accessibleDescription(), widget->toolTip()) << widget->objectName().toStdString();
+    }
+    ++named;
+  }
+  EXPECT_GT(named, 25);
+  EXPECT_EQ(spokenName(window->form().helpButton), "Help");
+  EXPECT_EQ(spokenName(window->form().settingsButton), "Settings");
 }
 
 } // namespace

@@ -1,16 +1,8 @@
 #include "FaultFolders.h"
 #include "WindowTestKit.h"
-#include "ui/JobControls.h"
-#include "ui/PresetControls.h"
-#include "ui/WebPages.h"
+#include "ui/MenuEntryBoxes.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStandardPaths>
-#include <QTest>
 #include <QUrl>
 
 using namespace veltrane;
@@ -18,7 +10,31 @@ using veltrane::test::WindowTest;
 
 namespace {
 
-using MainWindowSettingsTest = WindowTest;
+class MainWindowSettingsTest : public WindowTest {
+protected:
+  void TearDown() override {
+    // The XDG home is shared by the tests of this program: leave no menu entries.
+    for (const char *folder : {"nautilus", "kio", "nemo"})
+      QDir(dataHome() + "/" + folder).removeRecursively();
+    QFile::remove(dataHome() + "/kio");
+    QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Thunar")
+        .removeRecursively();
+  }
+  static QString dataHome() { return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation); }
+  // The window's program folder is a test's own: its entries start that folder.
+  FileManagerMenu menu() const {
+    return FileManagerMenu::forUser(QCoreApplication::applicationFilePath(),
+                                    {"--home", QDir::cleanPath(program.path())});
+  }
+  // Opens the settings window with its button, sets the switches, closes it.
+  void chooseOnJobComplete(bool open, bool fullScreen, bool shut) {
+    control<QToolButton>("settingsButton")->click();
+    setting("openFolder")->setChecked(open);
+    setting("fullScreen")->setChecked(fullScreen);
+    setting("exitWhenDone")->setChecked(shut);
+    window->settingsWindow().close();
+  }
+};
 
 // The first-run values themselves are the settings file's test; this checks the window shows and saves them.
 TEST_F(MainWindowSettingsTest, AFirstStartAppliesMailAttachmentAndSavesTheFirstRunValues) {
@@ -28,15 +44,15 @@ TEST_F(MainWindowSettingsTest, AFirstStartAppliesMailAttachmentAndSavesTheFirstR
   ASSERT_EQ(preset->count(), 33);
   EXPECT_EQ(preset->currentText(), "MAIL ATTACHMENT");
   // No width limit: the width shows what the 320 x 240 source box gives for a height of 600.
-  EXPECT_FALSE(control<QComboBox>("maxWidth")->isEnabled());
+  EXPECT_FALSE(control("maxWidth")->isEnabled());
   EXPECT_EQ(control<QComboBox>("maxWidth")->currentText(), "800");
   EXPECT_EQ(control<QComboBox>("maxHeight")->currentText(), "600");
-  EXPECT_FALSE(control<QCheckBox>("swapForUpright")->isEnabled()) << "one limit: nothing to swap";
-  EXPECT_TRUE(control<QLineEdit>("sizeLimitKb")->isEnabled());
-  EXPECT_FALSE(control<QComboBox>("frame")->isEnabled()) << "no frames installed";
+  EXPECT_FALSE(control("swapForUpright")->isEnabled()) << "one limit: nothing to swap";
+  EXPECT_TRUE(control("sizeLimitKb")->isEnabled());
+  EXPECT_FALSE(control("frame")->isEnabled()) << "no frames installed";
   EXPECT_EQ(control<QLineEdit>("outputFolder")->text(),
             QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + "/Resized pictures");
-  EXPECT_FALSE(control<QPushButton>("goButton")->isEnabled()) << "nothing listed";
+  EXPECT_FALSE(control("goButton")->isEnabled()) << "nothing listed";
   EXPECT_TRUE(prompts->shown().isEmpty());
   // At the bottom-left corner of the 1920 x 1080 screen.
   window->showAtSavedPlace();
@@ -58,15 +74,15 @@ TEST_F(MainWindowSettingsTest, ClosingSavesEverythingAndAStartAgainRestoresIt) {
   auto *preset = control<QComboBox>("presets");
   preset->setCurrentIndex(3); // THUMBNAILS
   control<QLineEdit>("outputFolder")->setText("/srv/out");
-  control<QCheckBox>("captionFileSizes")->setChecked(true);
-  control<QCheckBox>("manualSize")->setChecked(false);
+  box("captionFileSizes")->setChecked(true);
+  box("manualSize")->setChecked(false);
   preset->setEditText("Tiny");
   control<QComboBox>("maxHeight")->setEditText("90");
   control<QPushButton>("addPreset")->click();
   preset->setCurrentIndex(33);
   window->openSettings();
-  setting<QCheckBox>("fullScreen")->setChecked(false);
-  setting<QCheckBox>("captionBold")->setChecked(true);
+  setting("fullScreen")->setChecked(false);
+  setting("captionBold")->setChecked(true);
   setting<QRadioButton>("plainWindow")->setChecked(true);
   dialogs->queueColour(QColor(10, 20, 30));
   QTest::mouseClick(setting<QLabel>("sheetBackground"), Qt::LeftButton);
@@ -84,50 +100,21 @@ TEST_F(MainWindowSettingsTest, ClosingSavesEverythingAndAStartAgainRestoresIt) {
   EXPECT_EQ(launcher->launches(),
             (QList{RecordingLauncher::Launch{RecordingLauncher::Kind::WebAddress,
                                              QUrl::fromLocalFile(guide).toString() + "#support"}}));
-  EXPECT_FALSE(program.read("Veltrane.INI").isEmpty());
 
   start();
   EXPECT_EQ(window->jobControls().job(), before);
   EXPECT_EQ(window->presetControls().store().lines(), presetsBefore);
   EXPECT_EQ(control<QComboBox>("presets")->currentText(), "Tiny");
-  EXPECT_FALSE(control<QCheckBox>("manualSize")->isChecked());
+  EXPECT_FALSE(box("manualSize")->isChecked());
   EXPECT_EQ(window->programSettings().folderWindowMode, 1);
   EXPECT_TRUE(window->programSettings().plainMode);
   window->showAtSavedPlace();
   EXPECT_EQ(window->pos(), QPoint(40, 50));
   window->openSettings();
-  EXPECT_TRUE(setting<QCheckBox>("captionBold")->isChecked());
-  EXPECT_FALSE(setting<QCheckBox>("fullScreen")->isChecked());
+  EXPECT_TRUE(setting("captionBold")->isChecked());
+  EXPECT_FALSE(setting("fullScreen")->isChecked());
   EXPECT_EQ(window->settingsWindow().backgroundColour(), QColor(10, 20, 30));
 }
-
-// The program folder can never be written: its settings go to the config folder.
-class UnwritableProgramFolderTest : public WindowTest {
-protected:
-  void SetUp() override {
-    sealed = std::make_unique<test::ReadOnlyFolder>(program.path());
-    sealed->seal();
-    if (!sealed->skipReason().isEmpty())
-      GTEST_SKIP() << sealed->skipReason().toStdString();
-  }
-  void TearDown() override {
-    window.reset();
-    sealed.reset();
-  }
-
-  // The notices the window showed at its start.
-  QStringList noticesAtStart() {
-    prompts->clear();
-    window->showAtSavedPlace();
-    QApplication::processEvents();
-    QStringList titles;
-    for (const Prompt &prompt : prompts->shown())
-      titles.append(prompt.title);
-    return titles;
-  }
-
-  std::unique_ptr<test::ReadOnlyFolder> sealed;
-};
 
 TEST_F(MainWindowSettingsTest, TheGuidePageOpensOnlyWhenTheUserEndsTheProgramAndIsThere) {
   // No page shipped: nothing is opened, nothing said.
@@ -147,6 +134,84 @@ TEST_F(MainWindowSettingsTest, TheGuidePageOpensOnlyWhenTheUserEndsTheProgramAnd
   EXPECT_TRUE(launcher->launches().first().target.endsWith("/veltrane.html#home"));
 }
 
+TEST_F(MainWindowSettingsTest, TheSettingsWindowDisablesTheMainWindowAndMapsItsSwitchesWhenClosed) {
+  start();
+  window->show();
+  control<QToolButton>("settingsButton")->click();
+  EXPECT_TRUE(window->settingsWindow().isVisible());
+  EXPECT_FALSE(window->isEnabled());
+  for (const char *name : {"openFolder", "fullScreen", "exitWhenDone"})
+    EXPECT_TRUE(setting(name)->isChecked()) << name << ": first run, mode 3";
+  window->settingsWindow().close();
+  EXPECT_TRUE(window->isEnabled());
+
+  const struct {
+    bool open, fullScreen, shut;
+    int mode; // "full-screen" alone opens nothing
+  } choices[] = {{true, true, false, 3}, {true, false, true, 1}, {false, true, false, 0}};
+  for (const auto &c : choices) {
+    chooseOnJobComplete(c.open, c.fullScreen, c.shut);
+    EXPECT_EQ(window->programSettings().folderWindowMode, c.mode);
+    EXPECT_EQ(window->programSettings().exitWhenDone != 0, c.shut);
+  }
+  control<QToolButton>("settingsButton")->click();
+  EXPECT_FALSE(setting("fullScreen")->isEnabled()) << "only with cOpen";
+  setting("openFolder")->setChecked(true);
+  EXPECT_TRUE(setting("fullScreen")->isEnabled());
+  EXPECT_EQ(window->programSettings().folderWindowMode, 0) << "changed only when the window closes";
+}
+
+TEST_F(MainWindowSettingsTest, AFirstStartInstallsTheMenuEntriesAndTheBoxesMirrorThemLater) {
+  start();
+  EXPECT_TRUE(box("jpegMenu")->isChecked() && box("bmpGifMenu")->isChecked());
+  EXPECT_TRUE(menu().isInstalled(PictureKinds::Jpeg));
+  EXPECT_TRUE(menu().isInstalled(PictureKinds::BmpAndGif));
+  EXPECT_FALSE(QFileInfo::exists(dataHome() + "/applications")) << "never a desktop entry of our own";
+
+  box("jpegMenu")->setChecked(false);
+  EXPECT_FALSE(menu().isInstalled(PictureKinds::Jpeg));
+  EXPECT_TRUE(menu().isInstalled(PictureKinds::BmpAndGif));
+  restart();
+  EXPECT_FALSE(box("jpegMenu")->isChecked()) << "the box shows what is installed";
+  EXPECT_TRUE(box("bmpGifMenu")->isChecked());
+
+  // A file where Dolphin's folder should be: nothing can go in it; told once, the box shows the truth.
+  box("bmpGifMenu")->setChecked(false);
+  QDir(dataHome() + "/kio").removeRecursively();
+  ASSERT_TRUE(QFile(dataHome() + "/kio").open(QIODevice::WriteOnly));
+  box("jpegMenu")->setChecked(true);
+  EXPECT_FALSE(box("jpegMenu")->isChecked());
+  EXPECT_EQ(lastTitle(), "File manager menu");
+  EXPECT_TRUE(prompts->shown().value(0).text.contains("servicemenus"))
+      << prompts->shown().value(0).text.toStdString();
+  box("bmpGifMenu")->setChecked(true);
+  EXPECT_EQ(prompts->shown().size(), 1) << "told once";
+}
+
+// The program folder can never be written: its settings go to the config folder.
+class UnwritableProgramFolderTest : public WindowTest {
+protected:
+  void SetUp() override {
+    sealed.seal();
+    if (!sealed.skipReason().isEmpty())
+      GTEST_SKIP() << sealed.skipReason().toStdString();
+  }
+  void TearDown() override { window.reset(); }
+
+  // The notices the window showed at its start.
+  QStringList noticesAtStart() {
+    prompts->clear();
+    window->showAtSavedPlace();
+    QApplication::processEvents();
+    QStringList titles;
+    for (const Prompt &prompt : prompts->shown())
+      titles.append(prompt.title);
+    return titles;
+  }
+
+  test::ReadOnlyFolder sealed{program.path()};
+};
+
 TEST_F(UnwritableProgramFolderTest, AShutDownTheSystemAskedForTellsAtTheNextStartOnce) {
   start();
   control<QLineEdit>("outputFolder")->setText("/srv/kept");
@@ -164,8 +229,8 @@ TEST_F(UnwritableProgramFolderTest, AShutDownTheSystemAskedForTellsAtTheNextStar
 TEST_F(UnwritableProgramFolderTest, AUserWhoClosesTheWindowIsToldThenAndNotAgain) {
   start();
   window->exitProgram();
-  ASSERT_EQ(prompts->shown().size(), 1);
-  EXPECT_EQ(prompts->shown()[0].title, "Settings saved elsewhere");
+  EXPECT_EQ(lastTitle(), "Settings saved elsewhere");
+  EXPECT_EQ(prompts->shown().size(), 1);
   start();
   EXPECT_TRUE(noticesAtStart().isEmpty());
 }

@@ -1,16 +1,5 @@
-#include "ui/MainWindow.h"
-#include "GridEvents.h"
 #include "TestPictures.h"
 #include "WindowTestKit.h"
-#include "ui/FileGrid.h"
-#include "ui/FileList.h"
-
-#include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 using namespace veltrane;
 using veltrane::test::writePicture;
@@ -33,11 +22,14 @@ protected:
     control<QLineEdit>("outputFolder")->setText(folder);
   }
   QStringList written(const QString &folder) const { return QDir(folder).entryList({"*.jpg"}); }
-  void clickGo() { control<QPushButton>("goButton")->click(); }
+  QPushButton *go() const { return control<QPushButton>("goButton"); }
 
   test::TempFolder sources;
   test::TempFolder output;
 };
+
+const std::initializer_list<const char *> kProgress{"currentFile", "progressPercent", "progressTrack",
+                                                    "progressBar"};
 
 TEST_F(MainWindowTest, ABatchRunsWhileTheWindowStaysLiveAndReportsAtItsEnd) {
   QStringList files = pictures(3);
@@ -45,30 +37,25 @@ TEST_F(MainWindowTest, ABatchRunsWhileTheWindowStaysLiveAndReportsAtItsEnd) {
   const QString folder = output.file("out");
   startBatchWindow(files, folder);
   control<QComboBox>("presets")->setCurrentIndex(6); // RE-SAMPLING: own size, 85%, "@85%"
-  auto *go = control<QPushButton>("goButton");
 
-  clickGo();
+  go()->click();
   EXPECT_TRUE(window->isBatchRunning());
-  EXPECT_EQ(go->text(), "STOP");
-  for (const char *name : {"addFiles", "removeFiles", "clearAll", "presets"})
-    EXPECT_FALSE(control<QWidget>(name)->isEnabled()) << name;
-  for (const char *name : {"currentFile", "progressPercent", "progressTrack", "progressBar"})
-    EXPECT_FALSE(control<QWidget>(name)->isHidden()) << name;
-  EXPECT_TRUE(control<QLineEdit>("suffixTemplate")->isEnabled()) << "job controls stay live";
+  EXPECT_EQ(go()->text(), "STOP");
+  EXPECT_EQ(where({"addFiles", "removeFiles", "clearAll", "presets"}, &QWidget::isEnabled), QStringList());
+  EXPECT_EQ(where(kProgress, &QWidget::isHidden), QStringList());
+  EXPECT_TRUE(control("suffixTemplate")->isEnabled()) << "job controls stay live";
 
   ASSERT_TRUE(waitForBatchEnd());
   EXPECT_FALSE(window->isBatchRunning());
   EXPECT_EQ(written(folder), (QStringList{"photo1@85%.jpg", "photo2@85%.jpg", "photo3@85%.jpg"}));
   EXPECT_EQ(control<QLabel>("progressPercent")->text(), "100%");
   EXPECT_EQ(control<QLabel>("currentFile")->text(), "photo3.jpg");
-  for (const char *name : {"currentFile", "progressPercent", "progressTrack", "progressBar"})
-    EXPECT_TRUE(control<QWidget>(name)->isHidden()) << name;
-  for (const char *name : {"addFiles", "clearAll", "presets", "goButton"})
-    EXPECT_TRUE(control<QWidget>(name)->isEnabled()) << name;
-  EXPECT_EQ(go->text(), "GO!");
+  EXPECT_EQ(where(kProgress, &QWidget::isHidden).size(), 4);
+  EXPECT_EQ(where({"addFiles", "clearAll", "presets", "goButton"}, &QWidget::isEnabled).size(), 4);
+  EXPECT_EQ(go()->text(), "GO!");
 
   ASSERT_EQ(prompts->shown().size(), 1);
-  EXPECT_EQ(prompts->shown().first().title, "Couldn't read the following files..");
+  EXPECT_EQ(lastTitle(), "Couldn't read the following files..");
   EXPECT_EQ(prompts->shown().first().text, files[1]);
   EXPECT_EQ(launcher->launches(), (QList{RecordingLauncher::Launch{RecordingLauncher::Kind::Folder, folder,
                                                                    WindowMode::Maximised}}));
@@ -81,45 +68,44 @@ TEST_F(MainWindowTest, TheQualityFoundReachesTheBoxAndExitWhenDoneEndsTheProgram
   control<QLineEdit>("outputFolder")->setText(output.path());
   control<QLineEdit>("sizeLimitKb")->setText("30");
   QSignalSpy ended(window.get(), &MainWindow::ended);
-  clickGo();
+  go()->click();
   ASSERT_TRUE(waitForBatchEnd());
   EXPECT_EQ(written(output.path()).size(), 1);
   const int quality = control<QLineEdit>("fixedQuality")->text().toInt();
-  EXPECT_GT(quality, 0);
-  EXPECT_LT(quality, 100);
+  EXPECT_TRUE(quality > 0 && quality < 100) << quality;
   EXPECT_EQ(ended.count(), 1) << "the first-run values end the program after a batch";
   EXPECT_TRUE(window->isHidden());
   EXPECT_EQ(launcher->launches().size(), 2) << "the folder, then the support page";
   EXPECT_FALSE(program.read("Veltrane.INI").isEmpty());
 }
 
-TEST_F(MainWindowTest, StopFinishesThePicturesUnderWayAndBeginsNoMore) {
-  startBatchWindow(pictures(12), output.path());
-  clickGo();
-  clickGo();
-  auto *go = control<QPushButton>("goButton");
-  EXPECT_FALSE(go->isEnabled()) << "stopping";
-  ASSERT_TRUE(waitForBatchEnd());
-  // Only what was under way when STOP came is written: nothing, or a few.
-  EXPECT_LT(written(output.path()).size(), 12);
-  EXPECT_TRUE(go->isEnabled());
-  EXPECT_EQ(go->text(), "GO!");
-  EXPECT_TRUE(prompts->shown().isEmpty());
-}
-
-TEST_F(MainWindowTest, ClosingDuringABatchStopsItBeforeSaving) {
-  startBatchWindow(pictures(12), output.path());
-  QSignalSpy finished(window.get(), &MainWindow::batchFinished);
-  QSignalSpy ended(window.get(), &MainWindow::ended);
-  clickGo();
-  window->close();
-  EXPECT_FALSE(window->isBatchRunning());
-  EXPECT_EQ(ended.count(), 1);
-  EXPECT_LT(written(output.path()).size(), 12);
-  EXPECT_FALSE(program.read("Veltrane.INI").isEmpty());
-  QCoreApplication::processEvents();
-  EXPECT_EQ(finished.count(), 0) << "no end-of-batch actions after the end";
-  EXPECT_TRUE(prompts->shown().isEmpty());
+// STOP finishes the pictures under way and begins no more; closing stops the batch before saving.
+TEST_F(MainWindowTest, StopAndCloseEndABatchEarly) {
+  for (const bool close : {false, true}) {
+    SCOPED_TRACE(close ? "close" : "stop");
+    const test::TempFolder folder;
+    startBatchWindow(pictures(12), folder.path());
+    QSignalSpy finished(window.get(), &MainWindow::batchFinished);
+    QSignalSpy ended(window.get(), &MainWindow::ended);
+    go()->click();
+    if (close) {
+      window->close();
+      EXPECT_FALSE(window->isBatchRunning());
+      EXPECT_EQ(ended.count(), 1);
+      EXPECT_FALSE(program.read("Veltrane.INI").isEmpty());
+      QCoreApplication::processEvents();
+      EXPECT_EQ(finished.count(), 0) << "no end-of-batch actions after the end";
+    } else {
+      go()->click();
+      EXPECT_FALSE(go()->isEnabled()) << "stopping";
+      ASSERT_TRUE(waitForBatchEnd());
+      EXPECT_TRUE(go()->isEnabled());
+      EXPECT_EQ(go()->text(), "GO!");
+    }
+    // Only what was under way when it stopped is written: nothing, or a few.
+    EXPECT_LT(written(folder.path()).size(), 12);
+    EXPECT_TRUE(prompts->shown().isEmpty());
+  }
 }
 
 TEST_F(MainWindowTest, TryingAllFramesOnALargeJobIsConfirmedFirstAndPutsTheJobBack) {
@@ -132,9 +118,9 @@ TEST_F(MainWindowTest, TryingAllFramesOnALargeJobIsConfirmedFirstAndPutsTheJobBa
   startBatchWindow(files, folder);
   control<QComboBox>("frame")->setCurrentIndex(1);
   control<QLineEdit>("suffixTemplate")->setText("_x");
-  control<QCheckBox>("addSuffix")->setChecked(true);
+  box("addSuffix")->setChecked(true);
   prompts->queueAnswer(PromptAnswer::Cancel);
-  clickGo();
+  go()->click();
   EXPECT_EQ(prompts->shown(),
             (QList{Prompt{"Are you sure to proceed?",
                           "102 pictures and 9 picture-indexes will be generated, trying all 2 frames.",
@@ -143,22 +129,19 @@ TEST_F(MainWindowTest, TryingAllFramesOnALargeJobIsConfirmedFirstAndPutsTheJobBa
   EXPECT_FALSE(QFileInfo::exists(folder));
 
   prompts->queueAnswer(PromptAnswer::Ok);
-  clickGo();
+  go()->click();
   EXPECT_TRUE(window->isBatchRunning());
   ASSERT_TRUE(waitForBatchEnd());
   EXPECT_EQ(written(folder), (QStringList{"photo1 (Gold).jpg", "photo1 (Wood).jpg", "photo2 (Gold).jpg",
                                           "photo2 (Wood).jpg"}));
-  EXPECT_EQ(prompts->shown().last().title, "Couldn't read the following files..");
+  EXPECT_EQ(lastTitle(), "Couldn't read the following files..");
   EXPECT_EQ(control<QLineEdit>("suffixTemplate")->text(), "_x");
   EXPECT_EQ(control<QComboBox>("frame")->currentIndex(), 1);
 }
 
-} // namespace
-
 TEST_F(MainWindowTest, TheDeleteKeyRemovesAsTheRemoveButtonDoes) {
-  test::TempFolder pictures;
-  start({pictures.file("a.jpg")});
-  window->form().fileList->addCommandLine(pictures.file("b.jpg"));
+  start({sources.file("a.jpg")});
+  window->form().fileList->addCommandLine(sources.file("b.jpg"));
   window->show();
   FileGrid &grid = *window->form().fileList->grid();
   test::clickCell(grid, window->sourceList(), 2, 2);
@@ -169,3 +152,5 @@ TEST_F(MainWindowTest, TheDeleteKeyRemovesAsTheRemoveButtonDoes) {
   QTest::keyClick(grid.surface(), Qt::Key_Delete);
   EXPECT_EQ(window->sourceList().fileCount(), 1);
 }
+
+} // namespace

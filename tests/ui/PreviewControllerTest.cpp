@@ -1,20 +1,18 @@
 #include "ui/PreviewController.h"
 
-#include "GridEvents.h"
 #include "TestPictures.h"
 #include "WindowTestKit.h"
-#include "ui/FileList.h"
-#include "ui/JobControls.h"
 #include "ui/PreviewWindow.h"
+#include "ui/SkinOutline.h"
 #include "ui/SourceBox.h"
 
-#include <QComboBox>
 #include <QWindow>
 
 using namespace veltrane;
 
 namespace {
 
+// The preview beside the main window, and the main window's own shape.
 class PreviewControllerTest : public test::WindowTest {
 protected:
   // Starts with one picture on the list, selected.
@@ -23,69 +21,84 @@ protected:
     window->show();
     test::clickCell(*window->form().fileList->grid(), window->sourceList(), 1, 2);
   }
-  QString widthText() const { return window->form().maxWidth->currentText(); }
-  QString heightText() const { return window->form().maxHeight->currentText(); }
+  std::pair<QString, QString> sizes() const {
+    return {window->form().maxWidth->currentText(), window->form().maxHeight->currentText()};
+  }
   PreviewWindow &preview() const { return window->previewWindow(); }
   // A resize the window system reports, as a drag of the borders comes.
   void dragBorders(QSize inner) {
     preview().windowHandle()->resize(inner);
     QApplication::processEvents();
   }
+  void moveTo(QWidget &widget, QPoint place) {
+    widget.move(place);
+    QApplication::processEvents();
+  }
+  bool shaped() const { return window->windowFlags().testFlag(Qt::FramelessWindowHint); }
+  bool skinButtonsShown() const {
+    return window->form().exitButton->isVisibleTo(window.get()) &&
+           window->form().minimizeButton->isVisibleTo(window.get());
+  }
+  void sendMouse(QEvent::Type type, QPoint global, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, window->mapFromGlobal(global), global, button, held, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &event);
+  }
 
   test::TempFolder pictures;
 };
 
-} // namespace
+std::pair<QString, QString> size(const char *width, const char *height) { return {width, height}; }
 
-TEST_F(PreviewControllerTest, TheSizesFollowTheSelectedPicture) {
-  const QString tall = test::writePicture(pictures.file("tall.jpg"), {300, 900}, Qt::green);
-  start();
-  control<QCheckBox>("widthOn")->setChecked(false);
-  control<QCheckBox>("heightOn")->setChecked(false);
-  // Nothing selected: the empty box's 320 x 240.
-  EXPECT_EQ(std::pair(widthText(), heightText()), std::pair(QString("320"), QString("240")));
-  window->form().fileList->addCommandLine(tall);
-  window->show();
-  test::clickCell(*window->form().fileList->grid(), window->sourceList(), 1, 2);
-  ASSERT_TRUE(test::waitFor([&] { return widthText() == "300"; })) << widthText().toStdString();
-  EXPECT_EQ(heightText(), "900");
-  // Only the height at 600: the width keeps the picture's proportions.
-  control<QCheckBox>("heightOn")->setChecked(true);
-  window->form().maxHeight->setEditText("600");
-  EXPECT_EQ(widthText(), "200");
-}
-
-TEST_F(PreviewControllerTest, ManualAdjustmentCouplesTheBordersAndTheSizes) {
+// Ticking "preview" resizes the window to the job's size; only the user's
+// drag of its borders changes the sizes, never a late report of the size it
+// had before or a resize of the program's own.
+TEST_F(PreviewControllerTest, ManualAdjustmentCouplesOnlyTheUsersResizeToTheSizes) {
   startWith(test::writePicture(pictures.file("photo.jpg"), {1600, 1200}, Qt::blue));
-  control<QCheckBox>("widthOn")->setChecked(true);
-  control<QCheckBox>("heightOn")->setChecked(true);
-  window->form().maxWidth->setEditText("800");
+  // Loaded first: its arrival resizes the preview, which would cross the drags below.
+  ASSERT_TRUE(test::waitFor(
+      [&] { return window->previewController().sourceBox().content().size == QSize(1600, 1200); }));
+  box("widthOn")->setChecked(false);
+  box("heightOn")->setChecked(true);
   window->form().maxHeight->setEditText("600");
-  control<QCheckBox>("manualSize")->setChecked(true);
-  control<QCheckBox>("showPreview")->setChecked(true);
+  box("manualSize")->setChecked(true);
+  ASSERT_EQ(sizes(), size("800", "600")) << "the width from the selected picture's proportions";
+  box("showPreview")->setChecked(true);
   ASSERT_TRUE(preview().isVisible());
-  ASSERT_TRUE(test::waitFor([&] { return preview().size() == QSize(800, 600); })) << preview().width();
+  ASSERT_EQ(preview().size(), QSize(800, 600));
   EXPECT_EQ(preview().windowTitle(), " PREVIEW (800 x 600)");
   EXPECT_EQ(preview().toolTip(), " PREVIEW (800 x 600)");
 
+  dragBorders({320, 240}); // the window manager answering the show
+  EXPECT_EQ(sizes(), size("800", "600")) << "a late configure of the old size";
+  EXPECT_TRUE(test::waitFor([&] { return preview().size() == QSize(800, 600); }))
+      << "the job's size asked again";
+  dragBorders({800, 600}); // and then the resize asked for
+  EXPECT_EQ(sizes(), size("800", "600"));
+  dragBorders({320, 240});
+  EXPECT_EQ(sizes(), size("800", "600")) << "the old size again, later still";
+  dragBorders({800, 600});
+  preview().resize(517, 400);
+  QApplication::processEvents();
+  EXPECT_EQ(sizes(), size("800", "600")) << "a resize by the program";
+
   // The user drags the borders: the job takes the new inner size.
-  dragBorders({517, 400});
-  EXPECT_EQ(std::pair(widthText(), heightText()), std::pair(QString("517"), QString("400")));
-  EXPECT_EQ(preview().windowTitle(), " PREVIEW (517 x 400)");
-  EXPECT_EQ(window->jobControls().job().maxWidth, "517");
+  dragBorders({640, 480});
+  EXPECT_EQ(sizes(), size("640", "480")) << "the user's drag still counts";
+  EXPECT_EQ(preview().windowTitle(), " PREVIEW (640 x 480)");
+  EXPECT_EQ(window->jobControls().job().maxWidth, "640");
 
   // Without manual adjustment a drag changes nothing and the box is 320 x 240.
-  control<QCheckBox>("manualSize")->setChecked(false);
+  box("manualSize")->setChecked(false);
   EXPECT_EQ(preview().size(), QSize(320, 240));
   dragBorders({700, 500});
-  EXPECT_EQ(widthText(), "517");
+  EXPECT_EQ(sizes().first, "640");
   EXPECT_EQ(preview().size(), QSize(320, 240));
 
   // Closing only hides it and clears the check box; ticking shows it again.
   preview().close();
   EXPECT_FALSE(preview().isVisible());
-  EXPECT_FALSE(control<QCheckBox>("showPreview")->isChecked());
-  control<QCheckBox>("showPreview")->setChecked(true);
+  EXPECT_FALSE(box("showPreview")->isChecked());
+  box("showPreview")->setChecked(true);
   EXPECT_TRUE(preview().isVisible());
 
   // It goes and comes back with the main window.
@@ -95,69 +108,83 @@ TEST_F(PreviewControllerTest, ManualAdjustmentCouplesTheBordersAndTheSizes) {
   EXPECT_TRUE(preview().isVisible());
 }
 
-// Ticking "preview" resizes the window to the job's size; a late report of
-// the size it had before, or any resize of the program's own, is no drag.
-TEST_F(PreviewControllerTest, OnlyTheUsersResizeChangesTheSizes) {
-  startWith(test::writePicture(pictures.file("photo.jpg"), {1600, 1200}, Qt::blue));
-  // Loaded first: its arrival resizes the preview, which would cross the drags below.
-  ASSERT_TRUE(test::waitFor(
-      [&] { return window->previewController().sourceBox().content().size == QSize(1600, 1200); }));
-  control<QCheckBox>("widthOn")->setChecked(false);
-  control<QCheckBox>("heightOn")->setChecked(true);
-  window->form().maxHeight->setEditText("600");
-  control<QCheckBox>("manualSize")->setChecked(true);
-  ASSERT_EQ(widthText(), "800");
-  control<QCheckBox>("showPreview")->setChecked(true);
-  ASSERT_EQ(preview().size(), QSize(800, 600));
-  const auto sizes = [&] { return std::pair(widthText(), heightText()); };
-  const std::pair<QString, QString> job{"800", "600"};
-
-  dragBorders({320, 240}); // the window manager answering the show
-  EXPECT_EQ(sizes(), job) << "a late configure of the old size";
-  EXPECT_TRUE(test::waitFor([&] { return preview().size() == QSize(800, 600); }))
-      << "the job's size asked again";
-  dragBorders({800, 600}); // and then the resize asked for
-  EXPECT_EQ(sizes(), job);
-  dragBorders({320, 240});
-  EXPECT_EQ(sizes(), job) << "the old size again, later still";
-  dragBorders({800, 600});
-  preview().resize(517, 400);
-  QApplication::processEvents();
-  EXPECT_EQ(sizes(), job) << "a resize by the program";
-
-  dragBorders({640, 480});
-  EXPECT_EQ(sizes(), std::pair(QString("640"), QString("480"))) << "the user's drag still counts";
-}
-
-TEST_F(PreviewControllerTest, TranslucentOverTheMainWindowOnlyWhenMoved) {
+// Translucent while the main window lies over it, opaque again when it
+// moves clear; a preview that did not move keeps its alpha at its own tick.
+TEST_F(PreviewControllerTest, TranslucentOverTheMainWindow) {
   startWith(test::writePicture(pictures.file("photo.jpg"), {400, 300}));
   window->move(100, 100);
-  control<QCheckBox>("manualSize")->setChecked(false);
-  control<QCheckBox>("showPreview")->setChecked(true);
+  box("manualSize")->setChecked(false);
+  box("showPreview")->setChecked(true);
   ASSERT_EQ(preview().size(), QSize(320, 240));
   const QRect main = window->frameGeometry();
-  const auto moveTo = [](QWidget &widget, QPoint place) {
-    widget.move(place);
-    QApplication::processEvents();
+  const auto alphaAfter = [&](QWidget &moved, QPoint place, bool tick) {
+    moveTo(moved, place);
+    tick ? preview().tick() : QTest::qWait(250);
+    return preview().alpha();
   };
-  moveTo(preview(), {main.right() + 50, main.top()});
-  preview().tick();
-  EXPECT_EQ(preview().alpha(), 255);
-  moveTo(preview(), main.center());
-  preview().tick();
-  EXPECT_EQ(preview().alpha(), 180);
-  // The main window moving away leaves a preview that did not move as it is.
-  moveTo(*window, {main.right() + 400, 100});
-  preview().tick();
-  EXPECT_EQ(preview().alpha(), 180);
-  moveTo(preview(), main.center() + QPoint(1, 0));
-  preview().tick();
-  EXPECT_EQ(preview().alpha(), 255);
+  // The main window moves over the preview, which stays where it is, and back.
+  EXPECT_EQ(alphaAfter(preview(), {900, 100}, false), 255);
+  EXPECT_EQ(alphaAfter(*window, {700, 120}, false), 180);
+  EXPECT_EQ(alphaAfter(*window, {100, 100}, false), 255);
+
+  EXPECT_EQ(alphaAfter(preview(), {main.right() + 50, main.top()}, true), 255);
+  EXPECT_EQ(alphaAfter(preview(), main.center(), true), 180);
+  EXPECT_EQ(alphaAfter(*window, {main.right() + 400, 100}, true), 180);
+  EXPECT_EQ(alphaAfter(preview(), main.center() + QPoint(1, 0), true), 255);
 }
 
 TEST_F(PreviewControllerTest, ADamagedFileShowsItsReason) {
   startWith(pictures.write("broken.jpg", QByteArray("\xFF\xD8\xFF\xE0 cut", 9)));
-  control<QCheckBox>("showPreview")->setChecked(true);
+  box("showPreview")->setChecked(true);
   ASSERT_TRUE(test::waitFor([&] { return !preview().shownReason().isEmpty(); }));
   EXPECT_EQ(preview().shownReason(), "truncated JPEG data");
 }
+
+TEST_F(PreviewControllerTest, ADoubleClickSwitchesBetweenShapedAndPlain) {
+  start();
+  window->show();
+  // First start: shaped, the built-in outline, the skin's own buttons.
+  ASSERT_TRUE(shaped());
+  EXPECT_EQ(window->mask(), QRegion(QPolygon(readOutline(kBuiltInOutline)), Qt::OddEvenFill));
+  EXPECT_TRUE(skinButtonsShown());
+  for (const bool plain : {true, false}) {
+    QTest::mouseDClick(window.get(), Qt::LeftButton, {}, {300, 380});
+    EXPECT_EQ(shaped(), !plain);
+    EXPECT_EQ(window->mask().isEmpty(), plain);
+    EXPECT_EQ(skinButtonsShown(), !plain);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->programSettings().plainMode, plain);
+  }
+  // The choice is kept for the next start.
+  QTest::mouseDClick(window.get(), Qt::LeftButton, {}, {300, 380});
+  restart();
+  EXPECT_FALSE(shaped());
+  EXPECT_FALSE(skinButtonsShown());
+}
+
+// Any button drags the shaped window; where the platform's move takes only
+// the left button, the window follows the pointer itself and lets go on that
+// button's own release. The plain window has a title bar for that.
+TEST_F(PreviewControllerTest, ARightButtonDragMovesTheShapedWindowUntilItsRelease) {
+  start();
+  window->show();
+  const QPoint body{520, 260}; // beside the Go button
+  ASSERT_EQ(window->childAt(body), nullptr);
+  for (const bool plain : {false, true}) {
+    SCOPED_TRACE(plain ? "plain" : "shaped");
+    if (plain)
+      QTest::mouseDClick(window.get(), Qt::LeftButton, {}, body);
+    window->move(100, 100);
+    const QPoint grip = window->mapToGlobal(body);
+    const QPoint moved = plain ? window->pos() : QPoint(250, 160);
+    sendMouse(QEvent::MouseButtonPress, grip, Qt::RightButton, Qt::RightButton);
+    sendMouse(QEvent::MouseMove, grip + QPoint(20, 0), Qt::NoButton, Qt::RightButton);
+    sendMouse(QEvent::MouseMove, grip + QPoint(150, 60), Qt::NoButton, Qt::RightButton);
+    EXPECT_EQ(window->pos(), moved);
+    sendMouse(QEvent::MouseButtonRelease, grip + QPoint(150, 60), Qt::RightButton, Qt::NoButton);
+    sendMouse(QEvent::MouseMove, grip + QPoint(300, 200), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(window->pos(), moved) << "let go on the release";
+  }
+}
+
+} // namespace

@@ -1,67 +1,45 @@
 #include "ui/PreviewSizing.h"
+#include "ui/JobSync.h"
+#include "ui/SizeChangeHandler.h"
+
+#include "presets/JobFields.h"
 
 #include <gtest/gtest.h>
 
 using namespace veltrane;
 
 TEST(PreviewSizing, FollowsTheJobThePictureAndTheScreen) {
-  const QSize screen{1024, 768}, frame{8, 31};
   const struct {
-    const char *name;
-    PreviewSizingInput input;
-    QSize inner;
+    bool manual;
+    const char *maxWidth, *maxHeight;
+    bool widthOn, heightOn, swap;
+    QSize picture, inner;
     const char *caption; // nullptr: unchanged
   } cases[] = {
-      {"the job's size",
-       {true, "800", "600", true, true, false, screen, {1600, 1200}, frame},
-       {800, 600},
-       " PREVIEW (800 x 600)"},
-      {"without manual adjustment",
-       {false, "800", "600", true, true, false, screen, {1600, 1200}, frame},
-       {320, 240},
-       nullptr},
-      {"only the width: the height follows the picture",
-       {true, "400", "999", true, false, false, screen, {1600, 1200}, frame},
-       {400, 300},
-       " PREVIEW (400 x 300)"},
-      {"only the height",
-       {true, "999", "300", false, true, false, screen, {1600, 1200}, frame},
-       {400, 300},
-       " PREVIEW (400 x 300)"},
-      {"swapped for an upright picture",
-       {true, "600", "800", true, true, true, screen, {1600, 1200}, frame},
-       {800, 600},
-       " PREVIEW (800 x 600)"},
-      {"the screen's width cannot fit: a 320-wide box at the same proportions",
-       {true, "screen", "600", true, true, false, screen, {1600, 1200}, frame},
-       {320, 188},
-       " PREVIEW (scale 1 : 5)"},
-      {"too tall: a 240-high box",
-       {true, "300", "760", true, true, false, screen, {900, 2000}, frame},
-       {95, 240},
-       " PREVIEW (scale 1 : 9.4)"},
-      {"nothing selected",
-       {true, "2000", "1500", true, true, false, screen, {0, 0}, frame},
-       {320, 240},
-       " PREVIEW (no image selected)"},
+      {true, "800", "600", true, true, false, {1600, 1200}, {800, 600}, " PREVIEW (800 x 600)"},
+      {false, "800", "600", true, true, false, {1600, 1200}, {320, 240}, nullptr}, // not manual
+      // Only one side: the other follows the picture.
+      {true, "400", "999", true, false, false, {1600, 1200}, {400, 300}, " PREVIEW (400 x 300)"},
+      {true, "999", "300", false, true, false, {1600, 1200}, {400, 300}, " PREVIEW (400 x 300)"},
+      {true, "600", "800", true, true, true, {1600, 1200}, {800, 600}, " PREVIEW (800 x 600)"}, // swapped
+      // Too wide for the screen: a 320-wide box at the same proportions; too tall: 240 high.
+      {true, "screen", "600", true, true, false, {1600, 1200}, {320, 188}, " PREVIEW (scale 1 : 5)"},
+      {true, "300", "760", true, true, false, {900, 2000}, {95, 240}, " PREVIEW (scale 1 : 9.4)"},
+      {true, "2000", "1500", true, true, false, {0, 0}, {320, 240}, " PREVIEW (no image selected)"},
   };
   for (const auto &c : cases) {
-    SCOPED_TRACE(c.name);
-    const std::optional<PreviewBox> box = previewBox(c.input);
+    SCOPED_TRACE(std::string(c.maxWidth) + " x " + c.maxHeight);
+    const std::optional<PreviewBox> box = previewBox(
+        {c.manual, c.maxWidth, c.maxHeight, c.widthOn, c.heightOn, c.swap, {1024, 768}, c.picture, {8, 31}});
     ASSERT_TRUE(box);
     EXPECT_EQ(box->inner, c.inner);
-    if (c.caption)
-      EXPECT_EQ(box->caption, QString::fromUtf8(c.caption));
-    else
-      EXPECT_FALSE(box->caption);
+    EXPECT_EQ(box->caption, c.caption ? std::optional(QString(c.caption)) : std::nullopt);
   }
   // An empty size box leaves the window alone.
-  EXPECT_FALSE(previewBox({true, "", "600", true, true, false, screen, {1600, 1200}, frame}));
+  EXPECT_FALSE(previewBox({true, "", "600", true, true, false, {1024, 768}, {1600, 1200}, {8, 31}}));
 }
 
 TEST(PreviewSizing, WindowsOverlapBeyondTheMargins) {
-  const QRect main{100, 100, 600, 400};
-  const OverlapMargins margins{4, 6, 4, 31 + 6};
   const struct {
     QRect preview;
     bool over;
@@ -76,5 +54,72 @@ TEST(PreviewSizing, WindowsOverlapBeyondTheMargins) {
       {{300, -102, 320, 240}, true},
   };
   for (const auto &c : cases)
-    EXPECT_EQ(windowsOverlap(main, c.preview, margins), c.over) << c.preview.x() << ", " << c.preview.y();
+    EXPECT_EQ(windowsOverlap({100, 100, 600, 400}, c.preview, {4, 6, 4, 31 + 6}), c.over)
+        << c.preview.x() << ", " << c.preview.y();
+}
+
+TEST(SizeChangeHandler, TheSizeThatIsOffFollowsThePicturesProportions) {
+  const struct {
+    const char *maxWidth, *maxHeight;
+    qint16 xOn, yOn;
+    QSize screen, picture, borders;
+    const char *derivedX, *derivedY;
+    bool manualEnabled;
+  } cases[] = {
+      {"800", "123", 1, 0, {1920, 1080}, {320, 240}, {6, 25}, "800", "600", true},
+      {"1", "600", 0, 1, {1920, 1080}, {320, 240}, {0, 0}, "800", "600", true},
+      // Rounded down: 1000 x 3 / 7 = 428.57.
+      {"1000", "", 1, 0, {1920, 1080}, {700, 300}, {0, 0}, "1000", "428", true},
+      // "screen" is the screen's side; 1600 wide does not fit strictly inside 1600.
+      {"screen", "", 1, 0, {1600, 1200}, {320, 240}, {0, 0}, "screen", "1200", false},
+      // Both off: both show the picture's own size; both on: nothing derived.
+      {"5", "6", 0, 0, {1920, 1080}, {320, 240}, {0, 0}, "320", "240", true},
+      {"1900", "700", 1, 1, {1920, 1080}, {320, 240}, {30, 0}, "1900", "700", false},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(std::string(c.maxWidth) + " " + c.maxHeight);
+    const SizeChangeResult result =
+        deriveSizes({c.maxWidth, c.maxHeight, c.xOn, c.yOn, c.screen, c.picture, c.borders});
+    EXPECT_EQ(result.maxWidth, c.derivedX);
+    EXPECT_EQ(result.maxHeight, c.derivedY);
+    EXPECT_EQ(result.manualEnabled, c.manualEnabled);
+  }
+}
+
+TEST(SizeChangeHandler, SizeBoxesTakeDigitsAndAreRepairedBelowOne) {
+  for (const QChar c : QStringLiteral("0123456789\b\t"))
+    EXPECT_TRUE(isSizeKeyAllowed(c)) << int(c.unicode());
+  for (const QChar c : QStringLiteral("a.%- x"))
+    EXPECT_FALSE(isSizeKeyAllowed(c)) << int(c.unicode());
+  const std::pair<const char *, const char *> repairs[] = {
+      {"", "1"}, {"0", "1"}, {"0.5", "1"}, {"screen", "screen"}, {"Screen", "1"}, {"640", "640"}};
+  for (const auto &[text, repaired] : repairs)
+    EXPECT_EQ(repairedSize(text), repaired) << text;
+}
+
+// Every member of every job field, changed alone, reaches the running job,
+// and nothing else does (the quality the batch found stays): a field the
+// table gains is merged without more code.
+TEST(JobSync, EveryFieldTheUserChangesReachesTheRunningJob) {
+  const JobSettings before;
+  JobSettings running = before;
+  running.fixedQuality = QStringLiteral("72");
+  for (const JobField &field : jobFields())
+    for (const JobMember &member : field.members) {
+      JobSettings after = before;
+      JobSettings expected = running;
+      std::visit(
+          [&](auto JobSettings::*each) {
+            using Value = std::remove_reference_t<decltype(after.*each)>;
+            if constexpr (std::is_same_v<Value, QString>)
+              after.*each += QStringLiteral("x");
+            else
+              after.*each = Value(!(after.*each));
+            expected.*each = after.*each;
+          },
+          member);
+      JobSettings target = running;
+      mergeChangedFields(target, before, after);
+      EXPECT_EQ(target, expected) << field.name.toStdString();
+    }
 }

@@ -4,37 +4,67 @@
 #include "TestPictures.h"
 #include "storage/ProgramFolder.h"
 #include "ui/SkinOutline.h"
+#include "ui/Translucency.h"
 
 #include <QPainter>
 #include <QPalette>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 using namespace veltrane;
+
+TEST(SkinOutline, ReadsPairsFollowedByACommaMovedByTheOffsets) {
+  using Points = QList<QPoint>;
+  const struct {
+    const char *text;
+    double dx, dy;
+    Points points;
+  } cases[] = {
+      {"10,20,30,40", 0, 0, {{10, 20}}}, // the 40 has no comma after it
+      {"10,20,30,40,", 0, 0, {{10, 20}, {30, 40}}},
+      {"10,20,30,", 0, 0, {{10, 20}}}, // an x without its y
+      {"", 0, 0, {}},
+      {"no numbers here", 0, 0, {}},
+      {" 7px, 8 ,x,9,", 0, 0, {{7, 8}, {0, 9}}}, // leading numbers: "x" is 0
+      // The rectangle outline with the borders of bx 6, by 25: +3 and +(25 - 6/2).
+      {"0,0,0,406,603,406,603,0,603,0", 3, 22, {{3, 22}, {3, 428}, {606, 428}, {606, 22}}},
+      // Halves to even, and no overflow however large a number.
+      {"0.5,1.5,2.5,-0.5,", 0, 0, {{0, 2}, {2, 0}}},
+      {"99999999999999999999,-99999999999999999999,", 0, 0, {{1000000, -1000000}}},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(readOutline(QString::fromUtf8(c.text), c.dx, c.dy), c.points) << c.text;
+
+  const QList<QPoint> builtIn = readOutline(kBuiltInOutline);
+  ASSERT_EQ(builtIn.size(), 80);
+  EXPECT_EQ(builtIn.first(), QPoint(91, 3));
+  EXPECT_EQ(builtIn.last(), QPoint(77, 4));
+
+  QString many;
+  for (int i = 0; i < 205; ++i)
+    many += QStringLiteral("%1,%1,").arg(i);
+  const QList<QPoint> kept = readOutline(many);
+  ASSERT_EQ(kept.size(), 201);
+  EXPECT_EQ(kept.last(), QPoint(200, 200));
+}
 
 TEST(Skin, TheProgramFoldersSkinOrTheBuiltInOne) {
   const QList<QPoint> builtIn = readOutline(kBuiltInOutline);
   const QList<QPoint> rectangle{{0, 0}, {0, 406}, {603, 406}, {603, 0}};
   const struct {
-    const char *name;
     QSize picture;       // written as skin.bmp; empty: none
     QByteArray bytes;    // written as skin.bmp instead, when not empty
     const char *outline; // skin.ini; nullptr: none
-    bool builtInPicture;
     QList<QPoint> points;
   } cases[] = {
-      {"no skin.bmp", {}, {}, "1,1,2,2,3,3,", true, builtIn},
-      {"an unreadable skin.bmp", {}, "BM not really a picture", "1,1,2,2,3,3,", true, builtIn},
-      {"a skin without outline", {603, 406}, {}, nullptr, false, rectangle},
-      {"a skin with its outline",
-       {603, 406},
-       {},
-       "10,10,590,12,300,390,",
-       false,
-       {{10, 10}, {590, 12}, {300, 390}}},
-      {"a skin of another size", {300, 200}, {}, nullptr, false, rectangle},
+      {{}, {}, "1,1,2,2,3,3,", builtIn},                        // no skin.bmp: the built-in one
+      {{}, "BM not really a picture", "1,1,2,2,3,3,", builtIn}, // nor with an unreadable one
+      {{603, 406}, {}, nullptr, rectangle},
+      {{603, 406}, {}, "10,10,590,12,300,390,", {{10, 10}, {590, 12}, {300, 390}}},
+      {{300, 200}, {}, nullptr, rectangle}, // another size: scaled
   };
   for (const auto &c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.outline ? c.outline : "no outline");
     test::TempFolder folder;
     if (!c.bytes.isEmpty())
       folder.write("skin.bmp", c.bytes);
@@ -43,10 +73,7 @@ TEST(Skin, TheProgramFoldersSkinOrTheBuiltInOne) {
     if (c.outline)
       folder.write("skin.ini", c.outline);
     const Skin skin = loadSkin(ProgramFolder::portable(folder.path(), ProgramFolder::userLocations({})));
-    EXPECT_EQ(skin.picture.isNull(), c.builtInPicture);
-    if (!c.builtInPicture) {
-      EXPECT_EQ(skin.picture.size(), QSize(603, 406));
-    }
+    EXPECT_EQ(skin.picture.size(), c.picture.isValid() ? QSize(603, 406) : QSize(0, 0)) << "0 x 0: none";
     EXPECT_EQ(skin.outline, c.points);
   }
 }
@@ -66,4 +93,14 @@ TEST(Skin, TheBuiltInSkinTakesTheDesktopsColour) {
   };
   EXPECT_GT(painted(QColor(239, 239, 239)).lightness(), 180);
   EXPECT_LT(painted(QColor(45, 45, 48)).lightness(), 90);
+}
+
+TEST(Translucency, SetsTheOpacityOrSaysWhyNot) {
+  QWidget window;
+  EXPECT_EQ(makeTranslucent(window, 180), Translucency::Done);
+  EXPECT_EQ(makeTranslucent(window, 256), Translucency::AlphaOutOfRange);
+  EXPECT_EQ(makeTranslucent(window, -1), Translucency::AlphaOutOfRange);
+  EXPECT_NEAR(window.windowOpacity(), 180 / 255.0, 0.01) << "kept";
+  EXPECT_EQ(makeTranslucent(window, 255), Translucency::Done);
+  EXPECT_EQ(window.windowOpacity(), 1.0);
 }

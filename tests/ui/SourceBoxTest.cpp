@@ -16,15 +16,15 @@ using namespace veltrane;
 
 namespace {
 
+// A source box over a frame library of one red frame.
 class SourceBoxTest : public ::testing::Test {
 protected:
   // Waits, with the event loop running, until the box shows the last request.
   void settle() {
-    for (int i = 0; i < 500 && box->busy(); ++i)
+    for (int i = 0; i < 500 && box.busy(); ++i)
       QTest::qWait(10);
-    ASSERT_FALSE(box->busy());
+    ASSERT_FALSE(box.busy());
   }
-
   SourceBox::Request request(const QString &path, int frame = kNoFrameEntry) {
     JobSettings job;
     job.maxWidth = "800";
@@ -32,22 +32,18 @@ protected:
     job.frame = qint16(frame);
     return {path, resolveJob(job, {1920, 1080}), frameListEntries(frames.names())};
   }
-
-  void useFrames() {
+  static FrameLibrary redFrame(const test::TempFolder &folder) {
     QImage frame(1000, 750, QImage::Format_RGB32);
     frame.fill(Qt::red);
-    test::writeImage(temp.file("frames/Test_100-75-900-675.bmp"), frame);
+    test::writeImage(folder.file("frames/Test_100-75-900-675.bmp"), frame);
     PictureDecoder decoder;
-    frames = FrameLibrary::scan({temp.file("frames")}, decoder);
-    preparer = std::make_unique<PicturePreparer>(frames, QSize(1920, 1080));
-    box = std::make_unique<SourceBox>(*preparer, QSize(640, 480));
+    return FrameLibrary::scan({folder.file("frames")}, decoder);
   }
 
   test::TempFolder temp;
-  FrameLibrary frames;
-  std::unique_ptr<PicturePreparer> preparer =
-      std::make_unique<PicturePreparer>(FrameLibrary{}, QSize(1920, 1080));
-  std::unique_ptr<SourceBox> box = std::make_unique<SourceBox>(*preparer, QSize(640, 480));
+  FrameLibrary frames = redFrame(temp);
+  PicturePreparer preparer{frames, QSize(1920, 1080)};
+  SourceBox box{preparer, QSize(640, 480)};
 };
 
 } // namespace
@@ -70,11 +66,11 @@ TEST_F(SourceBoxTest, ShowsTheFileItsSizeOrWhyNot) {
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.path.toStdString());
-    box->request(request(c.path));
+    box.request(request(c.path));
     settle();
-    EXPECT_EQ(box->content().size, c.size);
-    EXPECT_EQ(box->content().picture.size(), c.shown);
-    EXPECT_EQ(box->content().reason, QString::fromUtf8(c.reason));
+    EXPECT_EQ(box.content().size, c.size);
+    EXPECT_EQ(box.content().picture.size(), c.shown);
+    EXPECT_EQ(box.content().reason, QString::fromUtf8(c.reason));
   }
 }
 
@@ -82,26 +78,25 @@ TEST_F(SourceBoxTest, TheNewestRequestWinsAndAnOutdatedResultIsDropped) {
   const QString first = test::writePicture(temp.file("first.jpg"), {1600, 1200}, Qt::blue);
   const QString second = test::writePicture(temp.file("second.jpg"), {300, 900}, Qt::green);
   QList<QSize> shown;
-  QObject::connect(box.get(), &SourceBox::changed, [&] { shown.append(box->content().size); });
-  box->request(request(first));
-  box->request(request(second));
+  QObject::connect(&box, &SourceBox::changed, [&] { shown.append(box.content().size); });
+  box.request(request(first));
+  box.request(request(second));
   settle();
   QTest::qWait(50); // anything still on its way arrives now
   EXPECT_EQ(shown, QList<QSize>{QSize(300, 900)});
 }
 
 TEST_F(SourceBoxTest, AFrameShowsThePreparedPictureAndTryAllSaysSo) {
-  useFrames();
   const QString photo = test::writePicture(temp.file("photo.jpg"), {400, 300}, Qt::blue);
-  box->request(request(photo, kFirstFrameEntry));
+  box.request(request(photo, kFirstFrameEntry));
   settle();
-  const QImage framed = box->content().picture;
-  EXPECT_EQ(box->content().size, QSize(800, 600));
+  const QImage framed = box.content().picture;
+  EXPECT_EQ(box.content().size, QSize(800, 600));
   EXPECT_TRUE(test::near(framed.pixelColor(400, 10), Qt::red, 40));
 
-  box->request(request(photo, kTryAllEntry));
+  box.request(request(photo, kTryAllEntry));
   settle();
-  const QImage tryAll = box->content().picture;
+  const QImage tryAll = box.content().picture;
   ASSERT_EQ(tryAll.size(), QSize(800, 600));
   // "TRY ALL" in white at the top, "1 FRAMES" at the bottom; the middle is the picture.
   int whiteAtTop = 0, whiteAtBottom = 0;

@@ -30,8 +30,7 @@ protected:
 
   QPoint onMain(QPoint local) const { return session->clientArea(main).topLeft() + local; }
   bool doubleClick(QPoint place) const {
-    return session->xdotool({"mousemove", QString::number(place.x()), QString::number(place.y()), "click",
-                             "--repeat", "2", "--delay", "100", "1"});
+    return session->movePointer(place) && session->xdotool({"click", "--repeat", "2", "--delay", "100", "1"});
   }
   // Moves the main window by the window manager's own move (xdotool asks it).
   bool moveMain(QPoint place) const {
@@ -46,16 +45,12 @@ protected:
   QString main;
 };
 
-bool overlap(QRect main, QRect preview) { return main.intersects(preview); }
-
 } // namespace
 
 // The preview turns translucent while the main window lies over it, and
 // opaque again when it is dragged clear: at once, not at the next event.
 TEST_F(WindowManagerTest, ThePreviewFadesAsTheMainWindowIsDragged) {
-  const QPoint box = onMain(previewBox);
-  ASSERT_TRUE(
-      session->xdotool({"mousemove", QString::number(box.x()), QString::number(box.y()), "click", "1"}));
+  ASSERT_TRUE(session->movePointer(onMain(previewBox)) && session->xdotool({"click", "1"}));
   const std::optional<QString> preview = session->findWindow("PREVIEW");
   ASSERT_TRUE(preview);
   // Ticking "preview" leaves the first-run job's 800 x 600 as it is.
@@ -77,12 +72,11 @@ TEST_F(WindowManagerTest, ThePreviewFadesAsTheMainWindowIsDragged) {
     const QPoint grip = before.topLeft() + body;
     ASSERT_FALSE(previewFrame.contains(grip)) << "the preview lies over the point dragged by";
     ASSERT_TRUE(session->dragWindow(main, grip, grip + (target - before.topLeft()), 1))
-        << QString::asprintf("from %d,%d to %d,%d", before.x(), before.y(), target.x(), target.y())
-               .toStdString();
+        << "from " << before.x() << "," << before.y() << " to " << target.x() << "," << target.y();
 
     const QRect now = session->settledArea(main);
-    const bool isOver = overlap(now.adjusted(20, 20, -20, -20), previewFrame);
-    ASSERT_EQ(isOver, overlap(now.adjusted(-20, -20, 20, 20), previewFrame)) << "not near the border";
+    const bool isOver = now.adjusted(20, 20, -20, -20).intersects(previewFrame);
+    ASSERT_EQ(isOver, now.adjusted(-20, -20, 20, 20).intersects(previewFrame)) << "not near the border";
     const int expected = isOver ? 180 : 255;
     EXPECT_TRUE(pollFor([&] { return session->alpha(*preview) == expected; }, 5000))
         << "main window at " << now.x() << "," << now.y() << ": alpha " << session->alpha(*preview)
@@ -98,8 +92,8 @@ TEST_F(WindowManagerTest, ARightButtonDragLetsGoOnItsRelease) {
   ASSERT_TRUE(session->dragWindow(main, grip, grip + QPoint(150, 100), 3));
   const QRect released = session->settledArea(main);
   EXPECT_NE(released.topLeft(), QPoint(200, 200)) << "the drag moved it";
-  session->xdotool({"mousemove", QString::number(grip.x() + 400), QString::number(grip.y() + 300)});
-  session->xdotool({"mousemove", QString::number(grip.x() + 420), QString::number(grip.y() + 320)});
+  session->movePointer(grip + QPoint(400, 300));
+  session->movePointer(grip + QPoint(420, 320));
   // Stuck, it would follow the pointer by hundreds of pixels; a late step of
   // the drag itself, on a loaded machine, moves it a few at most.
   const QRect after = session->settledArea(main);

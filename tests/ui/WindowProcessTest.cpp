@@ -1,71 +1,81 @@
 #include "FaultFolders.h"
-#include "GridEvents.h"
 #include "TempFolder.h"
-#include "storage/ProgramFolder.h"
+#include "WindowTestKit.h"
 #include "storage/SettingsFallback.h"
+#include "ui/WindowCommandLine.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <csignal>
 #include <functional>
-#include <gtest/gtest.h>
 #include <iostream>
-#include <unistd.h>
 
 using namespace veltrane;
 using namespace veltrane::test;
 
 namespace {
 
+TEST(WindowCommandLineTest, EveryArgumentThatIsNotAnOptionIsAPicture) {
+  WindowCommandLine line = parseWindowCommandLine(
+      {"--home", "/opt/v", "a.jpg", "/p/b c.gif", "file:///p/d%20e.bmp", "\"/p/q.jpg\"", "--", "--home"},
+      "/work");
+  EXPECT_TRUE(line.error.isEmpty());
+  EXPECT_EQ(line.home, "/opt/v");
+  EXPECT_EQ(line.files, (QStringList{"/work/a.jpg", "/p/b c.gif", "/p/d e.bmp", "/p/q.jpg", "/work/--home"}));
+  EXPECT_EQ(parseWindowCommandLine({"--home=/h"}, "/").home, "/h");
+  EXPECT_FALSE(parseWindowCommandLine({"--home"}, {}).error.isEmpty());
+  EXPECT_FALSE(parseWindowCommandLine({"--colour"}, {}).error.isEmpty());
+}
+
 // Whether a process has a handler of its own for a signal.
 bool catches(qint64 pid, int signal) {
-  QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-  if (!status.open(QIODevice::ReadOnly))
-    return false;
-  for (const QByteArray &line : status.readAll().split('\n'))
-    if (line.startsWith("SigCgt:"))
-      return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
-  return false;
+  const QByteArray status = readWholeFile(QString("/proc/%1/status").arg(pid));
+  const qsizetype at = status.indexOf("SigCgt:");
+  return at >= 0 && (status.mid(at + 7, 17).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
 }
 
-QString windowProgram() { return QCoreApplication::applicationDirPath() + "/../bin/veltrane"; }
-
-// Starts the window on the program folder, ends it with SIGTERM as the system
-// does, and returns what it wrote on the standard error; empty with a test
-// failure when it did not end in time or not cleanly.
-QString terminate(
-    const QString &programFolder, const std::function<bool()> &ready = [] { return true; }) {
-  TempFolder noPrograms;
-  QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("QT_QPA_PLATFORM", "offscreen");
-  // The support page must not reach a real browser.
-  environment.insert("PATH", noPrograms.path());
-  environment.remove("BROWSER");
-  process.setProcessEnvironment(environment);
-  process.start(windowProgram(), {"--home", programFolder});
-  EXPECT_TRUE(process.waitForStarted());
-  EXPECT_TRUE(waitFor([&] { return catches(process.processId(), SIGTERM) && ready(); }));
-
-  ::kill(pid_t(process.processId()), SIGTERM);
-  const bool ended = process.waitForFinished(20000);
-  EXPECT_TRUE(ended) << "the shut-down hangs";
-  if (!ended) {
-    process.kill();
-    process.waitForFinished();
-    return {};
+// The real window program, ended with SIGTERM as the system ends it.
+class WindowProcessTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    if (!QFileInfo(program).isExecutable())
+      GTEST_SKIP() << "the veltrane program is not built";
   }
-  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(process.exitCode(), 0);
-  return QString::fromLocal8Bit(process.readAllStandardError());
-}
 
-TEST(WindowProcessTest, TerminatingTheProgramRunsTheShutDown) {
-  if (!QFileInfo(windowProgram()).isExecutable())
-    GTEST_SKIP() << "the veltrane program is not built";
+  // Starts the window on the program folder, sends SIGTERM once it is ready
+  // and returns what it wrote on the standard error; empty with a test
+  // failure when it did not end in time or not cleanly.
+  QString terminate(
+      const QString &programFolder, const std::function<bool()> &ready = [] { return true; }) {
+    TempFolder noPrograms;
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    // The support page must not reach a real browser.
+    environment.insert("PATH", noPrograms.path());
+    environment.remove("BROWSER");
+    process.setProcessEnvironment(environment);
+    process.start(program, {"--home", programFolder});
+    EXPECT_TRUE(process.waitForStarted());
+    EXPECT_TRUE(waitFor([&] { return catches(process.processId(), SIGTERM) && ready(); }));
+    ::kill(pid_t(process.processId()), SIGTERM);
+    if (!process.waitForFinished(20000)) {
+      ADD_FAILURE() << "the shut-down hangs";
+      process.kill();
+      process.waitForFinished();
+      return {};
+    }
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
+    return QString::fromLocal8Bit(process.readAllStandardError());
+  }
+
+  const QString program = QCoreApplication::applicationDirPath() + "/../bin/veltrane";
+};
+
+TEST_F(WindowProcessTest, TerminatingTheProgramRunsTheShutDown) {
   TempFolder home;
   terminate(home.path());
   EXPECT_TRUE(home.read("Veltrane.INI").startsWith("3|1|"));
@@ -73,9 +83,7 @@ TEST(WindowProcessTest, TerminatingTheProgramRunsTheShutDown) {
 
 // No message box holds up a shut-down the system asked for: the settings go
 // to the config folder and the standard error says so.
-TEST(WindowProcessTest, TerminatingWithAProgramFolderThatCannotBeWrittenEndsAtOnce) {
-  if (!QFileInfo(windowProgram()).isExecutable())
-    GTEST_SKIP() << "the veltrane program is not built";
+TEST_F(WindowProcessTest, TerminatingWithAProgramFolderThatCannotBeWrittenEndsAtOnce) {
   const QString configFolder =
       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/veltrane";
   const QByteArray old = "old settings\r\n";

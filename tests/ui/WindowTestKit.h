@@ -1,17 +1,62 @@
 #pragma once
 
 #include "TempFolder.h"
+#include "filelist/GridGeometry.h"
 #include "platform/PlatformServices.h"
 #include "storage/ProgramFolder.h"
+#include "ui/FileGrid.h"
+#include "ui/FileList.h"
+#include "ui/JobControls.h"
 #include "ui/MainWindow.h"
+#include "ui/PresetControls.h"
 #include "ui/SettingsWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace veltrane::test {
+
+// A pointer move over a widget with the given buttons held; QTest moves the
+// real pointer instead when no button is held.
+inline void movePointer(QWidget *widget, QPoint pos, Qt::MouseButtons buttons = Qt::NoButton) {
+  QMouseEvent event(QEvent::MouseMove, QPointF(pos), QPointF(widget->mapToGlobal(pos)), Qt::NoButton, buttons,
+                    Qt::NoModifier);
+  QApplication::sendEvent(widget, &event);
+}
+
+// The middle of a cell of the grid (column 1 the marks, 2 the names) as it is scrolled now.
+inline QPoint cellCentre(const FileGrid &grid, const SourceList &table, int row, int column) {
+  const int height = grid.state().rowHeight;
+  return {GridColumns::fromTable(table, 3).left(column) + 6,
+          rowTop(row, height, grid.verticalBar()->value()) + height / 2};
+}
+inline void clickCell(FileGrid &grid, const SourceList &table, int row, int column) {
+  QTest::mouseClick(grid.surface(), Qt::LeftButton, {}, cellCentre(grid, table, row, column));
+}
+
+// Runs the event loop until `done` holds, for at most ten seconds.
+template <typename Done> bool waitFor(Done done) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done() && clock.elapsed() < 10000)
+    QApplication::processEvents();
+  return done();
+}
 
 // A main window over a program folder of its own, with scripted prompts and
 // dialogs and a launcher that only records.
@@ -34,21 +79,30 @@ protected:
     return start();
   }
 
-  template <typename Control> Control *control(const char *name) const {
+  template <typename Control = QWidget> Control *control(const char *name) const {
     auto *found = window->findChild<Control *>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << name;
     return found;
   }
-  template <typename Control> Control *setting(const char *name) const {
+  QCheckBox *box(const char *name) const { return control<QCheckBox>(name); }
+  template <typename Control = QCheckBox> Control *setting(const char *name) const {
     auto *found = window->settingsWindow().findChild<Control *>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+  // The named controls for which `test` holds.
+  QStringList where(std::initializer_list<const char *> names, bool (QWidget::*test)() const) const {
+    QStringList found;
+    for (const char *name : names)
+      if ((control(name)->*test)())
+        found.append(name);
     return found;
   }
 
   // The settings window's "exit program" off, as a user sets it.
   void stayAfterBatch() {
     window->openSettings();
-    setting<QCheckBox>("exitWhenDone")->setChecked(false);
+    setting("exitWhenDone")->setChecked(false);
     window->settingsWindow().close();
   }
 
@@ -59,6 +113,8 @@ protected:
     QSignalSpy finished(window.get(), &MainWindow::batchFinished);
     return finished.wait(30000);
   }
+  // The last prompt's title, or empty.
+  QString lastTitle() const { return prompts->shown().isEmpty() ? QString() : prompts->shown().last().title; }
 
   TempFolder program;
   PlatformServices platform;
