@@ -46,6 +46,18 @@ struct PromisingFeed : SourceFeed {
   }
 };
 
+// Frames of these names, one picture each, as the kit's frame library.
+void useFrames(BatchKit &kit, std::initializer_list<const char *> names) {
+  QList<FrameLibrary::Frame> frames;
+  for (const char *name : names) {
+    const QString file = QStringLiteral("%1_10-10-90-65.bmp").arg(QLatin1String(name));
+    test::writePicture(kit.temp.file("frames/" + file), {100, 75}, Qt::yellow);
+    frames.append({QString::fromLatin1(name), file, kit.temp.file("frames/" + file)});
+  }
+  kit.frames = FrameLibrary::fromFrames(frames);
+  kit.job.frame = kTryAllEntry;
+}
+
 } // namespace
 
 TEST(Batch, WritesEveryPictureAtItsOwnSizeAndMarksTheFolder) {
@@ -65,23 +77,19 @@ TEST(Batch, WritesEveryPictureAtItsOwnSizeAndMarksTheFolder) {
 TEST(Batch, NamesFollowTheTemplate) {
   BatchKit kit;
   kit.addPictures({"Family.jpg", "holiday.photo.bmp"}, {1600, 1200});
-  kit.job.maxWidth = QStringLiteral("800");
-  kit.job.widthOn = 1;
-  kit.job.addSuffix = 1;
-  kit.job.suffixTemplate = QStringLiteral("_[W]x[h]@[Q]+[F]");
+  kit.width(800);
+  kit.suffix("_[W]x[h]@[Q]+[F]");
   BatchReport report = kit.run();
   EXPECT_EQ(kit.outputs(), (QStringList{"Family_800x600@85%+(no frame).jpg", "desktop.ini",
                                         "holiday.photo_800x600@85%+(no frame).jpg"}));
 
   // A size limit names the files after the limit, and the quality found is shown after.
-  kit.job.sizeLimitOn = true;
-  kit.job.sizeLimitKb = QStringLiteral("20");
+  kit.sizeLimit("20");
   kit.job.fixedQuality = QStringLiteral("85");
   kit.job.suffixTemplate = QStringLiteral("@[Q]");
   kit.job.widthOn = 0;
   kit.sources.clear();
-  test::writeImage(kit.temp.file("src/noise.bmp"), test::noisePicture({300, 300}));
-  kit.addSource(QStringLiteral("noise.bmp"));
+  kit.addNoise("noise.bmp", {300, 300});
   report = kit.run();
   ASSERT_TRUE(report.allWritten());
   const QString written = kit.temp.file("out/noise@20k.jpg");
@@ -114,32 +122,27 @@ TEST(Batch, NamesFollowTheTemplate) {
             "even at 16 x 16 pixels the file would be larger than 0 kB");
 }
 
-TEST(Batch, SameFolderNeverOverwritesTheSource) {
+// Beside the sources nothing is overwritten; "same folder" turned off during
+// a batch makes and marks the output folder when the first picture needs it.
+TEST(Batch, SameFolderNeverOverwritesTheSourceAndCanBeLeftDuringTheBatch) {
   BatchKit kit;
-  kit.addPictures({"Family.jpg"});
+  kit.addPictures({"a.jpg", "b.jpg"});
   kit.job.sameFolder = 1;
   kit.job.sheetMode = 2; // index sheets are off beside the sources
-  kit.run();
-  kit.run();
-  EXPECT_EQ(kit.outputs("src"), (QStringList{"Family (2).jpg", "Family (3).jpg", "Family.jpg"}));
-  EXPECT_FALSE(QFileInfo::exists(kit.temp.file("out")));
-}
-
-// "Same folder" turned off during a batch: the output folder that was never
-// needed at the start is made and marked when the first picture needs it.
-TEST(Batch, AnOutputFolderNeededOnlyDuringTheBatchIsMadeThen) {
-  BatchKit kit;
-  kit.addPictures({"a.jpg", "b.jpg", "c.jpg"});
-  kit.job.sameFolder = 1;
   kit.threads = 1;
+  kit.run();
+  EXPECT_EQ(kit.outputs("src"), (QStringList{"a (2).jpg", "a.jpg", "b (2).jpg", "b.jpg"}));
+  EXPECT_FALSE(QFileInfo::exists(kit.temp.file("out")));
+
+  kit.job.sheetMode = 0;
   kit.observer.onProgress = [&] {
-    if (kit.observer.progress.size() == 1)
+    if (kit.observer.progress.size() == 3)
       kit.shared->update([](JobSettings &job) { job.sameFolder = 0; });
   };
   const BatchReport report = kit.run();
   EXPECT_TRUE(report.allWritten());
-  EXPECT_EQ(kit.outputs("src"), (QStringList{"a (2).jpg", "a.jpg", "b.jpg", "c.jpg"}));
-  EXPECT_EQ(kit.outputs(), (QStringList{"b.jpg", "c.jpg", "desktop.ini"}));
+  EXPECT_EQ(kit.outputs("src"), (QStringList{"a (2).jpg", "a (3).jpg", "a.jpg", "b (2).jpg", "b.jpg"}));
+  EXPECT_EQ(kit.outputs(), (QStringList{"b.jpg", "desktop.ini"}));
   EXPECT_EQ(report.outputFolder, kit.temp.file("out"));
 }
 
@@ -163,18 +166,9 @@ TEST(Batch, TheSheetGridStaysTheOneTheBatchBeganWith) {
 TEST(Batch, TriesEveryFrameAndPutsTheJobBack) {
   BatchKit kit;
   kit.addPictures({"a.jpg", "b.jpg"});
-  QList<FrameLibrary::Frame> frames;
-  for (const char *name : {"Gold", "Oak", "Paper", "Steel"}) {
-    const QString file = QStringLiteral("%1_10-10-90-65.bmp").arg(QLatin1String(name));
-    test::writePicture(kit.temp.file("frames/" + file), {100, 75}, Qt::yellow);
-    frames.append({QString::fromLatin1(name), file, kit.temp.file("frames/" + file)});
-  }
-  kit.frames = FrameLibrary::fromFrames(frames);
-  kit.job.frame = kTryAllEntry;
-  kit.job.addSuffix = 1;
-  kit.job.suffixTemplate = QStringLiteral("_mine");
-  kit.job.maxWidth = QStringLiteral("200");
-  kit.job.widthOn = 1;
+  useFrames(kit, {"Gold", "Oak", "Paper", "Steel"});
+  kit.suffix("_mine");
+  kit.width(200);
   const BatchReport report = kit.run();
   EXPECT_TRUE(report.allWritten());
   EXPECT_EQ(kit.outputs(),
@@ -297,14 +291,7 @@ TEST(Batch, TakesItsSourcesFromAFeedOnlyAFewAhead) {
 TEST(Batch, AStopAmongFramesSaysWhichSourcesWereLeftHalfTried) {
   BatchKit kit;
   kit.addPictures({"a.jpg", "b.jpg", "c.jpg"});
-  QList<FrameLibrary::Frame> frames;
-  for (const char *name : {"Gold", "Oak", "Paper", "Steel", "Wood", "Zinc"}) {
-    const QString file = QStringLiteral("%1_10-10-90-65.bmp").arg(QLatin1String(name));
-    test::writePicture(kit.temp.file("frames/" + file), {100, 75}, Qt::yellow);
-    frames.append({QString::fromLatin1(name), file, kit.temp.file("frames/" + file)});
-  }
-  kit.frames = FrameLibrary::fromFrames(frames);
-  kit.job.frame = kTryAllEntry;
+  useFrames(kit, {"Gold", "Oak", "Paper", "Steel", "Wood", "Zinc"});
   kit.threads = 1;
   kit.observer.onWritten = [&] { kit.engine->requestStop(); };
   const BatchReport report = kit.run();
@@ -323,13 +310,10 @@ TEST(Batch, TheSameFilesWithOneAndTwoThreads) {
   for (int threads : {1, 2}) {
     BatchKit kit;
     for (int i = 0; i < 6; ++i) {
-      test::writeImage(kit.temp.file(QStringLiteral("src/n%1.bmp").arg(i)),
-                       test::noisePicture({200 + i * 10, 150}, i));
-      kit.addSource(QStringLiteral("n%1.bmp").arg(i));
+      kit.addNoise(QStringLiteral("n%1.bmp").arg(i), {200 + i * 10, 150}, quint32(i));
     }
     kit.addSource(QStringLiteral("n0.bmp")); // twice: renumbered the same way
-    kit.job.sizeLimitOn = true;
-    kit.job.sizeLimitKb = QStringLiteral("30");
+    kit.sizeLimit("30");
     kit.job.sheetMode = 1;
     kit.job.sheetColumns = 1;
     kit.job.sheetRows = 1;
@@ -349,8 +333,7 @@ TEST(Batch, LongNamesAreShortenedToFitTheFileSystem) {
   BatchKit kit;
   const QString name = QString(120, QChar(0x00E9)) + QStringLiteral(".jpg"); // 240 bytes of stem
   kit.addPictures({name});
-  kit.job.addSuffix = 1;
-  kit.job.suffixTemplate = QStringLiteral("_[W]x[H]");
+  kit.suffix("_[W]x[H]");
   const BatchReport report = kit.run();
   ASSERT_TRUE(report.allWritten()) << report.unwritten.details().toStdString();
   const QString written = QFileInfo(kit.observer.written[0]).fileName();
@@ -364,8 +347,7 @@ TEST(Batch, WrittenPhotosKeepTheMetadataThePolicyAllows) {
   BatchKit kit;
   kit.temp.write("src/camera.jpg", test::cameraPhoto({64, 48}));
   kit.addSource("camera.jpg");
-  kit.job.sizeLimitOn = true;
-  kit.job.sizeLimitKb = QStringLiteral("50");
+  kit.sizeLimit("50");
   struct Case {
     MetadataPolicy policy;
     bool metadata, location;
@@ -394,13 +376,10 @@ TEST(Batch, WrittenPhotosKeepTheMetadataThePolicyAllows) {
 // its smaller pictures then differ from a separate run's by rounding).
 TEST(Batch, MoreJobsInOnePassWriteWhatSeparateRunsWould) {
   BatchKit kit;
-  test::writeImage(kit.temp.file("src/a.bmp"), test::noisePicture({640, 480}));
-  kit.addSource(QStringLiteral("a.bmp"));
+  kit.addNoise("a.bmp", {640, 480});
   kit.addPictures({"b.jpg"}, {300, 400});
-  kit.job.addSuffix = 1;
-  kit.job.widthOn = 1;
-  kit.job.maxWidth = QStringLiteral("320");
-  kit.job.suffixTemplate = QStringLiteral("_[W]");
+  kit.width(320);
+  kit.suffix("_[W]");
   JobSettings thumbnail = kit.job;
   thumbnail.maxWidth = QStringLiteral("100");
   thumbnail.sizeLimitOn = 1;

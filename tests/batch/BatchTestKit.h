@@ -59,6 +59,23 @@ struct BatchKit {
       addSource(name);
     }
   }
+  // Busy pictures, which compress badly, for the size limits.
+  void addNoise(const QString &name, QSize size, quint32 seed = 1) {
+    writeImage(temp.file(QStringLiteral("src/") + name), noisePicture(size, seed));
+    addSource(name);
+  }
+  void width(int pixels) {
+    job.maxWidth = QString::number(pixels);
+    job.widthOn = 1;
+  }
+  void suffix(const QString &name) {
+    job.addSuffix = 1;
+    job.suffixTemplate = name;
+  }
+  void sizeLimit(const QString &kb) {
+    job.sizeLimitOn = true;
+    job.sizeLimitKb = kb;
+  }
   QStringList outputs(const QString &folder = QStringLiteral("out")) const {
     return QDir(temp.file(folder)).entryList(QDir::Files | QDir::Hidden, QDir::Name);
   }

@@ -25,7 +25,8 @@ struct stat statOf(const QString &path) {
 
 } // namespace
 
-TEST(OutputFolder, MarksANewFolderOnce) {
+// A new folder is marked once; a batch removes what killed batches left there.
+TEST(OutputFolder, MarksANewFolderOnceAndRemovesWhatKilledBatchesLeft) {
   TempFolder temp;
   const QString out = temp.file(QStringLiteral("a/b/out"));
   EXPECT_TRUE(prepareOutputFolder(out));
@@ -38,6 +39,19 @@ TEST(OutputFolder, MarksANewFolderOnce) {
   EXPECT_TRUE(prepareOutputFolder(out));
   EXPECT_EQ(statOf(out + QStringLiteral("/desktop.ini")).st_ino, first.st_ino);
   EXPECT_EQ(temp.entries("a/b/out"), QStringList{"desktop.ini"});
+
+  // A batch killed between writing a picture and giving it its name.
+  ASSERT_TRUE(test::killedAfter([&] {
+    TemporaryFile picture(QFile::encodeName(out));
+    picture.write("half a picture");
+    ::raise(SIGKILL);
+  }));
+  ASSERT_EQ(temp.entries("a/b/out").size(), 2);
+  // One still at work here.
+  const TemporaryFile running(QFile::encodeName(out));
+  const QString runningName = QFileInfo(QFile::decodeName(running.path())).fileName();
+  EXPECT_TRUE(prepareOutputFolder(out));
+  EXPECT_EQ(temp.entries("a/b/out"), (QStringList{runningName, "desktop.ini"}));
 }
 
 // Whatever already has the marker's name stays as it was, and the batch goes on.
@@ -83,25 +97,6 @@ TEST(OutputFolder, NeverWritesThroughALinkOrOverAnotherFile) {
   EXPECT_FALSE(QFile::exists(temp.file(QStringLiteral("nothing.txt"))));
   EXPECT_TRUE(QFileInfo(temp.file(QStringLiteral("out1/desktop.ini"))).isSymLink());
   EXPECT_EQ(temp.read(QStringLiteral("out3/desktop.ini")), usersOwn);
-}
-
-TEST(OutputFolder, ABatchRemovesWhatKilledBatchesLeft) {
-  TempFolder temp;
-  const QString out = temp.file(QStringLiteral("out"));
-  QDir().mkpath(out);
-  // A batch killed between writing a picture and giving it its name.
-  ASSERT_TRUE(test::killedAfter([&] {
-    TemporaryFile picture(QFile::encodeName(out));
-    picture.write("half a picture");
-    ::raise(SIGKILL);
-  }));
-  ASSERT_EQ(temp.entries("out").size(), 1);
-  // One still at work here.
-  const TemporaryFile running(QFile::encodeName(out));
-  const QString runningName = QFileInfo(QFile::decodeName(running.path())).fileName();
-
-  EXPECT_TRUE(prepareOutputFolder(out));
-  EXPECT_EQ(temp.entries("out"), (QStringList{runningName, "desktop.ini"}));
 }
 
 TEST(OutputFolderFaults, AReadOnlyFolderStopsTheBatchBeforeAnything) {

@@ -8,6 +8,19 @@
 
 using namespace veltrane;
 
+namespace {
+
+// Options and their values written as one line, "_" for a space in a value.
+QList<std::pair<QString, QString>> optionPairs(const char *text) {
+  const QStringList words = QString::fromUtf8(text).split(u' ');
+  QList<std::pair<QString, QString>> pairs;
+  for (qsizetype i = 0; i + 1 < words.size(); i += 2)
+    pairs.append({words[i], QString(words[i + 1]).replace(u'_', u' ')});
+  return pairs;
+}
+
+} // namespace
+
 TEST(BatchOptions, ParsesOptionsFilesAndBytes) {
   auto options = parseBatchOptions({"--jobs", "2", "--width=640", "--yes", "a.jpg", "-qnr0", "-o", "out",
                                     "--files-from", "list\xff", "--report=-", "--metadata", "strip",
@@ -49,26 +62,16 @@ TEST(BatchOptions, ParsesOptionsFilesAndBytes) {
 TEST(BatchOptions, FieldOptionsCheckTheirValues) {
   const QStringList entries = frameListEntries({"Golden wood"});
   JobSettings job;
-  using Option = std::pair<QString, QString>;
-  for (const auto &[option, value] : QList<Option>{{"--width", "screen"},
-                                                   {"--height", "off"},
-                                                   {"--max-kb", "80"},
-                                                   {"--quality", "70"},
-                                                   {"--frame", "golden WOOD"},
-                                                   {"--grid", "5x4"},
-                                                   {"--index", "only"}})
+  for (const auto &[option, value] : optionPairs("--width screen --height off --max-kb 80 --quality 70 "
+                                                 "--frame golden_WOOD --grid 5x4 --index only"))
     EXPECT_TRUE(applyFieldOption(job, option, value, entries)) << option.toStdString();
   // --quality after --max-kb chooses the fixed quality.
   EXPECT_EQ(
       std::tuple(job.maxWidth, job.heightOn, job.sizeLimitOn, job.sizeLimitKb, job.fixedQuality, job.frame,
                  job.sheetColumns, job.sheetMode),
       std::tuple(QStringLiteral("screen"), 0, false, QStringLiteral("80"), QStringLiteral("70"), 2, 4, 2));
-  for (const auto &[option, value] : QList<Option>{{"--width", "-5"},
-                                                   {"--quality", "101"},
-                                                   {"--suffix", "a/b"},
-                                                   {"--frame", "Oak"},
-                                                   {"--grid", "9x1"},
-                                                   {"--output", " "}}) {
+  for (const auto &[option, value] :
+       optionPairs("--width -5 --quality 101 --suffix a/b --frame Oak --grid 9x1 --output _")) {
     const Result<> refused = applyFieldOption(job, option, value, entries);
     EXPECT_FALSE(refused) << option.toStdString();
     EXPECT_TRUE(refused.reason().contains(value) || refused.reason().contains(option))

@@ -85,44 +85,32 @@ TEST(PresetStore, RemoveAsksThenSelectsTheEntryBefore) {
 // What another copy of the program saved since this one read the file stays,
 // and this copy's own additions and removals apply on top of it.
 TEST(PresetStore, MergesAnotherCopysSaveWithThisCopysChanges) {
-  const auto store = [](QStringList lines) {
+  // A list of lines written with spaces between them.
+  const auto store = [](const QString &lines) {
     PresetStore result;
-    for (const QString &line : lines)
+    for (const QString &line : lines.split(u' ', Qt::SkipEmptyParts))
       result.append(line);
     return result;
   };
-  const PresetStore loaded = store({"a=1", "b=2", "c=3"});
-  struct Case {
-    const char *what;
-    QStringList mine, saved, expected;
+  const PresetStore loaded = store("a=1 b=2 c=3");
+  const struct {
+    const char *what, *mine, *saved, *expected;
+  } cases[] = {
+      {"nothing saved since: this copy's list as it is", "b=2 c=3 d=4", "a=1 b=2 c=3", "b=2 c=3 d=4"},
+      {"both added", "a=1 b=2 c=3 mine=5", "a=1 b=2 c=3 theirs=6", "a=1 b=2 c=3 theirs=6 mine=5"},
+      {"they removed, I added", "a=1 b=2 c=3 mine=5", "a=1 c=3", "a=1 c=3 mine=5"},
+      {"I removed, they added", "a=1 c=3", "a=1 b=2 c=3 theirs=6", "a=1 c=3 theirs=6"},
+      {"both added the same line", "a=1 b=2 c=3 x=9", "a=1 b=2 c=3 x=9", "a=1 b=2 c=3 x=9"},
+      {"both removed the same line", "a=1 c=3", "a=1 c=3 theirs=6", "a=1 c=3 theirs=6"},
   };
-  const Case cases[] = {
-      {"nothing saved since: this copy's list as it is",
-       {"b=2", "c=3", "d=4"},
-       {"a=1", "b=2", "c=3"},
-       {"b=2", "c=3", "d=4"}},
-      {"both added",
-       {"a=1", "b=2", "c=3", "mine=5"},
-       {"a=1", "b=2", "c=3", "theirs=6"},
-       {"a=1", "b=2", "c=3", "theirs=6", "mine=5"}},
-      {"they removed, I added", {"a=1", "b=2", "c=3", "mine=5"}, {"a=1", "c=3"}, {"a=1", "c=3", "mine=5"}},
-      {"I removed, they added",
-       {"a=1", "c=3"},
-       {"a=1", "b=2", "c=3", "theirs=6"},
-       {"a=1", "c=3", "theirs=6"}},
-      {"both added the same line",
-       {"a=1", "b=2", "c=3", "x=9"},
-       {"a=1", "b=2", "c=3", "x=9"},
-       {"a=1", "b=2", "c=3", "x=9"}},
-      {"both removed the same line", {"a=1", "c=3"}, {"a=1", "c=3", "theirs=6"}, {"a=1", "c=3", "theirs=6"}},
-  };
-  for (const Case &c : cases)
-    EXPECT_EQ(PresetStore::merged(loaded, store(c.mine), store(c.saved)).lines(), c.expected) << c.what;
+  for (const auto &c : cases)
+    EXPECT_EQ(PresetStore::merged(loaded, store(c.mine), store(c.saved)).lines().join(u' '), c.expected)
+        << c.what;
 
   // The merged list still holds no more than the list can.
-  QStringList full;
+  QString full;
   for (int i = 0; i < PresetStore::kCapacity; ++i)
-    full.append(QStringLiteral("p%1=%1").arg(i));
-  EXPECT_EQ(PresetStore::merged(loaded, store({"a=1", "b=2", "c=3", "mine=5"}), store(full)).count(),
+    full += QStringLiteral("p%1=%1 ").arg(i);
+  EXPECT_EQ(PresetStore::merged(loaded, store("a=1 b=2 c=3 mine=5"), store(full)).count(),
             PresetStore::kCapacity);
 }

@@ -1,8 +1,19 @@
+#include "common/FailedFiles.h"
 #include "common/Numbers.h"
+#include "common/ReplaceAll.h"
 
 #include <gtest/gtest.h>
 
 using namespace veltrane;
+
+TEST(FailedFiles, ReportsNamesWithoutTheLastSeparator) {
+  FailedFiles failed;
+  EXPECT_EQ(failed.text(), QString());
+  failed.add("a.txt");
+  failed.add("/p/b.jpg", "not a picture");
+  EXPECT_EQ(failed.text(), "a.txt, /p/b.jpg");
+  EXPECT_EQ(failed.details(), "a.txt\n/p/b.jpg: not a picture");
+}
 
 TEST(Numbers, LeadingNumberReadsOnlyTheNumberThatBeginsTheText) {
   const struct {
@@ -35,4 +46,22 @@ TEST(Numbers, WrittenNumbersReadBackTheSame) {
   EXPECT_EQ(formatNumber(100000.0), "100000");
   EXPECT_EQ(formatNumber(10110.0f), "10110");
   EXPECT_EQ(formatNumber(300.5f), "300.5");
+}
+
+TEST(ReplaceAll, CollapsesRunsIgnoresCaseAndNeverLoops) {
+  const struct {
+    const char *text, *find, *replacement, *expected;
+  } cases[] = {
+      {"/pics//a.jpg", "//", "/", "/pics/a.jpg"},
+      {"///pics/////a.jpg//", "//", "/", "/pics/a.jpg/"},
+      {"a[w]b[W]", "[W]", "8", "a8b8"},
+      {"aaaa", "aa", "b", "bb"},
+      {"xabcab", "ab", "a", "xaca"},
+      // Nothing to find, or a replacement that holds what it replaces: the text as it was.
+      {"abc", "", "x", "abc"},
+      {"a/b", "/", "//", "a/b"},
+      {"a[f]b", "[F]", "[f] gold", "a[f]b"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(replaceAll(c.text, c.find, c.replacement), c.expected) << c.text << " " << c.find;
 }
