@@ -153,7 +153,9 @@ private:
   }
 
   std::optional<Cost> matchesHeader(const HeifItem &item, const Cost &made) {
-    if (made.width != item.width || made.height != item.height)
+    // libheif 1.15 gives a quarter-turned grid the turned size in its header: the same pixels.
+    const bool turned = made.width == item.height && made.height == item.width;
+    if ((made.width != item.width || made.height != item.height) && !turned)
       return damaged(
           QStringLiteral("the %1 is not the size its header gives").arg(QString::fromLatin1(item.type)));
     return made;
