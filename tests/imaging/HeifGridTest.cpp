@@ -79,6 +79,15 @@ TEST_F(HeifGridTest, GridsDecodeWholeOrAreDamaged) {
   EXPECT_EQ(decoder.probeFile(folder.write("uncovered.avif", uncovered)).error, result.error);
   EXPECT_LT(peakMegabytes() - before, kMostMegabytesForARefusal);
   EXPECT_EQ(asked, 256 * 256) << "only the whole grid reserved memory";
+
+  // The grid's "ispe" box says 256 x 200 of its 256 x 256 canvas: a container that
+  // claims one size and decodes another.
+  QByteArray misSized = gridFile("grid-2x2.avif");
+  const qsizetype ispe = misSized.indexOf(QByteArray("ispe\0\0\0\0\0\0\1\0\0\0\1\0", 16));
+  ASSERT_GT(ispe, 0);
+  misSized[ispe + 14] = 0;
+  misSized[ispe + 15] = char(200);
+  EXPECT_EQ(decode(misSized).error, QString("damaged AVIF data (the grid is not the size its header gives)"));
 }
 
 // A grid whose descriptor claims 20000 x 20000 while its "ispe" box says
