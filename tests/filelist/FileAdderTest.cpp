@@ -1,8 +1,8 @@
 #include "filelist/FileAdder.h"
+#include "Waiting.h"
 #include "filelist/SourceList.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 using namespace veltrane;
@@ -22,11 +22,7 @@ TEST(FileAdder, PausesWhileAReportIsShown) {
     rowsDuringReport = list.fileCount();
   });
   adder.enqueue(AddSource::Dialog, {"/p/a.jpg"});
-  QElapsedTimer clock;
-  clock.start();
-  while (adder.isBusy() && clock.elapsed() < 10000)
-    QCoreApplication::processEvents();
-  ASSERT_FALSE(adder.isBusy());
+  ASSERT_TRUE(test::waitFor([&] { return !adder.isBusy(); }));
   EXPECT_EQ(rowsDuringReport, 1);
   EXPECT_EQ(list.fileCount(), 2);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TempFolder.h"
+#include "Waiting.h"
 #include "filelist/GridGeometry.h"
 #include "platform/PlatformServices.h"
 #include "storage/ProgramFolder.h"
@@ -15,7 +16,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,15 +47,6 @@ inline QPoint cellCentre(const FileGrid &grid, const SourceList &table, int row,
 }
 inline void clickCell(FileGrid &grid, const SourceList &table, int row, int column) {
   QTest::mouseClick(grid.surface(), Qt::LeftButton, {}, cellCentre(grid, table, row, column));
-}
-
-// Runs the event loop until `done` holds, for at most ten seconds.
-template <typename Done> bool waitFor(Done done) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done() && clock.elapsed() < 10000)
-    QApplication::processEvents();
-  return done();
 }
 
 // A main window over a program folder of its own, with scripted prompts and
