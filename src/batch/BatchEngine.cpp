@@ -268,7 +268,8 @@ void BatchRun::writeOutput(const Begun &begun, const ResizeJob &job, const QStri
                              ? substituteSuffix(*job.suffixTemplate, {qualityText, outcome.size.width(),
                                                                       outcome.size.height(), frameText})
                              : QString();
-  const QString wanted = QDir::cleanPath(folder + u'/' + outputFileName(stem(entry.name), suffix));
+  const QString wanted = QDir::cleanPath(
+      folder + u'/' + outputFileName(stem(entry.name), suffix, formatExtension(outcome.format)));
   if (!job.sameFolder && !outputFolderReady())
     return failed(&BatchReport::unwritten, wanted, kNoOutputFolder, source);
   if (mirrored)

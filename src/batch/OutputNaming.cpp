@@ -59,10 +59,9 @@ QString safeForFileName(QString text) {
 
 } // namespace
 
-QString outputFileName(const QString &rawStem, const QString &rawSuffix) {
+QString outputFileName(const QString &rawStem, const QString &rawSuffix, const QString &extension) {
   constexpr qsizetype kMaxNameBytes = 255;
   constexpr qsizetype kRenumberRoom = 8; // " (99999)"
-  const QString extension = QStringLiteral(".jpg");
   const QString stem = safeForFileName(rawStem);
   const QString suffix = safeForFileName(rawSuffix);
   const qsizetype room = kMaxNameBytes - kRenumberRoom - extension.size();

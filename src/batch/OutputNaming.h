@@ -22,11 +22,12 @@ inline const QString kReadyMadeTemplate = QStringLiteral("_[W]x[H]@[Q]+[F]");
 // again by its own placeholder.
 QString substituteSuffix(const QString &templ, const SuffixValues &values);
 
-// The output file name: stem, suffix and ".jpg", kept within the 255 bytes a
+// The output file name: stem, suffix and the extension (".jpg"), kept within the 255 bytes a
 // file name may have on Linux, with room for a " (n)" the renumbering adds.
 // The stem is shortened first, on a character boundary. A "/" or a control
 // character becomes "_".
-QString outputFileName(const QString &stem, const QString &suffix);
+QString outputFileName(const QString &stem, const QString &suffix,
+                       const QString &extension = QStringLiteral(".jpg"));
 
 // The file name up to its last "."; the whole name when it has none.
 QString stem(const QString &fileName);

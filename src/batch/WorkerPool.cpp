@@ -3,11 +3,13 @@
 #include "imaging/OutputLimits.h"
 
 #include "batch/SpareMemory.h"
-#include "imaging/JpegEncoder.h"
 #include "imaging/PhotoMetadata.h"
 #include "imaging/PictureDecoder.h"
+#include "imaging/PictureEncoder.h"
 #include "imaging/PicturePreparer.h"
-#include "imaging/SizeLimitedJpeg.h"
+#include "imaging/SizeLimitedFile.h"
+
+#include <algorithm>
 
 #include <new>
 
@@ -15,7 +17,8 @@ namespace veltrane {
 
 WorkerPool::WorkerPool(int threads, const PicturePreparer &preparer, const QStringList &frameEntries,
                        const PhotoOptions &photo)
-    : m_preparer(preparer), m_frameEntries(frameEntries), m_photo(photo) {
+    : m_preparer(preparer), m_frameEntries(frameEntries), m_photo(photo),
+      m_encoderThreads(std::max(1, int(std::thread::hardware_concurrency()) / std::max(1, threads))) {
   for (int i = 0; i < threads; ++i)
     m_threads.emplace_back([this] { run(); });
 }
@@ -55,7 +58,7 @@ Outcome WorkerPool::take(int seq) {
 
 void WorkerPool::run() {
   PictureDecoder decoder;
-  JpegEncoder encoder;
+  EncoderSet encoders(m_encoderThreads);
   for (;;) {
     Task task;
     {
@@ -70,7 +73,7 @@ void WorkerPool::run() {
     // Qt's containers throw when memory runs out; one picture fails then,
     // not the whole program.
     try {
-      outcome = make(task, decoder, encoder);
+      outcome = make(task, decoder, encoders);
     } catch (const std::bad_alloc &) {
       outcome = Outcome{};
       outcome.readError = QStringLiteral("out of memory");
@@ -91,21 +94,21 @@ void WorkerPool::giveBackSpareMemory() {
   giveBackSpareMemoryBeyond(std::max<qint64>(m_memoryBudget.capacity() - m_memoryBudget.held(), 0));
 }
 
-Outcome WorkerPool::make(const Task &task, PictureDecoder &decoder, JpegEncoder &encoder) {
+Outcome WorkerPool::make(const Task &task, PictureDecoder &decoder, EncoderSet &encoders) {
   QList<ResizeJob> jobs{task.job};
   for (const ResizeJob &extra : task.extraJobs)
     jobs.append(extra);
   // Kept until every picture is encoded: the first holds their memory.
   std::vector<PrepareResult> prepared =
       m_preparer.preparePictures(decoder, task.path, jobs, m_frameEntries, &m_memoryBudget, m_photo);
-  Outcome outcome = outcomeOf(task, task.job, prepared[0], task.write, task.sheet, encoder);
+  Outcome outcome = outcomeOf(task, task.job, prepared[0], task.write, task.sheet, encoders);
   for (size_t i = 1; i < prepared.size(); ++i)
-    outcome.extraOutcomes.push_back(outcomeOf(task, jobs[qsizetype(i)], prepared[i], true, false, encoder));
+    outcome.extraOutcomes.push_back(outcomeOf(task, jobs[qsizetype(i)], prepared[i], true, false, encoders));
   return outcome;
 }
 
 Outcome WorkerPool::outcomeOf(const Task &task, const ResizeJob &job, const PrepareResult &prepared,
-                              bool write, bool sheet, JpegEncoder &encoder) {
+                              bool write, bool sheet, EncoderSet &encoders) {
   Outcome outcome;
   if (!prepared.ok()) {
     outcome.readError = prepared.failedPath == task.path || prepared.failedPath.isEmpty()
@@ -114,7 +117,10 @@ Outcome WorkerPool::outcomeOf(const Task &task, const ResizeJob &job, const Prep
     outcome.refusedByJob = prepared.refusedByJob;
     return outcome;
   }
-  if (const QString refusal = outputSizeRefusal(prepared.picture->image.size(), write); !refusal.isEmpty()) {
+  const OutputFormat format = formatWritten(job.format, prepared.picture->sourceFormat);
+  if (const QString refusal =
+          outputSizeRefusal(prepared.picture->image.size(), write ? std::optional(format) : std::nullopt);
+      !refusal.isEmpty()) {
     outcome.readError = refusal;
     outcome.refusedByJob = true;
     return outcome;
@@ -128,7 +134,7 @@ Outcome WorkerPool::outcomeOf(const Task &task, const ResizeJob &job, const Prep
       (void)m_preparer.convertToSrgb(outcome.image, prepared.picture->iccProfile);
   }
   if (write)
-    encode(task, job, *prepared.picture, encoder, outcome);
+    encode(task, job, *prepared.picture, encoders, outcome);
   return outcome;
 }
 
@@ -136,8 +142,10 @@ Outcome WorkerPool::outcomeOf(const Task &task, const ResizeJob &job, const Prep
 // the task says otherwise, its source's metadata made true for the size
 // written.
 void WorkerPool::encode(const Task &task, const ResizeJob &job, const PreparedPicture &prepared,
-                        JpegEncoder &encoder, Outcome &outcome) {
+                        EncoderSet &encoders, Outcome &outcome) {
   const bool withMetadata = task.sourceMetadata && m_photo.metadata != MetadataPolicy::Strip;
+  outcome.format = formatWritten(job.format, prepared.sourceFormat);
+  PictureEncoder &encoder = encoders.of(outcome.format);
   const auto extrasFor = [&](QSize size) {
     JpegExtras extras;
     extras.iccProfile = prepared.iccProfile;
@@ -149,6 +157,7 @@ void WorkerPool::encode(const Task &task, const ResizeJob &job, const PreparedPi
       return extras;
     }
     extras.markers = metadata->markers;
+    outcome.leftOut = encoder.leftOut(extras);
     outcome.locationRemoved = metadata->locationRemoved;
     if (!metadata->note.isEmpty())
       outcome.photoNote = metadata->note;
@@ -156,13 +165,14 @@ void WorkerPool::encode(const Task &task, const ResizeJob &job, const PreparedPi
   };
   const QImage &image = prepared.image;
   if (job.sizeLimitKb) {
-    Result<SizeLimitedJpeg> fitted = encodeWithinLimit(image, *job.sizeLimitKb, extrasFor, encoder);
+    Result<SizeLimitedFile> fitted = encodeWithinLimit(image, *job.sizeLimitKb, extrasFor, encoder);
     if (!fitted) {
       outcome.encodeError = fitted.reason();
       return;
     }
     outcome.quality = fitted->quality;
     outcome.searched = true;
+    outcome.encodes = fitted->encodes;
     outcome.bytes = std::move(fitted->bytes);
     outcome.extrasDropped = fitted->extrasDropped;
     if (fitted->extrasDropped)
@@ -175,6 +185,7 @@ void WorkerPool::encode(const Task &task, const ResizeJob &job, const PreparedPi
   }
   outcome.quality = job.fixedQuality;
   Result<QByteArray> bytes = encoder.encode(image, outcome.quality, extrasFor(image.size()));
+  outcome.encodes = 1;
   if (!bytes)
     outcome.encodeError = bytes.reason();
   else

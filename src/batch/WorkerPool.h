@@ -18,7 +18,7 @@
 
 namespace veltrane {
 
-class JpegEncoder;
+class EncoderSet;
 class PictureDecoder;
 class PicturePreparer;
 struct PreparedPicture;
@@ -49,6 +49,9 @@ struct Outcome {
   QSize shrunkFrom;           // the prepared size, when the size limit made the picture smaller
   bool extrasDropped = false; // the profile and metadata did not fit the size limit
   bool locationRemoved = false;
+  OutputFormat format = OutputFormat::Jpeg; // the format written
+  QString leftOut;                          // what of the metadata the format could not carry
+  int encodes = 0;                          // the encodings a size limit took
   QString photoNote;                  // what of the source's colours or metadata could not be used, and why
   std::vector<Outcome> extraOutcomes; // one per Task::extraJobs
 };
@@ -72,15 +75,16 @@ public:
 private:
   void run();
   void giveBackSpareMemory();
-  Outcome make(const Task &task, PictureDecoder &decoder, JpegEncoder &encoder);
+  Outcome make(const Task &task, PictureDecoder &decoder, EncoderSet &encoders);
   Outcome outcomeOf(const Task &task, const ResizeJob &job, const PrepareResult &prepared, bool write,
-                    bool sheet, JpegEncoder &encoder);
-  void encode(const Task &task, const ResizeJob &job, const PreparedPicture &prepared, JpegEncoder &encoder,
+                    bool sheet, EncoderSet &encoders);
+  void encode(const Task &task, const ResizeJob &job, const PreparedPicture &prepared, EncoderSet &encoders,
               Outcome &outcome);
 
   const PicturePreparer &m_preparer;
   const QStringList m_frameEntries;
   const PhotoOptions m_photo;
+  const int m_encoderThreads; // what one encode may use of the cores the workers leave
   // Shared by every worker, whatever their number: two large progressive
   // decodes do not run at once, and a picture that decodes to more than this
   // (a tiny file can claim a 250-megapixel canvas) runs alone.

@@ -74,8 +74,9 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
       if (!job.writesPictures())
         continue;
       const QSize size = preparedSize(probe.picture->fullSize, job).size;
+      const OutputFormat format = formatWritten(job.format, probe.picture->format);
       // What the batch would refuse, it refuses here too.
-      if (const QString refusal = outputSizeRefusal(size, true); !refusal.isEmpty()) {
+      if (const QString refusal = outputSizeRefusal(size, format); !refusal.isEmpty()) {
         diagnose(output.err,
                  QStringLiteral("cannot resize ") + sourcePath(entry) + QStringLiteral(": ") + refusal);
         if (output.report)
@@ -88,8 +89,9 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
               ? substituteSuffix(*job.suffixTemplate, {job.qualityText, size.width(), size.height(),
                                                        batch.frameEntries.value(frame)})
               : QString();
-      const QString wanted = QDir::cleanPath(outputFolderOf(job, settings, entry) + u'/' +
-                                             outputFileName(stem(entry.name), suffix));
+      const QString wanted =
+          QDir::cleanPath(outputFolderOf(job, settings, entry) + u'/' +
+                          outputFileName(stem(entry.name), suffix, formatExtension(format)));
       const QString name = nextUntakenName(wanted, taken);
       planned.insert(hashOf(name));
       const QString searched =

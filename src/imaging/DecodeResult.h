@@ -2,6 +2,7 @@
 
 #include "imaging/DecodeLimits.h"
 #include "imaging/MemoryBudget.h"
+#include "imaging/SourceFormat.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -45,6 +46,7 @@ struct DecodedPicture {
   // The colour profile embedded in the source (ICC), which `image`'s pixels
   // are in; empty for sRGB, as a source without one is taken to be.
   QByteArray iccProfile;
+  SourceFormat format = SourceFormat::Unknown; // what the file was
 };
 
 struct DecodeResult {

@@ -203,6 +203,10 @@ bool isHeifFile(const unsigned char *data, size_t size) {
   return hasBrand(brands, kAvifBrands) || hasBrand(brands, kHeicBrands) || hasBrand(brands, kHeifBrands);
 }
 
+bool isAvifFile(const unsigned char *data, size_t size) {
+  return kindOf(data, size) == QLatin1String("AVIF");
+}
+
 HeifDecoder::HeifDecoder() { heif_init(nullptr); }
 
 HeifDecoder::~HeifDecoder() { heif_deinit(); }

@@ -9,6 +9,8 @@ namespace veltrane {
 // Whether the file starts with an ISO media "ftyp" box of a HEIF still
 // picture: HEIC (HEVC), AVIF (AV1) or another HEIF brand.
 bool isHeifFile(const unsigned char *data, size_t size);
+// A HEIF file whose brands say AV1 (AVIF) rather than HEVC (HEIC).
+bool isAvifFile(const unsigned char *data, size_t size);
 
 // Decodes the primary picture of a HEIC, AVIF or other HEIF file with
 // libheif into Format_RGB32: its rotation, mirroring and crop applied when

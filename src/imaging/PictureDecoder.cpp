@@ -8,6 +8,7 @@
 #include "imaging/HeifDecoder.h"
 #include "imaging/JpegSourceDecoder.h"
 #include "imaging/QtFormatDecoder.h"
+#include "imaging/SourceFormat.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -17,8 +18,6 @@
 namespace veltrane {
 
 namespace {
-
-enum class SourceFormat { Jpeg, Gif, Bmp, Png, WebP, Tiff, Heif, Unknown };
 
 // By content: a JPEG named .gif is still a JPEG.
 SourceFormat formatOf(const unsigned char *data, size_t size) {
@@ -31,7 +30,7 @@ SourceFormat formatOf(const unsigned char *data, size_t size) {
                     (data[0] == 'M' && data[1] == 'M' && data[2] == 0 && (data[3] == 42 || data[3] == 43))))
     return SourceFormat::Tiff;
   if (isHeifFile(data, size))
-    return SourceFormat::Heif;
+    return isAvifFile(data, size) ? SourceFormat::Avif : SourceFormat::Heic;
   if (size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF)
     return SourceFormat::Jpeg;
   if (size >= 6 && (std::memcmp(data, "GIF87a", 6) == 0 || std::memcmp(data, "GIF89a", 6) == 0))
@@ -133,6 +132,13 @@ struct PictureDecoder::Impl {
   QByteArray buffer; // the file being decoded; its memory serves the next file too
 
   DecodeResult decode(const unsigned char *data, size_t size, const DecodeRequest &request) {
+    DecodeResult result = decodeAs(data, size, request);
+    if (result.ok())
+      result.picture->format = formatOf(data, size);
+    return result;
+  }
+
+  DecodeResult decodeAs(const unsigned char *data, size_t size, const DecodeRequest &request) {
     if (size == 0)
       return DecodeResult::failure(QStringLiteral("empty file"));
     const SourceFormat format = formatOf(data, size);
@@ -143,7 +149,8 @@ struct PictureDecoder::Impl {
     case SourceFormat::Png:
     case SourceFormat::WebP:
     case SourceFormat::Tiff: return decodeWithQt(data, size, qtFormat(format), request);
-    case SourceFormat::Heif: return heif.decode(data, size, request);
+    case SourceFormat::Heic:
+    case SourceFormat::Avif: return heif.decode(data, size, request);
     case SourceFormat::Unknown: break;
     }
     return DecodeResult::failure(QStringLiteral("not a picture"));
@@ -151,6 +158,13 @@ struct PictureDecoder::Impl {
 
   // `data` holds the first `available` bytes of a file of `fileSize` bytes.
   DecodeResult probe(const unsigned char *data, size_t available, qint64 fileSize, bool applyOrientation) {
+    DecodeResult result = probeAs(data, available, fileSize, applyOrientation);
+    if (result.ok())
+      result.picture->format = formatOf(data, available);
+    return result;
+  }
+
+  DecodeResult probeAs(const unsigned char *data, size_t available, qint64 fileSize, bool applyOrientation) {
     if (fileSize == 0)
       return DecodeResult::failure(QStringLiteral("empty file"));
     const SourceFormat format = formatOf(data, available);
@@ -158,7 +172,8 @@ struct PictureDecoder::Impl {
     case SourceFormat::Png:
     case SourceFormat::WebP:
     case SourceFormat::Tiff: return probeWithQt(data, available, qtFormat(format), applyOrientation);
-    case SourceFormat::Heif: return heif.probe(data, available, applyOrientation);
+    case SourceFormat::Heic:
+    case SourceFormat::Avif: return heif.probe(data, available, applyOrientation);
     case SourceFormat::Jpeg: return jpeg.probe(data, available, applyOrientation, kMaxDecodedPixels);
     case SourceFormat::Bmp: {
       const BmpInspection found = inspectBmp(data, available, fileSize, kMaxDecodedPixels);

@@ -26,9 +26,19 @@ namespace {
 
 qint64 pixelBytes(QSize size) { return qint64(size.width()) * size.height() * 4; }
 
-bool fitsInMemory(QSize size) { return outputSizeRefusal(size, false).isEmpty(); }
+bool fitsInMemory(QSize size) { return outputSizeRefusal(size, std::nullopt).isEmpty(); }
 
 PrepareResult failure(const QString &path, const QString &error) { return {std::nullopt, error, path}; }
+
+// The source scaled into a place of `target` pixels: covering it and cropped
+// from the centre when filling.
+QImage scaledInto(const QImage &source, QSize fullSize, QSize target, const PreparedSize &prepared) {
+  const QSize covering = coveringSize(fullSize, target, prepared);
+  QImage scaled = scaledPicture(source, covering);
+  if (covering == target)
+    return scaled;
+  return scaled.copy(centredCrop(covering, target));
+}
 
 // What one job asks of the decode: the least size it scales from, and the
 // bytes of its scaled copy and, with a frame, the stretched frame and the
@@ -42,15 +52,16 @@ struct JobNeeds {
     const PreparedSize prepared = preparedSize(full, job);
     if (prepared.untouched || !fitsInMemory(prepared.size))
       return {};
-    if (window)
-      return frameWindowRect(*window, frameSize, prepared.size).size();
-    return prepared.size;
+    const QSize place = window ? frameWindowRect(*window, frameSize, prepared.size).size() : prepared.size;
+    return coveringSize(full, place, prepared);
   }
   qint64 copyBytes(QSize full) const {
     const PreparedSize prepared = preparedSize(full, job);
     if (prepared.untouched || !fitsInMemory(prepared.size))
       return 0; // nothing copied, or refused before any copy
-    return pixelBytes(prepared.size) * (window ? 3 : 1);
+    // Filling scales to a covering copy first and crops it.
+    const qint64 covering = prepared.fill ? pixelBytes(coveringSize(full, prepared.size, prepared)) : 0;
+    return pixelBytes(prepared.size) * (window ? 3 : 1) + covering;
   }
 };
 
@@ -213,11 +224,14 @@ PrepareResult PicturePreparer::finishPicture(PictureDecoder &decoder, const QStr
     return settleColours(*m_colourProfiles, picture, source.iccProfile, keepProfile);
   };
   const auto done = [&](QImage output, SettledColours colours) -> PrepareResult {
-    return {
-        PreparedPicture{
-            std::move(output), source.fullSize, {}, std::move(colours.iccProfile), std::move(colours.note)},
-        {},
-        {}};
+    return {PreparedPicture{std::move(output),
+                            source.fullSize,
+                            {},
+                            std::move(colours.iccProfile),
+                            std::move(colours.note),
+                            source.format},
+            {},
+            {}};
   };
   const PreparedSize prepared = preparedSize(source.fullSize, job);
   if (prepared.untouched) {
@@ -225,13 +239,13 @@ PrepareResult PicturePreparer::finishPicture(PictureDecoder &decoder, const QStr
     SettledColours colours = settle(untouched);
     return done(std::move(untouched), std::move(colours));
   }
-  if (const QString refusal = outputSizeRefusal(prepared.size, false); !refusal.isEmpty()) {
+  if (const QString refusal = outputSizeRefusal(prepared.size, std::nullopt); !refusal.isEmpty()) {
     PrepareResult refused = failure(path, refusal);
     refused.refusedByJob = true;
     return refused;
   }
   if (!frame) {
-    QImage scaled = scaledPicture(source.image, prepared.size);
+    QImage scaled = scaledInto(source.image, source.fullSize, prepared.size, prepared);
     SettledColours colours = settle(scaled);
     return done(std::move(scaled), std::move(colours));
   }
@@ -245,7 +259,7 @@ PrepareResult PicturePreparer::finishPicture(PictureDecoder &decoder, const QStr
   if (!output)
     return failure(frame->frame->path, QStringLiteral("the frame cannot be read: %1").arg(output.reason()));
   output->detach();
-  QImage picture = scaledPicture(source.image, inner.size());
+  QImage picture = scaledInto(source.image, source.fullSize, inner.size(), prepared);
   SettledColours colours = settle(picture);
   {
     QPainter painter(&*output);

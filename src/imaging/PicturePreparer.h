@@ -4,6 +4,7 @@
 #include "imaging/FramePictures.h"
 #include "imaging/FrameWindow.h"
 #include "imaging/MemoryBudget.h"
+#include "imaging/SourceFormat.h"
 #include "presets/PhotoOptions.h"
 #include "presets/ResizeJob.h"
 
@@ -34,6 +35,7 @@ struct PreparedPicture {
   // Why the source's colour profile was not used and its colours were left
   // as stored; empty when nothing went wrong. Not a failure of the picture.
   QString colourNote;
+  SourceFormat sourceFormat = SourceFormat::Unknown;
 };
 
 struct PrepareResult {

@@ -37,4 +37,14 @@ Result<QualityChoice> getQualityForK(const QImage &picture, double limitK, JpegE
 // The same search over any encoding step.
 Result<QualityChoice> getQualityForK(double limitK, const LimitedEncoding &encodeAt);
 
+// The formats other than JPEG: the highest quality from `lowest` to 100 that
+// fits, where the next one up does not, found from `predicted` (the last
+// picture's answer, say) by steps on the logarithm of the file's size, which
+// is close to a straight line in the quality. Qualities of one `settingOf`
+// are encoded once. When even `lowest` does not fit, the choice has no bytes.
+using FullEncoding = std::function<Result<QByteArray>(int quality)>;
+Result<QualityChoice> searchQualityFrom(int predicted, double limitK, int lowest,
+                                        const std::function<int(int)> &settingOf,
+                                        const FullEncoding &encodeAt);
+
 } // namespace veltrane

@@ -4,6 +4,7 @@
 #include "presets/FieldReaders.h"
 #include "presets/FileNameCharacters.h"
 #include "presets/FrameList.h"
+#include "presets/OutputFormat.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -163,6 +164,76 @@ Result<> outputOption(JobSettings &job, const QString &value) {
   return {};
 }
 
+// A list stored as one of `words`, the first of them written as nothing so
+// that lines of jobs that leave it alone stay as older copies wrote them. An
+// empty text is the first word; a word the list lacks leaves it as it was.
+void readWord(qint16 &field, const QString &text, const QStringList &words) {
+  const qsizetype index = text.isEmpty() ? 0 : words.indexOf(text.trimmed().toLower());
+  if (index >= 0)
+    field = qint16(index);
+}
+
+QString writeWord(qint16 field, const QStringList &words) {
+  return field > 0 && field < words.size() ? words[field] : QString();
+}
+
+Result<> formatOption(JobSettings &job, const QString &value) {
+  const qsizetype index = formatWords().indexOf(value.trimmed().toLower());
+  if (index < 0)
+    return failure(
+        QStringLiteral("--format wants %1, not \"%2\"").arg(formatWords().join(QStringLiteral(", ")), value));
+  job.outputFormat = qint16(index);
+  return {};
+}
+
+// --fit, --fill and --stretch WxH: both limits and the way of meeting them.
+Result<> boxOption(JobSettings &job, BoxMode mode, const QString &value) {
+  static const QRegularExpression box(QStringLiteral("^(\\d+)[xX](\\d+)$"));
+  const QString option = QStringLiteral("--") + boxModeWords()[int(mode)];
+  const auto match = box.match(value.trimmed());
+  int width = 0;
+  int height = 0;
+  if (!match.hasMatch() || !wholeNumber(match.captured(1), 1, 65000, &width) ||
+      !wholeNumber(match.captured(2), 1, 65000, &height))
+    return failure(QStringLiteral("%1 wants WIDTHxHEIGHT in pixels, each 1 to 65000, such as 1024x768, not "
+                                  "\"%2\"")
+                       .arg(option, value));
+  job.maxWidth = QString::number(width);
+  job.maxHeight = QString::number(height);
+  job.widthOn = 1;
+  job.heightOn = 1;
+  job.boxMode = qint16(mode);
+  return {};
+}
+
+FieldOption boxModeOption(BoxMode mode, QString help) {
+  return {
+      QStringLiteral("--") + boxModeWords()[int(mode)], 0, QStringLiteral("WxH"), std::move(help),
+      [mode](JobSettings &job, const QString &value, const Frames &) { return boxOption(job, mode, value); }};
+}
+
+// A field kept in a preset line's own words at a place past the first
+// twelve, which older copies do not read.
+JobField wordField(QString name, qint16 JobSettings::*member, const QStringList &words, QString values,
+                   int presetPosition, FieldOptions options) {
+  return {
+      .name = std::move(name),
+      .values = std::move(values),
+      .firstRun = QString(),
+      .members = {member},
+      .presetLine = FieldPlace::at(presetPosition),
+      .programLine = FieldPlace::nowhere(),
+      .ownLine = FieldPlace::nowhere(),
+      .write = [member, &words](const JobSettings &job,
+                                const Frames &) { return writeWord(job.*member, words); },
+      .read = [member, &words](JobSettings &job, const QString &text,
+                               const Frames &) { readWord(job.*member, text, words); },
+      .readProgramLine = {},
+      .section = HelpSection::Job,
+      .options = std::move(options),
+  };
+}
+
 // A size box and its switch, and their row.
 JobField sizeField(QString name, QString JobSettings::*box, qint16 JobSettings::*on, const char *firstRun,
                    int presetPosition, QString option, QString help) {
@@ -246,7 +317,7 @@ std::vector<JobField> makeJobFields() {
                 QStringLiteral("--height"),
                 QStringLiteral("largest height in pixels, or \"screen\"; \"off\" for no limit. With "
                                "one limit on, pictures keep their proportions; with both on, they are "
-                               "stretched to exactly that size")));
+                               "stretched to exactly that size (see --fit and --fill)")));
   fields.push_back(checkBoxField(QStringLiteral("also apply to vertical pictures"),
                                  &JobSettings::swapForUpright, "1", 3, 0, false));
   fields.push_back({
@@ -265,10 +336,11 @@ std::vector<JobField> makeJobFields() {
       .readProgramLine = {},
       .section = HelpSection::Job,
       .options = {{
-          {QStringLiteral("--quality"), 0, QStringLiteral("N"), QStringLiteral("JPEG quality 1 to 100"),
+          {QStringLiteral("--quality"), 0, QStringLiteral("N"),
+           QStringLiteral("quality 1 to 100; 100 is lossless in WebP and JPEG XL, PNG always is"),
            [](JobSettings &job, const QString &value, const Frames &) { return qualityOption(job, value); }},
           {QStringLiteral("--max-kb"), 0, QStringLiteral("N"),
-           QStringLiteral("best quality that keeps each file below N kB"),
+           QStringLiteral("best quality that keeps each file below N kB (KiB: 1024 bytes)"),
            [](JobSettings &job, const QString &value, const Frames &) {
              return sizeLimitOption(job, value);
            }},
@@ -353,6 +425,40 @@ std::vector<JobField> makeJobFields() {
       checkBoxField(QStringLiteral("captions: image size"), &JobSettings::captionSizes, "0", 11, 20, true));
   fields.push_back(checkBoxField(QStringLiteral("captions: file size"), &JobSettings::captionFileSizes, "0",
                                  12, 21, true));
+
+  fields.push_back(wordField(
+      QStringLiteral("format"), &JobSettings::outputFormat, formatWords(),
+      QStringLiteral("png, webp, avif, jxl or same; empty for JPEG"), 13,
+      {{{QStringLiteral("--format"), 0, QStringLiteral("FORMAT"),
+         QStringLiteral("jpeg, png, webp, avif, jxl, or \"same\" for each source's own (PNG for GIF, BMP and "
+                        "TIFF, JPEG for HEIC)"),
+         [](JobSettings &job, const QString &value, const Frames &) { return formatOption(job, value); }}}}));
+  fields.push_back(wordField(
+      QStringLiteral("box"), &JobSettings::boxMode, boxModeWords(),
+      QStringLiteral("fit or fill; empty to stretch to both limits"), 14,
+      {{boxModeOption(BoxMode::Fit,
+                      QStringLiteral("both limits at once, pictures inside them, proportions kept")),
+        boxModeOption(BoxMode::Fill, QStringLiteral("both limits at once, pictures fill them exactly, the "
+                                                    "overflow cropped from the centre")),
+        boxModeOption(BoxMode::Stretch, QStringLiteral("both limits at once, pictures stretched to exactly "
+                                                       "that size"))}}));
+  JobField neverEnlarge =
+      checkBoxField(QStringLiteral("never enlarge"), &JobSettings::neverEnlarge, "", 15, 0, false);
+  // Written as nothing when off, as the other fields past the twelfth.
+  neverEnlarge.write = [](const JobSettings &job, const Frames &) {
+    return job.neverEnlarge ? QStringLiteral("1") : QString();
+  };
+  neverEnlarge.read = [](JobSettings &job, const QString &text, const Frames &) {
+    job.neverEnlarge = 0;
+    readCheckBox(job.neverEnlarge, text);
+  };
+  neverEnlarge.options = {{{QStringLiteral("--never-enlarge"), 0, QString(),
+                            QStringLiteral("pictures already inside the box keep their size"),
+                            [](JobSettings &job, const QString &, const Frames &) -> Result<> {
+                              job.neverEnlarge = 1;
+                              return {};
+                            }}}};
+  fields.push_back(std::move(neverEnlarge));
 
   fields.push_back({
       .name = QStringLiteral("output folder"),

@@ -30,6 +30,9 @@ struct JobSettings {
   qint16 addSuffix = 1;
   qint16 sameFolder = 0;
   QString outputFolder;
+  qint16 outputFormat = 0; // index in the format list: JPEG, PNG, WebP, AVIF, JPEG XL, same as source
+  qint16 boxMode = 0;      // 0 stretch (with both limits), 1 fit inside, 2 fill
+  qint16 neverEnlarge = 0;
 
   // Swapping limits for upright pictures only means something with both limits.
   bool swapEnabled() const { return widthOn != 0 && heightOn != 0; }

@@ -16,11 +16,18 @@ QString nextField(const QString &line, qsizetype &pos) {
   return field;
 }
 
+// The fields every copy of the program reads; those after them are written
+// only when they hold something, so a job that leaves them alone is stored
+// exactly as before they existed.
+constexpr qsizetype kFirstFields = 12;
+
 QString toPreset(const JobSettings &job, const QStringList &frameEntries) {
   QStringList fields(presetLineFields());
   for (const JobField &field : jobFields())
     if (field.presetLine)
       fields[field.presetLine.position() - 1] = field.write(job, frameEntries);
+  while (fields.size() > kFirstFields && fields.back().isEmpty())
+    fields.removeLast();
   return fields.join(u'|');
 }
 

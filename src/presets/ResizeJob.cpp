@@ -36,6 +36,11 @@ ResizeJob resolveJob(const JobSettings &job, QSize screen) {
   resolved.grid = sheetGridOf(job);
   resolved.captions = {job.captionNames != 0, job.captionSizes != 0, job.captionFileSizes != 0};
   resolved.sameFolder = job.sameFolder != 0;
+  resolved.format = formatOfIndex(job.outputFormat);
+  if (job.outputFormat < 0 || job.outputFormat > kSameFormatIndex)
+    resolved.format = OutputFormat::Jpeg;
+  resolved.boxMode = job.boxMode == 1 ? BoxMode::Fit : job.boxMode == 2 ? BoxMode::Fill : BoxMode::Stretch;
+  resolved.neverEnlarge = job.neverEnlarge != 0;
   return resolved;
 }
 

@@ -2,6 +2,7 @@
 
 #include "presets/FrameList.h"
 #include "presets/JobSettings.h"
+#include "presets/OutputFormat.h"
 
 #include <QSize>
 #include <QString>
@@ -46,6 +47,10 @@ struct ResizeJob {
   SheetGrid grid;
   SheetCaptions captions;
   bool sameFolder = false; // outputs beside their sources
+  // none: each source's own format, as formatForSource chooses it.
+  std::optional<OutputFormat> format = OutputFormat::Jpeg;
+  BoxMode boxMode = BoxMode::Stretch;
+  bool neverEnlarge = false; // a picture already inside the box keeps its size
 
   bool writesPictures() const { return sheets != SheetMode::Only; }
   bool makesSheets() const { return sheets != SheetMode::None; }

@@ -1,4 +1,4 @@
-#include "imaging/SizeLimitedJpeg.h"
+#include "imaging/SizeLimitedFile.h"
 #include "TestPictures.h"
 #include "imaging/QualitySearch.h"
 
@@ -7,11 +7,11 @@
 using namespace veltrane;
 using veltrane::test::noisePicture;
 
-TEST(SizeLimitedJpeg, APictureThatFitsIsTheSearchsOwnResult) {
+TEST(SizeLimitedFile, APictureThatFitsIsTheSearchsOwnResult) {
   const QImage picture = noisePicture({320, 240});
-  JpegEncoder encoder;
-  const Result<SizeLimitedJpeg> fitted = encodeWithinLimit(picture, 40, JpegExtras{}, encoder);
-  const Result<QualityChoice> searched = getQualityForK(picture, 40, encoder);
+  JpegPictureEncoder encoder;
+  const Result<SizeLimitedFile> fitted = encodeWithinLimit(picture, 40, JpegExtras{}, encoder);
+  const Result<QualityChoice> searched = encoder.searchQuality(picture, 40, {});
   ASSERT_TRUE(fitted && searched);
   EXPECT_EQ(fitted->bytes, searched->bytes);
   EXPECT_EQ(fitted->quality, searched->quality);
@@ -21,14 +21,14 @@ TEST(SizeLimitedJpeg, APictureThatFitsIsTheSearchsOwnResult) {
 
 // Noise does not compress: even quality 0 needs more than these limits at
 // full size, so the picture is made smaller until it fits, keeping its shape.
-TEST(SizeLimitedJpeg, ShrinksUntilTheWholeFileFits) {
+TEST(SizeLimitedFile, ShrinksUntilTheWholeFileFits) {
   const QImage picture = noisePicture({800, 600});
-  JpegEncoder encoder;
+  JpegPictureEncoder encoder;
   for (const double limitK : {12.0, 5.0, 1.5}) {
     SCOPED_TRACE(limitK);
     JpegExtras extras;
     extras.markers = {{0xE1, QByteArray(300, 'x')}};
-    const Result<SizeLimitedJpeg> fitted = encodeWithinLimit(picture, limitK, extras, encoder);
+    const Result<SizeLimitedFile> fitted = encodeWithinLimit(picture, limitK, extras, encoder);
     ASSERT_TRUE(fitted) << fitted.reason().toStdString();
     EXPECT_LE(fitted->bytes.size(), qsizetype(limitK * 1024));
     EXPECT_TRUE(fitted->shrunk);
@@ -39,11 +39,11 @@ TEST(SizeLimitedJpeg, ShrinksUntilTheWholeFileFits) {
   }
 }
 
-TEST(SizeLimitedJpeg, DropsExtrasThatLeaveNoRoomAndFailsWhatNothingMeets) {
-  JpegEncoder encoder;
+TEST(SizeLimitedFile, DropsExtrasThatLeaveNoRoomAndFailsWhatNothingMeets) {
+  JpegPictureEncoder encoder;
   JpegExtras extras;
   extras.iccProfile = QByteArray(6000, 'p');
-  const Result<SizeLimitedJpeg> fitted = encodeWithinLimit(noisePicture({64, 48}), 5, extras, encoder);
+  const Result<SizeLimitedFile> fitted = encodeWithinLimit(noisePicture({64, 48}), 5, extras, encoder);
   ASSERT_TRUE(fitted) << fitted.reason().toStdString();
   EXPECT_TRUE(fitted->extrasDropped);
   EXPECT_FALSE(fitted->bytes.contains("ICC_PROFILE"));
@@ -52,7 +52,7 @@ TEST(SizeLimitedJpeg, DropsExtrasThatLeaveNoRoomAndFailsWhatNothingMeets) {
   // Nothing is 0 kB; a picture smaller than the smallest size is not enlarged to try.
   for (const auto &[picture, limitK] :
        {std::pair{noisePicture({800, 600}), 0.0}, {noisePicture({10, 10}), 0.2}}) {
-    const Result<SizeLimitedJpeg> none = encodeWithinLimit(picture, limitK, extras, encoder);
+    const Result<SizeLimitedFile> none = encodeWithinLimit(picture, limitK, extras, encoder);
     ASSERT_FALSE(none);
     EXPECT_EQ(none.reason(),
               QStringLiteral("even at 16 x 16 pixels the file would be larger than %1 kB").arg(limitK));

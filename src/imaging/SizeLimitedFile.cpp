@@ -1,4 +1,4 @@
-#include "imaging/SizeLimitedJpeg.h"
+#include "imaging/SizeLimitedFile.h"
 
 #include "common/Numbers.h"
 #include "imaging/QualitySearch.h"
@@ -26,26 +26,41 @@ QSize shrunkSize(QSize full, int step) {
 
 bool isSmallest(QSize size) { return size.width() <= kSmallestSide && size.height() <= kSmallestSide; }
 
-// Whether quality 0 fits: the one encoding a shrink step needs before it
-// searches.
+// Whether the lowest quality fits: the one encoding a shrink step needs
+// before it searches.
 Result<bool> fitsAtAll(const QImage &picture, qsizetype maxBytes, const JpegExtras &extras,
-                       JpegEncoder &encoder) {
-  Result<std::optional<QByteArray>> bytes = encoder.encodeWithin(picture, 0, maxBytes, extras);
+                       PictureEncoder &encoder) {
+  Result<std::optional<QByteArray>> bytes =
+      encoder.encodeWithin(picture, encoder.lowestQuality(), maxBytes, extras);
   if (!bytes)
     return failure(bytes.reason());
   return bytes->has_value();
 }
 
+// A format without a quality is encoded once; the others search.
+Result<QualityChoice> bestWithin(const QImage &picture, double limitK, const JpegExtras &extras,
+                                 PictureEncoder &encoder) {
+  if (encoder.hasQuality())
+    return encoder.searchQuality(picture, limitK, extras);
+  Result<QByteArray> bytes = encoder.encode(picture, 100, extras);
+  if (!bytes)
+    return failure(bytes.reason());
+  QualityChoice choice{100, {}, {100}};
+  if (bytes->size() <= maxBytesWithin(limitK))
+    choice.bytes = std::move(*bytes);
+  return choice;
+}
+
 } // namespace
 
-Result<SizeLimitedJpeg> encodeWithinLimit(const QImage &picture, double limitK, const JpegExtras &extras,
-                                          JpegEncoder &encoder) {
+Result<SizeLimitedFile> encodeWithinLimit(const QImage &picture, double limitK, const JpegExtras &extras,
+                                          PictureEncoder &encoder) {
   return encodeWithinLimit(
       picture, limitK, [&extras](QSize) { return extras; }, encoder);
 }
 
-Result<SizeLimitedJpeg> encodeWithinLimit(const QImage &picture, double limitK,
-                                          const ExtrasForSize &extrasFor, JpegEncoder &encoder) {
+Result<SizeLimitedFile> encodeWithinLimit(const QImage &picture, double limitK,
+                                          const ExtrasForSize &extrasFor, PictureEncoder &encoder) {
   const qsizetype maxBytes = maxBytesWithin(limitK);
   const QString impossible = QStringLiteral("even at %1 x %1 pixels the file would be larger than %2 kB")
                                  .arg(kSmallestSide)
@@ -53,11 +68,12 @@ Result<SizeLimitedJpeg> encodeWithinLimit(const QImage &picture, double limitK,
   if (maxBytes < 0 || picture.isNull())
     return failure(maxBytes < 0 ? impossible : QStringLiteral("empty picture"));
 
-  SizeLimitedJpeg result;
+  SizeLimitedFile result;
   JpegExtras kept = extrasFor(picture.size());
   if (!kept.isEmpty()) {
     const QImage smallest = scaledPicture(picture, picture.size().boundedTo({kSmallestSide, kSmallestSide}));
-    Result<QByteArray> smallestBytes = encoder.encode(smallest, 0);
+    Result<QByteArray> smallestBytes = encoder.encode(smallest, encoder.lowestQuality(), {});
+    ++result.encodes;
     if (!smallestBytes)
       return failure(smallestBytes.reason());
     if (kept.bytes() + smallestBytes->size() > maxBytes) {
@@ -76,6 +92,7 @@ Result<SizeLimitedJpeg> encodeWithinLimit(const QImage &picture, double limitK,
       if (!result.extrasDropped)
         kept = extrasFor(current.size());
       Result<bool> fits = fitsAtAll(current, maxBytes, kept, encoder);
+      ++result.encodes;
       if (!fits)
         return failure(fits.reason());
       if (!*fits) {
@@ -84,10 +101,11 @@ Result<SizeLimitedJpeg> encodeWithinLimit(const QImage &picture, double limitK,
         continue;
       }
     }
-    Result<QualityChoice> choice = getQualityForK(current, limitK, encoder, kept);
+    Result<QualityChoice> choice = bestWithin(current, limitK, kept, encoder);
     if (!choice)
       return failure(choice.reason());
-    if (choice->bytes.size() <= maxBytes) {
+    result.encodes += int(choice->tried.size());
+    if (!choice->bytes.isEmpty() && choice->bytes.size() <= maxBytes) {
       result.bytes = std::move(choice->bytes);
       result.quality = choice->quality;
       result.tried = std::move(choice->tried);

@@ -1,0 +1,125 @@
+#include "imaging/JpegXlEncoder.h"
+
+#include <jxl/encode.h>
+#include <jxl/thread_parallel_runner.h>
+#include <memory>
+
+namespace veltrane {
+namespace {
+
+struct EncoderDestroy {
+  void operator()(JxlEncoder *encoder) const { JxlEncoderDestroy(encoder); }
+};
+struct RunnerDestroy {
+  void operator()(void *runner) const { JxlThreadParallelRunnerDestroy(runner); }
+};
+
+constexpr int kEffort = 7;
+
+QString jxlError(JxlEncoder *encoder) {
+  const JxlEncoderError error = JxlEncoderGetError(encoder);
+  if (error == JXL_ENC_ERR_OOM)
+    return QStringLiteral("out of memory");
+  return QStringLiteral("the JPEG XL encoder failed (error %1)").arg(int(error));
+}
+
+// Which of the steps failed does not matter to a user; that one did does.
+bool setUp(JxlEncoder *encoder, void *runner, QSize size, bool alpha, bool lossless,
+           const JpegExtras &extras) {
+  if (JxlEncoderSetParallelRunner(encoder, JxlThreadParallelRunner, runner) != JXL_ENC_SUCCESS)
+    return false;
+  JxlBasicInfo info;
+  JxlEncoderInitBasicInfo(&info);
+  info.xsize = uint32_t(size.width());
+  info.ysize = uint32_t(size.height());
+  info.bits_per_sample = 8;
+  info.num_color_channels = 3;
+  info.alpha_bits = alpha ? 8 : 0;
+  info.num_extra_channels = alpha ? 1 : 0;
+  info.uses_original_profile = lossless ? JXL_TRUE : JXL_FALSE;
+  if (JxlEncoderSetBasicInfo(encoder, &info) != JXL_ENC_SUCCESS)
+    return false;
+  if (!extras.iccProfile.isEmpty()) {
+    if (JxlEncoderSetICCProfile(encoder, reinterpret_cast<const uint8_t *>(extras.iccProfile.constData()),
+                                size_t(extras.iccProfile.size())) != JXL_ENC_SUCCESS)
+      return false;
+  } else {
+    JxlColorEncoding srgb;
+    JxlColorEncodingSetToSRGB(&srgb, JXL_FALSE);
+    if (JxlEncoderSetColorEncoding(encoder, &srgb) != JXL_ENC_SUCCESS)
+      return false;
+  }
+  QByteArray exif = exifOf(extras);
+  const QByteArray xmp = xmpOf(extras);
+  if (exif.isEmpty() && xmp.isEmpty())
+    return true;
+  if (JxlEncoderUseBoxes(encoder) != JXL_ENC_SUCCESS)
+    return false;
+  // The Exif box starts with the offset of the TIFF header within it.
+  if (!exif.isEmpty() &&
+      JxlEncoderAddBox(encoder, "Exif",
+                       reinterpret_cast<const uint8_t *>(exif.prepend(QByteArray(4, '\0')).constData()),
+                       size_t(exif.size()), JXL_FALSE) != JXL_ENC_SUCCESS)
+    return false;
+  if (!xmp.isEmpty() && JxlEncoderAddBox(encoder, "xml ", reinterpret_cast<const uint8_t *>(xmp.constData()),
+                                         size_t(xmp.size()), JXL_FALSE) != JXL_ENC_SUCCESS)
+    return false;
+  JxlEncoderCloseBoxes(encoder);
+  return true;
+}
+
+} // namespace
+
+double jxlDistance(int quality) {
+  const double q = std::clamp(quality, 0, 100);
+  if (q >= 100)
+    return 0;
+  if (q >= 30)
+    return 0.1 + (100 - q) * 0.09;
+  return 53.0 / 3000.0 * q * q - 23.0 / 20.0 * q + 25.0;
+}
+
+Result<QByteArray> JpegXlEncoder::encode(const QImage &picture, int quality, const JpegExtras &extras) {
+  if (picture.isNull())
+    return failure(QStringLiteral("empty picture"));
+  const std::unique_ptr<JxlEncoder, EncoderDestroy> encoder(JxlEncoderCreate(nullptr));
+  const std::unique_ptr<void, RunnerDestroy> runner(
+      JxlThreadParallelRunnerCreate(nullptr, size_t(m_threads)));
+  if (!encoder || !runner)
+    return failure(QStringLiteral("out of memory"));
+  const bool alpha = hasTransparency(picture);
+  const bool lossless = quality >= 100;
+  if (!setUp(encoder.get(), runner.get(), picture.size(), alpha, lossless, extras))
+    return failure(jxlError(encoder.get()));
+  JxlEncoderFrameSettings *settings = JxlEncoderFrameSettingsCreate(encoder.get(), nullptr);
+  if (!settings ||
+      JxlEncoderFrameSettingsSetOption(settings, JXL_ENC_FRAME_SETTING_EFFORT, kEffort) != JXL_ENC_SUCCESS ||
+      (lossless ? JxlEncoderSetFrameLossless(settings, JXL_TRUE)
+                : JxlEncoderSetFrameDistance(settings, float(jxlDistance(quality)))) != JXL_ENC_SUCCESS)
+    return failure(jxlError(encoder.get()));
+  const QImage rows = encoderRows(picture, alpha);
+  const JxlPixelFormat format{alpha ? 4u : 3u, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN,
+                              size_t(rows.bytesPerLine())};
+  if (JxlEncoderAddImageFrame(settings, &format, rows.constBits(), size_t(rows.sizeInBytes())) !=
+      JXL_ENC_SUCCESS)
+    return failure(jxlError(encoder.get()));
+  JxlEncoderCloseInput(encoder.get());
+
+  QByteArray file(qsizetype(64) * 1024, Qt::Uninitialized);
+  qsizetype used = 0;
+  for (;;) {
+    auto *next = reinterpret_cast<uint8_t *>(file.data() + used);
+    size_t available = size_t(file.size() - used);
+    const JxlEncoderStatus status = JxlEncoderProcessOutput(encoder.get(), &next, &available);
+    used = file.size() - qsizetype(available);
+    if (status == JXL_ENC_SUCCESS)
+      break;
+    if (status != JXL_ENC_NEED_MORE_OUTPUT)
+      return failure(jxlError(encoder.get()));
+    file.resize(file.size() * 2);
+  }
+  file.resize(used);
+  return file;
+}
+
+} // namespace veltrane

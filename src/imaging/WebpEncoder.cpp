@@ -1,0 +1,95 @@
+#include "imaging/WebpEncoder.h"
+
+#include <memory>
+#include <webp/encode.h>
+#include <webp/mux.h>
+
+namespace veltrane {
+namespace {
+
+struct PictureFree {
+  void operator()(WebPPicture *picture) const { WebPPictureFree(picture); }
+};
+struct MemoryWriterFree {
+  void operator()(WebPMemoryWriter *writer) const { WebPMemoryWriterClear(writer); }
+};
+struct MuxDelete {
+  void operator()(WebPMux *mux) const { WebPMuxDelete(mux); }
+};
+
+QString encoderError(WebPEncodingError error) {
+  switch (error) {
+  case VP8_ENC_ERROR_OUT_OF_MEMORY:
+  case VP8_ENC_ERROR_BITSTREAM_OUT_OF_MEMORY: return QStringLiteral("out of memory");
+  case VP8_ENC_ERROR_BAD_DIMENSION: return QStringLiteral("WebP holds at most 16383 x 16383 pixels");
+  case VP8_ENC_ERROR_FILE_TOO_BIG: return QStringLiteral("the WebP file would be larger than 4 GB");
+  default: return QStringLiteral("the WebP encoder failed (error %1)").arg(int(error));
+  }
+}
+
+// The chunks libwebp's encoder leaves out, added around its bitstream.
+Result<QByteArray> withChunks(const QByteArray &bitstream, const JpegExtras &extras) {
+  const QByteArray exif = exifOf(extras);
+  const QByteArray xmp = xmpOf(extras);
+  if (extras.iccProfile.isEmpty() && exif.isEmpty() && xmp.isEmpty())
+    return bitstream;
+  const WebPData image{reinterpret_cast<const uint8_t *>(bitstream.constData()), size_t(bitstream.size())};
+  const std::unique_ptr<WebPMux, MuxDelete> mux(WebPMuxCreate(&image, 0));
+  if (!mux)
+    return failure(QStringLiteral("out of memory"));
+  const auto set = [&](const char *chunk, const QByteArray &data) {
+    const WebPData payload{reinterpret_cast<const uint8_t *>(data.constData()), size_t(data.size())};
+    return data.isEmpty() || WebPMuxSetChunk(mux.get(), chunk, &payload, 1) == WEBP_MUX_OK;
+  };
+  if (!set("ICCP", extras.iccProfile) || !set("EXIF", exif) || !set("XMP ", xmp))
+    return failure(QStringLiteral("the WebP metadata could not be added"));
+  WebPData assembled{};
+  if (WebPMuxAssemble(mux.get(), &assembled) != WEBP_MUX_OK)
+    return failure(QStringLiteral("the WebP metadata could not be added"));
+  QByteArray file(reinterpret_cast<const char *>(assembled.bytes), qsizetype(assembled.size));
+  WebPDataClear(&assembled);
+  return file;
+}
+
+} // namespace
+
+Result<QByteArray> WebpEncoder::encode(const QImage &picture, int quality, const JpegExtras &extras) {
+  if (picture.isNull())
+    return failure(QStringLiteral("empty picture"));
+  if (picture.width() > WEBP_MAX_DIMENSION || picture.height() > WEBP_MAX_DIMENSION)
+    return failure(encoderError(VP8_ENC_ERROR_BAD_DIMENSION));
+  WebPConfig config;
+  if (!WebPConfigInit(&config))
+    return failure(QStringLiteral("the WebP encoder is not the version this program was built with"));
+  const bool lossless = quality >= 100;
+  config.lossless = lossless ? 1 : 0;
+  config.quality = lossless ? 75.0f : float(std::clamp(quality, 0, 100));
+  config.method = 4;
+  config.thread_level = 1;
+
+  WebPPicture input;
+  if (!WebPPictureInit(&input))
+    return failure(QStringLiteral("out of memory"));
+  const std::unique_ptr<WebPPicture, PictureFree> owned(&input);
+  input.use_argb = lossless ? 1 : 0;
+  input.width = picture.width();
+  input.height = picture.height();
+  // QImage's 32-bit pixels are B, G, R, A in memory on this byte order.
+  const bool alpha = hasTransparency(picture);
+  const QImage rows = picture.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+  const int imported = alpha ? WebPPictureImportBGRA(&input, rows.constBits(), int(rows.bytesPerLine()))
+                             : WebPPictureImportBGRX(&input, rows.constBits(), int(rows.bytesPerLine()));
+  if (!imported)
+    return failure(QStringLiteral("out of memory"));
+
+  WebPMemoryWriter writer;
+  WebPMemoryWriterInit(&writer);
+  const std::unique_ptr<WebPMemoryWriter, MemoryWriterFree> ownedWriter(&writer);
+  input.writer = WebPMemoryWrite;
+  input.custom_ptr = &writer;
+  if (!WebPEncode(&config, &input))
+    return failure(encoderError(input.error_code));
+  return withChunks(QByteArray(reinterpret_cast<const char *>(writer.mem), qsizetype(writer.size)), extras);
+}
+
+} // namespace veltrane
