@@ -38,6 +38,8 @@ bool writePng(PngSession &session, const QImage &rows, bool alpha, const JpegExt
   if (setjmp(png_jmpbuf(session.png)))
     return false;
   png_set_write_fn(session.png, &session, onWrite, onFlush);
+  // A profile libpng finds wrong is left out, not the picture.
+  png_set_benign_errors(session.png, 1);
   // Level 6 with libpng's adaptive filters: zlib's balance of size and time.
   png_set_compression_level(session.png, 6);
   png_set_IHDR(session.png, session.info, png_uint_32(rows.width()), png_uint_32(rows.height()), 8,

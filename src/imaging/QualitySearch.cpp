@@ -78,10 +78,23 @@ int nextGuess(const std::map<int, qsizetype> &sizes, int fits, int over, qsizety
     const double high = std::log(double(sizes.at(over)));
     guess = high > low ? fits + int(std::floor((target - low) / (high - low) * (over - fits)))
                        : (fits + over) / 2;
+    // The line bends: keep each step from creeping along one end.
+    const int quarter = (over - fits) / 4;
+    guess = std::clamp(guess, fits + quarter, over - quarter);
   } else {
     const int known = fits >= 0 ? fits : over;
-    const double step = (target - std::log(double(sizes.at(known)))) / kGrowthPerStep;
-    guess = known + int(fits >= 0 ? std::floor(step) : std::floor(step));
+    // Two sizes on one side tell the slope better than a guess.
+    double growth = kGrowthPerStep;
+    if (const auto other = fits >= 0 ? sizes.find(known) : std::next(sizes.find(known));
+        sizes.size() > 1 && other != sizes.end() && other != sizes.begin()) {
+      const auto neighbour = fits >= 0 ? std::prev(other) : other;
+      const double slope = (std::log(double(sizes.at(known))) - std::log(double(neighbour->second))) /
+                           double(known - neighbour->first);
+      if (slope > 1e-4)
+        growth = slope;
+    }
+    const double step = (target - std::log(double(sizes.at(known)))) / growth;
+    guess = known + int(std::floor(step));
   }
   const int from = fits >= 0 ? fits + 1 : lowest;
   const int to = over >= 0 ? over - 1 : 100;

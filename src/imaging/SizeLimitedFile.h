@@ -35,8 +35,8 @@ using ExtrasForSize = std::function<JpegExtras(QSize)>;
 // fit (for PNG: the one encoding), the picture is scaled down by about a
 // tenth of each side per step and searched again; a limit not met at 16 x 16
 // pixels is a failure with a reason.
-Result<SizeLimitedFile> encodeWithinLimit(const QImage &picture, double limitK, const ExtrasForSize &extrasFor,
-                                          PictureEncoder &encoder);
+Result<SizeLimitedFile> encodeWithinLimit(const QImage &picture, double limitK,
+                                          const ExtrasForSize &extrasFor, PictureEncoder &encoder);
 Result<SizeLimitedFile> encodeWithinLimit(const QImage &picture, double limitK, const JpegExtras &extras,
                                           PictureEncoder &encoder);
 

@@ -10,7 +10,6 @@
 
 namespace veltrane {
 
-
 // Everything the settings file keeps.
 struct SettingsState {
   ProgramSettings program;
