@@ -131,6 +131,7 @@ BatchReport runBatch(const Run &run) {
   input.threads = run.options.jobs;
   input.photo = run.choice.photo;
   input.extraJobs = run.choice.extraJobs;
+  input.skipExisting = run.options.skipExisting;
   input.sheetStyle = {colourFromValue(program.indexBackground), colourFromValue(program.captionColour),
                       program.captionBold != 0, program.captionItalic != 0, leadingNumber(program.fontSize)};
   BatchReport report = engine.run(input);
@@ -166,6 +167,8 @@ int printReport(const BatchReport &report, const FailedFiles &refused, bool quie
       out << " and " << report.sheets.size()
           << (report.sheets.size() == 1 ? " index sheet" : " index sheets");
     out << " written, " << failed << " failed, " << skipped << " skipped";
+    if (report.alreadyThere > 0)
+      out << ", " << report.alreadyThere << " already there";
     if (report.locationsRemoved > 0)
       out << ", the place taken left out of " << report.locationsRemoved;
     if (report.stopped)

@@ -277,6 +277,10 @@ void BatchRun::writeOutput(const Begun &begun, const ResizeJob &job, const QStri
       return failed(&BatchReport::unwritten, wanted, ready.reason(), source);
   if (!outcome.encodeError.isEmpty())
     return failed(&BatchReport::unwritten, wanted, outcome.encodeError, source);
+  if (m_input.skipExisting && fileExists(wanted)) {
+    ++m_report.alreadyThere;
+    return skipped(source, QStringLiteral("output exists"));
+  }
   const Result<QString> path = writeNewJpegFile(wanted, outcome.bytes, nextFreeName);
   if (!path)
     return failed(&BatchReport::unwritten, wanted, path.reason(), source);

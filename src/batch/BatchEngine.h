@@ -64,6 +64,9 @@ struct BatchInput {
   QList<JobSettings> extraJobs;
   // Read instead of `sources` when set: a list too long to hold, one at a time.
   SourceFeed *feed = nullptr;
+  // A picture whose output name is already taken is left out ("output
+  // exists") instead of written under the next free name: a re-run adds nothing.
+  bool skipExisting = false;
 };
 
 // Runs a batch: every source, with every frame when trying them all, is

@@ -22,6 +22,7 @@ struct BatchReport {
   FailedFiles photoNotes; // outputs written without some of their source's colours or metadata: why
   int locationsRemoved = 0; // outputs whose source told where it was taken, written without it
   int skipped = 0;          // pictures not begun because of a stop
+  int alreadyThere = 0;     // left out because their output existed (skipExisting); not a failure
   bool stopped = false;
 
   bool started() const { return startError.isEmpty(); }

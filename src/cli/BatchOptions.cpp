@@ -125,9 +125,10 @@ Result<> applyFlag(BatchOptions &options, const QString &option) {
                          &options.dryRun,
                          &options.sources.nullSeparated,
                          &options.sources.recursive,
-                         &options.listPresets};
-  const char *const names[] = {"--help",    "--version", "--yes",       "--quiet",
-                               "--dry-run", "--null",    "--recursive", "--list-presets"};
+                         &options.listPresets,
+                         &options.skipExisting};
+  const char *const names[] = {"--help", "--version",   "--yes",          "--quiet",        "--dry-run",
+                               "--null", "--recursive", "--list-presets", "--skip-existing"};
   for (size_t k = 0; k < std::size(names); ++k)
     if (option == QLatin1String(names[k])) {
       *flags[k] = true;

@@ -50,6 +50,7 @@ struct BatchOptions {
   bool dryRun = false;
   bool yes = false;
   bool quiet = false;
+  bool skipExisting = false;
   bool help = false;
   bool version = false;
   bool listPresets = false;

@@ -84,6 +84,8 @@ Running:
                         ~/.local/share/veltrane)
   -j, --jobs N          worker threads (default: one per core)
       --yes             go ahead when trying all frames makes over 100 files
+      --skip-existing   leave out a picture whose output name is taken,
+                        instead of writing it as " (2)"; not a failure
   -q, --quiet           print only errors
   -h, --help            show this help and exit
   -V, --version         show the version and exit

@@ -3,6 +3,7 @@
 // signals, many workers. What a batch writes is the engine's test.
 #include "TempFolder.h"
 #include "TestPictures.h"
+#include "imaging/PictureDecoder.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -527,4 +528,38 @@ TEST_F(BatchProgram, DryRunsRefuseWhatTheRunRefuses) {
   // Outputs beside their sources make no sheets: said once.
   const ProgramRun beside = run(base() + words("-n --same-folder --index also a.jpg"));
   EXPECT_EQ(beside.err.count(QStringLiteral("make no index sheets")), 1) << beside.err.toStdString();
+}
+
+// The job's format names the file; fit keeps proportions (the upright
+// picture turning the box, as the first-run job says); a re-run with
+// --skip-existing adds nothing and is no failure.
+TEST_F(BatchProgram, WritesTheFormatAskedAndSkipsWhatExists) {
+  test::writePicture(temp.file("src/tall.jpg"), {300, 400});
+  const ProgramRun first = run(base() + words("--format webp --fit 120x60 --no-suffix src/tall.jpg"));
+  EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
+  EXPECT_EQ(outputs(), (QStringList{"desktop.ini", "tall.webp"}));
+  PictureDecoder decoder;
+  const DecodeResult written = decoder.decodeFile(temp.file("out/tall.webp"));
+  ASSERT_TRUE(written.ok());
+  EXPECT_EQ(written.picture->fullSize, QSize(60, 80));
+
+  const ProgramRun again = run(shown() + words("--defaults --format webp --fit 120x60 --no-suffix "
+                                               "--skip-existing --report rerun.json src/tall.jpg"));
+  EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
+  EXPECT_EQ(outputs(), (QStringList{"desktop.ini", "tall.webp"}));
+  EXPECT_TRUE(again.out.contains(QStringLiteral("0 pictures written, 0 failed, 0 skipped, 1 already there")))
+      << again.out.toStdString();
+  QFile report(temp.file("rerun.json"));
+  ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+  const QList<QJsonObject> lines = reportLines(report.readAll());
+  ASSERT_EQ(lines.size(), 1);
+  EXPECT_EQ(lines[0]["status"].toString(), QStringLiteral("skipped"));
+  EXPECT_EQ(lines[0]["reason"].toString(), QStringLiteral("output exists"));
+
+  for (const char *wrong : {"--format gif", "--fill 400", "--fit 0x300"}) {
+    const ProgramRun refused = run(base() + words(wrong) + QStringList{"src/tall.jpg"});
+    EXPECT_EQ(refused.exitCode, 2) << wrong;
+    EXPECT_TRUE(refused.err.contains(QString::fromUtf8(wrong).section(u' ', 0, 0)))
+        << refused.err.toStdString();
+  }
 }
