@@ -2,9 +2,10 @@
 // the colour tests make them, and cut or damaged; and JPEGs that carry one,
 // for the picture decoder.
 
-#include "ColourTestProfiles.h"
+#include "ColourReference.h"
 #include "DecoderTestFiles.h"
 #include "Seeds.h"
+#include "TestData.h"
 
 namespace veltrane::fuzz {
 
@@ -24,13 +25,13 @@ qsizetype tagEntry(const QByteArray &profile, const char *signature) {
 } // namespace
 
 QList<Seed> colourProfileSeeds() {
-  const QByteArray adobe = adobeRgbProfile(), press = cmykProfile();
+  const QByteArray adobe = testSource("adobe-rgb.icc"), press = testSource("cmyk-press.icc");
   const qsizetype redTag = tagEntry(adobe, "rXYZ"), table = tagEntry(press, "A2B0");
   QList<Seed> seeds{
       {"adobe-rgb.icc", adobe},
-      {"display-p3.icc", displayP3Profile()},
-      {"srgb.icc", srgbProfile()},
-      {"grey-gamma-1.icc", greyProfile(1.0)},
+      {"display-p3.icc", testSource("display-p3.icc")},
+      {"srgb.icc", testSource("srgb.icc")},
+      {"grey-gamma-1.icc", testSource("grey-gamma-1.icc")},
       {"cmyk-press.icc", press},
       {"empty", {}},
       {"header-only.icc", adobe.left(128)},
@@ -50,14 +51,14 @@ QList<Seed> colourProfileSeeds() {
 QList<Seed> colourPictureSeeds() {
   const QImage quadrants = indexedQuadrants({24, 16});
   using Colours = JpegOptions::Colours;
-  QByteArray badSequence = jpegFile(quadrants, {.iccProfile = adobeRgbProfile()});
+  QByteArray badSequence = jpegFile(quadrants, {.iccProfile = testSource("adobe-rgb.icc")});
   badSequence[badSequence.indexOf("ICC_PROFILE") + 12] = 3;
   return {
-      {"jpeg-icc-adobe-rgb.jpg", jpegFile(quadrants, {.iccProfile = adobeRgbProfile()})},
+      {"jpeg-icc-adobe-rgb.jpg", jpegFile(quadrants, {.iccProfile = testSource("adobe-rgb.icc")})},
       {"jpeg-icc-cmyk-press.jpg",
-       jpegFile(quadrants, {.colours = Colours::Cmyk, .iccProfile = cmykProfile()})},
+       jpegFile(quadrants, {.colours = Colours::Cmyk, .iccProfile = testSource("cmyk-press.icc")})},
       {"jpeg-icc-cmyk-rgb-profile.jpg",
-       jpegFile(quadrants, {.colours = Colours::Ycck, .iccProfile = adobeRgbProfile()})},
+       jpegFile(quadrants, {.colours = Colours::Ycck, .iccProfile = testSource("adobe-rgb.icc")})},
       {"jpeg-icc-chunk-3-of-1.jpg", badSequence},
   };
 }

@@ -1,7 +1,8 @@
 // The JPEG decoder's colour profiles: handed on with RGB pictures, used on
 // CMYK ones.
-#include "ColourTestProfiles.h"
+#include "ColourReference.h"
 #include "DecoderTestFiles.h"
+#include "TestData.h"
 #include "TestPictures.h"
 #include "imaging/PictureDecoder.h"
 
@@ -33,8 +34,8 @@ bool nearAll(const std::array<QRgb, 4> &actual, const std::array<QRgb, 4> &expec
 TEST(JpegColourTest, HandsOnTheProfileOfRgbPictures) {
   const QImage quadrants = indexedQuadrants({64, 48});
   // One over 64 kB travels in several markers.
-  const QByteArray large = adobeRgbProfile() + QByteArray(150'000, 'p');
-  QByteArray badSequence = jpegFile(quadrants, {.iccProfile = adobeRgbProfile()});
+  const QByteArray large = testSource("adobe-rgb.icc") + QByteArray(150'000, 'p');
+  QByteArray badSequence = jpegFile(quadrants, {.iccProfile = testSource("adobe-rgb.icc")});
   badSequence[badSequence.indexOf("ICC_PROFILE") + 12] = 3; // chunk 3 of 1
   const struct {
     const char *name;
@@ -42,9 +43,12 @@ TEST(JpegColourTest, HandsOnTheProfileOfRgbPictures) {
     QByteArray profile;
   } cases[] = {
       {"none", jpegFile(quadrants), {}},
-      {"Adobe RGB", jpegFile(quadrants, {.iccProfile = adobeRgbProfile()}), adobeRgbProfile()},
-      {"grey", jpegFile(quadrants, {.colours = JpegOptions::Colours::Grey, .iccProfile = greyProfile(2.2)}),
-       greyProfile(2.2)},
+      {"Adobe RGB", jpegFile(quadrants, {.iccProfile = testSource("adobe-rgb.icc")}),
+       testSource("adobe-rgb.icc")},
+      {"grey",
+       jpegFile(quadrants,
+                {.colours = JpegOptions::Colours::Grey, .iccProfile = testSource("grey-gamma-2.2.icc")}),
+       testSource("grey-gamma-2.2.icc")},
       {"several markers", jpegFile(quadrants, {.progressive = true, .iccProfile = large}), large},
       {"chunks that do not add up", badSequence, {}},
   };
@@ -76,13 +80,19 @@ TEST(JpegColourTest, ConvertsCmykThroughItsProfile) {
     JpegOptions options;
     std::array<QRgb, 4> expected;
   } cases[] = {
-      {"Adobe CMYK, press profile", {.colours = Colours::Cmyk, .iccProfile = cmykProfile()}, pressed},
-      {"Adobe YCCK, press profile", {.colours = Colours::Ycck, .iccProfile = cmykProfile()}, pressed},
+      {"Adobe CMYK, press profile",
+       {.colours = Colours::Cmyk, .iccProfile = testSource("cmyk-press.icc")},
+       pressed},
+      {"Adobe YCCK, press profile",
+       {.colours = Colours::Ycck, .iccProfile = testSource("cmyk-press.icc")},
+       pressed},
       {"plain CMYK, press profile",
-       {.colours = Colours::Cmyk, .adobeInvertedCmyk = false, .iccProfile = cmykProfile()},
+       {.colours = Colours::Cmyk, .adobeInvertedCmyk = false, .iccProfile = testSource("cmyk-press.icc")},
        pressed},
       {"Adobe CMYK, no profile", {.colours = Colours::Cmyk}, plain},
-      {"Adobe CMYK, RGB profile", {.colours = Colours::Cmyk, .iccProfile = adobeRgbProfile()}, plain},
+      {"Adobe CMYK, RGB profile",
+       {.colours = Colours::Cmyk, .iccProfile = testSource("adobe-rgb.icc")},
+       plain},
       {"Adobe CMYK, damaged profile", {.colours = Colours::Cmyk, .iccProfile = QByteArray(500, 'x')}, plain},
   };
   PictureDecoder decoder;

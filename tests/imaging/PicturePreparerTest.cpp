@@ -1,5 +1,5 @@
 #include "imaging/PicturePreparer.h"
-#include "ColourTestProfiles.h"
+#include "ColourReference.h"
 #include "DecoderTestFiles.h"
 #include "TempFolder.h"
 #include "TestData.h"
@@ -155,7 +155,7 @@ TEST_F(PicturePreparerTest, APreparedPictureHoldsItsResultUntilItIsWritten) {
 // profile kept its pixels stay as stored and the profile goes with them,
 // unless a frame (sRGB art) is drawn around it.
 TEST_F(PicturePreparerTest, ConvertsColourProfilesOrKeepsThem) {
-  const QByteArray adobe = test::adobeRgbProfile();
+  const QByteArray adobe = test::testSource("adobe-rgb.icc");
   const QImage sweep = test::colourSweep({480, 320});
   const QImage stored = test::convertedExactly(sweep, {}, adobe);
   const QString tagged = temp.write("adobe.jpg", test::jpegFile(stored, {.iccProfile = adobe}));
