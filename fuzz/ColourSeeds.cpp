@@ -1,9 +1,7 @@
-// Colour profiles for the colour-profile target, made with Little CMS as
-// the colour tests make them, and cut or damaged; and JPEGs that carry one,
-// for the picture decoder.
+// Colour profiles for the colour-profile target, the colour tests' files
+// (made with Little CMS), and cut or damaged; and JPEGs that carry one, for
+// the picture decoder.
 
-#include "ColourReference.h"
-#include "DecoderTestFiles.h"
 #include "Seeds.h"
 #include "TestData.h"
 
@@ -49,16 +47,13 @@ QList<Seed> colourProfileSeeds() {
 }
 
 QList<Seed> colourPictureSeeds() {
-  const QImage quadrants = indexedQuadrants({24, 16});
-  using Colours = JpegOptions::Colours;
-  QByteArray badSequence = jpegFile(quadrants, {.iccProfile = testSource("adobe-rgb.icc")});
+  const QByteArray adobe = testSource("quadrants-24x16-adobe-rgb.jpg");
+  QByteArray badSequence = adobe;
   badSequence[badSequence.indexOf("ICC_PROFILE") + 12] = 3;
   return {
-      {"jpeg-icc-adobe-rgb.jpg", jpegFile(quadrants, {.iccProfile = testSource("adobe-rgb.icc")})},
-      {"jpeg-icc-cmyk-press.jpg",
-       jpegFile(quadrants, {.colours = Colours::Cmyk, .iccProfile = testSource("cmyk-press.icc")})},
-      {"jpeg-icc-cmyk-rgb-profile.jpg",
-       jpegFile(quadrants, {.colours = Colours::Ycck, .iccProfile = testSource("adobe-rgb.icc")})},
+      {"jpeg-icc-adobe-rgb.jpg", adobe},
+      {"jpeg-icc-cmyk-press.jpg", testSource("quadrants-24x16-cmyk-press.jpg")},
+      {"jpeg-icc-cmyk-rgb-profile.jpg", testSource("quadrants-24x16-ycck-adobe-rgb.jpg")},
       {"jpeg-icc-chunk-3-of-1.jpg", badSequence},
   };
 }

@@ -1,7 +1,7 @@
 // Photos for the metadata reader, the metadata tests' committed files: each
 // format that carries metadata, then damaged and hostile blocks.
 
-#include "ExifPayload.h"
+#include "FilePatches.h"
 #include "Seeds.h"
 #include "TestData.h"
 

@@ -1,5 +1,5 @@
 #include "imaging/PhotoMetadata.h"
-#include "ExifPayload.h"
+#include "FilePatches.h"
 #include "TempFolder.h"
 #include "TestData.h"
 #include "imaging/PhotoMetadataEdits.h"
