@@ -1,6 +1,5 @@
 // The JPEG decoder's colour profiles: handed on with RGB pictures, used on
 // CMYK ones.
-#include "ColourReference.h"
 #include "TestData.h"
 #include "TestPictures.h"
 #include "imaging/PictureDecoder.h"

@@ -15,7 +15,6 @@
 
 #include <QBuffer>
 #include <QImageWriter>
-#include <cstring>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
