@@ -254,8 +254,8 @@ TEST_F(DecoderDamageTest, EveryKindReservesItsMemoryAndThePictureHoldsIt) {
       {"progressive JPEG", source("-progressive.jpg"), 200 * 100 * (4 + 3)},
       {"turned JPEG", source("-exif-6.jpg"), 200 * 100 * 8},
       {"GIF", source("-screen-400x300.gif"), 400 * 300 * 4},
-      {"BMP", source("-24-bit.bmp"), 200 * 100 * 4},
-      {"RLE8 BMP", source("-rle8.bmp"), 200 * 100 * 4},
+      {"BMP", testSource("quadrants-40x20-24-bit.bmp"), 40 * 20 * 4},
+      {"RLE8 BMP", testSource("quadrants-40x20-rle8.bmp"), 40 * 20 * 4},
       // Qt's picture (8 bytes a pixel at 16 bits) and our RGB32 copy.
       {"PNG", qtFile(picture, "png"), 200 * 100 * 8},
       {"PNG, 16 bits", qtFile(picture.convertToFormat(QImage::Format_RGBA64), "png"), 200 * 100 * 12},
