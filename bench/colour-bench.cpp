@@ -4,15 +4,16 @@
 // file without one. Medians of thread CPU time (the machine is shared, so
 // wall time drifts) over ROUNDS runs.
 //   veltrane-colour-bench [ROUNDS]
-#include "ColourTestProfiles.h"
-#include "DecoderTestFiles.h"
+#include "ColourReference.h"
+#include "TestData.h"
 #include "imaging/ColourProfile.h"
 #include "imaging/PictureDecoder.h"
 #include "imaging/PicturePreparer.h"
 #include "presets/FrameList.h"
 
-#include <QFile>
+#include <QColorSpace>
 #include <QGuiApplication>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
@@ -40,9 +41,13 @@ double medianMilliseconds(int rounds, const std::function<void()> &work) {
   return ms[ms.size() / 2];
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+// Through Qt's writer, which embeds the picture's colour space as its profile.
+bool writeJpeg(const QString &path, QImage picture, const QByteArray &profile) {
+  if (!profile.isEmpty())
+    picture.setColorSpace(QColorSpace::fromIccProfile(profile));
+  QImageWriter writer(path, "jpeg");
+  writer.setQuality(92);
+  return writer.write(picture);
 }
 
 } // namespace
@@ -56,10 +61,10 @@ int main(int argc, char **argv) {
   const QImage picture = test::colourSweep({800, 600});
   ColourProfiles profiles;
   const std::pair<const char *, QByteArray> kinds[] = {
-      {"sRGB (nothing to do)", test::srgbProfile()},
-      {"Adobe RGB", test::adobeRgbProfile()},
-      {"Display P3", test::displayP3Profile()},
-      {"grey gamma 2.2", test::greyProfile(2.2)},
+      {"sRGB (nothing to do)", test::testSource("srgb.icc")},
+      {"Adobe RGB", test::testSource("adobe-rgb.icc")},
+      {"Display P3", test::testSource("display-p3.icc")},
+      {"grey gamma 2.2", test::testSource("grey-gamma-2.2.icc")},
   };
   out << "conversion of 800 x 600 pixels, median of " << rounds << " runs:\n";
   for (const auto &[name, profile] : kinds) {
@@ -72,7 +77,8 @@ int main(int argc, char **argv) {
     out << QStringLiteral("  %1 %2 ms\n").arg(QLatin1String(name), -24).arg(ms, 0, 'f', 2);
   }
   {
-    const auto press = *profiles.conversionToSrgb(test::cmykProfile(), StoredColours::InvertedCmyk);
+    const auto press =
+        *profiles.conversionToSrgb(test::testSource("cmyk-press.icc"), StoredColours::InvertedCmyk);
     std::vector<uchar> cmyk(size_t(800) * 600 * 4, 40);
     QImage rgb(800, 600, QImage::Format_RGB32);
     const double ms = medianMilliseconds(rounds, [&] {
@@ -89,8 +95,7 @@ int main(int argc, char **argv) {
   const QImage photo = test::colourSweep({4000, 3000});
   const QString tagged = folder.filePath(QStringLiteral("adobe.jpg"));
   const QString untagged = folder.filePath(QStringLiteral("untagged.jpg"));
-  if (!writeFile(tagged, test::jpegFile(photo, {.iccProfile = test::adobeRgbProfile()})) ||
-      !writeFile(untagged, test::jpegFile(photo))) {
+  if (!writeJpeg(tagged, photo, test::testSource("adobe-rgb.icc")) || !writeJpeg(untagged, photo, {})) {
     out << "cannot write the test photos in " << folder.path() << "\n";
     return 1;
   }

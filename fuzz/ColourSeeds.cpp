@@ -1,10 +1,9 @@
-// Colour profiles for the colour-profile target, made with Little CMS as
-// the colour tests make them, and cut or damaged; and JPEGs that carry one,
-// for the picture decoder.
+// Colour profiles for the colour-profile target, the colour tests' files
+// (made with Little CMS), and cut or damaged; and JPEGs that carry one, for
+// the picture decoder.
 
-#include "ColourTestProfiles.h"
-#include "DecoderTestFiles.h"
 #include "Seeds.h"
+#include "TestData.h"
 
 namespace veltrane::fuzz {
 
@@ -24,13 +23,13 @@ qsizetype tagEntry(const QByteArray &profile, const char *signature) {
 } // namespace
 
 QList<Seed> colourProfileSeeds() {
-  const QByteArray adobe = adobeRgbProfile(), press = cmykProfile();
+  const QByteArray adobe = testSource("adobe-rgb.icc"), press = testSource("cmyk-press.icc");
   const qsizetype redTag = tagEntry(adobe, "rXYZ"), table = tagEntry(press, "A2B0");
   QList<Seed> seeds{
       {"adobe-rgb.icc", adobe},
-      {"display-p3.icc", displayP3Profile()},
-      {"srgb.icc", srgbProfile()},
-      {"grey-gamma-1.icc", greyProfile(1.0)},
+      {"display-p3.icc", testSource("display-p3.icc")},
+      {"srgb.icc", testSource("srgb.icc")},
+      {"grey-gamma-1.icc", testSource("grey-gamma-1.icc")},
       {"cmyk-press.icc", press},
       {"empty", {}},
       {"header-only.icc", adobe.left(128)},
@@ -48,16 +47,13 @@ QList<Seed> colourProfileSeeds() {
 }
 
 QList<Seed> colourPictureSeeds() {
-  const QImage quadrants = indexedQuadrants({24, 16});
-  using Colours = JpegOptions::Colours;
-  QByteArray badSequence = jpegFile(quadrants, {.iccProfile = adobeRgbProfile()});
+  const QByteArray adobe = testSource("quadrants-24x16-adobe-rgb.jpg");
+  QByteArray badSequence = adobe;
   badSequence[badSequence.indexOf("ICC_PROFILE") + 12] = 3;
   return {
-      {"jpeg-icc-adobe-rgb.jpg", jpegFile(quadrants, {.iccProfile = adobeRgbProfile()})},
-      {"jpeg-icc-cmyk-press.jpg",
-       jpegFile(quadrants, {.colours = Colours::Cmyk, .iccProfile = cmykProfile()})},
-      {"jpeg-icc-cmyk-rgb-profile.jpg",
-       jpegFile(quadrants, {.colours = Colours::Ycck, .iccProfile = adobeRgbProfile()})},
+      {"jpeg-icc-adobe-rgb.jpg", adobe},
+      {"jpeg-icc-cmyk-press.jpg", testSource("quadrants-24x16-cmyk-press.jpg")},
+      {"jpeg-icc-cmyk-rgb-profile.jpg", testSource("quadrants-24x16-ycck-adobe-rgb.jpg")},
       {"jpeg-icc-chunk-3-of-1.jpg", badSequence},
   };
 }

@@ -1,10 +1,11 @@
-// Pictures for the decoder front, made with the decoder tests' builders:
-// every kind the program reads (HEIC and AVIF when libheif can encode them),
-// then the damaged and hostile ones.
+// Pictures for the decoder front, the decoder tests' committed files and
+// builders: every kind the program reads (HEIC and AVIF when libheif can
+// encode them), then the damaged and hostile ones.
 
-#include "DecoderTestFiles.h"
+#include "FilePatches.h"
 #include "FormatTestFiles.h"
 #include "Seeds.h"
+#include "TestData.h"
 
 #include <QColorSpace>
 #include <QDir>
@@ -19,7 +20,9 @@ using namespace veltrane::test;
 namespace {
 
 const QSize kSize(24, 16);
-const QList<QRgb> kPalette{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
+
+// The committed quadrants picture, indexed as the GIF stores it.
+QImage indexedQuadrants() { return QImage::fromData(testSource("quadrants-24x16.gif"), "GIF"); }
 
 QByteArray le(quint32 value, int bytes) {
   QByteArray out;
@@ -44,22 +47,20 @@ QByteArray withApp1(const QByteArray &jpeg, const QByteArray &payload) {
 }
 
 QList<Seed> jpegSeeds() {
-  const QImage quadrants = indexedQuadrants(kSize);
-  const QByteArray baseline = jpegFile(quadrants);
-  const QByteArray progressive = jpegFile(quadrants, {.progressive = true});
-  using Colours = JpegOptions::Colours;
+  const QByteArray baseline = testSource("quadrants-24x16.jpg");
+  const QByteArray progressive = testSource("quadrants-64x32-progressive.jpg");
   QList<Seed> seeds{
       {"jpeg-baseline.jpg", baseline},
       {"jpeg-progressive.jpg", progressive},
-      {"jpeg-grey.jpg", jpegFile(quadrants, {.colours = Colours::Grey})},
-      {"jpeg-cmyk-adobe.jpg", jpegFile(quadrants, {.colours = Colours::Cmyk})},
-      {"jpeg-cmyk-plain.jpg", jpegFile(quadrants, {.colours = Colours::Cmyk, .adobeInvertedCmyk = false})},
-      {"jpeg-ycck.jpg", jpegFile(quadrants, {.colours = Colours::Ycck})},
-      {"jpeg-exif-6-little-endian.jpg", jpegFile(quadrants, {.exifOrientation = 6})},
-      {"jpeg-exif-8-big-endian.jpg", jpegFile(quadrants, {.exifOrientation = 8, .exifBigEndian = true})},
-      {"jpeg-restart-markers.jpg", jpegFile(quadrants, {.restartRows = 1})},
-      {"jpeg-arithmetic.jpg", jpegFile(quadrants, {.arithmetic = true})},
-      {"jpeg-odd-size.jpg", jpegFile(indexedQuadrants({17, 9}))},
+      {"jpeg-grey.jpg", testSource("quadrants-96x64-grey.jpg")},
+      {"jpeg-cmyk-adobe.jpg", testSource("quadrants-96x64-cmyk.jpg")},
+      {"jpeg-cmyk-plain.jpg", testSource("quadrants-96x64-cmyk-plain.jpg")},
+      {"jpeg-ycck.jpg", testSource("quadrants-96x64-ycck.jpg")},
+      {"jpeg-exif-6-little-endian.jpg", testSource("quadrants-200x100-exif-6.jpg")},
+      {"jpeg-exif-8-big-endian.jpg", testSource("quadrants-64x32-exif-8.jpg")},
+      {"jpeg-restart-markers.jpg", testSource("quadrants-96x64-restarts.jpg")},
+      {"jpeg-arithmetic.jpg", testSource("quadrants-320x240-arithmetic.jpg")},
+      {"jpeg-odd-size.jpg", testSource("quadrants-17x9.jpg")},
       // Headers that promise more than the data holds.
       {"jpeg-frame-15000x15000.jpg", withFrameSize(baseline, 15000, 15000)},
       {"jpeg-frame-65535x1.jpg", withFrameSize(progressive, 65535, 1)},
@@ -92,13 +93,9 @@ QList<Seed> jpegSeeds() {
 }
 
 QList<Seed> gifSeeds() {
-  const QImage quadrants = indexedQuadrants(kSize);
-  const QByteArray gif = gifFile(quadrants);
+  const QByteArray gif = testSource("quadrants-24x16.gif");
   // Header 6, screen 7, four colours 12: the frame's descriptor, then its LZW data.
   constexpr qsizetype kDescriptor = 25, kLzw = kDescriptor + 10;
-  QImage dot(1, 1, QImage::Format_Indexed8);
-  dot.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-  dot.fill(1);
   QByteArray extensions = gif;
   extensions.insert(kDescriptor, QByteArray("\x21\xFE\x05hello\0\x21\xFF\x0BNETSCAPE2.0\x03\x01\0\0\0", 28));
   QByteArray twoFrames = gif;
@@ -106,13 +103,12 @@ QList<Seed> gifSeeds() {
   return {
       {"gif-quadrants.gif", gif},
       {"gif-87a.gif", patched(gif, 3, "87a")},
-      {"gif-transparent.gif", gifFile(quadrants, 3)},
-      {"gif-screen-larger.gif", gifFile(quadrants, -1, {40, 30})},
+      {"gif-transparent.gif", testSource("quadrants-96x64-transparent-blue.gif")},
+      {"gif-screen-larger.gif", testSource("quadrants-20x10-at-an-offset.gif")},
       {"gif-interlaced.gif", patched(gif, kDescriptor + 9, "\x40")},
       {"gif-extensions.gif", extensions},
       {"gif-two-frames.gif", twoFrames},
-      // 35 bytes that ask for a 15000 x 15000 screen.
-      {"gif-screen-15000x15000.gif", gifFile(dot, -1, {15000, 15000})},
+      {"gif-screen-15000x15000.gif", patched(gif, 6, le(15000, 2) + le(15000, 2))},
       {"gif-screen-zero.gif", patched(gif, 6, le(0, 4))},
       {"gif-screen-height-zero.gif", patched(gif, 6, le(40, 2) + le(0, 2))},
       {"gif-frame-outside-screen.gif", patched(gif, kDescriptor + 1, le(60000, 2) + le(60000, 2))},
@@ -130,49 +126,45 @@ QList<Seed> gifSeeds() {
   };
 }
 
-// A BMP header for hand-made rows: width, height, bits, compression, palette.
-QByteArray bmpHeaderOnly(int width, int height, int bitCount, quint32 compression, int colours) {
-  QList<QRgb> palette;
-  for (int i = 0; i < colours; ++i)
-    palette.append(qRgb(i, 255 - i, i / 2));
-  return bmpFile(width, height, bitCount, compression, palette, {});
+// A committed BMP's header with other pixel data, its sizes made to agree.
+QByteArray withPixels(const QByteArray &bmp, const QByteArray &pixels) {
+  const qsizetype offset = qsizetype(uchar(bmp[10])) | qsizetype(uchar(bmp[11])) << 8;
+  return patched(patched(bmp.left(offset), 2, le(quint32(offset + pixels.size()), 4)), 34,
+                 le(quint32(pixels.size()), 4)) +
+         pixels;
 }
 
 QByteArray rleBmp(bool fourBits, const QByteArray &runs) {
-  return bmpFile(kSize.width(), kSize.height(), fourBits ? 4 : 8, fourBits ? 2 : 1, kPalette, runs);
+  return withPixels(testSource(fourBits ? "quadrants-96x64-rle4.bmp" : "quadrants-96x64-rle8.bmp"), runs);
 }
 
 QList<Seed> bmpSeeds() {
-  const QImage quadrants = indexedQuadrants(kSize);
-  const QImage rgb = quadrants.convertToFormat(QImage::Format_RGB32);
-  const auto rows = [&](int bits, quint32 compression, const QImage &from) {
-    return bmpFile(kSize.width(), kSize.height(), bits, compression, bits <= 8 ? kPalette : QList<QRgb>{},
-                   bmpRows(from, bits));
-  };
-  const QByteArray bgr = rows(24, 0, rgb);
-  const QByteArray fields16 = rows(16, 3, rgb);
-  QByteArray topDown = bgr;
-  topDown.replace(22, 4, le(quint32(-kSize.height()), 4));
+  const auto source = [](const char *name) { return testSource(QStringLiteral("quadrants-96x64-") + name); };
+  const QByteArray bgr = testSource("quadrants-40x20-24-bit.bmp");
+  const QByteArray fields16 = source("16-bit-bitfields.bmp"), bgrx = source("32-bit.bmp");
+  // Marked BITFIELDS: its first pixels stand for the masks.
+  const QByteArray fields32 = patched(bgrx, 30, le(3, 4));
   // An OS/2 core header: 12 bytes, 16-bit sizes, two 24-bit pixels a row.
   const QByteArray core = QByteArray("BM") + le(26 + 16, 4) + le(0, 4) + le(26, 4) + le(12, 4) + le(2, 2) +
                           le(2, 2) + le(1, 2) + le(24, 2) + QByteArray(16, '\x7F');
   QByteArray v4 = bgr;
   v4.replace(14, 4, le(108, 4)).insert(54, QByteArray(68, '\0')).replace(10, 4, le(54 + 68, 4));
-  QByteArray rle8Bomb = bmpHeaderOnly(15000, 15000, 8, 1, 256) + QByteArray("\0\1", 2);
+  const QByteArray rle8Bomb =
+      withPixels(patched(source("rle8.bmp"), 18, le(15000, 4) + le(15000, 4)), QByteArray("\0\1", 2));
   return {
-      {"bmp-1-bit.bmp", rows(1, 0, quadrants)},
-      {"bmp-4-bit.bmp", rows(4, 0, quadrants)},
-      {"bmp-8-bit.bmp", rows(8, 0, quadrants)},
-      {"bmp-16-bit.bmp", rows(16, 0, rgb)},
+      {"bmp-1-bit.bmp", source("1-bit.bmp")},
+      {"bmp-4-bit.bmp", source("4-bit.bmp")},
+      {"bmp-8-bit.bmp", source("8-bit.bmp")},
+      {"bmp-16-bit.bmp", patched(fields16, 30, le(0, 4))},
       {"bmp-16-bit-bitfields.bmp", fields16},
       {"bmp-24-bit.bmp", bgr},
-      {"bmp-32-bit.bmp", rows(32, 0, rgb)},
-      {"bmp-top-down.bmp", topDown},
+      {"bmp-32-bit.bmp", bgrx},
+      {"bmp-top-down.bmp", source("24-bit-top-down.bmp")},
       {"bmp-core-header.bmp", core},
       {"bmp-v4-header.bmp", v4},
-      {"bmp-rle8.bmp", rleBmp(false, bmpRle(quadrants, false))},
-      {"bmp-rle4.bmp", rleBmp(true, bmpRle(quadrants, true))},
-      // 1,080 bytes that ask for 15000 x 15000 pixels.
+      {"bmp-rle8.bmp", source("rle8.bmp")},
+      {"bmp-rle4.bmp", source("rle4.bmp")},
+      // 72 bytes that ask for 15000 x 15000 pixels.
       {"bmp-rle8-15000x15000.bmp", rle8Bomb},
       // RLE runs that leave the picture: deltas past its edges, runs and
       // literal runs longer than a row, data ending inside a literal run.
@@ -191,11 +183,11 @@ QList<Seed> bmpSeeds() {
       {"bmp-rle4-literal-too-long.bmp",
        rleBmp(true, QByteArray("\0\x40", 2) + QByteArray(32, '\x12') + "\0\1")},
       {"bmp-rle4-literal-cut.bmp", rleBmp(true, QByteArray("\0\xFE\x12", 3))},
-      {"bmp-rle8-in-24-bit.bmp", bmpFile(kSize.width(), kSize.height(), 24, 1, {}, bmpRle(quadrants, false))},
+      {"bmp-rle8-in-24-bit.bmp", patched(source("rle8.bmp"), 28, le(24, 2))},
       // BITFIELDS masks: all zero, all ones, overlapping.
       {"bmp-bitfields-16-zero-masks.bmp", patched(fields16, 54, QByteArray(12, '\0'))},
-      {"bmp-bitfields-32-zero-masks.bmp", patched(rows(32, 3, rgb), 54, QByteArray(12, '\0'))},
-      {"bmp-bitfields-32-full-masks.bmp", patched(rows(32, 3, rgb), 54, QByteArray(12, '\xFF'))},
+      {"bmp-bitfields-32-zero-masks.bmp", patched(fields32, 54, QByteArray(12, '\0'))},
+      {"bmp-bitfields-32-full-masks.bmp", patched(fields32, 54, QByteArray(12, '\xFF'))},
       {"bmp-bitfields-overlapping.bmp", patched(fields16, 54, le(0xFFFF, 4) + le(0x0FF0, 4) + le(0x00FF, 4))},
       // Headers that lie.
       {"bmp-rows-cut.bmp", bgr.left(bgr.size() - 100)},
@@ -206,7 +198,7 @@ QList<Seed> bmpSeeds() {
       {"bmp-bits-0.bmp", patched(bgr, 28, le(0, 2))},
       {"bmp-bits-7.bmp", patched(bgr, 28, le(7, 2))},
       {"bmp-bits-64.bmp", patched(bgr, 28, le(64, 2))},
-      {"bmp-palette-count-huge.bmp", patched(rows(8, 0, quadrants), 46, le(0xFFFFFFFF, 4))},
+      {"bmp-palette-count-huge.bmp", patched(source("8-bit.bmp"), 46, le(0xFFFFFFFF, 4))},
       {"bmp-header-size-huge.bmp", patched(bgr, 14, le(0xFFFFFFF0, 4))},
       {"bmp-compression-jpeg.bmp", patched(bgr, 30, le(4, 4))},
       {"bmp-compression-png.bmp", patched(bgr, 30, le(5, 4))},
@@ -218,7 +210,7 @@ QByteArray garbled(QByteArray bytes, qsizetype at, qsizetype length) {
   return bytes.replace(at, length, QByteArray(length, char(0x5A)));
 }
 
-QImage rgbQuadrants() { return indexedQuadrants(kSize).convertToFormat(QImage::Format_RGB32); }
+QImage rgbQuadrants() { return indexedQuadrants().convertToFormat(QImage::Format_RGB32); }
 
 QImage translucentQuadrants() {
   QImage picture = rgbQuadrants().convertToFormat(QImage::Format_ARGB32);
@@ -236,7 +228,7 @@ QList<Seed> pngSeeds() {
   const qsizetype imageData = pngChunkAt(png, "IDAT");
   return {
       {"png-rgb.png", png},
-      {"png-palette.png", qtFile(indexedQuadrants(kSize), "png")},
+      {"png-palette.png", qtFile(indexedQuadrants(), "png")},
       {"png-16-bit-alpha.png", qtFile(translucentQuadrants().convertToFormat(QImage::Format_RGBA64), "png")},
       {"png-alpha.png", qtFile(translucentQuadrants(), "png")},
       {"png-grey-16.png", qtFile(rgb.convertToFormat(QImage::Format_Grayscale16), "png")},

@@ -1,4 +1,4 @@
-#include "../imaging/PhotoMetadataTestFiles.h"
+#include "../imaging/TestData.h"
 #include "BatchTestKit.h"
 #include "imaging/PhotoMetadata.h"
 #include "presets/FrameList.h"
@@ -345,7 +345,7 @@ TEST(Batch, LongNamesAreShortenedToFitTheFileSystem) {
 // the report counts the places left out.
 TEST(Batch, WrittenPhotosKeepTheMetadataThePolicyAllows) {
   BatchKit kit;
-  kit.temp.write("src/camera.jpg", test::cameraPhoto({64, 48}));
+  kit.temp.write("src/camera.jpg", test::testSource("camera.jpg"));
   kit.addSource("camera.jpg");
   kit.sizeLimit("50");
   struct Case {

@@ -1,5 +1,6 @@
 #include "imaging/ColourProfile.h"
-#include "ColourTestProfiles.h"
+#include "ColourReference.h"
+#include "TestData.h"
 
 #include <gtest/gtest.h>
 #include <lcms2.h>
@@ -19,6 +20,16 @@ bool allOpaque(const QImage &picture) {
   return true;
 }
 
+// The grey profile with its curve's gamma (s15.16) set: more profiles than the cache keeps.
+QByteArray greyOfGamma(double gamma) {
+  QByteArray profile = test::testSource("grey-gamma-1.icc");
+  const qsizetype at = profile.indexOf("para") + 12;
+  const auto fixed = quint32(gamma * 65536);
+  for (int i = 0; i < 4; ++i)
+    profile[at + i] = char(fixed >> (24 - 8 * i));
+  return profile;
+}
+
 } // namespace
 
 // A photo in a wide-gamut space: its stored pixels differ plainly from the
@@ -29,7 +40,8 @@ TEST(ColourProfileTest, ConvertsWideGamutPhotosToSrgb) {
   const struct {
     const char *name;
     QByteArray profile;
-  } cases[] = {{"Adobe RGB", test::adobeRgbProfile()}, {"Display P3", test::displayP3Profile()}};
+  } cases[] = {{"Adobe RGB", test::testSource("adobe-rgb.icc")},
+               {"Display P3", test::testSource("display-p3.icc")}};
   ColourProfiles profiles;
   for (const auto &[name, profile] : cases) {
     SCOPED_TRACE(name);
@@ -55,7 +67,7 @@ TEST(ColourProfileTest, ConvertsWideGamutPhotosToSrgb) {
 TEST(ColourProfileTest, SrgbAndNoProfileChangeNothing) {
   const QImage sweep = test::colourSweep({64, 48});
   ColourProfiles profiles;
-  for (const QByteArray &profile : {QByteArray(), test::srgbProfile()}) {
+  for (const QByteArray &profile : {QByteArray(), test::testSource("srgb.icc")}) {
     const auto conversion = profiles.conversionToSrgb(profile);
     ASSERT_TRUE(conversion.ok());
     EXPECT_TRUE((*conversion)->changesNothing());
@@ -70,18 +82,18 @@ TEST(ColourProfileTest, GreyProfilesConvertGreyPictures) {
   QImage picture(8, 8, QImage::Format_RGB32);
   picture.fill(qRgb(128, 128, 128));
   ColourProfiles profiles;
-  ASSERT_TRUE(profiles.convertToSrgb(picture, test::greyProfile(1.0)).ok());
+  ASSERT_TRUE(profiles.convertToSrgb(picture, test::testSource("grey-gamma-1.icc")).ok());
   const QRgb pixel = picture.pixel(3, 3);
   EXPECT_NEAR(qRed(pixel), 188, 2);
   EXPECT_EQ(qRed(pixel), qGreen(pixel));
   EXPECT_EQ(qRed(pixel), qBlue(pixel));
   EXPECT_TRUE(allOpaque(picture));
   // Not an RGB profile: an RGB file cannot carry it as it is.
-  EXPECT_FALSE((*profiles.conversionToSrgb(test::greyProfile(2.2)))->fitsRgbJpeg());
+  EXPECT_FALSE((*profiles.conversionToSrgb(test::testSource("grey-gamma-2.2.icc")))->fitsRgbJpeg());
 }
 
 TEST(ColourProfileTest, UnusableProfilesLeaveThePixelsAndSayWhy) {
-  const QByteArray adobe = test::adobeRgbProfile();
+  const QByteArray adobe = test::testSource("adobe-rgb.icc");
   QByteArray badTag = adobe;
   badTag.replace(adobe.indexOf("rXYZ"), 4, "zzzz"); // no red primary left
   cmsHPROFILE lab = cmsCreateLab4Profile(nullptr);
@@ -101,7 +113,7 @@ TEST(ColourProfileTest, UnusableProfilesLeaveThePixelsAndSayWhy) {
       {"cut short", adobe.left(200), StoredColours::Rgb32, "the colour profile is damaged"},
       {"header only", adobe.left(128), StoredColours::Rgb32, "the colour profile is damaged"},
       {"tag missing", badTag, StoredColours::Rgb32, "the colour profile cannot be converted to sRGB"},
-      {"CMYK on RGB", test::cmykProfile(), StoredColours::Rgb32,
+      {"CMYK on RGB", test::testSource("cmyk-press.icc"), StoredColours::Rgb32,
        "the colour profile is for CMYK pictures, not RGB ones"},
       {"RGB on CMYK", adobe, StoredColours::Cmyk, "the colour profile is for RGB pictures, not CMYK ones"},
       {"Lab", labProfile, StoredColours::Rgb32, "the colour profile is for Lab pictures, not RGB ones"},
@@ -125,7 +137,7 @@ TEST(ColourProfileTest, UnusableProfilesLeaveThePixelsAndSayWhy) {
 
 TEST(ColourProfileTest, CmykThroughItsProfile) {
   ColourProfiles profiles;
-  const QByteArray press = test::cmykProfile();
+  const QByteArray press = test::testSource("cmyk-press.icc");
   // Full cyan, and white, as stored plain and as Adobe stores them.
   const uchar plain[8] = {255, 0, 0, 0, 0, 0, 0, 0};
   const uchar inverted[8] = {0, 255, 255, 255, 255, 255, 255, 255};
@@ -147,7 +159,7 @@ TEST(ColourProfileTest, CmykThroughItsProfile) {
 // after it still works while its holder keeps it.
 TEST(ColourProfileTest, SharedBetweenThreadsAndOutlivesTheCache) {
   ColourProfiles profiles;
-  const QByteArray adobe = test::adobeRgbProfile();
+  const QByteArray adobe = test::testSource("adobe-rgb.icc");
   const QImage stored = convertedExactly(test::colourSweep({200, 100}), {}, adobe);
   QImage expected = stored;
   ASSERT_TRUE(profiles.convertToSrgb(expected, adobe).ok());
@@ -159,7 +171,7 @@ TEST(ColourProfileTest, SharedBetweenThreadsAndOutlivesTheCache) {
     threads.emplace_back([&] {
       for (int round = 0; round < 20; ++round) {
         QImage copy = stored;
-        (void)profiles.convertToSrgb(copy, round % 2 ? adobe : test::greyProfile(1.0 + round / 10.0));
+        (void)profiles.convertToSrgb(copy, round % 2 ? adobe : greyOfGamma(1.0 + round / 10.0));
         if (round % 2)
           picture = copy;
       }

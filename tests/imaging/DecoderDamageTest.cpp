@@ -2,14 +2,15 @@
 // reserves, and files on disk: one table each, through the decoder front.
 
 #include "DecoderFixture.h"
-#include "DecoderTestFiles.h"
 #include "FormatTestFiles.h"
 #include "QuadrantCheck.h"
+#include "TestData.h"
 #include "TestPictures.h"
 #include "imaging/DecoderFileReader.h"
 #include "imaging/HeifColourProfile.h"
 #include "imaging/MemoryBudget.h"
 
+#include <QBuffer>
 #include <QColorSpace>
 #include <QFile>
 #include <cerrno>
@@ -61,26 +62,25 @@ struct DamageCase {
 };
 
 std::vector<DamageCase> jpegBmpGifDamage() {
-  const QByteArray jpeg = quadrantJpeg({320, 240}), progressive = quadrantJpeg({320, 240}, kProgressive);
-  const QByteArray large = quadrantJpeg({1600, 1200});
+  const QByteArray jpeg = testSource("quadrants-320x240.jpg"),
+                   progressive = testSource("quadrants-320x240-progressive.jpg");
+  const QByteArray large = testSource("quadrants-1600x1200.jpg");
   const qsizetype scan = scanStart(jpeg);
-  const QImage indexed = indexedQuadrants({40, 20});
-  const QList<QRgb> palette = indexed.colorTable();
-  const QByteArray bmp = bmpFile(40, 20, 24, 0, {}, bmpRows(indexed, 24));
-  const QByteArray rle8 = bmpFile(40, 20, 8, 1, palette, bmpRle(indexed, false));
-  // The first (bottom) row as given in hex, in place of its two runs of 20.
-  const auto rleWithFirstRow = [&](const char *hex) {
-    return bmpFile(40, 20, 8, 1, palette, QByteArray::fromHex(hex) + bmpRle(indexed, false).mid(4));
+  const QByteArray bmp = testSource("quadrants-40x20-24-bit.bmp"),
+                   rle8 = testSource("quadrants-40x20-rle8.bmp");
+  // The first (bottom) row changed, in place of its two runs of 20.
+  const auto rleMoved = [](const char *how) {
+    return testSource(QStringLiteral("quadrants-40x20-rle8-moved-%1.bmp").arg(how));
   };
   const auto bitfields = [&](QList<quint32> masks) {
-    QByteArray file = bmpFile(40, 20, 16, 3, {}, bmpRows(indexed, 16));
+    QByteArray file = testSource("quadrants-40x20-16-bit-bitfields.bmp");
     for (int i = 0; i < 3; ++i)
       for (int b = 0; b < 4; ++b)
         file[54 + 4 * i + b] = char(masks[i] >> 8 * b);
     return file;
   };
-  const QByteArray gif = gifFile(indexed);
-  const qsizetype frame = gifFrameAt(gif);
+  const QByteArray gif = testSource("quadrants-40x20.gif");
+  const qsizetype frame = gif.indexOf(','); // neither its screen nor its colours hold a 0x2C
   // The frame's height in the descriptor changed; the LZW data stays.
   const auto gifOfHeight = [&](int height) {
     return QByteArray(gif).replace(frame + 7, 2, QByteArray{char(height), char(height >> 8)});
@@ -93,7 +93,7 @@ std::vector<DamageCase> jpegBmpGifDamage() {
       {"cut in the scan", jpeg.left((scan + jpeg.size()) / 2), truncated},
       {"progressive, cut between scans", progressive.left(progressive.lastIndexOf("\xFF\xDA")), truncated},
       // Arithmetic decoding fills in missing data silently.
-      {"arithmetic coding, cut", quadrantJpeg({320, 240}, {.arithmetic = true}).chopped(300), truncated},
+      {"arithmetic coding, cut", testSource("quadrants-320x240-arithmetic.jpg").chopped(300), truncated},
       {"end marker inside the scan", withScanBytes(jpeg, 0.4, "\xFF\xD9"), damaged},
       {"garbage in the scan", withScanBytes(jpeg, 0.4, QByteArray(64, char(0xFE))), damaged},
       {"no rows", withFrameSize(jpeg, 320, 0), damaged + " (Empty JPEG image (DNL not supported))"},
@@ -111,29 +111,29 @@ std::vector<DamageCase> jpegBmpGifDamage() {
       {"progressive, junk before the end marker", progressive.chopped(2) + QByteArray(32, 'j') + "\xFF\xD9",
        damaged},
       {"no end marker", jpeg.chopped(2), {}},
-      {"restarts, no end marker", quadrantJpeg({320, 240}, {.restartRows = 1}).chopped(2), {}},
+      {"restarts, no end marker", testSource("quadrants-320x240-restarts.jpg").chopped(2), {}},
       {"progressive, no end marker", progressive.chopped(2), {}},
       {"bytes after the end marker", jpeg + QByteArray(1000, 'x'), {}},
       {"BMP one byte short", bmp.chopped(1), "truncated BMP data"},
       {"BMP cut in the file header", bmp.left(10), "truncated BMP data"},
       {"RLE8 cut", rle8.chopped(30), "truncated BMP data"},
-      {"RLE8 moved to the right edge", rleWithFirstRow("1402 0002 1400"), {}},
-      {"RLE8 moved right out of the picture", rleWithFirstRow("1402 0002 1500"), "damaged BMP data"},
-      {"RLE8 moved up out of the picture", rleWithFirstRow("1402 0002 0014"), "damaged BMP data"},
-      {"RLE8 run past the row", rleWithFirstRow("1402 1503"), "damaged BMP data"},
-      {"RLE8 absolute data past the row",
-       rleWithFirstRow("1402 0016 03030303030303030303 030303030303030303030303"), "damaged BMP data"},
+      {"RLE8 moved to the right edge", rleMoved("to-the-right-edge"), {}},
+      {"RLE8 moved right out of the picture", rleMoved("right-out"), "damaged BMP data"},
+      {"RLE8 moved up out of the picture", rleMoved("up-out"), "damaged BMP data"},
+      {"RLE8 run past the row", rleMoved("run-past-the-row"), "damaged BMP data"},
+      {"RLE8 absolute data past the row", rleMoved("absolute-past-the-row"), "damaged BMP data"},
       {"bitfields, no masks", bitfields({0, 0, 0}), "damaged BMP data"},
       {"bitfields, no blue", bitfields({0xF800, 0x07E0, 0}), "damaged BMP data"},
-      {"huge BMP", bmpFile(65500, 65500, 24, 0, {}, QByteArray(16, '\0')), kTooLarge},
-      {"BMP of a JPEG", bmpFile(4, 4, 24, 4, {}, {}), "unsupported BMP (embedded JPEG or PNG)"},
+      {"huge BMP", testSource("header-65500x65500.bmp"), kTooLarge},
+      {"BMP of a JPEG", testSource("embedded-jpeg.bmp"), "unsupported BMP (embedded JPEG or PNG)"},
       {"GIF cut in the frame", gif.chopped(8), "truncated GIF data"},
       {"GIF with codes beyond the table", garbled(gif, frame + 14, 8, char(0xFF)), "damaged GIF data"},
       {"GIF data for fewer rows", gifOfHeight(30), "damaged GIF data"},
       {"GIF data for more rows", gifOfHeight(10), "damaged GIF data"},
       {"GIF cut in the header", gif.left(12), "truncated GIF data"},
       {"GIF without a frame", QByteArray("GIF89a\1\0\1\0\0\0\0;", 14), "damaged GIF data"},
-      {"huge GIF", gifFile(indexed, -1, {65000, 65000}), "picture too large (65000 x 65000 pixels)"},
+      {"huge GIF", testSource("quadrants-40x20-screen-65000x65000.gif"),
+       "picture too large (65000 x 65000 pixels)"},
   };
 }
 
@@ -208,7 +208,7 @@ TEST_F(DecoderDamageTest, DamageFailsWithItsReasonAndHarmlessTroubleDecodes) {
       for (DamageCase &c : heifDamage(kind, file))
         cases.push_back({QString(kind) + ", " + c.name, std::move(c.file), c.reason});
   }
-  const QByteArray jpeg = quadrantJpeg({320, 240});
+  const QByteArray jpeg = testSource("quadrants-320x240.jpg");
   MemoryBudget budget(qint64(1) << 30);
   int reservations = 0;
   for (const DamageCase &c : cases) {
@@ -246,15 +246,16 @@ TEST_F(DecoderDamageTest, DamageFailsWithItsReasonAndHarmlessTroubleDecodes) {
 // Every decoder reserves its pixels and the caller's copies before making
 // them, and the picture keeps the reservation.
 TEST_F(DecoderDamageTest, EveryKindReservesItsMemoryAndThePictureHoldsIt) {
-  const QImage indexed = indexedQuadrants({200, 100}), picture = rgbQuadrants({200, 100});
+  const QImage picture = rgbQuadrants({200, 100});
+  const auto source = [](const char *name) { return testSource(QStringLiteral("quadrants-200x100") + name); };
   std::vector<ReservationCase> cases = {
-      {"JPEG", jpegFile(indexed), 200 * 100 * 4},
+      {"JPEG", source(".jpg"), 200 * 100 * 4},
       // Its coefficients too: 2 bytes each, half as many for each chroma plane.
-      {"progressive JPEG", jpegFile(indexed, kProgressive), 200 * 100 * (4 + 3)},
-      {"turned JPEG", jpegFile(indexed, {.exifOrientation = 6}), 200 * 100 * 8},
-      {"GIF", gifFile(indexed, {.screen = {400, 300}}), 400 * 300 * 4},
-      {"BMP", bmpFile(200, 100, 24, 0, {}, bmpRows(indexed, 24)), 200 * 100 * 4},
-      {"RLE8 BMP", bmpFile(200, 100, 8, 1, indexed.colorTable(), bmpRle(indexed, false)), 200 * 100 * 4},
+      {"progressive JPEG", source("-progressive.jpg"), 200 * 100 * (4 + 3)},
+      {"turned JPEG", source("-exif-6.jpg"), 200 * 100 * 8},
+      {"GIF", source("-screen-400x300.gif"), 400 * 300 * 4},
+      {"BMP", testSource("quadrants-40x20-24-bit.bmp"), 40 * 20 * 4},
+      {"RLE8 BMP", testSource("quadrants-40x20-rle8.bmp"), 40 * 20 * 4},
       // Qt's picture (8 bytes a pixel at 16 bits) and our RGB32 copy.
       {"PNG", qtFile(picture, "png"), 200 * 100 * 8},
       {"PNG, 16 bits", qtFile(picture.convertToFormat(QImage::Format_RGBA64), "png"), 200 * 100 * 12},
@@ -273,14 +274,17 @@ TEST_F(DecoderDamageTest, EveryKindReservesItsMemoryAndThePictureHoldsIt) {
 
 // Qt's default allocation limit (128 MB) refuses these; the pixel limit allows them.
 TEST_F(DecoderDamageTest, FiftyMegapixelPicturesDecode) {
-  QImage stripes(8000, 6250, QImage::Format_Indexed8);
-  stripes.setColorTable({kRed, kBlue});
-  stripes.fill(0);
+  QImage bits(8000, 6250, QImage::Format_Mono); // red over blue; Qt writes a BMP of it one bit a pixel
+  bits.setColorTable({kRed, kBlue});
+  bits.fill(0);
   for (int y = 3125; y < 6250; ++y)
-    std::memset(stripes.scanLine(y), 1, 8000);
-  for (const QByteArray &file :
-       {gifFile(stripes), bmpFile(8000, 6250, 1, 0, {kRed, kBlue}, bmpRows(stripes, 1)),
-        qtFile(stripes.convertToFormat(QImage::Format_RGB32), "png", 50)}) {
+    std::memset(bits.scanLine(y), 0xFF, size_t(bits.bytesPerLine()));
+  QByteArray bmp;
+  QBuffer buffer(&bmp);
+  buffer.open(QIODevice::WriteOnly);
+  ASSERT_TRUE(bits.save(&buffer, "BMP"));
+  for (const QByteArray &file : {testSource("halves-8000x6250.gif"), bmp,
+                                 qtFile(bits.convertToFormat(QImage::Format_RGB32), "png", 50)}) {
     const DecodeResult result = decode(file);
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     const QImage &image = result.picture->image;
@@ -296,8 +300,7 @@ TEST_F(DecoderDamageTest, FiftyMegapixelPicturesDecode) {
 // what it needs lies further on (WebP's EXIF after the image, a TIFF
 // directory written last, libheif checking the data's extents).
 TEST_F(DecoderDamageTest, FilesAreReadByContentNotNameAndFailInAUsersWords) {
-  const QImage indexed = indexedQuadrants({40, 20});
-  const QByteArray bmp = bmpFile(40, 20, 24, 0, {}, bmpRows(indexed, 24));
+  const QByteArray bmp = testSource("quadrants-40x20-24-bit.bmp");
   const QString fifo = folder.file("pipe.jpg");
   ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
   const QString notRegular = "not a regular file";
@@ -306,16 +309,19 @@ TEST_F(DecoderDamageTest, FilesAreReadByContentNotNameAndFailInAUsersWords) {
     EXPECT_GT(file.size(), 256 * 1024) << name.toStdString() << " fits the probe's first read";
     return folder.write(name, file);
   };
+  QByteArray padded = testSource("quadrants-64x32.jpg");
+  for (int i = 0; i < 6; ++i)
+    padded.insert(2, QByteArray("\xFF\xEF\xEA\x62", 4) + QByteArray(60000, 'p')); // APP15 of 60000 bytes
   struct Case {
     QString path, decoded, probed;
   };
   std::vector<Case> cases = {
-      {folder.write("sub/photo.gif", jpegFile(indexed)), "40 x 20", "40 x 20"},
-      {folder.write("sub/drawing.jpg", gifFile(indexed)), "40 x 20", "40 x 20"},
+      {folder.write("sub/photo.gif", testSource("quadrants-40x20.jpg")), "40 x 20", "40 x 20"},
+      {folder.write("sub/drawing.jpg", testSource("quadrants-40x20.gif")), "40 x 20", "40 x 20"},
       {folder.write("sub/scan.JPEG", bmp), "40 x 20", "40 x 20"},
-      {folder.write("turned.jpg", quadrantJpeg({64, 32}, {.exifOrientation = 6})), "32 x 64", "32 x 64"},
+      {folder.write("turned.jpg", testSource("quadrants-64x32-exif-6.jpg")), "32 x 64", "32 x 64"},
       // 360 kB of markers ahead of the frame header.
-      {folder.write("long.jpg", quadrantJpeg({64, 32}, {.paddingMarkers = 6})), "64 x 32", "64 x 32"},
+      {folder.write("long.jpg", padded), "64 x 32", "64 x 32"},
       {writeLarge("large.png", withPngChunk(qtFile(noise, "png"), "eXIf", exifBlock(8, false).mid(6))),
        "300 x 400", "300 x 400"},
       {writeLarge("exif-last.webp", extendedWebp(qtFile(noise, "webp"), {400, 300}, {}, exifBlock(6, false))),
@@ -324,13 +330,12 @@ TEST_F(DecoderDamageTest, FilesAreReadByContentNotNameAndFailInAUsersWords) {
       {writeLarge("strips-first.tif", stripTiff(noise, 5)), "300 x 400", "300 x 400"},
       {folder.write("cut.bmp", bmp.chopped(10)), "truncated BMP data", "truncated BMP data"},
       // 1/8 of it might decode; a progressive one keeps every coefficient at full size.
-      {folder.write("huge.jpg", withFrameSize(quadrantJpeg({64, 32}), 65500, 65500)), kTooLarge,
+      {folder.write("huge.jpg", withFrameSize(testSource("quadrants-64x32.jpg"), 65500, 65500)), kTooLarge,
        "65500 x 65500"},
       {folder.write("huge-progressive.jpg",
-                    withFrameSize(quadrantJpeg({64, 32}, kProgressive), 65500, 65500)),
+                    withFrameSize(testSource("quadrants-64x32-progressive.jpg"), 65500, 65500)),
        kTooLarge, kTooLarge},
-      {folder.write("huge.bmp", bmpFile(65500, 65500, 24, 0, {}, QByteArray(16, '\0'))), kTooLarge,
-       kTooLarge},
+      {folder.write("huge.bmp", testSource("header-65500x65500.bmp")), kTooLarge, kTooLarge},
       {folder.write("empty.jpg"), "empty file", "empty file"},
       // Nobody writes to the FIFO: reading it would hang for ever.
       {fifo, notRegular, notRegular},
@@ -369,7 +374,7 @@ TEST_F(DecoderDamageTest, FilesAreReadByContentNotNameAndFailInAUsersWords) {
     }
   }
   if (::geteuid() != 0) { // root reads every file
-    const QString locked = folder.write("locked.jpg", quadrantJpeg({40, 20}));
+    const QString locked = folder.write("locked.jpg", testSource("quadrants-40x20.jpg"));
     ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0), 0);
     EXPECT_EQ(decoder.decodeFile(locked).error, "permission denied");
   }

@@ -3,7 +3,7 @@
 // The fixture of the decoder tests: one decoder, reused from case to case as
 // a worker reuses it, and a folder for files.
 
-#include "DecoderTestFiles.h"
+#include "FilePatches.h"
 #include "TempFolder.h"
 #include "imaging/PictureDecoder.h"
 
@@ -14,15 +14,9 @@
 
 namespace veltrane::test {
 
-inline const JpegOptions kProgressive{.progressive = true};
-
 // Decoding for a caller that scales to `size` (a JPEG's reduced scales).
 inline DecodeRequest needing(QSize size, bool applyOrientation = true, qint64 maxPixels = kMaxDecodedPixels) {
   return {[size](QSize) { return size; }, applyOrientation, maxPixels};
-}
-
-inline QByteArray quadrantJpeg(QSize size, const JpegOptions &options = {}) {
-  return jpegFile(indexedQuadrants(size), options);
 }
 
 class DecoderFixture : public ::testing::Test {

@@ -1,5 +1,5 @@
 #include "imaging/ExifOrientation.h"
-#include "DecoderTestFiles.h"
+#include "FilePatches.h"
 
 #include <gtest/gtest.h>
 

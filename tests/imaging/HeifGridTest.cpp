@@ -3,7 +3,6 @@
 // The files come from tests/data/heif/make-grids.
 
 #include "DecoderFixture.h"
-#include "DecoderTestFiles.h"
 #include "QuadrantCheck.h"
 #include "imaging/MemoryBudget.h"
 

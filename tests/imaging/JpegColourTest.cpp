@@ -1,7 +1,6 @@
 // The JPEG decoder's colour profiles: handed on with RGB pictures, used on
 // CMYK ones.
-#include "ColourTestProfiles.h"
-#include "DecoderTestFiles.h"
+#include "TestData.h"
 #include "TestPictures.h"
 #include "imaging/PictureDecoder.h"
 
@@ -31,25 +30,24 @@ bool nearAll(const std::array<QRgb, 4> &actual, const std::array<QRgb, 4> &expec
 } // namespace
 
 TEST(JpegColourTest, HandsOnTheProfileOfRgbPictures) {
-  const QImage quadrants = indexedQuadrants({64, 48});
+  const QByteArray adobe = testSource("adobe-rgb.icc"), plainFile = testSource("quadrants-64x48.jpg");
   // One over 64 kB travels in several markers.
-  const QByteArray large = adobeRgbProfile() + QByteArray(150'000, 'p');
-  QByteArray badSequence = jpegFile(quadrants, {.iccProfile = adobeRgbProfile()});
+  const QByteArray large = adobe + QByteArray(66'000, 'p');
+  QByteArray badSequence = testSource("quadrants-64x48-adobe-rgb.jpg");
   badSequence[badSequence.indexOf("ICC_PROFILE") + 12] = 3; // chunk 3 of 1
   const struct {
     const char *name;
     QByteArray file;
     QByteArray profile;
   } cases[] = {
-      {"none", jpegFile(quadrants), {}},
-      {"Adobe RGB", jpegFile(quadrants, {.iccProfile = adobeRgbProfile()}), adobeRgbProfile()},
-      {"grey", jpegFile(quadrants, {.colours = JpegOptions::Colours::Grey, .iccProfile = greyProfile(2.2)}),
-       greyProfile(2.2)},
-      {"several markers", jpegFile(quadrants, {.progressive = true, .iccProfile = large}), large},
+      {"none", plainFile, {}},
+      {"Adobe RGB", testSource("quadrants-64x48-adobe-rgb.jpg"), adobe},
+      {"grey", testSource("quadrants-64x48-grey-icc.jpg"), testSource("grey-gamma-2.2.icc")},
+      {"several markers", testSource("quadrants-64x48-large-icc.jpg"), large},
       {"chunks that do not add up", badSequence, {}},
   };
   PictureDecoder decoder;
-  const QImage plain = decoder.decodeBytes(jpegFile(quadrants)).picture->image;
+  const QImage plain = decoder.decodeBytes(plainFile).picture->image;
   for (const auto &[name, file, profile] : cases) {
     SCOPED_TRACE(name);
     const DecodeResult result = decoder.decodeBytes(file);
@@ -65,33 +63,30 @@ TEST(JpegColourTest, HandsOnTheProfileOfRgbPictures) {
 
 // CMYK leaves the decoder as sRGB: through its profile, else read plainly.
 TEST(JpegColourTest, ConvertsCmykThroughItsProfile) {
-  using Colours = JpegOptions::Colours;
-  const QImage quadrants = indexedQuadrants({64, 48});
   const std::array<QRgb, 4> plain = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
   // The press's cyan ink takes some green: the green quadrant (cyan and yellow ink) darkens.
   const std::array<QRgb, 4> pressed = {qRgb(255, 0, 0), qRgb(0, 179, 0), qRgb(0, 0, 255),
                                        qRgb(255, 255, 255)};
   const struct {
     const char *name;
-    JpegOptions options;
+    const char *file;
     std::array<QRgb, 4> expected;
   } cases[] = {
-      {"Adobe CMYK, press profile", {.colours = Colours::Cmyk, .iccProfile = cmykProfile()}, pressed},
-      {"Adobe YCCK, press profile", {.colours = Colours::Ycck, .iccProfile = cmykProfile()}, pressed},
-      {"plain CMYK, press profile",
-       {.colours = Colours::Cmyk, .adobeInvertedCmyk = false, .iccProfile = cmykProfile()},
-       pressed},
-      {"Adobe CMYK, no profile", {.colours = Colours::Cmyk}, plain},
-      {"Adobe CMYK, RGB profile", {.colours = Colours::Cmyk, .iccProfile = adobeRgbProfile()}, plain},
-      {"Adobe CMYK, damaged profile", {.colours = Colours::Cmyk, .iccProfile = QByteArray(500, 'x')}, plain},
+      {"Adobe CMYK, press profile", "cmyk-press", pressed},
+      {"Adobe YCCK, press profile", "ycck-press", pressed},
+      {"plain CMYK, press profile", "cmyk-plain-press", pressed},
+      {"Adobe CMYK, no profile", "cmyk", plain},
+      {"Adobe CMYK, RGB profile", "cmyk-adobe-rgb", plain},
+      {"Adobe CMYK, damaged profile", "cmyk-damaged-icc", plain},
   };
   PictureDecoder decoder;
-  for (const auto &[name, options, expected] : cases) {
+  for (const auto &[name, file, expected] : cases) {
     SCOPED_TRACE(name);
     for (const int eighths : {8, 3}) {
       DecodeRequest request;
       request.neededSize = [eighths](QSize full) { return full * eighths / 8; };
-      const DecodeResult result = decoder.decodeBytes(jpegFile(quadrants, options), request);
+      const DecodeResult result =
+          decoder.decodeBytes(testSource(QStringLiteral("quadrants-64x48-%1.jpg").arg(file)), request);
       ASSERT_TRUE(result.ok()) << result.error.toStdString();
       const QImage &image = result.picture->image;
       EXPECT_TRUE(nearAll(quadrantColours(image), expected, 6));

@@ -1,5 +1,5 @@
 #include "imaging/JpegEncoder.h"
-#include "DecoderTestFiles.h"
+#include "QuadrantCheck.h"
 #include "TestPictures.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,15 @@
 #include "imaging/PhotoMetadata.h"
-#include "PhotoMetadataTestFiles.h"
+#include "FilePatches.h"
 #include "TempFolder.h"
+#include "TestData.h"
 #include "imaging/PhotoMetadataEdits.h"
 #include "imaging/PhotoMetadataExcerpt.h"
+#include "imaging/PhotoMetadataExiv.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QtEndian>
+#include <functional>
 #include <future>
 #include <gtest/gtest.h>
 
@@ -63,11 +66,25 @@ QByteArray app13Segment(int payloadLength) {
   return segment + QByteArray(payloadLength - 14, '\0');
 }
 
+// The file with its metadata changed by `edit` and written by Exiv2: blocks too large to commit.
+QByteArray withMetadata(const QByteArray &file, const std::function<void(Exiv2::Image &)> &edit) {
+  prepareExiv2();
+  const auto image =
+      Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte *>(file.constData()), long(file.size()));
+  image->readMetadata();
+  edit(*image);
+  image->writeMetadata();
+  Exiv2::BasicIo &io = image->io();
+  io.seek(0, Exiv2::BasicIo::beg);
+  const Exiv2::DataBuf written = io.read(long(io.size()));
+  return QByteArray(reinterpret_cast<const char *>(written.pData_), qsizetype(written.size_));
+}
+
 } // namespace
 
 TEST(PhotoMetadata, KeepsWhatThePolicySaysAndMakesItTrueForTheNewFile) {
   const test::TempFolder folder;
-  const QString source = folder.write(QStringLiteral("camera.jpg"), test::cameraPhoto());
+  const QString source = folder.write(QStringLiteral("camera.jpg"), test::testSource("camera.jpg"));
   struct Case {
     MetadataPolicy policy;
     bool keepsAnything, keepsLocation, saysLocationRemoved;
@@ -115,29 +132,20 @@ TEST(PhotoMetadata, KeepsWhatThePolicySaysAndMakesItTrueForTheNewFile) {
 
 TEST(PhotoMetadata, ReadsTheMetadataOfEveryFormatThatHasIt) {
   const test::TempFolder folder;
-  Exiv2::ExifData exif;
-  exif["Exif.Image.Make"] = "Testmaker";
-  exif["Exif.Image.Orientation"] = uint16_t(6);
-  exif["Exif.GPSInfo.GPSLatitudeRef"] = "N";
-  Exiv2::Blob tiff;
-  Exiv2::ExifParser::encode(tiff, Exiv2::bigEndian, exif);
-  // As phones write it: the TIFF structure after "Exif\0\0", one picture without a grid.
-  const QByteArray heic = test::heicWithExif(
-      {128, 128}, QByteArray("Exif\0\0", 6) +
-                      QByteArray(reinterpret_cast<const char *>(tiff.data()), qsizetype(tiff.size())));
   struct Case {
     const char *name;
     QByteArray file;
     bool hasMetadata, hasXmp = true;
   };
   const Case cases[] = {
-      {"photo.png", test::cameraPhoto({64, 48}, "PNG"), true},
-      {"photo.webp", test::cameraPhoto({64, 48}, "WEBP"), true},
-      {"photo.tif", test::cameraPhoto({64, 48}, "TIFF"), true},
-      {"photo.heic", heic, !heic.isEmpty(), false}, // empty where this libheif has no HEVC encoder
-      {"plain.jpg", test::plainPicture({64, 48}), false},
-      {"plain.gif", test::plainPicture({64, 48}, "GIF"), false},
-      {"plain.bmp", test::plainPicture({64, 48}, "BMP"), false},
+      {"photo.png", test::testSource("camera.png"), true},
+      {"photo.webp", test::testSource("camera.webp"), true},
+      {"photo.tif", test::testSource("camera.tif"), true},
+      // As phones write it: one picture without a grid, its EXIF item with GPS.
+      {"photo.heic", test::testSource("phone-exif.heic"), true, false},
+      {"plain.jpg", test::testSource("plain.jpg"), false},
+      {"plain.gif", test::testSource("plain.gif"), false},
+      {"plain.bmp", test::testSource("plain.bmp"), false},
       {"empty.jpg", QByteArray(), false},
       {"text.txt", QByteArray("not a picture at all"), false},
   };
@@ -178,7 +186,7 @@ TEST(PhotoMetadata, ReadsOnlyTheMetadataPartsOfAFile) {
   EXPECT_LT(excerpt->bytes.size(), 100);
 
   // Metadata parts adding up to more than the bound are not read at all.
-  const QByteArray jpeg = test::plainPicture({16, 16});
+  const QByteArray jpeg = test::testSource("plain.jpg");
   QByteArray padded = jpeg.left(2);
   for (int i = 0; i < 20; ++i)
     padded += app13Segment(65000);
@@ -196,10 +204,8 @@ TEST(PhotoMetadata, ReadsOnlyTheMetadataPartsOfAFile) {
 }
 
 TEST(PhotoMetadata, DamagedMetadataGivesAReasonNeverACrash) {
-  const QByteArray photo = test::cameraPhoto();
-  const QByteArray onlyExif = test::withMetadata(test::plainPicture({64, 48}), [](Exiv2::Image &image) {
-    image.exifData()["Exif.Image.Make"] = "Testmaker";
-  });
+  const QByteArray photo = test::testSource("camera.jpg");
+  const QByteArray onlyExif = test::testSource("only-exif.jpg");
   const QByteArray garbage = QByteArray("Exif\0\0", 6) + QByteArray(200, '\x5A');
   // Only damaged EXIF: a failure with a reason; beside good XMP: a note.
   const Result<OutputMetadata> failed =
@@ -253,7 +259,7 @@ TEST(PhotoMetadata, DamagedMetadataGivesAReasonNeverACrash) {
 
 TEST(PhotoMetadata, LeavesOutWhatWouldNotFitAndSaysSo) {
   // A TIFF holds blocks of any size; a JPEG segment at most 64 kB.
-  const QByteArray tiff = test::withMetadata(test::plainPicture({64, 48}, "TIFF"), [](Exiv2::Image &image) {
+  const QByteArray tiff = withMetadata(test::testSource("plain.tif"), [](Exiv2::Image &image) {
     image.exifData()["Exif.Image.Make"] = "Testmaker";
     Exiv2::DataValue makerNote(Exiv2::undefined);
     const QByteArray bytes(70000, '\x42');
@@ -281,7 +287,7 @@ TEST(PhotoMetadata, LeavesOutWhatWouldNotFitAndSaysSo) {
 
 TEST(PhotoMetadata, SeveralThreadsReadAtOnce) {
   const test::TempFolder folder;
-  const QString source = folder.write(QStringLiteral("camera.jpg"), test::cameraPhoto());
+  const QString source = folder.write(QStringLiteral("camera.jpg"), test::testSource("camera.jpg"));
   const QList<JpegMarker> expected =
       readOutputMetadata(source, MetadataPolicy::NoLocation, kOutputSize)->markers;
   std::vector<std::future<bool>> runs;

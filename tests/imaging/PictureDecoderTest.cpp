@@ -6,15 +6,15 @@
 #include "imaging/PictureDecoder.h"
 #include "DecoderFixture.h"
 
-#include "DecoderTestFiles.h"
+#include "FilePatches.h"
 #include "FormatTestFiles.h"
 #include "QuadrantCheck.h"
+#include "TestData.h"
 #include "TestPictures.h"
 #include "imaging/MemoryBudget.h"
 
 #include <QBuffer>
 #include <QImageWriter>
-#include <cstring>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
@@ -86,24 +86,10 @@ class PictureDecoderTest : public DecoderFixture {};
 } // namespace
 
 TEST_F(PictureDecoderTest, EveryKindDecodesToItsColours) {
-  using Colours = JpegOptions::Colours;
   const QImage indexed = indexedQuadrants(kSize), picture = rgbQuadrants(kSize);
-  const QList<QRgb> palette = indexed.colorTable();
   const Quadrants luma = {qRgb(76, 76, 76), qRgb(150, 150, 150), qRgb(29, 29, 29), kWhite};
   const Quadrants onWhite = {kRed, kWhite, kHalfBlue, kWhite};
-  QImage redGreen = indexed; // one bit holds two colours
-  for (int y = 0; y < kSize.height(); ++y)
-    for (int x = 0; x < kSize.width(); ++x)
-      redGreen.scanLine(y)[x] &= 1;
-  QImage blueTransparent = indexed;
-  blueTransparent.setColor(2, kBlack);
-  // The bottom half, a move of (48, 15) to the top right quadrant's middle row, green there, and
-  // the end: the rest keeps colour 0, red.
-  const QByteArray rleSkips =
-      bmpRle(indexed.copy(0, 32, 96, 32), false).chopped(2) + QByteArray("\0\0\0\2\x30\x0f\x30\x01\0\1", 10);
-  const auto bmp = [](int bits, quint32 compression, const QList<QRgb> &palette, const QByteArray &pixels) {
-    return bmpFile(96, 64, bits, compression, palette, pixels);
-  };
+  const auto source = [](const char *name) { return testSource(QStringLiteral("quadrants-96x64-") + name); };
   const QImage translucent = translucentQuadrants();
   QImage translucentPalette(kSize, QImage::Format_Indexed8); // PNG's tRNS chunk: alpha by palette entry
   translucentPalette.setColorTable({qRgba(255, 0, 0, 255), qRgba(0, 0, 255, 128), qRgba(0, 255, 0, 0)});
@@ -118,30 +104,30 @@ TEST_F(PictureDecoderTest, EveryKindDecodesToItsColours) {
     int tolerance = 0;
   };
   std::vector<Case> cases = {
-      {"baseline", jpegFile(indexed), kStored, 8},
-      {"progressive", jpegFile(indexed, kProgressive), kStored, 8},
-      {"restart markers", jpegFile(indexed, {.restartRows = 1}), kStored, 8},
-      {"grey", jpegFile(indexed, {.colours = Colours::Grey}), luma, 8},
-      {"Adobe CMYK", jpegFile(indexed, {.colours = Colours::Cmyk}), kStored, 8},
-      {"Adobe YCCK", jpegFile(indexed, {.colours = Colours::Ycck}), kStored, 8},
-      {"plain CMYK", jpegFile(indexed, {.colours = Colours::Cmyk, .adobeInvertedCmyk = false}), kStored, 8},
-      {"BMP 1 bit", bmp(1, 0, {kRed, kGreen}, bmpRows(redGreen, 1)), {kRed, kGreen, kRed, kGreen}},
-      {"BMP 4 bits", bmp(4, 0, palette, bmpRows(indexed, 4))},
-      {"BMP 8 bits", bmp(8, 0, palette, bmpRows(indexed, 8))},
-      {"BMP 16 bits, bitfields", bmp(16, 3, {}, bmpRows(indexed, 16)), kStored, 8}, // 5 or 6 bits of 8 kept
-      {"BMP 24 bits", bmp(24, 0, {}, bmpRows(indexed, 24))},
-      {"BMP 24 bits, top-down", bmpFile(96, -64, 24, 0, {}, bmpRows(indexed.mirrored(false, true), 24))},
-      {"BMP 32 bits", bmp(32, 0, {}, bmpRows(indexed, 32))},
-      {"BMP RLE8", bmp(8, 1, palette, bmpRle(indexed, false))},
-      {"BMP RLE4", bmp(4, 2, palette, bmpRle(indexed, true))},
+      {"baseline", testSource("quadrants-96x64.jpg"), kStored, 8},
+      {"progressive", source("progressive.jpg"), kStored, 8},
+      {"restart markers", source("restarts.jpg"), kStored, 8},
+      {"grey", source("grey.jpg"), luma, 8},
+      {"Adobe CMYK", source("cmyk.jpg"), kStored, 8},
+      {"Adobe YCCK", source("ycck.jpg"), kStored, 8},
+      {"plain CMYK", source("cmyk-plain.jpg"), kStored, 8},
+      {"BMP 1 bit", source("1-bit.bmp"), {kRed, kGreen, kRed, kGreen}},
+      {"BMP 4 bits", source("4-bit.bmp")},
+      {"BMP 8 bits", source("8-bit.bmp")},
+      {"BMP 16 bits, bitfields", source("16-bit-bitfields.bmp"), kStored, 8}, // 5 or 6 bits of 8 kept
+      {"BMP 24 bits", source("24-bit.bmp")},
+      {"BMP 24 bits, top-down", source("24-bit-top-down.bmp")},
+      {"BMP 32 bits", source("32-bit.bmp")},
+      {"BMP RLE8", source("rle8.bmp")},
+      {"BMP RLE4", source("rle4.bmp")},
       // What the file leaves open comes out the same every time: black for an index beyond
       // the palette (Qt alone makes it white at 1 bit), colour 0 where RLE skips or ends early.
-      {"BMP 1 bit, beyond", bmp(1, 0, {kRed}, bmpRows(redGreen, 1)), {kRed, kBlack, kRed, kBlack}},
-      {"BMP 8 bits, beyond", bmp(8, 0, {kRed, kGreen}, bmpRows(indexed, 8)), {kRed, kGreen, kBlack, kBlack}},
-      {"BMP RLE8, beyond", bmp(8, 1, {kRed, kGreen}, bmpRle(indexed, false)), {kRed, kGreen, kBlack, kBlack}},
-      {"BMP RLE8 skips", bmp(8, 1, palette, rleSkips)},
-      {"GIF", gifFile(indexed)},
-      {"GIF, transparent blue on white", gifFile(blueTransparent, 2), {kRed, kGreen, kWhite, kWhite}},
+      {"BMP 1 bit, beyond", source("1-bit-beyond.bmp"), {kRed, kBlack, kRed, kBlack}},
+      {"BMP 8 bits, beyond", source("8-bit-beyond.bmp"), {kRed, kGreen, kBlack, kBlack}},
+      {"BMP RLE8, beyond", source("rle8-beyond.bmp"), {kRed, kGreen, kBlack, kBlack}},
+      {"BMP RLE8 skips", source("rle8-skips.bmp")},
+      {"GIF", testSource("quadrants-96x64.gif")},
+      {"GIF, transparent blue on white", source("transparent-blue.gif"), {kRed, kGreen, kWhite, kWhite}},
       {"PNG", qtFile(picture, "png")},
       {"PNG, palette", qtFile(indexed, "png")},
       {"PNG, 16 bits", qtFile(picture.convertToFormat(QImage::Format_RGBX64), "png")},
@@ -218,10 +204,10 @@ TEST_F(PictureDecoderTest, OrientationTurnsThePictureUpright) {
       {"TIFF, strips first, orientation 6", stripTiff(picture, 6), 6},
       {"TIFF, strips first, orientation 3", stripTiff(picture, 3), 3},
   };
-  for (int orientation = 1; orientation <= 8; ++orientation) // both byte orders
+  for (int orientation = 1; orientation <= 8; ++orientation)
     cases.push_back(
         {QStringLiteral("JPEG, EXIF %1").arg(orientation),
-         quadrantJpeg(stored, {.exifOrientation = orientation, .exifBigEndian = orientation % 2 == 0}),
+         testSource(QStringLiteral("quadrants-64x32-exif-%1.jpg").arg(orientation)), // both byte orders
          orientation, 8});
   for (const Codec &codec : kCodecs)
     for (const int orientation : {1, 2, 3, 6})
@@ -255,56 +241,41 @@ TEST_F(PictureDecoderTest, OrientationTurnsThePictureUpright) {
 // empty); around the frame lies the background colour, or white when the
 // frame has a transparent colour.
 TEST_F(PictureDecoderTest, GifFirstFrameLiesOnItsCanvas) {
-  const QImage frame = indexedQuadrants({20, 10}); // red, green / blue, white; index 2 is blue
+  // A frame of red, green / blue, white, 20 x 10; index 2 is blue.
   const struct {
     const char *name;
-    GifOptions options;
     QSize size;
     std::vector<std::pair<QPoint, QRgb>> pixels;
   } cases[] = {
-      {"at an offset, background around",
-       {.screen = {40, 30}, .offset = {10, 10}, .backgroundIndex = 2},
-       {40, 30},
-       {{{0, 0}, kBlue}, {{12, 12}, kRed}, {{25, 17}, kWhite}, {{39, 29}, kBlue}}},
-      {"transparent green: white around and through",
-       {.transparentIndex = 1, .screen = {40, 30}, .offset = {10, 10}, .backgroundIndex = 2},
+      {"at-an-offset", {40, 30}, {{{0, 0}, kBlue}, {{12, 12}, kRed}, {{25, 17}, kWhite}, {{39, 29}, kBlue}}},
+      {"transparent-green",
        {40, 30},
        {{{0, 0}, kWhite}, {{12, 12}, kRed}, {{25, 12}, kWhite}, {{12, 17}, kBlue}}},
-      {"empty screen: the frame's extent",
-       {.screen = {0, 0}, .offset = {5, 3}},
-       {25, 13},
-       {{{0, 0}, kRed}, {{6, 4}, kRed}, {{24, 12}, kWhite}}},
-      {"clipped by the screen", {.screen = {15, 8}}, {15, 8}, {{{0, 0}, kRed}, {{14, 7}, kWhite}}},
+      {"empty-screen", {25, 13}, {{{0, 0}, kRed}, {{6, 4}, kRed}, {{24, 12}, kWhite}}},
+      {"clipped", {15, 8}, {{{0, 0}, kRed}, {{14, 7}, kWhite}}},
   };
   for (const auto &c : cases) {
-    const DecodeResult result = decode(gifFile(frame, c.options));
+    const DecodeResult result = decode(testSource(QStringLiteral("quadrants-20x10-%1.gif").arg(c.name)));
     ASSERT_TRUE(result.ok()) << c.name << ": " << result.error.toStdString();
     EXPECT_EQ(result.picture->fullSize, c.size) << c.name;
     for (const auto &[at, colour] : c.pixels)
       EXPECT_EQ(result.picture->image.pixel(at), colour) << c.name << " at " << at.x() << ", " << at.y();
   }
-  QImage stripes(16, 27, QImage::Format_Indexed8); // every row its own colour
-  stripes.setColorTable({kRed, kGreen, kBlue, kWhite});
-  for (int y = 0; y < stripes.height(); ++y)
-    std::memset(stripes.scanLine(y), y % 4, size_t(stripes.width()));
-  const DecodeResult interlaced = decode(gifFile(stripes, {.interlaced = true})),
-                     plain = decode(gifFile(stripes));
+  // Every row its own colour.
+  const DecodeResult interlaced = decode(testSource("stripes-16x27-interlaced.gif")),
+                     plain = decode(testSource("stripes-16x27.gif"));
   ASSERT_TRUE(interlaced.ok() && plain.ok());
   EXPECT_EQ(interlaced.picture->image, plain.picture->image);
   EXPECT_EQ(plain.picture->image.pixel(0, 26), kBlue);
   // As high as a GIF goes: its end is checked all the same.
-  QImage tall(1, 65535, QImage::Format_Indexed8);
-  tall.setColorTable({kRed, kGreen});
-  tall.fill(0);
-  tall.scanLine(65534)[0] = 1;
-  const DecodeResult whole = decode(gifFile(tall));
+  const DecodeResult whole = decode(testSource("tall-1x65535.gif"));
   ASSERT_TRUE(whole.ok()) << whole.error.toStdString();
   EXPECT_EQ(whole.picture->image.pixel(0, 65534), kGreen);
 }
 
 TEST_F(PictureDecoderTest, JpegShrinksOnLoadToTheSmallestScaleCoveringTheNeededSize) {
-  const QByteArray landscape = quadrantJpeg({1600, 1200});
-  const QByteArray upright = quadrantJpeg({1600, 1200}, {.exifOrientation = 6}); // upright 1200 x 1600
+  const QByteArray landscape = testSource("quadrants-1600x1200.jpg");
+  const QByteArray upright = testSource("quadrants-1600x1200-exif-6.jpg"); // upright 1200 x 1600
   const DecodeRequest eighthOfFull{[](QSize full) { return full / 8; }};
   const struct {
     const char *name;

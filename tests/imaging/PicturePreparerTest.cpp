@@ -1,6 +1,5 @@
 #include "imaging/PicturePreparer.h"
-#include "ColourTestProfiles.h"
-#include "DecoderTestFiles.h"
+#include "ColourReference.h"
 #include "TempFolder.h"
 #include "TestData.h"
 #include "TestPictures.h"
@@ -10,6 +9,9 @@
 #include "imaging/Scaling.h"
 #include "presets/FrameList.h"
 
+#include <QBuffer>
+#include <QColorSpace>
+#include <QImageWriter>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -18,6 +20,19 @@ using test::averageColour;
 using test::near;
 
 namespace {
+
+// Through Qt's JPEG writer, which embeds the picture's colour space as its profile.
+QByteArray jpegOf(QImage picture, const QByteArray &profile = {}) {
+  if (!profile.isEmpty())
+    picture.setColorSpace(QColorSpace::fromIccProfile(profile));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "jpeg");
+  writer.setQuality(92);
+  EXPECT_TRUE(writer.write(picture));
+  return bytes;
+}
 
 // The job's limits in pixels; none: no limit on that side.
 ResizeJob box(std::optional<double> maxWidth, std::optional<double> maxHeight, int frame = kNoFrameEntry) {
@@ -139,7 +154,7 @@ TEST_F(PicturePreparerTest, AFrameThatCannotBeUsedFailsThePicture) {
 // The decode's reservation covers the copies the preparation makes, and once
 // the source is let go, only the result and the encoder's copy stay held.
 TEST_F(PicturePreparerTest, APreparedPictureHoldsItsResultUntilItIsWritten) {
-  const QString photo = temp.write("photo.gif", test::gifFile(test::indexedQuadrants({400, 300})));
+  const QString photo = temp.write("photo.gif", test::testSource("quadrants-400x300.gif"));
   MemoryBudget budget(qint64(1) << 30);
   {
     const PrepareResult result = prepare(photo, box(100, {}), &budget);
@@ -155,11 +170,11 @@ TEST_F(PicturePreparerTest, APreparedPictureHoldsItsResultUntilItIsWritten) {
 // profile kept its pixels stay as stored and the profile goes with them,
 // unless a frame (sRGB art) is drawn around it.
 TEST_F(PicturePreparerTest, ConvertsColourProfilesOrKeepsThem) {
-  const QByteArray adobe = test::adobeRgbProfile();
+  const QByteArray adobe = test::testSource("adobe-rgb.icc");
   const QImage sweep = test::colourSweep({480, 320});
   const QImage stored = test::convertedExactly(sweep, {}, adobe);
-  const QString tagged = temp.write("adobe.jpg", test::jpegFile(stored, {.iccProfile = adobe}));
-  const QString untagged = temp.write("untagged.jpg", test::jpegFile(stored));
+  const QString tagged = temp.write("adobe.jpg", jpegOf(stored, adobe));
+  const QString untagged = temp.write("untagged.jpg", jpegOf(stored));
   const auto prepareWith = [&](const QString &path, const ResizeJob &job, PhotoOptions photo) {
     const PicturePreparer preparer(frames, {1024, 768});
     return preparer.preparePicture(decoder, path, job, frames.entries(), nullptr, photo);
@@ -191,8 +206,7 @@ TEST_F(PicturePreparerTest, ConvertsColourProfilesOrKeepsThem) {
   frames = FrameLibrary::scan({temp.file("frames")}, decoder);
   QImage brick(400, 300, QImage::Format_RGB32);
   brick.fill(qRgb(200, 60, 40));
-  const QString framed = temp.write(
-      "brick.jpg", test::jpegFile(test::convertedExactly(brick, {}, adobe), {.iccProfile = adobe}));
+  const QString framed = temp.write("brick.jpg", jpegOf(test::convertedExactly(brick, {}, adobe), adobe));
   const PrepareResult result = prepareWith(framed, box(800, 600, kFirstFrameEntry), keep);
   ASSERT_TRUE(result.ok());
   EXPECT_TRUE(near(averageColour(result.picture->image, {120, 90, 560, 420}), QColor(200, 60, 40), 4));
@@ -210,9 +224,8 @@ TEST_F(PicturePreparerTest, AnUnusableProfileLeavesTheColoursAndSaysSo) {
     QString note;
     bool quadrants; // the test data's red, green, blue and white, else the sweep
   } cases[] = {
-      {temp.write("odd.jpg", test::jpegFile(sweep, {.iccProfile = QByteArray(700, 'x')})), damaged, false},
-      {temp.write("cut.jpg", test::jpegFile(sweep, {.iccProfile = test::testData("profile-cut-500.icc")})),
-       cut, false},
+      {temp.write("odd.jpg", test::testSource("sweep-160x120-garbage-icc.jpg")), damaged, false},
+      {temp.write("cut.jpg", test::testSource("sweep-160x120-cut-icc.jpg")), cut, false},
       {test::testDataPath("png-profile-cut-500.png"), cut, true},
       {test::testDataPath("png-profile-lab-named-colour.png"), lab, true},
       {test::testDataPath("tiff-profile-cut-500.tif"), cut, true},

@@ -1,6 +1,6 @@
 #pragma once
 
-// Checks a decoded picture against the four colours of indexedQuadrants.
+// The quadrants picture, and checks of a decoded one against its four colours.
 
 #include "TestPictures.h"
 
@@ -9,6 +9,17 @@
 #include <gtest/gtest.h>
 
 namespace veltrane::test {
+
+// Red, green / blue, white quadrants, as palette indexes 0..3: every
+// orientation and colour mistake shows in the corners.
+inline QImage indexedQuadrants(QSize size) {
+  QImage indexed(size, QImage::Format_Indexed8);
+  indexed.setColorTable({qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)});
+  for (int y = 0; y < size.height(); ++y)
+    for (int x = 0; x < size.width(); ++x)
+      indexed.scanLine(y)[x] = uchar((y < size.height() / 2 ? 0 : 2) + (x < size.width() / 2 ? 0 : 1));
+  return indexed;
+}
 
 using Quadrants = std::array<QRgb, 4>; // top left, top right, bottom left, bottom right
 

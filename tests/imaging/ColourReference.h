@@ -1,21 +1,12 @@
 #pragma once
 
-// Colour profiles made with Little CMS, as cameras, phones and presses embed
-// them, and the reference conversions the tests compare with.
+// The reference conversions the colour tests compare with, and the picture
+// they convert (the profiles are files under tests/data/sources).
 
 #include <QByteArray>
 #include <QImage>
 
 namespace veltrane::test {
-
-QByteArray adobeRgbProfile();  // Adobe RGB (1998): gamma 563/256, D65
-QByteArray displayP3Profile(); // Display P3: P3 primaries, D65, the sRGB tone curve
-QByteArray srgbProfile();      // Little CMS's own sRGB
-QByteArray greyProfile(double gamma);
-// A made-up press whose cyan ink also takes 30% of the green light: full
-// cyan prints as sRGB (0, 179, 255), where a plain reading of CMYK gives
-// (0, 255, 255).
-QByteArray cmykProfile();
 
 // Hues across, from pale at the top to full at the bottom, darker to the
 // right half: every sRGB region, smooth enough for JPEG.
