@@ -10,6 +10,15 @@ void readCheckBox(qint16 &field, const QString &text) {
     field = *value;
 }
 
+bool readWholeNumber(const QString &text, int low, int high, int *value) {
+  bool ok = false;
+  const int number = text.trimmed().toInt(&ok);
+  if (!ok || number < low || number > high)
+    return false;
+  *value = number;
+  return true;
+}
+
 void readListIndex(qint16 &field, const QString &text, int entries) {
   const auto value = strictInt16(text);
   if (value && *value >= -1 && *value < entries)

@@ -10,6 +10,10 @@ namespace veltrane {
 // replaces `field`; anything else leaves it as it was.
 void readCheckBox(qint16 &field, const QString &text);
 
+// A whole number from `low` to `high`, read strictly; false leaves `value`
+// as it was.
+bool readWholeNumber(const QString &text, int low, int high, int *value);
+
 // A list index from -1 (nothing selected) to entries - 1, read strictly;
 // anything else leaves `field` as it was.
 void readListIndex(qint16 &field, const QString &text, int entries);

@@ -4,7 +4,7 @@
 #include "presets/FieldReaders.h"
 #include "presets/FileNameCharacters.h"
 #include "presets/FrameList.h"
-#include "presets/OutputFormat.h"
+#include "presets/OutputFields.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -24,15 +24,6 @@ void readSizeBox(QString &box, qint16 &on, const QString &text) {
   on = text.isEmpty() ? 0 : 1;
 }
 
-bool wholeNumber(const QString &text, int low, int high, int *value) {
-  bool ok = false;
-  const int number = text.trimmed().toInt(&ok);
-  if (!ok || number < low || number > high)
-    return false;
-  *value = number;
-  return true;
-}
-
 // The command line's size: pixels, "screen", or "off" for no limit.
 Result<> sizeOption(QString &box, qint16 &on, const QString &option, const QString &value) {
   if (value == QLatin1String("off")) {
@@ -40,7 +31,7 @@ Result<> sizeOption(QString &box, qint16 &on, const QString &option, const QStri
     return {};
   }
   int pixels = 0;
-  if (value != QLatin1String("screen") && !wholeNumber(value, 1, 65000, &pixels))
+  if (value != QLatin1String("screen") && !readWholeNumber(value, 1, 65000, &pixels))
     return failure(QStringLiteral("%1 wants pixels from 1 to 65000, \"screen\" or \"off\", not \"%2\"")
                        .arg(option, value));
   box = value.trimmed();
@@ -108,7 +99,7 @@ void readQuality(JobSettings &job, const QString &text) {
 
 Result<> qualityOption(JobSettings &job, const QString &value) {
   int number = 0;
-  if (!wholeNumber(value, 1, 100, &number))
+  if (!readWholeNumber(value, 1, 100, &number))
     return failure(QStringLiteral("--quality wants a number from 1 to 100, not \"%1\"").arg(value));
   job.fixedQuality = QString::number(number);
   job.sizeLimitOn = false;
@@ -162,76 +153,6 @@ Result<> outputOption(JobSettings &job, const QString &value) {
     return failure(QStringLiteral("--output wants a folder, not an empty text"));
   job.outputFolder = QDir(value).absolutePath();
   return {};
-}
-
-// A list stored as one of `words`, the first of them written as nothing so
-// that lines of jobs that leave it alone stay as older copies wrote them. An
-// empty text is the first word; a word the list lacks leaves it as it was.
-void readWord(qint16 &field, const QString &text, const QStringList &words) {
-  const qsizetype index = text.isEmpty() ? 0 : words.indexOf(text.trimmed().toLower());
-  if (index >= 0)
-    field = qint16(index);
-}
-
-QString writeWord(qint16 field, const QStringList &words) {
-  return field > 0 && field < words.size() ? words[field] : QString();
-}
-
-Result<> formatOption(JobSettings &job, const QString &value) {
-  const qsizetype index = formatWords().indexOf(value.trimmed().toLower());
-  if (index < 0)
-    return failure(
-        QStringLiteral("--format wants %1, not \"%2\"").arg(formatWords().join(QStringLiteral(", ")), value));
-  job.outputFormat = qint16(index);
-  return {};
-}
-
-// --fit, --fill and --stretch WxH: both limits and the way of meeting them.
-Result<> boxOption(JobSettings &job, BoxMode mode, const QString &value) {
-  static const QRegularExpression box(QStringLiteral("^(\\d+)[xX](\\d+)$"));
-  const QString option = QStringLiteral("--") + boxModeWords()[int(mode)];
-  const auto match = box.match(value.trimmed());
-  int width = 0;
-  int height = 0;
-  if (!match.hasMatch() || !wholeNumber(match.captured(1), 1, 65000, &width) ||
-      !wholeNumber(match.captured(2), 1, 65000, &height))
-    return failure(QStringLiteral("%1 wants WIDTHxHEIGHT in pixels, each 1 to 65000, such as 1024x768, not "
-                                  "\"%2\"")
-                       .arg(option, value));
-  job.maxWidth = QString::number(width);
-  job.maxHeight = QString::number(height);
-  job.widthOn = 1;
-  job.heightOn = 1;
-  job.boxMode = qint16(mode);
-  return {};
-}
-
-FieldOption boxModeOption(BoxMode mode, QString help) {
-  return {
-      QStringLiteral("--") + boxModeWords()[int(mode)], 0, QStringLiteral("WxH"), std::move(help),
-      [mode](JobSettings &job, const QString &value, const Frames &) { return boxOption(job, mode, value); }};
-}
-
-// A field kept in a preset line's own words at a place past the first
-// twelve, which older copies do not read.
-JobField wordField(QString name, qint16 JobSettings::*member, const QStringList &words, QString values,
-                   int presetPosition, FieldOptions options) {
-  return {
-      .name = std::move(name),
-      .values = std::move(values),
-      .firstRun = QString(),
-      .members = {member},
-      .presetLine = FieldPlace::at(presetPosition),
-      .programLine = FieldPlace::nowhere(),
-      .ownLine = FieldPlace::nowhere(),
-      .write = [member, &words](const JobSettings &job,
-                                const Frames &) { return writeWord(job.*member, words); },
-      .read = [member, &words](JobSettings &job, const QString &text,
-                               const Frames &) { readWord(job.*member, text, words); },
-      .readProgramLine = {},
-      .section = HelpSection::Job,
-      .options = std::move(options),
-  };
 }
 
 // A size box and its switch, and their row.
@@ -426,39 +347,8 @@ std::vector<JobField> makeJobFields() {
   fields.push_back(checkBoxField(QStringLiteral("captions: file size"), &JobSettings::captionFileSizes, "0",
                                  12, 21, true));
 
-  fields.push_back(wordField(
-      QStringLiteral("format"), &JobSettings::outputFormat, formatWords(),
-      QStringLiteral("png, webp, avif, jxl or same; empty for JPEG"), 13,
-      {{{QStringLiteral("--format"), 0, QStringLiteral("FORMAT"),
-         QStringLiteral("jpeg, png, webp, avif, jxl, or \"same\" for each source's own (PNG for GIF, BMP and "
-                        "TIFF, JPEG for HEIC)"),
-         [](JobSettings &job, const QString &value, const Frames &) { return formatOption(job, value); }}}}));
-  fields.push_back(wordField(
-      QStringLiteral("box"), &JobSettings::boxMode, boxModeWords(),
-      QStringLiteral("fit or fill; empty to stretch to both limits"), 14,
-      {{boxModeOption(BoxMode::Fit,
-                      QStringLiteral("both limits at once, pictures inside them, proportions kept")),
-        boxModeOption(BoxMode::Fill, QStringLiteral("both limits at once, pictures fill them exactly, the "
-                                                    "overflow cropped from the centre")),
-        boxModeOption(BoxMode::Stretch, QStringLiteral("both limits at once, pictures stretched to exactly "
-                                                       "that size"))}}));
-  JobField neverEnlarge =
-      checkBoxField(QStringLiteral("never enlarge"), &JobSettings::neverEnlarge, "", 15, 0, false);
-  // Written as nothing when off, as the other fields past the twelfth.
-  neverEnlarge.write = [](const JobSettings &job, const Frames &) {
-    return job.neverEnlarge ? QStringLiteral("1") : QString();
-  };
-  neverEnlarge.read = [](JobSettings &job, const QString &text, const Frames &) {
-    job.neverEnlarge = 0;
-    readCheckBox(job.neverEnlarge, text);
-  };
-  neverEnlarge.options = {{{QStringLiteral("--never-enlarge"), 0, QString(),
-                            QStringLiteral("pictures already inside the box keep their size"),
-                            [](JobSettings &job, const QString &, const Frames &) -> Result<> {
-                              job.neverEnlarge = 1;
-                              return {};
-                            }}}};
-  fields.push_back(std::move(neverEnlarge));
+  for (JobField &field : outputFormatFields())
+    fields.push_back(std::move(field));
 
   fields.push_back({
       .name = QStringLiteral("output folder"),
