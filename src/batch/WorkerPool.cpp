@@ -8,6 +8,7 @@
 #include "imaging/PictureEncoder.h"
 #include "imaging/PicturePreparer.h"
 #include "imaging/SizeLimitedFile.h"
+#include "imaging/Transparency.h"
 
 #include <algorithm>
 
@@ -128,7 +129,7 @@ Outcome WorkerPool::outcomeOf(const Task &task, const ResizeJob &job, const Prep
   outcome.size = prepared.picture->image.size();
   outcome.photoNote = prepared.picture->colourNote;
   if (sheet) {
-    outcome.image = prepared.picture->image;
+    outcome.image = onWhite(prepared.picture->image); // sheets are opaque
     // A profile the preparer could keep converts: the sheet is sRGB.
     if (!prepared.picture->iccProfile.isEmpty())
       (void)m_preparer.convertToSrgb(outcome.image, prepared.picture->iccProfile);

@@ -92,8 +92,18 @@ void ColourConversion::convertRow(const uchar *from, uchar *to, int pixels) cons
 void ColourConversion::convertPicture(QImage &picture) const {
   if (!m_transform || picture.isNull())
     return;
-  if (picture.format() != QImage::Format_RGB32)
-    picture = picture.convertToFormat(QImage::Format_RGB32);
+  // Transparent pixels are converted unpremultiplied: the transform leaves
+  // the fourth byte, their alpha, as it is.
+  const bool alpha = picture.hasAlphaChannel();
+  const QImage::Format stored = alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+  if (picture.format() != stored)
+    picture = picture.convertToFormat(stored);
+  convertRows(picture);
+  if (alpha)
+    picture.convertTo(QImage::Format_ARGB32_Premultiplied);
+}
+
+void ColourConversion::convertRows(QImage &picture) const {
   const int width = picture.width(), height = picture.height();
   const qsizetype bytesPerLine = picture.bytesPerLine();
   uchar *bits = picture.bits();

@@ -49,10 +49,12 @@ public:
   // `pixels` pixels stored as the conversion's StoredColours at `from` to
   // Format_RGB32 at `to`. `from` may be `to` for RGB32.
   void convertRow(const uchar *from, uchar *to, int pixels) const;
-  // A Format_RGB32 picture, in place.
+  // A picture in place: Format_RGB32, or premultiplied ARGB32 when it is
+  // transparent.
   void convertPicture(QImage &picture) const;
 
 private:
+  void convertRows(QImage &picture) const; // RGB32 or unpremultiplied ARGB32
   void *m_transform;
   StoredColours m_stored;
   bool m_rgbProfile;

@@ -21,6 +21,9 @@ struct DecodeRequest {
   std::function<QSize(QSize fullSize)> neededSize;
   bool applyOrientation = true; // EXIF orientation applied (a later program setting switches it)
   qint64 maxPixels = kMaxDecodedPixels;
+  // Transparent sources give Format_ARGB32_Premultiplied pixels rather than
+  // lying on white.
+  bool keepTransparency = false;
   // Shared by pictures prepared at the same time; none when null.
   MemoryBudget *memoryBudget = nullptr;
   // Given the full size, the bytes the caller will allocate beside the
@@ -39,7 +42,8 @@ struct DecodeRequest {
 };
 
 struct DecodedPicture {
-  QImage image;   // QImage::Format_RGB32, possibly reduced by the DCT scale; upright when orientation applied
+  QImage image;   // QImage::Format_RGB32 (or Format_ARGB32_Premultiplied when transparency is kept), possibly
+                  // reduced by the DCT scale; upright when orientation applied
   QSize fullSize; // the source's full size (upright when orientation applied): every size the program
                   // computes uses this
   MemoryBudget::Reservation memory; // the budget this picture and its copies hold; pass it on to keep it

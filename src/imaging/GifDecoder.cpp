@@ -2,6 +2,7 @@
 
 #include "imaging/GifCodes.h"
 #include "imaging/GifStructure.h"
+#include "imaging/Transparency.h"
 
 #include <QRgb>
 #include <algorithm>
@@ -143,12 +144,14 @@ DecodeResult decodeGif(const unsigned char *data, size_t size, const DecodeReque
   const ColorMapObject *table = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
   for (int i = 0; table && i < table->ColorCount && i < 256; ++i)
     palette[size_t(i)] = qRgb(table->Colors[i].Red, table->Colors[i].Green, table->Colors[i].Blue);
-  // Around the frame: white as on a page when it has a transparent colour,
-  // else the global table's background colour.
+  // Around the frame: transparent when the caller keeps it, else white as
+  // on a page, when it has a transparent colour; else the global table's
+  // background colour.
+  const bool clear = transparent >= 0 && request.keepTransparency;
   QRgb background = kBlack;
   if (transparent >= 0) {
-    background = kWhite;
-    palette[size_t(transparent)] = kWhite;
+    background = clear ? QRgb(0) : kWhite;
+    palette[size_t(transparent)] = background;
   } else if (const ColorMapObject *global = gif->SColorMap;
              global && gif->SBackGroundColor >= 0 && gif->SBackGroundColor < global->ColorCount) {
     const GifColorType &colour = global->Colors[gif->SBackGroundColor];
@@ -157,7 +160,7 @@ DecodeResult decodeGif(const unsigned char *data, size_t size, const DecodeReque
 
   MemoryBudget::Reservation memory =
       request.reserveMemory(canvasPixels * 4 + width + qint64(size), canvasSize);
-  QImage canvas(canvasSize, QImage::Format_RGB32);
+  QImage canvas(canvasSize, clear ? kTransparentFormat : QImage::Format_RGB32);
   if (canvas.isNull())
     return DecodeResult::failure(QStringLiteral("out of memory"));
   canvas.fill(background);

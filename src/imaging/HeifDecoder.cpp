@@ -2,6 +2,7 @@
 
 #include "imaging/HeifColourProfile.h"
 #include "imaging/HeifDecodePlan.h"
+#include "imaging/Transparency.h"
 
 #include <QtEndian>
 #include <cstring>
@@ -170,14 +171,16 @@ bool isAsAsked(const heif_image *decoded, QSize size) {
          heif_image_get_bits_per_pixel_range(decoded, heif_channel_interleaved) == 8;
 }
 
-// libheif's interleaved 8-bit RGB(A) rows into RGB32, alpha on white as on a page.
-QImage toRgb32(const heif_image *decoded, QSize size, bool alpha) {
+// libheif's interleaved 8-bit RGB(A) rows into RGB32, alpha on white as on
+// a page; or into premultiplied ARGB32 when the transparency is kept.
+QImage toQImage(const heif_image *decoded, QSize size, bool alpha, bool keepAlpha) {
   int stride = 0;
   const uint8_t *plane = heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
   if (!plane)
     return {};
   const bool premultiplied = heif_image_is_premultiplied_alpha(const_cast<heif_image *>(decoded));
-  QImage image(size, QImage::Format_RGB32);
+  const bool kept = alpha && keepAlpha;
+  QImage image(size, kept ? kTransparentFormat : QImage::Format_RGB32);
   for (int y = 0; y < size.height() && !image.isNull(); ++y) {
     const uint8_t *in = plane + ptrdiff_t(y) * stride;
     QRgb *out = reinterpret_cast<QRgb *>(image.scanLine(y));
@@ -187,6 +190,13 @@ QImage toRgb32(const heif_image *decoded, QSize size, bool alpha) {
         continue;
       }
       const int opacity = in[3], white = 255 - opacity;
+      if (kept) {
+        const auto scaled = [&](int colour) {
+          return premultiplied ? std::min(opacity, colour) : (colour * opacity + 127) / 255;
+        };
+        out[x] = qRgba(scaled(in[0]), scaled(in[1]), scaled(in[2]), opacity);
+        continue;
+      }
       const auto onWhite = [&](int colour) {
         return premultiplied ? std::min(255, colour + white) : (colour * opacity + 255 * white + 127) / 255;
       };
@@ -251,7 +261,7 @@ DecodeResult HeifDecoder::decode(const unsigned char *data, size_t size, const D
   if (!isAsAsked(decoded.get(), fullSize))
     return DecodeResult::failure(
         QStringLiteral("damaged %1 data (the picture is not the size its header gives)").arg(kind));
-  QImage image = toRgb32(decoded.get(), fullSize, alpha);
+  QImage image = toQImage(decoded.get(), fullSize, alpha, request.keepTransparency);
   if (image.isNull())
     return DecodeResult::failure(QStringLiteral("out of memory"));
   return DecodeResult::success(std::move(image), fullSize, std::move(memory), heif.colourProfile());

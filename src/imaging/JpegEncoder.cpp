@@ -2,6 +2,7 @@
 
 #include "imaging/JpegError.h"
 #include "imaging/JpegErrorManager.h"
+#include "imaging/Transparency.h"
 
 #include <algorithm>
 #include <limits>
@@ -170,8 +171,9 @@ Result<std::optional<QByteArray>> JpegEncoder::encodeWithin(const QImage &pictur
                                                             qsizetype maxBytes, const JpegExtras &extras) {
   if (picture.isNull())
     return encodingFailure(JERR_EMPTY_IMAGE);
-  const bool direct = picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32;
-  const QImage converted = direct ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+  // A JPEG is opaque: transparent pixels lie on white, as on a page.
+  const bool direct = picture.format() == QImage::Format_RGB32;
+  const QImage converted = direct ? QImage() : onWhite(picture);
   if (!direct && converted.isNull())
     return encodingFailure(JERR_OUT_OF_MEMORY);
   if (!m_compressor) {

@@ -9,6 +9,7 @@
 #include "imaging/PictureDecoder.h"
 #include "imaging/PreparedSize.h"
 #include "imaging/Scaling.h"
+#include "imaging/Transparency.h"
 #include "presets/FrameList.h"
 
 #include <QPainter>
@@ -71,6 +72,11 @@ struct JobNeeds {
 DecodeRequest decodeRequestFor(const QList<JobNeeds> &needs, MemoryBudget *memoryBudget, qint64 besides) {
   DecodeRequest request;
   request.memoryBudget = memoryBudget;
+  // Transparency is kept when a job may write it: no frame, and a format
+  // that carries it (or the source's own, known only once decoded).
+  for (const JobNeeds &need : needs)
+    if (!need.window && (!need.job.format || keepsTransparency(*need.job.format)))
+      request.keepTransparency = true;
   request.callerBytes = [needs, besides](QSize full) -> qint64 {
     qint64 bytes = besides;
     for (const JobNeeds &need : needs)
@@ -233,9 +239,12 @@ PrepareResult PicturePreparer::finishPicture(PictureDecoder &decoder, const QStr
             {},
             {}};
   };
+  // Frames and JPEG files are opaque: transparent pixels lie on white.
+  const bool opaque = frame || !keepsTransparency(formatWritten(job.format, source.format));
+  const auto flattened = [opaque](QImage picture) { return opaque ? onWhite(std::move(picture)) : picture; };
   const PreparedSize prepared = preparedSize(source.fullSize, job);
   if (prepared.untouched) {
-    QImage untouched = lastUse ? std::move(source.image) : source.image;
+    QImage untouched = flattened(lastUse ? std::move(source.image) : source.image);
     SettledColours colours = settle(untouched);
     return done(std::move(untouched), std::move(colours));
   }
@@ -245,7 +254,7 @@ PrepareResult PicturePreparer::finishPicture(PictureDecoder &decoder, const QStr
     return refused;
   }
   if (!frame) {
-    QImage scaled = scaledInto(source.image, source.fullSize, prepared.size, prepared);
+    QImage scaled = flattened(scaledInto(source.image, source.fullSize, prepared.size, prepared));
     SettledColours colours = settle(scaled);
     return done(std::move(scaled), std::move(colours));
   }
@@ -259,7 +268,7 @@ PrepareResult PicturePreparer::finishPicture(PictureDecoder &decoder, const QStr
   if (!output)
     return failure(frame->frame->path, QStringLiteral("the frame cannot be read: %1").arg(output.reason()));
   output->detach();
-  QImage picture = scaledInto(source.image, source.fullSize, inner.size(), prepared);
+  QImage picture = flattened(scaledInto(source.image, source.fullSize, inner.size(), prepared));
   SettledColours colours = settle(picture);
   {
     QPainter painter(&*output);

@@ -24,7 +24,9 @@ struct DecodedPicture;
 struct FrameInUse;
 
 struct PreparedPicture {
-  QImage image;     // the picture to write, exactly the prepared size, Format_RGB32
+  // The picture to write, exactly the prepared size: Format_RGB32, or
+  // premultiplied ARGB32 when the format written keeps its transparency.
+  QImage image;
   QSize sourceSize; // the source's full size
   // The budget reserved for the decode and the copies made here, shrunk to
   // `image` itself: keep it until the picture is encoded.

@@ -4,6 +4,7 @@
 #include "imaging/QtFormatHeaders.h"
 #include "imaging/TiffDirectory.h"
 #include "imaging/TiffMessages.h"
+#include "imaging/Transparency.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -127,23 +128,6 @@ QString tiffRefusal(const unsigned char *data, size_t size, QtReader &qt, QByteA
   return {};
 }
 
-// Transparent pixels lie on white, as on a page.
-QImage onWhite(QImage image) {
-  if (!image.hasAlphaChannel())
-    return std::move(image).convertToFormat(QImage::Format_RGB32);
-  QImage blended = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  for (int y = 0; y < blended.height(); ++y) {
-    QRgb *line = reinterpret_cast<QRgb *>(blended.scanLine(y));
-    for (int x = 0; x < blended.width(); ++x) {
-      const QRgb pixel = line[x];
-      const int white = 255 - qAlpha(pixel); // premultiplied: each colour is at most the alpha
-      line[x] = qRgb(qRed(pixel) + white, qGreen(pixel) + white, qBlue(pixel) + white);
-    }
-  }
-  blended.reinterpretAsFormat(QImage::Format_RGB32);
-  return blended;
-}
-
 // The profile the pixels are in; none for sRGB. A raw one that Qt cannot
 // read may still be one the colour conversion reads.
 QByteArray profileOf(const QImage &image, const QByteArray &raw) {
@@ -189,7 +173,10 @@ DecodeResult decodeWithQtReader(const unsigned char *data, size_t size, QtSource
   if (image.isNull() || image.size() != read)
     return DecodeResult::failure(damaged(format));
   QByteArray icc = profileOf(image, own.icc);
-  image = onWhite(std::move(image));
+  // Transparent pixels lie on white, as on a page, unless the caller keeps them.
+  image = request.keepTransparency && image.hasAlphaChannel()
+              ? std::move(image).convertToFormat(kTransparentFormat)
+              : onWhite(std::move(image));
   if (weTurn)
     image = orientedPicture(std::move(image), own.orientation);
   if (image.isNull())
