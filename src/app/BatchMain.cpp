@@ -140,8 +140,18 @@ BatchReport runBatch(const Run &run) {
   return report;
 }
 
+// Both limits on and no --stretch: stretching may not be what was meant.
+bool stretchAsked(const BatchOptions &options) {
+  for (const auto &field : options.job.fields)
+    if (field.first == QLatin1String("--stretch"))
+      return true;
+  return false;
+}
+
 // Failures on stderr, the summary on `out`; the exit status.
-int printReport(const BatchReport &report, const FailedFiles &refused, bool quiet, QTextStream &out) {
+int printReport(const BatchReport &report, const FailedFiles &refused, const BatchOptions &options,
+                QTextStream &out) {
+  const bool quiet = options.quiet;
   QTextStream err(stderr);
   for (const FailedFiles::Entry &entry : report.unreadable.entries())
     diagnose(err, QStringLiteral("cannot read ") + entry.name + QStringLiteral(": ") + entry.reason);
@@ -157,6 +167,14 @@ int printReport(const BatchReport &report, const FailedFiles &refused, bool quie
       diagnose(err, entry.name + QStringLiteral(": ") + entry.reason);
     for (const FailedFiles::Entry &entry : report.photoNotes.entries())
       diagnose(err, entry.name + QStringLiteral(": ") + entry.reason);
+    for (const QString &note : batchNotes(report))
+      diagnose(err, note);
+    if (report.outOfProportion > 0 && !stretchAsked(options))
+      diagnose(err, QStringLiteral("%1 stretched out of proportion to fill both limits; --fit WxH keeps "
+                                   "proportions, --stretch WxH says the stretching is meant")
+                        .arg(report.outOfProportion == 1
+                                 ? QStringLiteral("1 picture was")
+                                 : QStringLiteral("%1 pictures were").arg(report.outOfProportion)));
   }
 
   const qsizetype failed = report.unreadable.size() + report.unwritten.size() + report.refused.size();
@@ -184,7 +202,7 @@ int printReport(const BatchReport &report, const FailedFiles &refused, bool quie
 void reportRefused(const FailedFiles &refused, JsonReport *report) {
   if (report)
     for (const FailedFiles::Entry &entry : refused.entries())
-      report->write({entry.name, {}, {}, -1, -1, JsonReport::Status::Skipped, entry.reason});
+      report->write({entry.name, {}, {}, -1, -1, JsonReport::Status::Skipped, entry.reason, {}});
 }
 
 // The list is read twice; the second reading can fail too, though it seldom does.
@@ -248,8 +266,9 @@ int runCommandLine(const BatchOptions &options, const QByteArray &userPlatform) 
   if (options.dryRun) {
     QTextStream err(stderr);
     const bool toStdout = options.report && *options.report == "-";
-    const int failed = dryRun({choice->job, screen, frames.entries(), sources.feed(), choice->extraJobs},
-                              {toStdout ? nullptr : &out, err, report.get()});
+    const int failed = dryRun(
+        {choice->job, screen, frames.entries(), sources.feed(), choice->extraJobs, options.skipExisting},
+        {toStdout ? nullptr : &out, err, report.get()});
     for (const FailedFiles::Entry &entry : sources.refused().entries())
       diagnose(err, QStringLiteral("skipped ") + entry.name + QStringLiteral(": ") + entry.reason);
     status = failed == 0 && sources.refused().isEmpty() ? kAllWritten : kSomeFailed;
@@ -264,7 +283,7 @@ int runCommandLine(const BatchOptions &options, const QByteArray &userPlatform) 
       if (!done.started())
         return cannotStart(done.startError);
     }
-    status = printReport(done, sources.refused(), options.quiet, out);
+    status = printReport(done, sources.refused(), options, out);
   }
   if (!noListError(sources))
     status = std::max<int>(status, kSomeFailed);

@@ -5,8 +5,8 @@
 #include "batch/SharedJob.h"
 #include "batch/WorkerPool.h"
 #include "imaging/DecoderFileReader.h"
-#include "imaging/JpegEncoder.h"
 #include "imaging/JpegFileWriter.h"
+#include "imaging/PictureEncoder.h"
 #include "imaging/PicturePreparer.h"
 #include "imaging/SaveOutput.h"
 #include "presets/FrameList.h"
@@ -70,6 +70,7 @@ private:
   QString writeSheet(const QImage &canvas, const QString &wanted);
   bool begin(WorkerPool &pool);
   void finish(const Begun &begun, Outcome outcome);
+  OutputName outputNameOf(const SourceEntry &entry, const ResizeJob &job, const QString &qualityText) const;
   void writeOutput(const Begun &begun, const ResizeJob &job, const QString &qualityText,
                    const Outcome &outcome);
   void skipped(const QString &source, const QString &reason);
@@ -104,7 +105,7 @@ private:
   std::vector<ResizeJob> m_extraJobs;
   std::vector<QString> m_extraQualityTexts;
   std::unique_ptr<IndexSheet> m_sheet;
-  JpegEncoder m_sheetEncoder;
+  std::unique_ptr<PictureEncoder> m_sheetEncoder; // the job's format; JPEG for each source's own
 
   std::deque<Begun> m_inFlight;
   int m_next = 0;       // the next picture to begin, counting sources times frames
@@ -166,7 +167,7 @@ QString BatchRun::writeSheet(const QImage &canvas, const QString &wanted) {
   }
   QImage sheetPicture = canvas;
   const Result<QString> path =
-      saveOutput(sheetPicture, wanted, kSheetQuality, true, m_sheetEncoder, nextFreeName);
+      saveOutput(sheetPicture, wanted, kSheetQuality, true, *m_sheetEncoder, nextFreeName);
   if (!path) {
     failed(&BatchReport::unwritten, wanted, path.reason());
     return {};
@@ -174,8 +175,14 @@ QString BatchRun::writeSheet(const QImage &canvas, const QString &wanted) {
   m_report.sheets.append(*path);
   m_foldersWritten.insert(m_outputFolder);
   m_observer.pictureWritten(*path);
-  m_observer.pictureDone(
-      {{}, *path, canvas.size(), QFileInfo(*path).size(), kSheetQuality, PictureRecord::Status::Written, {}});
+  m_observer.pictureDone({{},
+                          *path,
+                          canvas.size(),
+                          QFileInfo(*path).size(),
+                          kSheetQuality,
+                          PictureRecord::Status::Written,
+                          {},
+                          formatWord(m_sheetEncoder->format())});
   return *path;
 }
 
@@ -216,6 +223,13 @@ bool BatchRun::begin(WorkerPool &pool) {
   task.sourceMetadata = !m_tryingFrames; // frame trials are for choosing, not for sending
   if (frame == m_first)
     task.extraJobs = m_extraJobs;
+  // A re-run need not encode what it will not write.
+  if (m_input.skipExisting && task.write)
+    if (OutputName naming = outputNameOf(m_source, job, m_qualityText);
+        naming.knownBeforeEncoding(job.sizeLimitKb.has_value()))
+      task.outputTaken = [naming = std::move(naming)](QSize size, OutputFormat format) {
+        return fileExists(naming.wanted(size, format));
+      };
   task.job = std::move(job);
   // Read from disk while the workers decode the pictures before it.
   adviseReadingSoon(task.path);
@@ -255,21 +269,23 @@ void BatchRun::finish(const Begun &begun, Outcome outcome) {
   }
 }
 
-void BatchRun::writeOutput(const Begun &begun, const ResizeJob &job, const QString &qualityText,
-                           const Outcome &outcome) {
-  const SourceEntry &entry = begun.entry;
-  const QString source = sourcePath(entry);
-  const QString frameText = m_input.frameEntries.value(job.frame);
+OutputName BatchRun::outputNameOf(const SourceEntry &entry, const ResizeJob &job,
+                                  const QString &qualityText) const {
   const bool mirrored = !job.sameFolder && !entry.outputSubfolder.isEmpty();
   const QString folder = job.sameFolder ? entry.folder
                          : mirrored     ? m_outputFolder + u'/' + entry.outputSubfolder
                                         : m_outputFolder;
-  const QString suffix = job.suffixTemplate
-                             ? substituteSuffix(*job.suffixTemplate, {qualityText, outcome.size.width(),
-                                                                      outcome.size.height(), frameText})
-                             : QString();
-  const QString wanted = QDir::cleanPath(
-      folder + u'/' + outputFileName(stem(entry.name), suffix, formatExtension(outcome.format)));
+  return {folder, entry.name, job.suffixTemplate, {qualityText, 0, 0, m_input.frameEntries.value(job.frame)}};
+}
+
+void BatchRun::writeOutput(const Begun &begun, const ResizeJob &job, const QString &qualityText,
+                           const Outcome &outcome) {
+  const SourceEntry &entry = begun.entry;
+  const QString source = sourcePath(entry);
+  const bool mirrored = !job.sameFolder && !entry.outputSubfolder.isEmpty();
+  const OutputName naming = outputNameOf(entry, job, qualityText);
+  const QString &folder = naming.folder;
+  const QString wanted = naming.wanted(outcome.size, outcome.format);
   if (!job.sameFolder && !outputFolderReady())
     return failed(&BatchReport::unwritten, wanted, kNoOutputFolder, source);
   if (mirrored)
@@ -277,7 +293,7 @@ void BatchRun::writeOutput(const Begun &begun, const ResizeJob &job, const QStri
       return failed(&BatchReport::unwritten, wanted, ready.reason(), source);
   if (!outcome.encodeError.isEmpty())
     return failed(&BatchReport::unwritten, wanted, outcome.encodeError, source);
-  if (m_input.skipExisting && fileExists(wanted)) {
+  if (outcome.alreadyThere || (m_input.skipExisting && fileExists(wanted))) {
     ++m_report.alreadyThere;
     return skipped(source, QStringLiteral("output exists"));
   }
@@ -293,9 +309,13 @@ void BatchRun::writeOutput(const Begun &begun, const ResizeJob &job, const QStri
                           qint64(outcome.bytes.size()),
                           outcome.quality,
                           PictureRecord::Status::Written,
-                          {}});
+                          {},
+                          formatWord(outcome.format)});
   noteWhatTheLimitTook(*path, job, outcome);
   m_report.locationsRemoved += outcome.locationRemoved ? 1 : 0;
+  m_report.iptcLeftOut += outcome.leftOut.isEmpty() ? 0 : 1;
+  m_report.firstFramesOnly += outcome.firstFrameOnly ? 1 : 0;
+  m_report.outOfProportion += outcome.outOfProportion ? 1 : 0;
   if (!outcome.photoNote.isEmpty())
     m_report.photoNotes.add(*path, outcome.photoNote);
 }
@@ -386,8 +406,11 @@ BatchReport BatchRun::run() {
     m_extraQualityTexts.push_back(job.qualityText);
     m_extraJobs.push_back(std::move(job));
   }
+  const OutputFormat sheetFormat = start.format.value_or(OutputFormat::Jpeg);
+  m_sheetEncoder = makeEncoder(sheetFormat, std::max(1, QThread::idealThreadCount()));
   m_sheet = std::make_unique<IndexSheet>(
       m_preparer.screen(), m_input.sheetStyle, start.grid, start.captions.any(), m_outputFolder,
+      formatExtension(sheetFormat),
       [this](const QImage &canvas, const QString &wanted) { return writeSheet(canvas, wanted); });
   if (m_tryingFrames)
     m_observer.jobChanged(

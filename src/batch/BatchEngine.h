@@ -28,6 +28,7 @@ struct PictureRecord {
   int quality = 0;  // the JPEG quality used, when written
   Status status = Status::Written;
   QString reason; // why it failed or was skipped
+  QString format; // the word of the format written ("jpeg", "webp", ...); empty when nothing was
 };
 
 // Where the batch stands, for the progress display.

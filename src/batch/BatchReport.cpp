@@ -2,6 +2,27 @@
 
 namespace veltrane {
 
+namespace {
+
+QString pictures(int count) {
+  return count == 1 ? QStringLiteral("1 picture") : QStringLiteral("%1 pictures").arg(count);
+}
+
+} // namespace
+
+QStringList batchNotes(const BatchReport &report) {
+  QStringList notes;
+  if (report.iptcLeftOut > 0)
+    notes.append(
+        QStringLiteral("IPTC left out of %1: only JPEG files carry it").arg(pictures(report.iptcLeftOut)));
+  if (report.firstFramesOnly > 0)
+    notes.append(
+        QStringLiteral("only the first frame kept of %1 animated %2")
+            .arg(report.firstFramesOnly)
+            .arg(report.firstFramesOnly == 1 ? QStringLiteral("picture") : QStringLiteral("pictures")));
+  return notes;
+}
+
 QList<Prompt> batchReportPrompts(const BatchReport &report) {
   QList<Prompt> prompts;
   if (!report.started()) {
@@ -22,6 +43,9 @@ QList<Prompt> batchReportPrompts(const BatchReport &report) {
     prompts.append({QStringLiteral("Written without some of their colours or metadata.."),
                     report.photoNotes.details(), PromptIcon::Information, PromptButtons::Ok,
                     PromptAnswer::Ok});
+  if (const QStringList notes = batchNotes(report); !notes.isEmpty())
+    prompts.append({QStringLiteral("Good to know.."), notes.join(u'\n'), PromptIcon::Information,
+                    PromptButtons::Ok, PromptAnswer::Ok});
   if (!report.unwritten.isEmpty())
     prompts.append({QStringLiteral("Couldn't write the following files.."), report.unwritten.details(),
                     PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok});

@@ -23,6 +23,9 @@ struct BatchReport {
   int locationsRemoved = 0; // outputs whose source told where it was taken, written without it
   int skipped = 0;          // pictures not begun because of a stop
   int alreadyThere = 0;     // left out because their output existed (skipExisting); not a failure
+  int iptcLeftOut = 0;      // outputs in formats that cannot carry their source's IPTC
+  int firstFramesOnly = 0;  // animated sources, of which the first frame was written
+  int outOfProportion = 0;  // outputs stretched to both limits by more than 1% out of proportion
   bool stopped = false;
 
   bool started() const { return startError.isEmpty(); }
@@ -30,6 +33,10 @@ struct BatchReport {
     return started() && unreadable.isEmpty() && unwritten.isEmpty() && refused.isEmpty() && skipped == 0;
   }
 };
+
+// What the batch wants said once, not per picture: what the formats left
+// out and what of the sources was not used. Empty when there is nothing.
+QStringList batchNotes(const BatchReport &report);
 
 // The message boxes that end a batch: the files it could not read, could not
 // resize as the job asks, and could not write.

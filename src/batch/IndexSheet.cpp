@@ -18,14 +18,14 @@ constexpr double kCaptionGap = 6;
 
 } // namespace
 
-QString sheetFileName(int number) {
-  return QStringLiteral("_INDEX") + QStringLiteral("000%1").arg(number).right(2) + QStringLiteral(".jpg");
+QString sheetFileName(int number, const QString &extension) {
+  return QStringLiteral("_INDEX") + QStringLiteral("000%1").arg(number).right(2) + extension;
 }
 
 IndexSheet::IndexSheet(QSize canvas, const SheetStyle &style, SheetGrid grid, bool captions,
-                       QString outputFolder, SheetWriter writer)
+                       QString outputFolder, QString extension, SheetWriter writer)
     : m_canvas(canvas, QImage::Format_RGB32), m_style(style), m_folder(std::move(outputFolder)),
-      m_writer(std::move(writer)), m_grid(grid) {
+      m_extension(std::move(extension)), m_writer(std::move(writer)), m_grid(grid) {
   setScreenResolution(m_canvas);
   clearCanvas();
   m_font.setFamily(QStringLiteral("DejaVu Sans"));
@@ -128,7 +128,7 @@ QString IndexSheet::writeSheet(int number) {
   m_column = 1;
   m_row = 1;
   clearCanvas();
-  return m_writer(sheet, QDir(m_folder).filePath(sheetFileName(number)));
+  return m_writer(sheet, QDir(m_folder).filePath(sheetFileName(number, m_extension)));
 }
 
 } // namespace veltrane

@@ -41,8 +41,9 @@ public:
   using SheetWriter = std::function<QString(const QImage &sheet, const QString &wantedPath)>;
 
   // The grid, and whether captions take room, are the batch's from its start.
+  // `extension` is the sheets' format's (".jpg").
   IndexSheet(QSize canvas, const SheetStyle &style, SheetGrid grid, bool captions, QString outputFolder,
-             SheetWriter writer);
+             QString extension, SheetWriter writer);
 
   // Places a picture with the captions the job asks for now. Returns the
   // sheet written when this picture filled one.
@@ -68,6 +69,7 @@ private:
   SheetStyle m_style;
   QFont m_font;
   QString m_folder;
+  QString m_extension;
   SheetWriter m_writer;
   double m_captionH = 0;
   double m_cellW = 0;
@@ -79,6 +81,6 @@ private:
 };
 
 // Sheets are named "_INDEX" and two digits: _INDEX01.jpg, ... _INDEX99.jpg, _INDEX00.jpg.
-QString sheetFileName(int number);
+QString sheetFileName(int number, const QString &extension = QStringLiteral(".jpg"));
 
 } // namespace veltrane

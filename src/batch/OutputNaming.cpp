@@ -1,5 +1,6 @@
 #include "batch/OutputNaming.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace veltrane {
@@ -71,6 +72,20 @@ QString outputFileName(const QString &rawStem, const QString &rawSuffix, const Q
   if (suffixBytes >= room)
     return cutToBytes(suffix, room) + extension;
   return cutToBytes(stem, room - suffixBytes) + suffix + extension;
+}
+
+QString OutputName::wanted(QSize size, OutputFormat format) const {
+  SuffixValues sized = values;
+  sized.width = size.width();
+  sized.height = size.height();
+  const QString suffix = suffixTemplate ? substituteSuffix(*suffixTemplate, sized) : QString();
+  return QDir::cleanPath(folder + u'/' + outputFileName(stem(sourceName), suffix, formatExtension(format)));
+}
+
+bool OutputName::knownBeforeEncoding(bool sizeLimited) const {
+  return !sizeLimited || !suffixTemplate ||
+         (!suffixTemplate->contains(u"[W]", Qt::CaseInsensitive) &&
+          !suffixTemplate->contains(u"[H]", Qt::CaseInsensitive));
 }
 
 QString stem(const QString &fileName) {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "presets/FileNameCharacters.h"
+#include "presets/OutputFormat.h"
 
+#include <QSize>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace veltrane {
 
@@ -28,6 +31,20 @@ QString substituteSuffix(const QString &templ, const SuffixValues &values);
 // character becomes "_".
 QString outputFileName(const QString &stem, const QString &suffix,
                        const QString &extension = QStringLiteral(".jpg"));
+
+// What one output's name is made of, besides the picture's size and format.
+struct OutputName {
+  QString folder;
+  QString sourceName; // the source's file name
+  std::optional<QString> suffixTemplate;
+  SuffixValues values; // the quality and frame; the size is the picture's
+
+  // The path wanted, before any " (2)".
+  QString wanted(QSize size, OutputFormat format) const;
+  // Whether the name is known before the picture is encoded: a size limit
+  // may make the picture smaller, which changes [W] and [H].
+  bool knownBeforeEncoding(bool sizeLimited) const;
+};
 
 // The file name up to its last "."; the whole name when it has none.
 QString stem(const QString &fileName);

@@ -11,6 +11,7 @@
 #include "imaging/Transparency.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <new>
 
@@ -95,6 +96,19 @@ void WorkerPool::giveBackSpareMemory() {
   giveBackSpareMemoryBeyond(std::max<qint64>(m_memoryBudget.capacity() - m_memoryBudget.held(), 0));
 }
 
+namespace {
+
+// Stretched by more than 1% out of the source's proportions.
+bool outOfProportion(QSize source, QSize written) {
+  if (source.isEmpty() || written.isEmpty())
+    return false;
+  const double ratio =
+      double(written.width()) * source.height() / (double(written.height()) * source.width());
+  return std::abs(ratio - 1) > 0.01;
+}
+
+} // namespace
+
 Outcome WorkerPool::make(const Task &task, PictureDecoder &decoder, EncoderSet &encoders) {
   QList<ResizeJob> jobs{task.job};
   for (const ResizeJob &extra : task.extraJobs)
@@ -128,13 +142,20 @@ Outcome WorkerPool::outcomeOf(const Task &task, const ResizeJob &job, const Prep
   }
   outcome.size = prepared.picture->image.size();
   outcome.photoNote = prepared.picture->colourNote;
+  outcome.firstFrameOnly = prepared.picture->animated;
+  outcome.outOfProportion = job.boxMode == BoxMode::Stretch && job.maxWidth && job.maxHeight &&
+                            outOfProportion(prepared.picture->sourceSize, outcome.size);
   if (sheet) {
     outcome.image = onWhite(prepared.picture->image); // sheets are opaque
     // A profile the preparer could keep converts: the sheet is sRGB.
     if (!prepared.picture->iccProfile.isEmpty())
       (void)m_preparer.convertToSrgb(outcome.image, prepared.picture->iccProfile);
   }
-  if (write)
+  outcome.format = format;
+  // Only the task's own job is checked before encoding; its extra ones are checked when written.
+  if (write && &job == &task.job && task.outputTaken && task.outputTaken(outcome.size, format))
+    outcome.alreadyThere = true;
+  else if (write)
     encode(task, job, *prepared.picture, encoders, outcome);
   return outcome;
 }

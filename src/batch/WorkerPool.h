@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -34,6 +35,9 @@ struct Task {
   bool sheet = false;               // the picture goes on an index sheet
   bool sourceMetadata = true;       // the written picture carries its source's metadata (not frame trials)
   std::vector<ResizeJob> extraJobs; // more pictures to write from the same decode
+  // Whether the job's output of this size and format is already there, for
+  // a run that skips those; null when not asked (or only known once encoded).
+  std::function<bool(QSize size, OutputFormat format)> outputTaken;
 };
 
 struct Outcome {
@@ -52,6 +56,9 @@ struct Outcome {
   OutputFormat format = OutputFormat::Jpeg; // the format written
   QString leftOut;                          // what of the metadata the format could not carry
   int encodes = 0;                          // the encodings a size limit took
+  bool firstFrameOnly = false;              // the source was an animation
+  bool outOfProportion = false;             // stretched to both limits by more than 1%
+  bool alreadyThere = false;                // not encoded: Task::outputTaken said so
   QString photoNote;                  // what of the source's colours or metadata could not be used, and why
   std::vector<Outcome> extraOutcomes; // one per Task::extraJobs
 };

@@ -52,7 +52,8 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
       diagnose(output.err,
                QStringLiteral("cannot read ") + sourcePath(entry) + QStringLiteral(": ") + probe.error);
       if (output.report)
-        output.report->write({sourcePath(entry), {}, {}, -1, -1, JsonReport::Status::Failed, probe.error});
+        output.report->write(
+            {sourcePath(entry), {}, {}, -1, -1, JsonReport::Status::Failed, probe.error, {}});
       ++failed;
       continue;
     }
@@ -80,7 +81,7 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
         diagnose(output.err,
                  QStringLiteral("cannot resize ") + sourcePath(entry) + QStringLiteral(": ") + refusal);
         if (output.report)
-          output.report->write({sourcePath(entry), {}, {}, -1, -1, JsonReport::Status::Failed, refusal});
+          output.report->write({sourcePath(entry), {}, {}, -1, -1, JsonReport::Status::Failed, refusal, {}});
         ++failed;
         continue;
       }
@@ -92,6 +93,21 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
       const QString wanted =
           QDir::cleanPath(outputFolderOf(job, settings, entry) + u'/' +
                           outputFileName(stem(entry.name), suffix, formatExtension(format)));
+      if (batch.skipExisting && taken(wanted)) {
+        if (output.out)
+          *output.out << oneLine(sourcePath(entry)) << " -> skipped: output exists (" << oneLine(wanted)
+                      << ")\n";
+        if (output.report)
+          output.report->write({sourcePath(entry),
+                                wanted,
+                                {},
+                                -1,
+                                -1,
+                                JsonReport::Status::Skipped,
+                                QStringLiteral("output exists"),
+                                formatWord(format)});
+        continue;
+      }
       const QString name = nextUntakenName(wanted, taken);
       planned.insert(hashOf(name));
       const QString searched =
@@ -105,7 +121,7 @@ int dryRun(const PlannedBatch &batch, DryRunOutput output) {
                     << (searched.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(searched)) << "\n";
       if (output.report)
         output.report->write({sourcePath(entry), name, size, -1, job.sizeLimitKb ? -1 : job.fixedQuality,
-                              JsonReport::Status::Planned, searched});
+                              JsonReport::Status::Planned, searched, formatWord(format)});
     }
   }
   const ResizeJob start = resolveJob(batch.job, batch.screen);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/JsonReport.h"
 #include "batch/BatchEngine.h"
+#include "cli/JsonReport.h"
 #include "presets/JobSettings.h"
 
 #include <QSize>
@@ -17,6 +17,7 @@ struct PlannedBatch {
   QStringList frameEntries;
   SourceFeed &sources;
   QList<JobSettings> extraJobs; // more jobs of the same pass
+  bool skipExisting = false;    // outputs whose name is taken are skipped, not numbered
 };
 
 // Where a dry run tells what it found: a line per output on `out` (unless

@@ -48,6 +48,7 @@ QByteArray JsonReport::lineText(const Line &line) {
       {QStringLiteral("height"), sized ? QJsonValue(line.size.height()) : QJsonValue()},
       {QStringLiteral("bytes"), line.bytes >= 0 ? QJsonValue(line.bytes) : QJsonValue()},
       {QStringLiteral("quality"), line.quality >= 0 ? QJsonValue(line.quality) : QJsonValue()},
+      {QStringLiteral("format"), textOrNull(line.format)},
       {QStringLiteral("status"), statusText(line.status)},
       {QStringLiteral("reason"), textOrNull(line.reason)},
   };
@@ -99,6 +100,7 @@ void ReportingObserver::pictureDone(const PictureRecord &record) {
   case PictureRecord::Status::Skipped: line.status = JsonReport::Status::Skipped; break;
   }
   line.reason = record.reason;
+  line.format = record.format;
   m_report.write(line);
 }
 

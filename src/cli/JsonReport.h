@@ -31,6 +31,7 @@ public:
     int quality = -1;
     Status status = Status::Written;
     QString reason;
+    QString format; // "jpeg", "png", "webp", "avif" or "jxl" of an output; empty when none
   };
   void write(const Line &line);
   // Why a line could not be written, once one could not; empty otherwise.

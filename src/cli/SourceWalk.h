@@ -1,9 +1,9 @@
 #pragma once
 
+#include "batch/SourceFeed.h"
 #include "cli/BatchOptions.h"
 #include "cli/NameList.h"
 #include "cli/ReportTarget.h"
-#include "batch/SourceFeed.h"
 #include "common/FailedFiles.h"
 #include "common/Result.h"
 

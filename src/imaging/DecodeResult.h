@@ -51,6 +51,7 @@ struct DecodedPicture {
   // are in; empty for sRGB, as a source without one is taken to be.
   QByteArray iccProfile;
   SourceFormat format = SourceFormat::Unknown; // what the file was
+  bool animated = false;                       // a GIF or WebP animation, of which this is the first frame
 };
 
 struct DecodeResult {

@@ -180,7 +180,10 @@ DecodeResult decodeGif(const unsigned char *data, size_t size, const DecodeReque
   }
   if (width > 0 && height > 0 && DGifGetLine(gif.get(), line.data(), 1) != GIF_ERROR)
     return DecodeResult::failure(QStringLiteral("damaged GIF data"));
-  return DecodeResult::success(std::move(canvas), canvasSize, std::move(memory));
+  const bool animated = hasAnotherFrame(data, size, found);
+  DecodeResult result = DecodeResult::success(std::move(canvas), canvasSize, std::move(memory));
+  result.picture->animated = animated;
+  return result;
 }
 
 } // namespace veltrane

@@ -101,6 +101,26 @@ GifInspection inspectGif(const unsigned char *data, size_t size, bool headerOnly
   }
 }
 
+bool hasAnotherFrame(const unsigned char *data, size_t size, const GifInspection &found) {
+  if (found.imageDataAt == 0 || found.imageDataAt >= size)
+    return false;
+  Walker walker(data, size);
+  walker.take(found.imageDataAt + 1); // the minimum code size
+  if (!walker.skipSubBlocks())
+    return false;
+  while (walker.has(1)) {
+    const unsigned char introducer = *walker.take(1);
+    if (introducer == kImage)
+      return true;
+    if (introducer != kExtension || !walker.has(1))
+      return false;
+    walker.take(1); // the extension's label
+    if (!walker.skipSubBlocks())
+      return false;
+  }
+  return false;
+}
+
 QSize gifCanvas(const GifInspection &found) {
   if (!found.screen.isEmpty())
     return found.screen;

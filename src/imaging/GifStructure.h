@@ -20,6 +20,10 @@ struct GifInspection {
 // black rows.
 GifInspection inspectGif(const unsigned char *data, size_t size, bool headerOnly);
 
+// Whether another frame follows the first (an animation). What is damaged
+// past the first frame does not count.
+bool hasAnotherFrame(const unsigned char *data, size_t size, const GifInspection &found);
+
 // The picture a GIF gives: its logical screen, or the first frame's extent
 // when the screen is empty (as Qt and browsers show one).
 QSize gifCanvas(const GifInspection &found);

@@ -235,7 +235,8 @@ PrepareResult PicturePreparer::finishPicture(PictureDecoder &decoder, const QStr
                             {},
                             std::move(colours.iccProfile),
                             std::move(colours.note),
-                            source.format},
+                            source.format,
+                            source.animated},
             {},
             {}};
   };

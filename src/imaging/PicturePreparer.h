@@ -38,6 +38,7 @@ struct PreparedPicture {
   // as stored; empty when nothing went wrong. Not a failure of the picture.
   QString colourNote;
   SourceFormat sourceFormat = SourceFormat::Unknown;
+  bool animated = false; // only the first frame of an animation was read
 };
 
 struct PrepareResult {

@@ -181,7 +181,10 @@ DecodeResult decodeWithQtReader(const unsigned char *data, size_t size, QtSource
     image = orientedPicture(std::move(image), own.orientation);
   if (image.isNull())
     return DecodeResult::failure(QStringLiteral("out of memory"));
-  return DecodeResult::success(std::move(image), upright, std::move(memory), std::move(icc));
+  const bool animated = format == QtSourceFormat::WebP && qt.reader.imageCount() > 1;
+  DecodeResult result = DecodeResult::success(std::move(image), upright, std::move(memory), std::move(icc));
+  result.picture->animated = animated;
+  return result;
 }
 
 DecodeResult probeWithQtReader(const unsigned char *data, size_t available, QtSourceFormat format,

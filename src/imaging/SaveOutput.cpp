@@ -1,17 +1,17 @@
 #include "imaging/SaveOutput.h"
 
-#include "imaging/JpegEncoder.h"
 #include "imaging/JpegFileWriter.h"
+#include "imaging/PictureEncoder.h"
 #include "imaging/Stamp.h"
 
 namespace veltrane {
 
 Result<QString> saveOutput(QImage &what, const QString &where, int quality, bool withStamp,
-                           JpegEncoder &encoder,
+                           PictureEncoder &encoder,
                            const std::function<QString(const QString &)> &nextFreeName) {
   if (withStamp)
     embossStamp(what, builtInStamp());
-  const Result<QByteArray> bytes = encoder.encode(what, quality);
+  const Result<QByteArray> bytes = encoder.encode(what, quality, {});
   if (!bytes)
     return failure(bytes.reason());
   return writeNewJpegFile(where, *bytes, nextFreeName);

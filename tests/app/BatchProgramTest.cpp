@@ -535,9 +535,14 @@ TEST_F(BatchProgram, DryRunsRefuseWhatTheRunRefuses) {
 // --skip-existing adds nothing and is no failure.
 TEST_F(BatchProgram, WritesTheFormatAskedAndSkipsWhatExists) {
   test::writePicture(temp.file("src/tall.jpg"), {300, 400});
-  const ProgramRun first = run(base() + words("--format webp --fit 120x60 --no-suffix src/tall.jpg"));
+  const ProgramRun first =
+      run(base() + words("--format webp --fit 120x60 --no-suffix --report first.json src/tall.jpg"));
   EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
   EXPECT_EQ(outputs(), (QStringList{"desktop.ini", "tall.webp"}));
+  EXPECT_FALSE(first.err.contains(QStringLiteral("proportion"))) << first.err.toStdString();
+  QFile firstReport(temp.file("first.json"));
+  ASSERT_TRUE(firstReport.open(QIODevice::ReadOnly));
+  EXPECT_EQ(reportLines(firstReport.readAll()).value(0)["format"].toString(), QStringLiteral("webp"));
   PictureDecoder decoder;
   const DecodeResult written = decoder.decodeFile(temp.file("out/tall.webp"));
   ASSERT_TRUE(written.ok());
@@ -555,6 +560,26 @@ TEST_F(BatchProgram, WritesTheFormatAskedAndSkipsWhatExists) {
   ASSERT_EQ(lines.size(), 1);
   EXPECT_EQ(lines[0]["status"].toString(), QStringLiteral("skipped"));
   EXPECT_EQ(lines[0]["reason"].toString(), QStringLiteral("output exists"));
+
+  // The dry run plans the same skip.
+  const ProgramRun planned = run(base() + words("--format webp --fit 120x60 --no-suffix -n --skip-existing "
+                                                "src/tall.jpg"));
+  EXPECT_TRUE(planned.out.contains(QStringLiteral("skipped: output exists"))) << planned.out.toStdString();
+
+  // Said once a batch: stretching not asked for by name, and animations cut to their first frame.
+  QFile::copy(QStringLiteral(VELTRANE_TEST_DATA "/sources/animated-8x8-two-frames.gif"),
+              temp.file("src/moving.gif"));
+  const ProgramRun stretched =
+      run(shown() + words("--defaults --width 90 --height 90 --index also src/tall.jpg src/moving.gif"));
+  EXPECT_EQ(stretched.exitCode, 0) << stretched.err.toStdString();
+  EXPECT_TRUE(stretched.err.contains(QStringLiteral("1 picture was stretched out of proportion")))
+      << stretched.err.toStdString();
+  EXPECT_TRUE(stretched.err.contains(QStringLiteral("only the first frame kept of 1 animated picture")));
+  const ProgramRun asked =
+      run(base() + words("--stretch 90x90 --format png --index also src/tall.jpg src/moving.gif"));
+  EXPECT_FALSE(asked.err.contains(QStringLiteral("proportion"))) << asked.err.toStdString();
+  // Index sheets are in the job's format.
+  EXPECT_TRUE(outputs().contains(QStringLiteral("_INDEX01.png"))) << outputs().join(u' ').toStdString();
 
   for (const char *wrong : {"--format gif", "--fill 400", "--fit 0x300"}) {
     const ProgramRun refused = run(base() + words(wrong) + QStringList{"src/tall.jpg"});

@@ -32,13 +32,13 @@ IndexSheet::SheetWriter keepIn(QImage &last) {
 
 // How many sheets a batch writes, and their names, are the batch engine's test.
 TEST(IndexSheet, LayoutFollowsTheScreenAndGrid) {
-  IndexSheet sheet({1024, 768}, {}, grid(4, 3), false, "/out", {});
+  IndexSheet sheet({1024, 768}, {}, grid(4, 3), false, "/out", ".jpg", {});
   EXPECT_EQ(sheet.cellWidth(), 226);
   EXPECT_EQ(sheet.cellHeight(), 229);
   EXPECT_EQ(sheet.pictureRect({800, 600}, 1, 1), QRectF(0, 59.5, 226, 169.5));
   EXPECT_EQ(sheet.pictureRect({600, 800}, 1, 1), QRectF(27.125, 0, 171.75, 229));
   EXPECT_EQ(sheet.pictureRect({800, 600}, 2, 1).x(), 266);
-  IndexSheet captioned({1024, 768}, {}, grid(4, 3), true, "/out", {});
+  IndexSheet captioned({1024, 768}, {}, grid(4, 3), true, "/out", ".jpg", {});
   EXPECT_GT(captioned.captionHeight(), 6);
   EXPECT_EQ(captioned.cellHeight(), std::floor((768 - 80 - captioned.captionHeight()) / 3));
   EXPECT_EQ(sheetFileName(12), QStringLiteral("_INDEX12.jpg"));
@@ -47,7 +47,7 @@ TEST(IndexSheet, LayoutFollowsTheScreenAndGrid) {
 
 TEST(IndexSheet, DrawsShadowPictureAndCaptionWhereTheFormulasSay) {
   QImage last;
-  IndexSheet sheet({1024, 768}, {}, grid(4, 3), false, "/out", keepIn(last));
+  IndexSheet sheet({1024, 768}, {}, grid(4, 3), false, "/out", ".jpg", keepIn(last));
   sheet.place({solid({800, 600}, Qt::red), "a.jpg", 0, {}}, captions());
   sheet.finish();
   ASSERT_EQ(last.size(), QSize(1024, 768));
@@ -61,7 +61,7 @@ TEST(IndexSheet, DrawsShadowPictureAndCaptionWhereTheFormulasSay) {
   EXPECT_EQ(averageColour(last, {0, 236, 226, 20}), QColor(Qt::white));
 
   // With names on, the caption is printed in the gap, centred on the cell.
-  IndexSheet captioned({1024, 768}, {}, grid(4, 3), true, "/out", keepIn(last));
+  IndexSheet captioned({1024, 768}, {}, grid(4, 3), true, "/out", ".jpg", keepIn(last));
   captioned.place({solid({800, 600}, Qt::red), "holiday.jpg", 0, {}}, captions(true));
   captioned.finish();
   const int below = int(captioned.pictureRect({800, 600}, 1, 1).bottom() + 6);
