@@ -182,7 +182,8 @@ QString BatchRun::writeSheet(const QImage &canvas, const QString &wanted) {
                           kSheetQuality,
                           PictureRecord::Status::Written,
                           {},
-                          formatWord(m_sheetEncoder->format())});
+                          formatWord(m_sheetEncoder->format()),
+                          1});
   return *path;
 }
 
@@ -310,7 +311,8 @@ void BatchRun::writeOutput(const Begun &begun, const ResizeJob &job, const QStri
                           outcome.quality,
                           PictureRecord::Status::Written,
                           {},
-                          formatWord(outcome.format)});
+                          formatWord(outcome.format),
+                          outcome.encodes});
   noteWhatTheLimitTook(*path, job, outcome);
   m_report.locationsRemoved += outcome.locationRemoved ? 1 : 0;
   m_report.iptcLeftOut += outcome.leftOut.isEmpty() ? 0 : 1;

@@ -27,8 +27,9 @@ struct PictureRecord {
   qint64 bytes = 0; // when written
   int quality = 0;  // the JPEG quality used, when written
   Status status = Status::Written;
-  QString reason; // why it failed or was skipped
-  QString format; // the word of the format written ("jpeg", "webp", ...); empty when nothing was
+  QString reason;  // why it failed or was skipped
+  QString format;  // the word of the format written ("jpeg", "webp", ...); empty when nothing was
+  int encodes = 0; // the encodings it took, when written
 };
 
 // Where the batch stands, for the progress display.

@@ -49,6 +49,7 @@ QByteArray JsonReport::lineText(const Line &line) {
       {QStringLiteral("bytes"), line.bytes >= 0 ? QJsonValue(line.bytes) : QJsonValue()},
       {QStringLiteral("quality"), line.quality >= 0 ? QJsonValue(line.quality) : QJsonValue()},
       {QStringLiteral("format"), textOrNull(line.format)},
+      {QStringLiteral("encodes"), line.encodes >= 0 ? QJsonValue(line.encodes) : QJsonValue()},
       {QStringLiteral("status"), statusText(line.status)},
       {QStringLiteral("reason"), textOrNull(line.reason)},
   };
@@ -94,6 +95,7 @@ void ReportingObserver::pictureDone(const PictureRecord &record) {
     line.size = record.size;
     line.bytes = record.bytes;
     line.quality = record.quality;
+    line.encodes = record.encodes;
     line.status = JsonReport::Status::Written;
     break;
   case PictureRecord::Status::Failed: line.status = JsonReport::Status::Failed; break;

@@ -31,7 +31,8 @@ public:
     int quality = -1;
     Status status = Status::Written;
     QString reason;
-    QString format; // "jpeg", "png", "webp", "avif" or "jxl" of an output; empty when none
+    QString format;   // "jpeg", "png", "webp", "avif" or "jxl" of an output; empty when none
+    int encodes = -1; // the encodings a written picture took (more than one under a size limit)
   };
   void write(const Line &line);
   // Why a line could not be written, once one could not; empty otherwise.
