@@ -1,5 +1,6 @@
 #include "ui/MainWindowForm.h"
 
+#include "presets/OutputFormat.h"
 #include "ui/FileList.h"
 #include "ui/WebPages.h"
 
@@ -111,7 +112,7 @@ void buildListButtons(QWidget *window, MainWindowForm &form) {
 
 QGroupBox *buildSizeGroup(QWidget *parent, MainWindowForm &form) {
   auto *box = group(parent);
-  auto *grid = tight(new QGridLayout(box));
+  auto *grid = tight(new QGridLayout(box), 3);
   form.widthOn = checkBox(box, "widthOn", QStringLiteral("maximum width"));
   form.maxWidth = sizeBox(box, "maxWidth",
                           {QStringLiteral("320"), QStringLiteral("640"), QStringLiteral("800"),
@@ -122,6 +123,14 @@ QGroupBox *buildSizeGroup(QWidget *parent, MainWindowForm &form) {
                            {QStringLiteral("200"), QStringLiteral("480"), QStringLiteral("600"),
                             QStringLiteral("768"), QStringLiteral("900"), QStringLiteral("1080"),
                             QStringLiteral("1200"), QStringLiteral("screen")});
+  // In the order of boxModeWords().
+  form.boxMode = listBox(
+      box, "boxMode", {QStringLiteral("stretch"), QStringLiteral("fit inside"), QStringLiteral("fill")}, 96);
+  form.boxMode->setToolTip(
+      QStringLiteral("With both limits on: stretch pictures to exactly that size, fit "
+                     "them inside it, or fill it and crop the overflow from the centre"));
+  form.neverEnlarge = checkBox(box, "neverEnlarge", QStringLiteral("never enlarge"),
+                               QStringLiteral("Pictures already inside the limits keep their own size"));
   form.swapForUpright = checkBox(box, "swapForUpright", QStringLiteral("also apply to vertical pictures"),
                                  QStringLiteral("eg: 600x800 will be rescaled as 800x600"));
   form.manualSize =
@@ -130,13 +139,22 @@ QGroupBox *buildSizeGroup(QWidget *parent, MainWindowForm &form) {
                               "resize to"));
   form.showPreview =
       checkBox(box, "showPreview", QStringLiteral("preview"), QStringLiteral("Show/hide preview window"));
+  // Pairs that belong together share a row: the window has no height to spare.
+  const auto pair = [](QWidget *first, QWidget *second) {
+    auto *row = new QHBoxLayout;
+    row->setSpacing(6);
+    row->addWidget(first);
+    row->addWidget(second);
+    row->addStretch(1);
+    return row;
+  };
   grid->addWidget(form.widthOn, 0, 0);
   grid->addWidget(form.maxWidth, 0, 1, Qt::AlignRight);
   grid->addWidget(form.heightOn, 1, 0);
   grid->addWidget(form.maxHeight, 1, 1, Qt::AlignRight);
-  grid->addWidget(form.swapForUpright, 2, 0, 1, 2);
-  grid->addWidget(form.manualSize, 3, 0, 1, 2);
-  grid->addWidget(form.showPreview, 4, 0, 1, 2);
+  grid->addLayout(pair(form.boxMode, form.neverEnlarge), 2, 0, 1, 2);
+  grid->addWidget(form.swapForUpright, 3, 0, 1, 2);
+  grid->addLayout(pair(form.manualSize, form.showPreview), 4, 0, 1, 2);
   grid->setRowStretch(5, 1);
   return box;
 }
@@ -158,29 +176,48 @@ QGroupBox *buildQualityGroup(QWidget *parent, MainWindowForm &form) {
   grid->addWidget(form.sizeLimitOption, 1, 0);
   grid->addWidget(form.sizeLimitKb, 1, 1);
   grid->addWidget(form.sizeLimitUnit, 1, 2);
+  // The format beside the quality, which means each format's own scale.
+  form.formatLabel = label(box, "formatLabel", QStringLiteral("format"));
+  form.outputFormat = listBox(box, "outputFormat", formatCaptions(), 112);
+  form.outputFormat->setToolTip(
+      QStringLiteral("The format of the resized pictures; \"same as source\" writes "
+                     "PNG for GIF, BMP and TIFF, and JPEG for HEIC"));
+  form.formatLabel->setBuddy(form.outputFormat);
+  auto *formatRow = new QHBoxLayout;
+  formatRow->addWidget(form.formatLabel);
+  formatRow->addStretch(1);
+  formatRow->addWidget(form.outputFormat);
+  grid->addLayout(formatRow, 2, 0, 1, 3);
   grid->setColumnStretch(0, 1);
   return box;
 }
 
-QGroupBox *buildNameGroup(QWidget *parent, MainWindowForm &form) {
+QGroupBox *buildFrameGroup(QWidget *parent, MainWindowForm &form) {
   auto *box = group(parent);
-  auto *grid = tight(new QGridLayout(box));
+  auto *row = tight(new QHBoxLayout(box));
+  auto *frameLabel = new QLabel(QStringLiteral("frame"), box);
+  form.frame = named(new QComboBox(box), "frame", QStringLiteral("Put every picture in a frame"));
+  form.frame->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  form.frame->setMinimumContentsLength(8);
+  frameLabel->setBuddy(form.frame);
+  row->addWidget(frameLabel);
+  row->addWidget(form.frame, 1);
+  return box;
+}
+
+// Beside the index sheets, above the folder: what the outputs are called.
+QGroupBox *buildSuffixGroup(QWidget *parent, MainWindowForm &form) {
+  auto *box = group(parent);
+  auto *rows = tight(new QVBoxLayout(box));
   form.addSuffix = checkBox(
       box, "addSuffix", QStringLiteral("Extension"),
       QStringLiteral(
           "Add the suffix to the names of the resized images; an existing file is never overwritten"));
   form.suffixTemplate = named(new QLineEdit(box), "suffixTemplate",
                               QStringLiteral("This will be added to the filename of the resized images"));
-  auto *frameLabel = new QLabel(QStringLiteral("frame"), box);
-  form.frame = named(new QComboBox(box), "frame", QStringLiteral("Put every picture in a frame"));
-  form.frame->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  form.frame->setMinimumContentsLength(8);
-  frameLabel->setBuddy(form.frame);
-  grid->addWidget(form.addSuffix, 0, 0);
-  grid->addWidget(form.suffixTemplate, 0, 1);
-  grid->addWidget(frameLabel, 1, 0);
-  grid->addWidget(form.frame, 1, 1);
-  grid->setColumnStretch(1, 1);
+  rows->addWidget(form.addSuffix);
+  rows->addWidget(form.suffixTemplate);
+  box->setFixedWidth(140);
   return box;
 }
 
@@ -225,7 +262,7 @@ void buildJobArea(QWidget *window, MainWindowForm &form) {
   area->setGeometry(kJobArea);
   auto *layout = new QVBoxLayout(area);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(8);
+  layout->setSpacing(7);
 
   auto *presetRow = new QHBoxLayout;
   presetRow->setSpacing(4);
@@ -250,15 +287,20 @@ void buildJobArea(QWidget *window, MainWindowForm &form) {
   columns->setSpacing(6);
   // The size switches have the longest captions.
   QGroupBox *sizes = buildSizeGroup(area, form);
-  sizes->setFixedWidth(224);
+  sizes->setFixedWidth(236);
   columns->addWidget(sizes);
   auto *right = new QVBoxLayout;
   right->setSpacing(6);
   right->addWidget(buildQualityGroup(area, form));
-  right->addWidget(buildNameGroup(area, form));
+  right->addWidget(buildFrameGroup(area, form));
+  right->addStretch(1);
   columns->addLayout(right, 1);
   layout->addLayout(columns);
-  layout->addWidget(buildIndexGroup(area, form));
+  auto *bottom = new QHBoxLayout;
+  bottom->setSpacing(6);
+  bottom->addWidget(buildIndexGroup(area, form), 1);
+  bottom->addWidget(buildSuffixGroup(area, form));
+  layout->addLayout(bottom);
   layout->addStretch(1);
 }
 
