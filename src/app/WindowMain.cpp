@@ -80,6 +80,13 @@ void takePreviewScreenshots(MainWindow &window, const QString &folder,
   if (!QGuiApplication::primaryScreen()->grabWindow(0).save(screen))
     QTextStream(stderr) << "veltrane: cannot save " << screen << "\n";
   save(window.previewWindow(), QStringLiteral("preview-manual.png"));
+  // Filling a wide box: the middle of the picture, cropped.
+  form.maxHeight->setEditText(QStringLiteral("200"));
+  form.boxMode->setCurrentIndex(int(BoxMode::Fill));
+  waitForSourceBox(window);
+  save(window.previewWindow(), QStringLiteral("preview-fill.png"));
+  form.boxMode->setCurrentIndex(int(BoxMode::Stretch));
+  form.maxHeight->setEditText(QStringLiteral("360"));
   if (form.frame->count() > kFirstFrameEntry) {
     form.frame->setCurrentIndex(kFirstFrameEntry);
     waitForSourceBox(window);
