@@ -1,12 +1,13 @@
 // veltrane: the program's window.
 #include "app/MemoryTuning.h"
-#include "platform/handoff/WindowHandOff.h"
 #include "platform/PlatformServices.h"
+#include "platform/handoff/WindowHandOff.h"
 #include "platform/widgets/DesktopPlatform.h"
 #include "presets/FrameList.h"
 #include "storage/ProgramFolder.h"
 #include "ui/FileGrid.h"
 #include "ui/FileList.h"
+#include "ui/JobControls.h"
 #include "ui/MainWindow.h"
 #include "ui/PreviewController.h"
 #include "ui/PreviewWindow.h"
@@ -79,6 +80,13 @@ void takePreviewScreenshots(MainWindow &window, const QString &folder,
   if (!QGuiApplication::primaryScreen()->grabWindow(0).save(screen))
     QTextStream(stderr) << "veltrane: cannot save " << screen << "\n";
   save(window.previewWindow(), QStringLiteral("preview-manual.png"));
+  // Filling a wide box: the middle of the picture, cropped.
+  form.maxHeight->setEditText(QStringLiteral("200"));
+  form.boxMode->setCurrentIndex(int(BoxMode::Fill));
+  waitForSourceBox(window);
+  save(window.previewWindow(), QStringLiteral("preview-fill.png"));
+  form.boxMode->setCurrentIndex(int(BoxMode::Stretch));
+  form.maxHeight->setEditText(QStringLiteral("360"));
   if (form.frame->count() > kFirstFrameEntry) {
     form.frame->setCurrentIndex(kFirstFrameEntry);
     waitForSourceBox(window);
@@ -160,6 +168,7 @@ void takeScreenshots(MainWindow &window, const QString &folder) {
   for (QWidget *widget :
        std::initializer_list<QWidget *>{form.addFiles, form.removeFiles, form.clearAll, form.presets})
     widget->setEnabled(false);
+  window.jobControls().setBatchRunning(true);
   form.currentFile->setText(QStringLiteral("IMG_4107.JPG"));
   form.progressPercent->setText(QStringLiteral("37.5%"));
   const QRect track = form.progressPercent->geometry();
@@ -174,6 +183,7 @@ void takeScreenshots(MainWindow &window, const QString &folder) {
   showGoIdle(form.goButton);
   for (QWidget *widget : std::initializer_list<QWidget *>{form.addFiles, form.clearAll, form.presets})
     widget->setEnabled(true);
+  window.jobControls().setBatchRunning(false);
 
   window.openSettings();
   QApplication::processEvents();

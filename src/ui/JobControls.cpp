@@ -61,6 +61,9 @@ JobControls::JobControls(const MainWindowForm &form, PlatformServices &platform,
     connect(box, &QLineEdit::textChanged, this, &JobControls::notifyChanged);
   for (QComboBox *box : {f.sheetColumns, f.sheetRows})
     connect(box, &QComboBox::currentIndexChanged, this, &JobControls::notifyChanged);
+  onChange(f.outputFormat, &QComboBox::currentIndexChanged, &Self::outputChanged);
+  onChange(f.boxMode, &QComboBox::currentIndexChanged, &Self::outputChanged);
+  onChange(f.neverEnlarge, &QCheckBox::toggled, &Self::outputChanged);
   connect(f.browse, &QPushButton::clicked, this, &JobControls::browseForOutputFolder);
 
   // On the combo boxes themselves: they hold the focus and hand their keys
@@ -92,6 +95,9 @@ JobSettings JobControls::job() const {
   job.addSuffix = checked(f.addSuffix);
   job.sameFolder = checked(f.sameFolder);
   job.outputFolder = f.outputFolder->text();
+  job.outputFormat = qint16(f.outputFormat->currentIndex());
+  job.boxMode = qint16(f.boxMode->currentIndex());
+  job.neverEnlarge = checked(f.neverEnlarge);
   return job;
 }
 
@@ -118,6 +124,9 @@ void JobControls::setJob(const JobSettings &job) {
   f.captionNames->setChecked(job.captionNames != 0);
   f.captionSizes->setChecked(job.captionSizes != 0);
   f.captionFileSizes->setChecked(job.captionFileSizes != 0);
+  f.outputFormat->setCurrentIndex(job.outputFormat);
+  f.boxMode->setCurrentIndex(job.boxMode);
+  f.neverEnlarge->setChecked(job.neverEnlarge != 0);
   f.sameFolder->setChecked(job.sameFolder != 0);
   setText(f.outputFolder, job.outputFolder);
   f.outputFolder->setCursorPosition(0); // the start of a long path says more
@@ -201,7 +210,29 @@ void JobControls::widthOnToggled() {
   const JobSettings now = job();
   f.swapForUpright->setEnabled(now.swapEnabled());
   f.manualSize->setEnabled(now.widthOn + now.heightOn != 0);
+  outputEnabling();
   sizeChange();
+}
+
+void JobControls::outputEnabling() {
+  const MainWindowForm &f = m_form;
+  const JobSettings now = job();
+  f.outputFormat->setEnabled(!m_batchRunning);
+  f.formatLabel->setEnabled(!m_batchRunning);
+  // The way of meeting the box means something only with both limits.
+  f.boxMode->setEnabled(!m_batchRunning && now.swapEnabled());
+  f.neverEnlarge->setEnabled(!m_batchRunning && now.widthOn + now.heightOn != 0);
+}
+
+void JobControls::setBatchRunning(bool running) {
+  m_batchRunning = running;
+  outputEnabling();
+}
+
+void JobControls::outputChanged() {
+  // setJob tells the preview once at its end.
+  if (!m_settingJob)
+    emit previewOutdated();
 }
 
 void JobControls::heightOnToggled() {

@@ -51,6 +51,9 @@ public:
   // Writes both size boxes at once, as the preview's border drag does,
   // without the size-change handler deriving one from the other.
   void setSizeTexts(const QString &width, const QString &height);
+  // A running batch keeps its format and way of meeting the box: their
+  // controls are disabled until it ends.
+  void setBatchRunning(bool running);
 
 public slots:
   // The size-change handler.
@@ -61,6 +64,8 @@ public slots:
   void sheetModeChanged();
   void sameFolderToggled();
   void frameSelectionChanged();
+  // The format, the way of meeting the box or "never enlarge" changed.
+  void outputChanged();
   void browseForOutputFolder();
   // Runs every enabling rule once, as the values now stand.
   void refreshEnabling();
@@ -80,6 +85,7 @@ protected:
 
 private:
   void notifyChanged();
+  void outputEnabling();
   QSize borders() const;
   bool filterSizeBox(QComboBox *box, QEvent *event);
   bool filterExtension(QEvent *event);
@@ -92,6 +98,7 @@ private:
   QSize m_selectedPicture{320, 240};
   bool m_updatingSizes = false;
   bool m_settingJob = false;
+  bool m_batchRunning = false;
 };
 
 } // namespace veltrane

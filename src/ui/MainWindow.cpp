@@ -223,6 +223,7 @@ void MainWindow::updateListButtons() {
   f.removeFiles->setEnabled(!running && f.fileList->removeEnabled());
   f.clearAll->setEnabled(!running && f.fileList->clearAllEnabled());
   f.presets->setEnabled(!running);
+  m_controls->setBatchRunning(running);
   f.goButton->setEnabled(running ? !m_runner->stopRequested() : f.fileList->goEnabled());
 }
 

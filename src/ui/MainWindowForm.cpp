@@ -1,24 +1,25 @@
 #include "ui/MainWindowForm.h"
 
 #include "ui/FileList.h"
+#include "ui/FormParts.h"
+#include "ui/JobAreaForm.h"
 #include "ui/WebPages.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace veltrane {
+
+using namespace formparts;
+
 namespace {
 
 // Where the parts of the window go in the client area: inside the built-in
@@ -33,63 +34,6 @@ constexpr QRect kProgressArea{456, 262, 139, 18};
 constexpr QRect kMenuEntriesArea{456, 284, 139, 48};
 constexpr QRect kToolButtonsArea{456, 334, 139, 30};
 constexpr QRect kLinkArea{444, 370, 128, 18};
-
-template <typename Widget> Widget *named(Widget *widget, const char *name, const QString &tooltip = {}) {
-  widget->setObjectName(QString::fromLatin1(name));
-  if (!tooltip.isEmpty())
-    widget->setToolTip(tooltip);
-  return widget;
-}
-
-QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, const QString &tooltip = {}) {
-  return named(new QCheckBox(caption, parent), name, tooltip);
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &caption) {
-  return named(new QLabel(caption, parent), name);
-}
-
-QComboBox *sizeBox(QWidget *parent, const char *name, const QStringList &entries) {
-  auto *box = named(new QComboBox(parent), name);
-  box->setEditable(true);
-  box->setInsertPolicy(QComboBox::NoInsert);
-  box->addItems(entries);
-  // Typing "1" must not complete to "1024".
-  box->setCompleter(nullptr);
-  box->setFixedWidth(68);
-  return box;
-}
-
-QComboBox *listBox(QWidget *parent, const char *name, const QStringList &entries, int width) {
-  auto *box = named(new QComboBox(parent), name);
-  box->addItems(entries);
-  box->setFixedWidth(width);
-  return box;
-}
-
-QLineEdit *numberBox(QWidget *parent, const char *name, const QString &tooltip = {}) {
-  auto *box = named(new QLineEdit(parent), name, tooltip);
-  box->setFixedWidth(40);
-  box->setAlignment(Qt::AlignRight);
-  return box;
-}
-
-QStringList gridNumbers() {
-  QStringList numbers;
-  for (int n = 1; n <= 8; ++n)
-    numbers.append(QString::number(n));
-  return numbers;
-}
-
-// A framed group of related controls. Their captions say what they are, so
-// the frames carry no titles: the client area has no height to spare.
-QGroupBox *group(QWidget *parent) { return new QGroupBox(parent); }
-
-template <typename Layout> Layout *tight(Layout *layout, int spacing = 4) {
-  layout->setContentsMargins(5, 4, 5, 4);
-  layout->setSpacing(spacing);
-  return layout;
-}
 
 void buildListButtons(QWidget *window, MainWindowForm &form) {
   auto *area = new QWidget(window);
@@ -106,159 +50,6 @@ void buildListButtons(QWidget *window, MainWindowForm &form) {
   layout->addWidget(form.addFiles);
   layout->addWidget(form.removeFiles);
   layout->addWidget(form.clearAll);
-  layout->addStretch(1);
-}
-
-QGroupBox *buildSizeGroup(QWidget *parent, MainWindowForm &form) {
-  auto *box = group(parent);
-  auto *grid = tight(new QGridLayout(box));
-  form.widthOn = checkBox(box, "widthOn", QStringLiteral("maximum width"));
-  form.maxWidth = sizeBox(box, "maxWidth",
-                          {QStringLiteral("320"), QStringLiteral("640"), QStringLiteral("800"),
-                           QStringLiteral("1024"), QStringLiteral("1280"), QStringLiteral("1600"),
-                           QStringLiteral("1920"), QStringLiteral("screen")});
-  form.heightOn = checkBox(box, "heightOn", QStringLiteral("maximum height"));
-  form.maxHeight = sizeBox(box, "maxHeight",
-                           {QStringLiteral("200"), QStringLiteral("480"), QStringLiteral("600"),
-                            QStringLiteral("768"), QStringLiteral("900"), QStringLiteral("1080"),
-                            QStringLiteral("1200"), QStringLiteral("screen")});
-  form.swapForUpright = checkBox(box, "swapForUpright", QStringLiteral("also apply to vertical pictures"),
-                                 QStringLiteral("eg: 600x800 will be rescaled as 800x600"));
-  form.manualSize =
-      checkBox(box, "manualSize", QStringLiteral("manual adjustment"),
-               QStringLiteral("Stretch/shrink the borders of preview window to set width & height to "
-                              "resize to"));
-  form.showPreview =
-      checkBox(box, "showPreview", QStringLiteral("preview"), QStringLiteral("Show/hide preview window"));
-  grid->addWidget(form.widthOn, 0, 0);
-  grid->addWidget(form.maxWidth, 0, 1, Qt::AlignRight);
-  grid->addWidget(form.heightOn, 1, 0);
-  grid->addWidget(form.maxHeight, 1, 1, Qt::AlignRight);
-  grid->addWidget(form.swapForUpright, 2, 0, 1, 2);
-  grid->addWidget(form.manualSize, 3, 0, 1, 2);
-  grid->addWidget(form.showPreview, 4, 0, 1, 2);
-  grid->setRowStretch(5, 1);
-  return box;
-}
-
-QGroupBox *buildQualityGroup(QWidget *parent, MainWindowForm &form) {
-  auto *box = group(parent);
-  auto *grid = tight(new QGridLayout(box), 3);
-  form.fixedQualityOption =
-      named(new QRadioButton(QStringLiteral("fixed quality"), box), "fixedQualityOption");
-  form.fixedQuality =
-      numberBox(box, "fixedQuality", QStringLiteral("1 (minimum quality) to 100 (maximum quality)"));
-  form.fixedQualityUnit = label(box, "fixedQualityUnit", QStringLiteral("%"));
-  form.sizeLimitOption = named(new QRadioButton(QStringLiteral("file size below"), box), "sizeLimitOption");
-  form.sizeLimitKb = numberBox(box, "sizeLimitKb");
-  form.sizeLimitUnit = label(box, "sizeLimitUnit", QStringLiteral("kB"));
-  grid->addWidget(form.fixedQualityOption, 0, 0);
-  grid->addWidget(form.fixedQuality, 0, 1);
-  grid->addWidget(form.fixedQualityUnit, 0, 2);
-  grid->addWidget(form.sizeLimitOption, 1, 0);
-  grid->addWidget(form.sizeLimitKb, 1, 1);
-  grid->addWidget(form.sizeLimitUnit, 1, 2);
-  grid->setColumnStretch(0, 1);
-  return box;
-}
-
-QGroupBox *buildNameGroup(QWidget *parent, MainWindowForm &form) {
-  auto *box = group(parent);
-  auto *grid = tight(new QGridLayout(box));
-  form.addSuffix = checkBox(
-      box, "addSuffix", QStringLiteral("Extension"),
-      QStringLiteral(
-          "Add the suffix to the names of the resized images; an existing file is never overwritten"));
-  form.suffixTemplate = named(new QLineEdit(box), "suffixTemplate",
-                              QStringLiteral("This will be added to the filename of the resized images"));
-  auto *frameLabel = new QLabel(QStringLiteral("frame"), box);
-  form.frame = named(new QComboBox(box), "frame", QStringLiteral("Put every picture in a frame"));
-  form.frame->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  form.frame->setMinimumContentsLength(8);
-  frameLabel->setBuddy(form.frame);
-  grid->addWidget(form.addSuffix, 0, 0);
-  grid->addWidget(form.suffixTemplate, 0, 1);
-  grid->addWidget(frameLabel, 1, 0);
-  grid->addWidget(form.frame, 1, 1);
-  grid->setColumnStretch(1, 1);
-  return box;
-}
-
-QGroupBox *buildIndexGroup(QWidget *parent, MainWindowForm &form) {
-  auto *box = group(parent);
-  auto *rows = tight(new QVBoxLayout(box));
-  auto *layout = new QHBoxLayout;
-  layout->setSpacing(6);
-  form.sheetMode = listBox(box, "sheetMode",
-                           {QStringLiteral("don't"), QStringLiteral("also"), QStringLiteral("only")}, 72);
-  form.sheetMode->setToolTip(QStringLiteral("Make index sheets (contact sheets) of the pictures"));
-  form.sheetLabel = label(box, "sheetLabel", QStringLiteral("index"));
-  form.sheetWithLabel = label(box, "sheetWithLabel", QStringLiteral("with"));
-  form.sheetColumns = listBox(box, "sheetColumns", gridNumbers(), 48);
-  form.sheetColumns->setToolTip(QStringLiteral("Pictures across a sheet"));
-  form.sheetTimesLabel = label(box, "sheetTimesLabel", QStringLiteral("x"));
-  form.sheetRows = listBox(box, "sheetRows", gridNumbers(), 48);
-  form.sheetRows->setToolTip(QStringLiteral("Pictures down a sheet"));
-  form.captionNames = checkBox(box, "captionNames", QStringLiteral("names"));
-  form.captionSizes = checkBox(box, "captionSizes", QStringLiteral("image size"));
-  form.captionFileSizes = checkBox(box, "captionFileSizes", QStringLiteral("filesize"));
-  layout->addWidget(form.sheetMode);
-  layout->addWidget(form.sheetLabel);
-  layout->addWidget(form.sheetWithLabel);
-  layout->addWidget(form.sheetColumns);
-  layout->addWidget(form.sheetTimesLabel);
-  layout->addWidget(form.sheetRows);
-  layout->addStretch(1);
-  auto *captions = new QHBoxLayout;
-  captions->setSpacing(12);
-  captions->addWidget(form.captionNames);
-  captions->addWidget(form.captionSizes);
-  captions->addWidget(form.captionFileSizes);
-  captions->addStretch(1);
-  rows->addLayout(layout);
-  rows->addLayout(captions);
-  return box;
-}
-
-void buildJobArea(QWidget *window, MainWindowForm &form) {
-  auto *area = new QWidget(window);
-  area->setGeometry(kJobArea);
-  auto *layout = new QVBoxLayout(area);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(8);
-
-  auto *presetRow = new QHBoxLayout;
-  presetRow->setSpacing(4);
-  form.presets = named(new QComboBox(area), "presets",
-                       QStringLiteral("Write new name here and click + to create a new preset"));
-  form.presets->setEditable(true);
-  form.presets->setInsertPolicy(QComboBox::NoInsert);
-  form.presets->setCompleter(nullptr);
-  form.presets->setMaxVisibleItems(20);
-  form.addPreset = named(new QPushButton(QStringLiteral("+"), area), "addPreset",
-                         QStringLiteral("Create a new preset with current parameters"));
-  form.removePreset = named(new QPushButton(QStringLiteral("-"), area), "removePreset",
-                            QStringLiteral("Remove current preset"));
-  for (QPushButton *button : {form.addPreset, form.removePreset})
-    button->setFixedWidth(30);
-  presetRow->addWidget(form.presets, 1);
-  presetRow->addWidget(form.addPreset);
-  presetRow->addWidget(form.removePreset);
-  layout->addLayout(presetRow);
-
-  auto *columns = new QHBoxLayout;
-  columns->setSpacing(6);
-  // The size switches have the longest captions.
-  QGroupBox *sizes = buildSizeGroup(area, form);
-  sizes->setFixedWidth(224);
-  columns->addWidget(sizes);
-  auto *right = new QVBoxLayout;
-  right->setSpacing(6);
-  right->addWidget(buildQualityGroup(area, form));
-  right->addWidget(buildNameGroup(area, form));
-  columns->addLayout(right, 1);
-  layout->addLayout(columns);
-  layout->addWidget(buildIndexGroup(area, form));
   layout->addStretch(1);
 }
 
@@ -393,7 +184,7 @@ MainWindowForm buildMainWindowForm(QWidget *window, SourceList &table, PlatformS
   form.fileList = new FileList(table, platform, window);
   form.fileList->setGeometry(kFileListArea);
   buildListButtons(window, form);
-  buildJobArea(window, form);
+  buildJobArea(window, form, kJobArea);
   buildSaveTo(window, form);
   buildHelpPanel(window, form);
   buildGoArea(window, form);

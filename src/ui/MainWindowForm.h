@@ -39,6 +39,8 @@ struct MainWindowForm {
   QComboBox *maxWidth = nullptr;
   QComboBox *maxHeight = nullptr;
   QCheckBox *swapForUpright = nullptr;
+  QComboBox *boxMode = nullptr; // how a picture meets both limits
+  QCheckBox *neverEnlarge = nullptr;
   QCheckBox *manualSize = nullptr;
   QCheckBox *showPreview = nullptr;
   QRadioButton *fixedQualityOption = nullptr;
@@ -47,6 +49,8 @@ struct MainWindowForm {
   QLabel *fixedQualityUnit = nullptr;
   QLineEdit *sizeLimitKb = nullptr;
   QLabel *sizeLimitUnit = nullptr;
+  QLabel *formatLabel = nullptr;
+  QComboBox *outputFormat = nullptr;
   QCheckBox *addSuffix = nullptr;
   QLineEdit *suffixTemplate = nullptr;
   QComboBox *frame = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/PreviewController.h"
 
 #include "filelist/SourceList.h"
+#include "imaging/SourceFormat.h"
 #include "platform/Screen.h"
 #include "presets/FrameList.h"
 #include "presets/PresetLine.h"
@@ -69,7 +70,7 @@ void PreviewController::sourceBoxChanged() {
   }
 }
 
-PreviewSizingInput PreviewController::sizingInput() const {
+PreviewSizingInput PreviewController::sizingInput(const ResizeJob &job) const {
   PreviewSizingInput input;
   input.manual = m_form.manualSize->isChecked();
   input.maxWidth = m_form.maxWidth->currentText();
@@ -79,12 +80,18 @@ PreviewSizingInput PreviewController::sizingInput() const {
   input.swapForUpright = m_form.swapForUpright->isChecked() && m_form.swapForUpright->isEnabled();
   input.screen = m_screen.size();
   input.picture = m_controls.selectedPictureSize();
+  input.boxMode = job.boxMode;
+  input.neverEnlarge = job.neverEnlarge;
   return input;
 }
 
 void PreviewController::repaint() {
-  if (!m_controls.updatingSizes())
-    m_preview.follow(sizingInput());
+  if (m_controls.updatingSizes())
+    return;
+  const ResizeJob job = resolveJob(m_controls.job(), m_screen.pixelSize());
+  m_preview.setTransparencyKept(formatWritten(job.format, m_sourceBox->content().format) !=
+                                OutputFormat::Jpeg);
+  m_preview.follow(sizingInput(job));
 }
 
 void PreviewController::innerSizeDragged(QSize inner) {

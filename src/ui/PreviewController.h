@@ -10,6 +10,7 @@
 namespace veltrane {
 
 class JobControls;
+struct ResizeJob;
 class PicturePreparer;
 class PreviewWindow;
 class Screen;
@@ -40,7 +41,7 @@ public slots:
 private:
   void sourceBoxChanged();
   void innerSizeDragged(QSize inner);
-  PreviewSizingInput sizingInput() const;
+  PreviewSizingInput sizingInput(const ResizeJob &job) const;
   QString selectedPath() const;
 
   MainWindowForm m_form;

@@ -1,8 +1,10 @@
 #include "ui/PreviewSizing.h"
 
 #include "common/Numbers.h"
+#include "imaging/PreparedSize.h"
 #include "presets/ResizeJob.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -25,17 +27,30 @@ std::optional<PreviewBox> previewBox(const PreviewSizingInput &input) {
 
   double w = sizeLimitPixels(input.maxWidth, input.screen.width());
   double h = sizeLimitPixels(input.maxHeight, input.screen.height());
-  const double sw = input.picture.width();
-  const double sh = input.picture.height();
-  // An empty source box has no proportions to follow.
-  if (input.widthOn && !input.heightOn && sw > 0)
-    h = std::floor(sh * w / sw);
-  else if (input.heightOn && !input.widthOn && sh > 0)
-    w = std::floor(sw * h / sh);
+  // The window lays a swapped box on its side, so that a drag of its borders
+  // keeps it so; the batch's sizing below turns it up for an upright picture.
   if (input.swapForUpright && w < h)
     std::swap(w, h);
+  ResizeJob job;
+  job.maxWidth = input.widthOn ? std::optional(w) : std::nullopt;
+  job.maxHeight = input.heightOn ? std::optional(h) : std::nullopt;
+  job.swapForUpright = input.swapForUpright;
+  job.boxMode = input.boxMode;
+  job.neverEnlarge = input.neverEnlarge;
+  const PreparedSize prepared = preparedSize(input.picture, job);
+  const QSize result = prepared.size;
+  w = result.width();
+  h = result.height();
+  const double sw = input.picture.width();
 
   PreviewBox box{QSize(), sizeCaption(w, h)};
+  const QSize covering = coveringSize(input.picture, result, prepared);
+  if (covering != result && !covering.isEmpty()) {
+    const QRect crop = centredCrop(covering, result);
+    box.shownPart =
+        QRectF(double(crop.x()) / covering.width(), double(crop.y()) / covering.height(),
+               double(crop.width()) / covering.width(), double(crop.height()) / covering.height());
+  }
   if (w + input.frame.width() >= input.screen.width() || h + input.frame.height() >= input.screen.height()) {
     if (w > h) {
       h = roundHalfEven(320 * h / w);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "presets/OutputFormat.h"
+
 #include <QRect>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <optional>
@@ -19,18 +22,24 @@ struct PreviewSizingInput {
   QSize screen;
   QSize picture;     // the source box's picture
   QSize frame{0, 0}; // the preview window's outer size minus its inner size
+  BoxMode boxMode = BoxMode::Stretch;
+  bool neverEnlarge = false;
 };
 
 struct PreviewBox {
   QSize inner;                    // the picture's area
   std::optional<QString> caption; // nothing: the caption stays as it is
+  // The part of the picture shown, in fractions of its size: all of it, or
+  // the middle that filling the box keeps.
+  QRectF shownPart{0, 0, 1, 1};
 };
 
 // The preview's inner size and caption; nothing when a size box is empty.
-// Without "manual" the box is 320 x 240. With it, the job's size (the other
-// side following the picture when only one limit is on, swapped for an
-// upright picture), or a 320- or 240-pixel box at the same proportions when
-// that would not fit on the screen.
+// Without "manual" the box is 320 x 240. With it, the size the batch gives
+// the picture (the other side following it when only one limit is on, the
+// box fitted or filled, never enlarged, as the job says), or a 320- or
+// 240-pixel box at the same proportions when that would not fit on the
+// screen.
 std::optional<PreviewBox> previewBox(const PreviewSizingInput &input);
 
 // How far one window must reach into another to count as over it: each

@@ -1,6 +1,7 @@
 #include "ui/PreviewWindow.h"
 
 #include "platform/Screen.h"
+#include "ui/PreviewPainting.h"
 #include "ui/Translucency.h"
 
 #include <QCloseEvent>
@@ -35,6 +36,13 @@ void PreviewWindow::showPicture(const QImage &picture, const QString &reason) {
   update();
 }
 
+void PreviewWindow::setTransparencyKept(bool kept) {
+  if (kept == m_transparencyKept)
+    return;
+  m_transparencyKept = kept;
+  update();
+}
+
 void PreviewWindow::follow(const PreviewSizingInput &input) {
   if (isHidden() || isMinimized() || m_updating())
     return;
@@ -53,6 +61,7 @@ void PreviewWindow::follow(const PreviewSizingInput &input) {
       m_echoes.removeFirst();
   }
   m_area = box->inner;
+  m_shownPart = box->shownPart;
   resize(m_area);
   update();
   m_lastPlace.reset(); // the opacity follows at once
@@ -139,8 +148,7 @@ void PreviewWindow::paintEvent(QPaintEvent *) {
   }
   painter.fillRect(rect(), QColor(32, 32, 32));
   if (!m_picture.isNull()) {
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRect(QPoint(0, 0), m_area), m_picture);
+    drawPreviewPicture(painter, QRect(QPoint(0, 0), m_area), m_picture, m_shownPart, m_transparencyKept);
   } else {
     painter.setPen(QColor(192, 192, 192));
     painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,

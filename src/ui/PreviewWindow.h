@@ -28,6 +28,10 @@ public:
 
   // What the source box holds: a picture, or why there is none.
   void showPicture(const QImage &picture, const QString &reason);
+  // Whether the format written keeps the picture's transparency (drawn
+  // over a checkerboard) or flattens it on white.
+  void setTransparencyKept(bool kept);
+  bool transparencyKept() const { return m_transparencyKept; }
   // Sizes the window and sets its caption from the job (repaint).
   void follow(const PreviewSizingInput &input);
   // The main window's own fade timer found it over this window, or not.
@@ -61,6 +65,8 @@ private:
   QImage m_picture;
   QString m_reason;
   QSize m_area{320, 240};
+  QRectF m_shownPart{0, 0, 1, 1};
+  bool m_transparencyKept = false;
   QList<QSize> m_echoes;  // sizes it has left by its own resizes
   int m_reassertions = 0; // times it asked again for its size since its last resize
   std::optional<QPoint> m_lastPlace;

@@ -82,6 +82,8 @@ SourceBox::Content SourceBox::load(const Request &request) {
       DecodeResult decoded = decoder.decodeFile(request.path, decode);
       m_cached = decoded.ok() ? Content{std::move(decoded.picture->image), decoded.picture->fullSize, {}}
                               : Content{{}, {}, decoded.error};
+      if (decoded.ok())
+        m_cached.format = decoded.picture->format;
       m_cachedPath = request.path;
       m_cachedStamp = stamp;
     }
@@ -94,6 +96,7 @@ SourceBox::Content SourceBox::load(const Request &request) {
     return {{}, {}, prepared.error};
   Content content{std::move(prepared.picture->image), {}, {}};
   content.size = content.picture.size();
+  content.format = prepared.picture->sourceFormat;
   if (request.job.frame == kTryAllEntry)
     printTryAllCaptions(content.picture, int(request.frameEntries.size()) - kFirstFrameEntry);
   return content;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imaging/SourceFormat.h"
 #include "presets/ResizeJob.h"
 
 #include <QImage>
@@ -33,9 +34,10 @@ public:
 
   // What the box shows once a request is done.
   struct Content {
-    QImage picture; // fit for showing; may be smaller than `size`
-    QSize size;     // the picture's own size: the file's, or the prepared one
-    QString reason; // why there is no picture, when the file cannot be used
+    QImage picture;                              // fit for showing; may be smaller than `size`
+    QSize size;                                  // the picture's own size: the file's, or the prepared one
+    QString reason;                              // why there is no picture, when the file cannot be used
+    SourceFormat format = SourceFormat::Unknown; // what the file is
   };
 
   // `displayLimit`: a decoded file is kept no larger than this (the screen).

@@ -208,6 +208,56 @@ TEST_F(JobControlsTest, PresetPlusAndMinusShowTheStoresMessagesAndMoveTheSelecti
   EXPECT_EQ(suffix()->text(), "_mine");
 }
 
+// The format, the way of meeting the box and "never enlarge" follow a
+// preset line's places 13 to 15 and go back into the job and new presets; a
+// line without them means JPEG, stretch, enlarging allowed.
+TEST_F(JobControlsTest, TheFormatAndBoxControlsFollowPresetsAndTheLimits) {
+  auto *format = control<QComboBox>("outputFormat");
+  auto *boxMode = control<QComboBox>("boxMode");
+  auto *neverEnlarge = box("neverEnlarge");
+  ASSERT_EQ(format->count(), 6);
+  EXPECT_EQ(format->itemText(0), "JPEG");
+  EXPECT_EQ(format->itemText(5), "same as source");
+  EXPECT_EQ(boxMode->count(), 3);
+
+  const struct {
+    const char *fields; // places 13 to 15
+    int format, boxMode;
+    bool neverEnlarge;
+  } cases[] = {
+      {"|webp|fit|1", 2, 1, true}, {"|same|fill|", 5, 2, false}, {"", 0, 0, false}, // an older line
+      {"|jxl||1", 4, 0, true},     {"|avif|fit", 3, 1, false},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.fields);
+    window->jobControls().applyPreset(QString("X=1600|1200|1|80%|_web||0|4|3|0|0|0") + c.fields);
+    EXPECT_EQ(format->currentIndex(), c.format);
+    EXPECT_EQ(boxMode->currentIndex(), c.boxMode);
+    EXPECT_EQ(neverEnlarge->isChecked(), c.neverEnlarge);
+  }
+
+  format->setCurrentIndex(1);
+  boxMode->setCurrentIndex(2);
+  neverEnlarge->setChecked(true);
+  const JobSettings job = window->jobControls().job();
+  EXPECT_EQ(std::tuple(job.outputFormat, job.boxMode, job.neverEnlarge), std::tuple(1, 2, 1));
+  addPreset("My logos");
+  EXPECT_EQ(window->presetControls().store().line(33),
+            "My logos=1600|1200|1|80%|_web||0|4|3|0|0|0|png|fill|1");
+
+  // The way of meeting the box needs both limits, never enlarging one.
+  const std::initializer_list<const char *> names{"outputFormat", "boxMode", "neverEnlarge"};
+  checkSizes(true, false);
+  EXPECT_EQ(where(names, &QWidget::isEnabled), (QStringList{"outputFormat", "neverEnlarge"}));
+  checkSizes(false, false);
+  EXPECT_EQ(where(names, &QWidget::isEnabled), QStringList{"outputFormat"});
+  checkSizes(true, true);
+  window->jobControls().setBatchRunning(true);
+  EXPECT_EQ(where(names, &QWidget::isEnabled), QStringList());
+  window->jobControls().setBatchRunning(false);
+  EXPECT_EQ(where(names, &QWidget::isEnabled).size(), 3);
+}
+
 TEST_F(JobControlsTest, EveryControlHasANameInWords) {
   int named = 0;
   for (QWidget *widget : window->findChildren<QWidget *>()) {

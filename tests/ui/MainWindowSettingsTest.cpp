@@ -76,6 +76,9 @@ TEST_F(MainWindowSettingsTest, ClosingSavesEverythingAndAStartAgainRestoresIt) {
   control<QLineEdit>("outputFolder")->setText("/srv/out");
   box("captionFileSizes")->setChecked(true);
   box("manualSize")->setChecked(false);
+  control<QComboBox>("outputFormat")->setCurrentIndex(2);
+  control<QComboBox>("boxMode")->setCurrentIndex(1);
+  box("neverEnlarge")->setChecked(true);
   preset->setEditText("Tiny");
   control<QComboBox>("maxHeight")->setEditText("90");
   control<QPushButton>("addPreset")->click();
@@ -100,6 +103,8 @@ TEST_F(MainWindowSettingsTest, ClosingSavesEverythingAndAStartAgainRestoresIt) {
   EXPECT_EQ(launcher->launches(),
             (QList{RecordingLauncher::Launch{RecordingLauncher::Kind::WebAddress,
                                              QUrl::fromLocalFile(guide).toString() + "#support"}}));
+
+  EXPECT_TRUE(savedLines()[1].endsWith("|webp|fit|1")) << savedLines()[1].toStdString();
 
   start();
   EXPECT_EQ(window->jobControls().job(), before);

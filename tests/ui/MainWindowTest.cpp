@@ -44,6 +44,8 @@ TEST_F(MainWindowTest, ABatchRunsWhileTheWindowStaysLiveAndReportsAtItsEnd) {
   EXPECT_EQ(where({"addFiles", "removeFiles", "clearAll", "presets"}, &QWidget::isEnabled), QStringList());
   EXPECT_EQ(where(kProgress, &QWidget::isHidden), QStringList());
   EXPECT_TRUE(control("suffixTemplate")->isEnabled()) << "job controls stay live";
+  EXPECT_EQ(where({"outputFormat", "boxMode", "neverEnlarge"}, &QWidget::isEnabled), QStringList())
+      << "the format and the box stay as the batch began";
 
   ASSERT_TRUE(waitForBatchEnd());
   EXPECT_FALSE(window->isBatchRunning());
@@ -51,7 +53,8 @@ TEST_F(MainWindowTest, ABatchRunsWhileTheWindowStaysLiveAndReportsAtItsEnd) {
   EXPECT_EQ(control<QLabel>("progressPercent")->text(), "100%");
   EXPECT_EQ(control<QLabel>("currentFile")->text(), "photo3.jpg");
   EXPECT_EQ(where(kProgress, &QWidget::isHidden).size(), 4);
-  EXPECT_EQ(where({"addFiles", "clearAll", "presets", "goButton"}, &QWidget::isEnabled).size(), 4);
+  EXPECT_EQ(
+      where({"addFiles", "clearAll", "presets", "goButton", "outputFormat"}, &QWidget::isEnabled).size(), 5);
   EXPECT_EQ(go()->text(), "GO!");
 
   ASSERT_EQ(prompts->shown().size(), 1);

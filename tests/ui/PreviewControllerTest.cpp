@@ -108,6 +108,23 @@ TEST_F(PreviewControllerTest, ManualAdjustmentCouplesOnlyTheUsersResizeToTheSize
   EXPECT_TRUE(preview().isVisible());
 }
 
+// The window follows the way of meeting the box as it changes, and the
+// checkers follow the format the selected picture would be written in.
+TEST_F(PreviewControllerTest, TheShapeAndTheBackgroundFollowTheBoxAndTheFormat) {
+  startWith(test::writePicture(pictures.file("photo.jpg"), {1600, 1200}, Qt::blue));
+  ASSERT_TRUE(test::waitFor(
+      [&] { return window->previewController().sourceBox().content().size == QSize(1600, 1200); }));
+  window->jobControls().applyPreset("X=800|800|0|85%|||0|4|3|0|0|0|same|fit|");
+  box("manualSize")->setChecked(true);
+  box("showPreview")->setChecked(true);
+  EXPECT_EQ(preview().size(), QSize(800, 600));
+  control<QComboBox>("boxMode")->setCurrentIndex(2);
+  EXPECT_EQ(preview().size(), QSize(800, 800));
+  EXPECT_FALSE(preview().transparencyKept()) << "the same format as a JPEG source";
+  control<QComboBox>("outputFormat")->setCurrentIndex(1);
+  EXPECT_TRUE(preview().transparencyKept()) << "PNG";
+}
+
 // Translucent while the main window lies over it, opaque again when it
 // moves clear; a preview that did not move keeps its alpha at its own tick.
 TEST_F(PreviewControllerTest, TranslucentOverTheMainWindow) {

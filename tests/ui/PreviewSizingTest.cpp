@@ -1,9 +1,11 @@
 #include "ui/PreviewSizing.h"
 #include "ui/JobSync.h"
+#include "ui/PreviewPainting.h"
 #include "ui/SizeChangeHandler.h"
 
 #include "presets/JobFields.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 
 using namespace veltrane;
@@ -37,6 +39,73 @@ TEST(PreviewSizing, FollowsTheJobThePictureAndTheScreen) {
   }
   // An empty size box leaves the window alone.
   EXPECT_FALSE(previewBox({true, "", "600", true, true, false, {1024, 768}, {1600, 1200}, {8, 31}}));
+}
+
+// The shape the batch gives the picture, and the middle a fill keeps.
+TEST(PreviewSizing, FitFillAndNeverEnlargeShapeItAsTheBatchSizesThePicture) {
+  const struct {
+    const char *maxWidth;
+    bool heightOn, swap;
+    BoxMode mode;
+    bool neverEnlarge;
+    QSize picture, inner;
+    QRectF shown;
+  } cases[] = {
+      {"800", true, false, BoxMode::Fit, false, {1200, 1600}, {450, 600}, {0, 0, 1, 1}},
+      {"800", true, true, BoxMode::Fit, false, {1200, 1600}, {600, 800}, {0, 0, 1, 1}},
+      // An upright picture turns the box, as the batch turns it.
+      {"800", true, true, BoxMode::Stretch, false, {1200, 1600}, {600, 800}, {0, 0, 1, 1}},
+      {"800", true, false, BoxMode::Fill, false, {1600, 1600}, {800, 600}, {0, 0.125, 1, 0.75}},
+      {"800", true, false, BoxMode::Fill, true, {500, 1000}, {500, 600}, {0, 0.2, 1, 0.6}},
+      {"800", true, false, BoxMode::Stretch, true, {400, 300}, {400, 300}, {0, 0, 1, 1}},
+      {"800", false, false, BoxMode::Fit, true, {400, 300}, {400, 300}, {0, 0, 1, 1}},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(testing::Message() << int(c.mode) << " " << c.picture.width() << " x "
+                                    << c.picture.height());
+    const std::optional<PreviewBox> box = previewBox({true,
+                                                      c.maxWidth,
+                                                      "600",
+                                                      true,
+                                                      c.heightOn,
+                                                      c.swap,
+                                                      {1920, 1080},
+                                                      c.picture,
+                                                      {8, 31},
+                                                      c.mode,
+                                                      c.neverEnlarge});
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->inner, c.inner);
+    EXPECT_EQ(box->shownPart, c.shown);
+    EXPECT_EQ(box->caption, QString(" PREVIEW (%1 x %2)").arg(c.inner.width()).arg(c.inner.height()));
+  }
+}
+
+// A picture with transparency lies over checkers when the format written
+// keeps it, and on white, as the batch flattens it, when it does not.
+TEST(PreviewPainting, TransparencyShowsAsTheFormatWritesIt) {
+  QImage picture(16, 16, QImage::Format_ARGB32);
+  picture.fill(Qt::transparent);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 8; x < 16; ++x)
+      picture.setPixelColor(x, y, Qt::red);
+  const auto painted = [](const QImage &source, bool kept, QRectF part) {
+    QImage canvas(32, 32, QImage::Format_RGB32);
+    canvas.fill(Qt::black);
+    QPainter painter(&canvas);
+    drawPreviewPicture(painter, canvas.rect(), source, part, kept);
+    return canvas;
+  };
+  const QImage kept = painted(picture, true, {0, 0, 1, 1});
+  EXPECT_EQ(kept.pixelColor(2, 2), QColor(255, 255, 255));
+  EXPECT_EQ(kept.pixelColor(10, 2), QColor(204, 204, 204));
+  EXPECT_EQ(kept.pixelColor(2, 10), QColor(204, 204, 204));
+  EXPECT_EQ(kept.pixelColor(28, 2), QColor(Qt::red));
+  const QImage flattened = painted(picture, false, {0, 0, 1, 1});
+  EXPECT_EQ(flattened.pixelColor(10, 2), QColor(255, 255, 255));
+  EXPECT_EQ(flattened.pixelColor(28, 2), QColor(Qt::red));
+  // Only the part shown: the right half, stretched over the whole area.
+  EXPECT_EQ(painted(picture, true, {0.5, 0, 0.5, 1}).pixelColor(2, 2), QColor(Qt::red));
 }
 
 TEST(PreviewSizing, WindowsOverlapBeyondTheMargins) {
