@@ -76,6 +76,7 @@ SourceBox::Content SourceBox::load(const Request &request) {
     if (request.path != m_cachedPath || stamp != m_cachedStamp) {
       PictureDecoder decoder;
       DecodeRequest decode;
+      decode.keepTransparency = true; // the preview shows it when the format written keeps it
       decode.neededSize = [limit = m_displayLimit](QSize full) {
         return full.scaled(limit, Qt::KeepAspectRatio);
       };
