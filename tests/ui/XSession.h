@@ -167,11 +167,8 @@ private:
       return "Xvfb did not start: " + QString::fromLocal8Bit(m_server->readAllStandardError());
     m_display = u':' + QString::fromLatin1(m_server->readLine().trimmed());
 
-    m_windowManager = launch(QStandardPaths::findExecutable("openbox"), {}, environment());
-    if (!pollFor([&] {
-          return output("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
-        }))
-      return "openbox did not take over the display";
+    if (const QString failed = startWindowManager(); !failed.isEmpty())
+      return failed;
 
     QProcessEnvironment programEnvironment = environment();
     programEnvironment.insert("QT_QPA_PLATFORM", "xcb");
@@ -184,6 +181,26 @@ private:
     m_mainWindow = *main;
     settledArea(m_mainWindow);
     return {};
+  }
+
+  // Starts openbox; on a loaded machine it can lose the race for the fresh
+  // server and quit, so it gets a few tries before the session gives up.
+  QString startWindowManager() {
+    QString said;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      m_windowManager = launch(QStandardPaths::findExecutable("openbox"), {}, environment());
+      const bool managing = pollFor(
+          [&] {
+            return m_windowManager->state() == QProcess::NotRunning ||
+                   output("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
+          },
+          30000);
+      if (managing && m_windowManager->state() != QProcess::NotRunning)
+        return {};
+      end(*m_windowManager, 2000, true);
+      said = QString::fromLocal8Bit(m_windowManager->readAllStandardError()).trimmed();
+    }
+    return "openbox did not take over the display: " + said;
   }
 
   static std::unique_ptr<QProcess> launch(const QString &program, const QStringList &arguments,
