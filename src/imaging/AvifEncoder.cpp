@@ -29,6 +29,14 @@ int AvifEncoder::settingOf(int quality) const {
   return ((100 - std::clamp(quality, 0, 100)) * AVIF_QUANTIZER_WORST_QUALITY + 50) / 100;
 }
 
+// From bench/size-curves on the 24 photographs fitted to 600 high.
+const SizeCurve &AvifEncoder::sizeCurve() const {
+  static constexpr SizeCurve kCurve{0.000, 0.227, 0.474, 0.681, 0.930, 1.112, 1.295,
+                                    1.475, 1.662, 1.843, 2.015, 2.238, 2.403, 2.538,
+                                    2.658, 2.782, 2.931, 3.182, 3.464, 3.884, 4.718};
+  return kCurve;
+}
+
 Result<QByteArray> AvifEncoder::encode(const QImage &picture, int quality, const JpegExtras &extras) {
   if (picture.isNull())
     return failure(QStringLiteral("empty picture"));

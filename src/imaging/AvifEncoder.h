@@ -14,6 +14,7 @@ public:
   explicit AvifEncoder(int threads) : m_threads(std::max(1, threads)) {}
   OutputFormat format() const override { return OutputFormat::Avif; }
   Result<QByteArray> encode(const QImage &picture, int quality, const JpegExtras &extras) override;
+  const SizeCurve &sizeCurve() const override;
   int settingOf(int quality) const override;
 
 private:

@@ -13,6 +13,7 @@ public:
   explicit JpegXlEncoder(int threads) : m_threads(std::max(1, threads)) {}
   OutputFormat format() const override { return OutputFormat::Jxl; }
   Result<QByteArray> encode(const QImage &picture, int quality, const JpegExtras &extras) override;
+  const SizeCurve &sizeCurve() const override;
 
 private:
   int m_threads;

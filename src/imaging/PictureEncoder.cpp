@@ -25,12 +25,20 @@ Result<std::optional<QByteArray>> PictureEncoder::encodeWithin(const QImage &pic
 
 Result<QualityChoice> PictureEncoder::searchQuality(const QImage &picture, double limitK,
                                                     const JpegExtras &extras) {
+  const QualityScale scale{lowestQuality(), [this](int quality) { return settingOf(quality); }, sizeCurve()};
   Result<QualityChoice> choice = searchQualityFrom(
-      m_lastFound, limitK, lowestQuality(), [this](int quality) { return settingOf(quality); },
-      [&](int quality) { return encode(picture, quality, extras); });
+      m_lastFound, limitK, scale, [&](int quality) { return encode(picture, quality, extras); });
   if (choice && !choice->bytes.isEmpty())
     m_lastFound = choice->quality;
   return choice;
+}
+
+const SizeCurve &PictureEncoder::sizeCurve() const {
+  // A straight line: a file an eighth larger for every five steps.
+  static constexpr SizeCurve kSteady{0.0,   0.125, 0.25,  0.375, 0.5,   0.625, 0.75,
+                                     0.875, 1.0,   1.125, 1.25,  1.375, 1.5,   1.625,
+                                     1.75,  1.875, 2.0,   2.125, 2.25,  2.375, 2.5};
+  return kSteady;
 }
 
 Result<QualityChoice> JpegPictureEncoder::searchQuality(const QImage &picture, double limitK,

@@ -30,6 +30,8 @@ public:
   // search encodes only one of them.
   virtual int settingOf(int quality) const { return quality; }
   virtual int lowestQuality() const { return 1; }
+  // How a photograph's file grows with the quality, which steers the search.
+  virtual const SizeCurve &sizeCurve() const;
   // PNG is lossless: its quality changes nothing.
   virtual bool hasQuality() const { return true; }
   // What of `extras` this format leaves out ("IPTC"), empty when nothing.

@@ -64,57 +64,71 @@ Result<QualityChoice> getQualityForK(double limitK, const LimitedEncoding &encod
 
 namespace {
 
-// How much a file grows per step of quality, before two encodings tell:
-// about what WebP, AVIF and JPEG XL photos show between qualities 50 and 90.
-constexpr double kGrowthPerStep = 0.025;
+// The curve between its points, a straight line from one to the next.
+double curveAt(const SizeCurve &curve, int quality) {
+  const int q = std::clamp(quality, 0, 100);
+  const int below = std::min(q / 5, 19);
+  return curve[below] + (curve[below + 1] - curve[below]) * (q - below * 5) / 5.0;
+}
 
-// The quality whose size the line through the known points puts at the
-// limit, strictly between what fits and what does not.
-int nextGuess(const std::map<int, qsizetype> &sizes, int fits, int over, qsizetype maxBytes, int lowest) {
-  const double target = std::log(double(std::max<qsizetype>(maxBytes, 1)));
-  int guess = 0;
+// The highest quality from `from` to `to` whose curve value is at most
+// `value` (`from` when none is).
+int qualityAtMost(const SizeCurve &curve, double value, int from, int to) {
+  int found = from;
+  for (int q = from; q <= to; ++q)
+    if (curveAt(curve, q) <= value + 1e-12)
+      found = q;
+  return found;
+}
+
+// Where the known sizes put the limit on the curve: between what fits and
+// what does not, on the curve's shape; beyond one side, along the curve
+// stretched by how far this picture's sizes moved along it.
+int nextGuess(const std::map<int, qsizetype> &sizes, int fits, int over, double target, int lowest,
+              const SizeCurve &curve) {
+  const int from = fits >= 0 ? fits + 1 : lowest;
+  const int to = over >= 0 ? over - 1 : 100;
   if (fits >= 0 && over >= 0) {
     const double low = std::log(double(sizes.at(fits)));
     const double high = std::log(double(sizes.at(over)));
-    guess = high > low ? fits + int(std::floor((target - low) / (high - low) * (over - fits)))
-                       : (fits + over) / 2;
-    // The line bends: keep each step from creeping along one end.
-    const int quarter = (over - fits) / 4;
-    guess = std::clamp(guess, fits + quarter, over - quarter);
-  } else {
-    const int known = fits >= 0 ? fits : over;
-    // Two sizes on one side tell the slope better than a guess.
-    double growth = kGrowthPerStep;
-    if (const auto other = fits >= 0 ? sizes.find(known) : std::next(sizes.find(known));
-        sizes.size() > 1 && other != sizes.end() && other != sizes.begin()) {
-      const auto neighbour = fits >= 0 ? std::prev(other) : other;
-      const double slope = (std::log(double(sizes.at(known))) - std::log(double(neighbour->second))) /
-                           double(known - neighbour->first);
-      if (slope > 1e-4)
-        growth = slope;
-    }
-    const double step = (target - std::log(double(sizes.at(known)))) / growth;
-    guess = known + int(std::floor(step));
+    const double share = high > low ? (target - low) / (high - low) : 0.5;
+    const double value = curveAt(curve, fits) + share * (curveAt(curve, over) - curveAt(curve, fits));
+    return std::clamp(qualityAtMost(curve, value, fits, over), from, to);
   }
-  const int from = fits >= 0 ? fits + 1 : lowest;
-  const int to = over >= 0 ? over - 1 : 100;
-  return std::clamp(guess, from, to);
+  const int known = fits >= 0 ? fits : over;
+  const double knownSize = std::log(double(sizes.at(known)));
+  // The nearest other size tells how much steeper or flatter than typical
+  // this picture grows.
+  double stretch = 1;
+  int nearest = -1;
+  for (const auto &[quality, size] : sizes)
+    if (quality != known && curveAt(curve, quality) != curveAt(curve, known) &&
+        (nearest < 0 || std::abs(quality - known) < std::abs(nearest - known)))
+      nearest = quality;
+  if (nearest >= 0) {
+    const double measured =
+        (knownSize - std::log(double(sizes.at(nearest)))) / (curveAt(curve, known) - curveAt(curve, nearest));
+    if (measured > 0)
+      stretch = std::clamp(measured, 0.25, 4.0);
+  }
+  const double value = curveAt(curve, known) + (target - knownSize) / stretch;
+  return std::clamp(qualityAtMost(curve, value, lowest, 100), from, to);
 }
 
 } // namespace
 
-Result<QualityChoice> searchQualityFrom(int predicted, double limitK, int lowest,
-                                        const std::function<int(int)> &settingOf,
+Result<QualityChoice> searchQualityFrom(int predicted, double limitK, const QualityScale &scale,
                                         const FullEncoding &encodeAt) {
   const qsizetype maxBytes = maxBytesWithin(limitK);
+  const double target = std::log(double(std::max<qsizetype>(maxBytes, 1)));
   QualityChoice choice;
   std::map<int, qsizetype> sizes;     // by quality tried
   std::map<int, qsizetype> bySetting; // what an encoder setting gave
   int fits = -1;                      // the highest quality known to fit
   int over = -1;                      // the lowest known not to
-  int quality = std::clamp(predicted, lowest, 100);
+  int quality = std::clamp(predicted, scale.lowest, 100);
   for (;;) {
-    const int setting = settingOf(quality);
+    const int setting = scale.settingOf(quality);
     if (const auto known = bySetting.find(setting); known != bySetting.end()) {
       sizes[quality] = known->second;
     } else {
@@ -132,12 +146,12 @@ Result<QualityChoice> searchQualityFrom(int predicted, double limitK, int lowest
     } else {
       over = quality;
     }
-    if (fits == 100 || (fits >= 0 && over == fits + 1) || (fits < 0 && over == lowest))
+    if (fits == 100 || (fits >= 0 && over == fits + 1) || (fits < 0 && over == scale.lowest))
       break;
-    quality = nextGuess(sizes, fits, over, maxBytes, lowest);
+    quality = nextGuess(sizes, fits, over, target, scale.lowest, scale.curve);
   }
   if (fits < 0)
-    choice.quality = lowest;
+    choice.quality = scale.lowest;
   // A quality that shared its setting with one encoded earlier fits with
   // that encoding's bytes.
   if (fits >= 0 && choice.bytes.isEmpty()) {

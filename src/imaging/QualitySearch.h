@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -37,14 +38,23 @@ Result<QualityChoice> getQualityForK(const QImage &picture, double limitK, JpegE
 // The same search over any encoding step.
 Result<QualityChoice> getQualityForK(double limitK, const LimitedEncoding &encodeAt);
 
+// How a typical photograph's file grows with the quality, for one encoder:
+// the natural logarithm of its size at qualities 0, 5, 10, ... 100, less that
+// at 0, rising. Made by bench/size-curves from a set of photographs.
+using SizeCurve = std::array<double, 21>;
+
 // The formats other than JPEG: the highest quality from `lowest` to 100 that
 // fits, where the next one up does not, found from `predicted` (the last
-// picture's answer, say) by steps on the logarithm of the file's size, which
-// is close to a straight line in the quality. Qualities of one `settingOf`
-// are encoded once. When even `lowest` does not fit, the choice has no bytes.
+// picture's answer, say). Each step reads the quality off `curve`, stretched
+// to the sizes this picture has shown. Qualities of one `settingOf` are
+// encoded once. When even `lowest` does not fit, the choice has no bytes.
 using FullEncoding = std::function<Result<QByteArray>(int quality)>;
-Result<QualityChoice> searchQualityFrom(int predicted, double limitK, int lowest,
-                                        const std::function<int(int)> &settingOf,
+struct QualityScale {
+  int lowest = 1;
+  std::function<int(int)> settingOf;
+  const SizeCurve &curve;
+};
+Result<QualityChoice> searchQualityFrom(int predicted, double limitK, const QualityScale &scale,
                                         const FullEncoding &encodeAt);
 
 } // namespace veltrane

@@ -37,6 +37,16 @@ Result<bool> fitsAtAll(const QImage &picture, qsizetype maxBytes, const JpegExtr
   return bytes->has_value();
 }
 
+// Whether the smallest picture at the lowest quality fits beside `extras`.
+Result<bool> roomBeside(const QImage &picture, const JpegExtras &extras, qsizetype maxBytes,
+                        PictureEncoder &encoder) {
+  const QImage smallest = scaledPicture(picture, picture.size().boundedTo({kSmallestSide, kSmallestSide}));
+  Result<QByteArray> bytes = encoder.encode(smallest, encoder.lowestQuality(), {});
+  if (!bytes)
+    return failure(bytes.reason());
+  return extras.bytes() + bytes->size() <= maxBytes;
+}
+
 // A format without a quality is encoded once; the others search.
 Result<QualityChoice> bestWithin(const QImage &picture, double limitK, const JpegExtras &extras,
                                  PictureEncoder &encoder) {
@@ -70,18 +80,6 @@ Result<SizeLimitedFile> encodeWithinLimit(const QImage &picture, double limitK,
 
   SizeLimitedFile result;
   JpegExtras kept = extrasFor(picture.size());
-  if (!kept.isEmpty()) {
-    const QImage smallest = scaledPicture(picture, picture.size().boundedTo({kSmallestSide, kSmallestSide}));
-    Result<QByteArray> smallestBytes = encoder.encode(smallest, encoder.lowestQuality(), {});
-    ++result.encodes;
-    if (!smallestBytes)
-      return failure(smallestBytes.reason());
-    if (kept.bytes() + smallestBytes->size() > maxBytes) {
-      kept = {};
-      result.extrasDropped = true;
-    }
-  }
-
   // The picture as it is first: the usual case fits and pays for one search.
   // Once it did not, each smaller size is tried at quality 0 before a search.
   QImage current = picture;
@@ -111,6 +109,20 @@ Result<SizeLimitedFile> encodeWithinLimit(const QImage &picture, double limitK,
       result.tried = std::move(choice->tried);
       result.size = current.size();
       break;
+    }
+    // Only once the picture does not fit with its metadata: whether the
+    // metadata leaves room even for the smallest picture, or goes.
+    if (step == 0 && !kept.isEmpty()) {
+      Result<bool> room = roomBeside(picture, kept, maxBytes, encoder);
+      ++result.encodes;
+      if (!room)
+        return failure(room.reason());
+      if (!*room) {
+        kept = {};
+        result.extrasDropped = true;
+        step = -1; // the full size again, without it
+        continue;
+      }
     }
     if (isSmallest(current.size()))
       return failure(impossible);

@@ -53,6 +53,14 @@ Result<QByteArray> withChunks(const QByteArray &bitstream, const JpegExtras &ext
 
 } // namespace
 
+// From bench/size-curves on the 24 photographs fitted to 600 high.
+const SizeCurve &WebpEncoder::sizeCurve() const {
+  static constexpr SizeCurve kCurve{0.000, 0.248, 0.413, 0.542, 0.654, 0.749, 0.839,
+                                    0.920, 0.996, 1.071, 1.135, 1.193, 1.254, 1.313,
+                                    1.374, 1.436, 1.636, 1.861, 2.164, 2.607, 4.099};
+  return kCurve;
+}
+
 Result<QByteArray> WebpEncoder::encode(const QImage &picture, int quality, const JpegExtras &extras) {
   if (picture.isNull())
     return failure(QStringLiteral("empty picture"));

@@ -11,6 +11,7 @@ class WebpEncoder final : public PictureEncoder {
 public:
   OutputFormat format() const override { return OutputFormat::Webp; }
   Result<QByteArray> encode(const QImage &picture, int quality, const JpegExtras &extras) override;
+  const SizeCurve &sizeCurve() const override;
 };
 
 } // namespace veltrane

@@ -1,6 +1,8 @@
 #include "imaging/QualitySearch.h"
 #include "TestPictures.h"
 
+#include <QSet>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace veltrane;
@@ -85,4 +87,58 @@ TEST(QualitySearch, AFailedEncodingEndsTheSearch) {
   };
   EXPECT_EQ(getQualityForK(10, failingAt50).reason(), QStringLiteral("Failed to save to JPG 3"));
   EXPECT_EQ(tried, QList<int>({100, 50}));
+}
+
+// The other formats' search over files whose sizes follow a curve, stretched
+// and shifted as real pictures are: the answer is always the highest quality
+// that fits, found in few encodings, each setting encoded once.
+TEST(QualitySearch, StepsAlongTheSizeCurveToTheHighestFittingQuality) {
+  const SizeCurve curve{0.0,  0.25, 0.41, 0.54, 0.65, 0.75, 0.84, 0.92, 1.0,  1.07, 1.14,
+                        1.19, 1.25, 1.31, 1.37, 1.44, 1.64, 1.86, 2.16, 2.61, 4.1};
+  const auto logSizeAt = [&](int quality) {
+    const int below = std::min(quality / 5, 19);
+    return curve[below] + (curve[below + 1] - curve[below]) * (quality - below * 5) / 5.0;
+  };
+  const int settingsOf[] = {1, 3}; // one quality a setting, or three (as AVIF's quantisers)
+  int searches = 0;
+  int encodings = 0;
+  int predicted = 80;
+  for (const int share : settingsOf) {
+    const auto settingOf = [share](int quality) { return quality / share; };
+    for (const double stretch : {0.6, 1.0, 1.7})
+      for (const double shift : {8.0, 9.5, 10.2, 11.0, 12.5, 14.0}) {
+        const auto bytesAt = [&](int quality) {
+          const int setting = settingOf(quality) * share; // the same file for one setting
+          return qsizetype(std::exp(shift + stretch * logSizeAt(setting)));
+        };
+        QList<int> encoded;
+        const FullEncoding encodeAt = [&](int quality) -> Result<QByteArray> {
+          encoded.append(settingOf(quality));
+          QByteArray bytes(bytesAt(quality), 'x');
+          bytes[0] = char(quality);
+          return bytes;
+        };
+        const double limitK = 60;
+        const QualityChoice choice =
+            searchQualityFrom(predicted, limitK, {1, settingOf, curve}, encodeAt).value();
+        SCOPED_TRACE(testing::Message() << share << ' ' << stretch << ' ' << shift);
+        int best = 0;
+        for (int quality = 1; quality <= 100; ++quality)
+          if (bytesAt(quality) <= 60 * 1024)
+            best = quality;
+        if (best == 0) {
+          EXPECT_TRUE(choice.bytes.isEmpty());
+          EXPECT_EQ(encoded.front(), settingOf(predicted)) << "started from the prediction";
+        } else {
+          EXPECT_EQ(settingOf(choice.quality), settingOf(best));
+          EXPECT_EQ(choice.bytes.size(), bytesAt(best));
+          predicted = choice.quality;
+        }
+        EXPECT_EQ(QSet<int>(encoded.begin(), encoded.end()).size(), encoded.size()) << "a setting twice";
+        EXPECT_EQ(choice.tried.size(), encoded.size());
+        ++searches;
+        encodings += int(encoded.size());
+      }
+  }
+  EXPECT_LE(double(encodings) / searches, 3.5);
 }
