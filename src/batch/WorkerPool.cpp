@@ -60,7 +60,7 @@ Outcome WorkerPool::take(int seq) {
 
 void WorkerPool::run() {
   PictureDecoder decoder;
-  EncoderSet encoders(m_encoderThreads);
+  EncoderSet encoders(m_encoderThreads, m_sizeMemories);
   for (;;) {
     Task task;
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/MemoryBudget.h"
+#include "imaging/PictureEncoder.h"
 #include "presets/PhotoOptions.h"
 #include "presets/ResizeJob.h"
 
@@ -19,7 +20,6 @@
 
 namespace veltrane {
 
-class EncoderSet;
 class PictureDecoder;
 class PicturePreparer;
 struct PreparedPicture;
@@ -92,6 +92,7 @@ private:
   const QStringList m_frameEntries;
   const PhotoOptions m_photo;
   const int m_encoderThreads; // what one encode may use of the cores the workers leave
+  SizeMemories m_sizeMemories;
   // Shared by every worker, whatever their number: two large progressive
   // decodes do not run at once, and a picture that decodes to more than this
   // (a tiny file can claim a 250-megapixel canvas) runs alone.

@@ -2,6 +2,8 @@
 
 #include "imaging/PictureEncoder.h"
 
+#include <memory>
+
 namespace veltrane {
 
 // JPEG XL through libjxl at effort 7 (its own default): quality q is the
@@ -16,7 +18,11 @@ public:
   const SizeCurve &sizeCurve() const override;
 
 private:
+  struct RunnerDestroy {
+    void operator()(void *runner) const;
+  };
   int m_threads;
+  std::unique_ptr<void, RunnerDestroy> m_runner; // kept between pictures: its threads start once
 };
 
 // The Butteraugli distance of a quality, as cjxl's -q maps it.

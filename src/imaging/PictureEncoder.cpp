@@ -25,19 +25,25 @@ Result<std::optional<QByteArray>> PictureEncoder::encodeWithin(const QImage &pic
 
 Result<QualityChoice> PictureEncoder::searchQuality(const QImage &picture, double limitK,
                                                     const JpegExtras &extras) {
-  const QualityScale scale{lowestQuality(), [this](int quality) { return settingOf(quality); }, sizeCurve()};
+  const SizeCurve &curve = sizeCurve();
+  const QualityScale scale{lowestQuality(), [this](int quality) { return settingOf(quality); }, curve};
+  const double detail = pictureDetail(picture);
+  const int predicted = m_memory->firstGuess(detail, maxBytesWithin(limitK), curve, scale.lowest);
   Result<QualityChoice> choice = searchQualityFrom(
-      m_lastFound, limitK, scale, [&](int quality) { return encode(picture, quality, extras); });
+      predicted, limitK, scale, [&](int quality) { return encode(picture, quality, extras); });
   if (choice && !choice->bytes.isEmpty())
-    m_lastFound = choice->quality;
+    m_memory->learn(detail, choice->quality, choice->bytes.size(), curve);
   return choice;
 }
 
 const SizeCurve &PictureEncoder::sizeCurve() const {
   // A straight line: a file an eighth larger for every five steps.
-  static constexpr SizeCurve kSteady{0.0,   0.125, 0.25,  0.375, 0.5,   0.625, 0.75,
-                                     0.875, 1.0,   1.125, 1.25,  1.375, 1.5,   1.625,
-                                     1.75,  1.875, 2.0,   2.125, 2.25,  2.375, 2.5};
+  static const SizeCurve kSteady = [] {
+    SizeCurve curve{};
+    for (size_t quality = 0; quality < curve.size(); ++quality)
+      curve[quality] = 0.025 * double(quality);
+    return curve;
+  }();
   return kSteady;
 }
 
@@ -63,8 +69,10 @@ std::unique_ptr<PictureEncoder> makeEncoder(OutputFormat format, int threads) {
 
 PictureEncoder &EncoderSet::of(OutputFormat format) {
   std::unique_ptr<PictureEncoder> &encoder = m_encoders[int(format)];
-  if (!encoder)
+  if (!encoder) {
     encoder = makeEncoder(format, m_threads);
+    encoder->learnInto(m_shared.of[int(format)]);
+  }
   return *encoder;
 }
 

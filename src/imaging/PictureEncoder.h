@@ -3,6 +3,7 @@
 #include "common/Result.h"
 #include "imaging/JpegEncoder.h"
 #include "imaging/QualitySearch.h"
+#include "imaging/SizePrediction.h"
 #include "presets/OutputFormat.h"
 
 #include <QByteArray>
@@ -37,11 +38,16 @@ public:
   // What of `extras` this format leaves out ("IPTC"), empty when nothing.
   virtual QString leftOut(const JpegExtras &extras) const;
   // The highest quality whose file is at most `limitK` kB; no bytes when
-  // even the lowest is larger. Starts from the last picture's answer.
+  // even the lowest is larger. Starts from what the pictures before this one
+  // predict for its detail.
   virtual Result<QualityChoice> searchQuality(const QImage &picture, double limitK, const JpegExtras &extras);
+  // Where what the searches learn is kept: the encoder's own, or one that
+  // the encoders of other threads share, so that none of them starts cold.
+  void learnInto(SizeMemory &memory) { m_memory = &memory; }
 
 private:
-  int m_lastFound = 80;
+  SizeMemory m_ownMemory;
+  SizeMemory *m_memory = &m_ownMemory;
 };
 
 // JPEG by libjpeg-turbo, with its own search (see getQualityForK).
@@ -70,11 +76,12 @@ std::unique_ptr<PictureEncoder> makeEncoder(OutputFormat format, int threads);
 // One encoder of each format for one thread, each made when first needed.
 class EncoderSet {
 public:
-  explicit EncoderSet(int threads) : m_threads(threads) {}
+  EncoderSet(int threads, SizeMemories &shared) : m_threads(threads), m_shared(shared) {}
   PictureEncoder &of(OutputFormat format);
 
 private:
   int m_threads;
+  SizeMemories &m_shared;
   std::unique_ptr<PictureEncoder> m_encoders[5];
 };
 

@@ -64,12 +64,7 @@ Result<QualityChoice> getQualityForK(double limitK, const LimitedEncoding &encod
 
 namespace {
 
-// The curve between its points, a straight line from one to the next.
-double curveAt(const SizeCurve &curve, int quality) {
-  const int q = std::clamp(quality, 0, 100);
-  const int below = std::min(q / 5, 19);
-  return curve[below] + (curve[below + 1] - curve[below]) * (q - below * 5) / 5.0;
-}
+double curveAt(const SizeCurve &curve, int quality) { return curve[size_t(std::clamp(quality, 0, 100))]; }
 
 // The highest quality from `from` to `to` whose curve value is at most
 // `value` (`from` when none is).

@@ -39,9 +39,9 @@ Result<QualityChoice> getQualityForK(const QImage &picture, double limitK, JpegE
 Result<QualityChoice> getQualityForK(double limitK, const LimitedEncoding &encodeAt);
 
 // How a typical photograph's file grows with the quality, for one encoder:
-// the natural logarithm of its size at qualities 0, 5, 10, ... 100, less that
+// the natural logarithm of its size at each quality from 0 to 100, less that
 // at 0, rising. Made by bench/size-curves from a set of photographs.
-using SizeCurve = std::array<double, 21>;
+using SizeCurve = std::array<double, 101>;
 
 // The formats other than JPEG: the highest quality from `lowest` to 100 that
 // fits, where the next one up does not, found from `predicted` (the last

@@ -1,5 +1,6 @@
 #include "imaging/QualitySearch.h"
 #include "TestPictures.h"
+#include "imaging/SizePrediction.h"
 
 #include <QSet>
 #include <cmath>
@@ -93,12 +94,16 @@ TEST(QualitySearch, AFailedEncodingEndsTheSearch) {
 // and shifted as real pictures are: the answer is always the highest quality
 // that fits, found in few encodings, each setting encoded once.
 TEST(QualitySearch, StepsAlongTheSizeCurveToTheHighestFittingQuality) {
-  const SizeCurve curve{0.0,  0.25, 0.41, 0.54, 0.65, 0.75, 0.84, 0.92, 1.0,  1.07, 1.14,
-                        1.19, 1.25, 1.31, 1.37, 1.44, 1.64, 1.86, 2.16, 2.61, 4.1};
-  const auto logSizeAt = [&](int quality) {
+  // A WebP-like curve, every fifth quality, straight between.
+  const double points[] = {0.0,  0.25, 0.41, 0.54, 0.65, 0.75, 0.84, 0.92, 1.0,  1.07, 1.14,
+                           1.19, 1.25, 1.31, 1.37, 1.44, 1.64, 1.86, 2.16, 2.61, 4.1};
+  SizeCurve curve{};
+  for (int quality = 0; quality <= 100; ++quality) {
     const int below = std::min(quality / 5, 19);
-    return curve[below] + (curve[below + 1] - curve[below]) * (quality - below * 5) / 5.0;
-  };
+    curve[size_t(quality)] =
+        points[below] + (points[below + 1] - points[below]) * (quality - below * 5) / 5.0;
+  }
+  const auto logSizeAt = [&](int quality) { return curve[size_t(quality)]; };
   const int settingsOf[] = {1, 3}; // one quality a setting, or three (as AVIF's quantisers)
   int searches = 0;
   int encodings = 0;
@@ -141,4 +146,45 @@ TEST(QualitySearch, StepsAlongTheSizeCurveToTheHighestFittingQuality) {
       }
   }
   EXPECT_LE(double(encodings) / searches, 3.5);
+}
+
+// Files as big as the picture's detail says, along one curve: once a
+// picture is learnt, another's first guess is its own answer, whatever its
+// detail, and a picture nothing fits for starts from the lowest quality.
+TEST(QualitySearch, TheFirstGuessFollowsTheDetailOfEachPicture) {
+  SizeCurve curve{};
+  for (int quality = 0; quality <= 100; ++quality)
+    curve[size_t(quality)] = 0.02 * quality;
+  const auto bytesAt = [&](double detail, int quality) {
+    return qsizetype(std::exp(detail - 2.0 + curve[size_t(quality)]));
+  };
+  const qsizetype maxBytes = 60 * 1024;
+  SizeMemory memory;
+  EXPECT_EQ(memory.firstGuess(12.0, maxBytes, curve, 1), 80) << "nothing learnt yet";
+  memory.learn(12.0, 70, bytesAt(12.0, 70), curve);
+  for (const double detail : {11.0, 11.5, 12.0, 12.5}) {
+    int best = 1;
+    for (int quality = 1; quality <= 100; ++quality)
+      if (bytesAt(detail, quality) <= maxBytes)
+        best = quality;
+    EXPECT_NEAR(memory.firstGuess(detail, maxBytes, curve, 1), best, 1) << detail;
+  }
+  EXPECT_EQ(memory.firstGuess(20.0, maxBytes, curve, 5), 5);
+}
+
+// Detail grows with the pixels and with how busy they are, not with the
+// colour of a flat picture.
+TEST(QualitySearch, PictureDetailGrowsWithPixelsAndBusyness) {
+  QImage flat(64, 48, QImage::Format_RGB32);
+  flat.fill(Qt::darkCyan);
+  QImage white = flat;
+  white.fill(Qt::white);
+  QImage stripes = flat;
+  for (int y = 0; y < stripes.height(); ++y)
+    for (int x = 0; x < stripes.width(); ++x)
+      stripes.setPixel(x, y, (x + y) % 2 ? 0xff000000 : 0xffffffff);
+  EXPECT_DOUBLE_EQ(pictureDetail(flat), pictureDetail(white));
+  EXPECT_NEAR(pictureDetail(flat.scaled(128, 96)) - pictureDetail(flat), std::log(4.0), 1e-9);
+  EXPECT_GT(pictureDetail(stripes), pictureDetail(flat) + 5);
+  EXPECT_GT(pictureDetail(stripes.convertToFormat(QImage::Format_RGB888)), pictureDetail(flat) + 5);
 }
