@@ -129,6 +129,7 @@ BatchReport runBatch(const Run &run) {
   input.feed = &run.sources.feed();
   input.frameEntries = run.frames.entries();
   input.threads = run.options.jobs;
+  input.memoryBytes = qint64(run.options.memoryMB) * 1024 * 1024;
   input.photo = run.choice.photo;
   input.extraJobs = run.choice.extraJobs;
   input.skipExisting = run.options.skipExisting;

@@ -69,6 +69,9 @@ struct BatchInput {
   // A picture whose output name is already taken is left out ("output
   // exists") instead of written under the next free name: a re-run adds nothing.
   bool skipExisting = false;
+  // What the pictures may hold at once, in bytes; 0 sizes it to the memory
+  // the machine (or the control group the program runs in) has free.
+  qint64 memoryBytes = 0;
 };
 
 // Runs a batch: every source, with every frame when trying them all, is

@@ -18,9 +18,10 @@
 namespace veltrane {
 
 WorkerPool::WorkerPool(int threads, const PicturePreparer &preparer, const QStringList &frameEntries,
-                       const PhotoOptions &photo)
+                       const PhotoOptions &photo, MemorySizing memory)
     : m_preparer(preparer), m_frameEntries(frameEntries), m_photo(photo),
-      m_encoderThreads(std::max(1, int(std::thread::hardware_concurrency()) / std::max(1, threads))) {
+      m_encoderThreads(std::max(1, int(std::thread::hardware_concurrency()) / std::max(1, threads))),
+      m_memoryBudget(memory.shared, memory.mostForOne) {
   for (int i = 0; i < threads; ++i)
     m_threads.emplace_back([this] { run(); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/MemorySizing.h"
 #include "imaging/MemoryBudget.h"
 #include "imaging/PictureEncoder.h"
 #include "presets/PhotoOptions.h"
@@ -68,7 +69,7 @@ struct Outcome {
 class WorkerPool {
 public:
   WorkerPool(int threads, const PicturePreparer &preparer, const QStringList &frameEntries,
-             const PhotoOptions &photo = {});
+             const PhotoOptions &photo = {}, MemorySizing memory = memorySizingFor(0, std::nullopt));
   ~WorkerPool();
   WorkerPool(const WorkerPool &) = delete;
   WorkerPool &operator=(const WorkerPool &) = delete;
@@ -94,9 +95,10 @@ private:
   const int m_encoderThreads; // what one encode may use of the cores the workers leave
   SizeMemories m_sizeMemories;
   // Shared by every worker, whatever their number: two large progressive
-  // decodes do not run at once, and a picture that decodes to more than this
-  // (a tiny file can claim a 250-megapixel canvas) runs alone.
-  MemoryBudget m_memoryBudget{120 * 1024 * 1024};
+  // decodes do not run at once when they do not fit together, and a picture
+  // that decodes to more than it (a tiny file can claim a 250-megapixel
+  // canvas) runs alone, or not at all past what the machine can give.
+  MemoryBudget m_memoryBudget;
   std::mutex m_mutex;
   std::condition_variable m_taskReady;
   std::condition_variable m_outcomeReady;

@@ -11,11 +11,18 @@ namespace {
 // The options of the run that take a value, after "=", in the same short
 // option ("-j4") or as the next argument; the job fields' own come from
 // their table.
-const QStringList kRunValueOptions{
-    QStringLiteral("--home"),     QStringLiteral("--preset"),        QStringLiteral("--also-preset"),
-    QStringLiteral("--also-job"), QStringLiteral("--job"),           QStringLiteral("--screen"),
-    QStringLiteral("--jobs"),     QStringLiteral("--files-from"),    QStringLiteral("--report"),
-    QStringLiteral("--metadata"), QStringLiteral("--colour-profile")};
+const QStringList kRunValueOptions{QStringLiteral("--home"),
+                                   QStringLiteral("--preset"),
+                                   QStringLiteral("--also-preset"),
+                                   QStringLiteral("--also-job"),
+                                   QStringLiteral("--job"),
+                                   QStringLiteral("--screen"),
+                                   QStringLiteral("--jobs"),
+                                   QStringLiteral("--files-from"),
+                                   QStringLiteral("--report"),
+                                   QStringLiteral("--metadata"),
+                                   QStringLiteral("--colour-profile"),
+                                   QStringLiteral("--memory")};
 
 bool takesValue(const QString &option) {
   if (kRunValueOptions.contains(option))
@@ -201,6 +208,12 @@ Result<> applyValueOption(BatchOptions &options, const OptionWithValue &read) {
     if (!ok || options.jobs < 1 || options.jobs > 256)
       return failure(
           QStringLiteral("--jobs wants a number of threads from 1 to 256, not \"%1\"").arg(*value));
+  } else if (option == QLatin1String("--memory")) {
+    bool ok = false;
+    options.memoryMB = value->toInt(&ok);
+    if (!ok || options.memoryMB < 16 || options.memoryMB > 1024 * 1024)
+      return failure(
+          QStringLiteral("--memory wants a number of MB from 16 to 1048576, not \"%1\"").arg(*value));
   } else if (option == QLatin1String("--metadata") || option == QLatin1String("--colour-profile")) {
     return applyPhotoOption(options, option, *value);
   } else if (findFieldOption(option)) {

@@ -47,6 +47,7 @@ struct BatchOptions {
   SourceRequest sources;
   std::optional<QByteArray> report; // JSON lines; "-" for the standard output
   int jobs = 0;
+  int memoryMB = 0; // what the pictures may hold at once; 0: sized to the free memory
   bool dryRun = false;
   bool yes = false;
   bool quiet = false;

@@ -83,6 +83,11 @@ Running:
                         folder, else ~/.config/veltrane and
                         ~/.local/share/veltrane)
   -j, --jobs N          worker threads (default: one per core)
+      --memory MB       what the pictures under way may hold at once, in MB
+                        of 1024 x 1024 bytes; a picture that needs more is
+                        refused (default: a quarter of the free memory, or of
+                        the room under the control group's limit when that is
+                        closer)
       --yes             go ahead when trying all frames makes over 100 files
       --skip-existing   leave out a picture whose output name is taken,
                         instead of writing it as " (2)"; not a failure

@@ -160,6 +160,8 @@ DecodeResult decodeGif(const unsigned char *data, size_t size, const DecodeReque
 
   MemoryBudget::Reservation memory =
       request.reserveMemory(canvasPixels * 4 + width + qint64(size), canvasSize);
+  if (!memory.refusal().isEmpty())
+    return DecodeResult::failure(memory.refusal());
   QImage canvas(canvasSize, clear ? kTransparentFormat : QImage::Format_RGB32);
   if (canvas.isNull())
     return DecodeResult::failure(QStringLiteral("out of memory"));

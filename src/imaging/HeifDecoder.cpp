@@ -241,6 +241,8 @@ DecodeResult HeifDecoder::decode(const unsigned char *data, size_t size, const D
   // for every picture held at once (a grid's canvas and the tile going into it).
   const qint64 pixels = std::max(plan.peakPixels, pixelCount(fullSize));
   MemoryBudget::Reservation memory = request.reserveMemory(pixels * 18 + qint64(size), fullSize);
+  if (!memory.refusal().isEmpty())
+    return DecodeResult::failure(memory.refusal());
 
   std::unique_ptr<heif_decoding_options, OptionsFree> options(heif_decoding_options_alloc());
   options->ignore_transformations = !request.applyOrientation;

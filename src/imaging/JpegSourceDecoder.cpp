@@ -382,6 +382,8 @@ DecodeResult JpegSourceDecoder::decode(const unsigned char *data, size_t size, c
   reservation = request.reserveMemory(coefficientBytes(cinfo) + pixelBytes * (orientation == 1 ? 1 : 2) +
                                           qint64(size) + 2 * profileBytes(cinfo) + cmykRowBytes,
                                       fullSize);
+  if (!reservation.refusal().isEmpty())
+    return DecodeResult::failure(reservation.refusal());
   QByteArray profile = profileOf(session);
   const bool inverted = cinfo.saw_Adobe_marker != FALSE;
   // CMYK is made sRGB here, through its profile when it has one: a CMYK

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 #include <algorithm>
 #include <condition_variable>
+#include <limits>
 #include <mutex>
 
 namespace veltrane {
@@ -15,17 +17,21 @@ namespace veltrane {
 // turns instead of adding up. A small one (an eighth of the budget at most:
 // an ordinary photo decoded for an ordinary size) may pass a quarter beyond
 // the budget, so ordinary pictures go on beside a big one that fits. Either
-// way the total stays bounded, whatever the number of threads.
+// way the total stays bounded, whatever the number of threads. One larger
+// than `mostForOne` (what the machine can give at all) is refused rather
+// than left to the kernel's out-of-memory killer.
 class MemoryBudget {
 public:
-  explicit MemoryBudget(qint64 bytes) : m_capacity(bytes) {}
+  explicit MemoryBudget(qint64 bytes, qint64 mostForOne = std::numeric_limits<qint64>::max())
+      : m_capacity(bytes), m_mostForOne(mostForOne) {}
   MemoryBudget(const MemoryBudget &) = delete;
   MemoryBudget &operator=(const MemoryBudget &) = delete;
 
   class Reservation {
   public:
     Reservation() = default;
-    Reservation(Reservation &&other) noexcept : m_budget(other.m_budget), m_bytes(other.m_bytes) {
+    Reservation(Reservation &&other) noexcept
+        : m_budget(other.m_budget), m_bytes(other.m_bytes), m_refusal(std::move(other.m_refusal)) {
       other.m_budget = nullptr;
     }
     Reservation &operator=(Reservation &&other) noexcept {
@@ -33,6 +39,7 @@ public:
         end();
         m_budget = other.m_budget;
         m_bytes = other.m_bytes;
+        m_refusal = std::move(other.m_refusal);
         other.m_budget = nullptr;
       }
       return *this;
@@ -42,6 +49,9 @@ public:
     ~Reservation() { end(); }
 
     qint64 bytes() const { return m_budget ? m_bytes : 0; }
+    // Why nothing was reserved ("needs 900 MB, 600 MB available"); empty
+    // when it was.
+    const QString &refusal() const { return m_refusal; }
     // Gives back what the holder no longer needs, once its big buffers are freed.
     void shrinkTo(qint64 bytes) {
       if (m_budget && bytes < m_bytes) {
@@ -53,6 +63,7 @@ public:
   private:
     friend class MemoryBudget;
     Reservation(MemoryBudget *budget, qint64 bytes) : m_budget(budget), m_bytes(bytes) {}
+    explicit Reservation(QString refusal) : m_refusal(std::move(refusal)) {}
     void end() {
       if (m_budget)
         m_budget->release(m_bytes);
@@ -61,12 +72,19 @@ public:
 
     MemoryBudget *m_budget = nullptr;
     qint64 m_bytes = 0;
+    QString m_refusal;
   };
 
   // Waits until the bytes may be held, then holds them until the
-  // reservation ends.
+  // reservation ends; refuses more than `mostForOne` at once.
   Reservation reserve(qint64 bytes) {
     bytes = std::max<qint64>(bytes, 0);
+    if (bytes > m_mostForOne) {
+      constexpr qint64 kMB = 1024 * 1024;
+      return Reservation(QStringLiteral("needs %1 MB, %2 MB available")
+                             .arg((bytes + kMB - 1) / kMB)
+                             .arg(m_mostForOne / kMB));
+    }
     const bool alone = bytes > m_capacity;
     std::unique_lock lock(m_mutex);
     ++m_waiting;
@@ -80,6 +98,7 @@ public:
   }
 
   qint64 capacity() const { return m_capacity; }
+  qint64 mostForOne() const { return m_mostForOne; }
   qint64 held() const {
     std::lock_guard lock(m_mutex);
     return m_held;
@@ -113,6 +132,7 @@ private:
   }
 
   const qint64 m_capacity;
+  const qint64 m_mostForOne;
   qint64 m_held = 0;
   int m_waiting = 0;
   int m_waitingAlone = 0;

@@ -110,6 +110,8 @@ DecodeResult decodeBmp(const unsigned char *data, size_t size, const DecodeReque
   // RLE decodes straight into RGB32; Qt makes its own picture, then the RGB32 copy.
   MemoryBudget::Reservation memory =
       request.reserveMemory(pixels * (runLengths ? 4 : 8) + qint64(size), fullSize);
+  if (!memory.refusal().isEmpty())
+    return DecodeResult::failure(memory.refusal());
   if (runLengths)
     return holding(decodeBmpRle(data, size, header), std::move(memory));
   DecodeResult result = fromQt(readWithQt(data, size, "bmp", request.maxPixels));

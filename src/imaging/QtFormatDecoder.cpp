@@ -167,6 +167,8 @@ DecodeResult decodeWithQtReader(const unsigned char *data, size_t size, QtSource
   const qint64 copies = readBytes + 4 + (qtTurns ? readBytes : 0) + (weTurn ? 4 : 0);
   MemoryBudget::Reservation memory = request.reserveMemory(
       pixelCount(stored) * copies + qint64(size) * (format == QtSourceFormat::WebP ? 2 : 1), upright);
+  if (!memory.refusal().isEmpty())
+    return DecodeResult::failure(memory.refusal());
 
   QImage image = qt.reader.read();
   // Qt takes some files that end early for whole ones: what it read must be what the header promised.

@@ -22,15 +22,19 @@ QList<std::pair<QString, QString>> optionPairs(const char *text) {
 } // namespace
 
 TEST(BatchOptions, ParsesOptionsFilesAndBytes) {
-  auto options = parseBatchOptions({"--jobs", "2", "--width=640", "--yes", "a.jpg", "-qnr0", "-o", "out",
-                                    "--files-from", "list\xff", "--report=-", "--metadata", "strip",
-                                    "--colour-profile", "keep", "--defaults", "--", "-rf.jpg", "\xff.jpg"});
+  auto options = parseBatchOptions({"--jobs",      "2",          "--memory",     "256",
+                                    "--width=640", "--yes",      "a.jpg",        "-qnr0",
+                                    "-o",          "out",        "--files-from", "list\xff",
+                                    "--report=-",  "--metadata", "strip",        "--colour-profile",
+                                    "keep",        "--defaults", "--",           "-rf.jpg",
+                                    "\xff.jpg"});
   ASSERT_TRUE(options) << options.reason().toStdString();
   EXPECT_EQ(std::tuple(options->jobs, options->yes, options->quiet, options->dryRun,
                        options->sources.recursive, options->sources.nullSeparated, options->settings),
             std::tuple(2, true, true, true, true, true, SettingsUse::Defaults));
   EXPECT_EQ(options->sources.filesFrom, QByteArray("list\xff"));
   EXPECT_EQ(options->report, QByteArray("-"));
+  EXPECT_EQ(options->memoryMB, 256);
   EXPECT_EQ(options->metadata, MetadataPolicy::Strip);
   EXPECT_EQ(options->keepColourProfile, true);
   // File names stay bytes: a name that is not UTF-8 is still a name.
@@ -47,11 +51,11 @@ TEST(BatchOptions, ParsesOptionsFilesAndBytes) {
   }
 
   for (const QByteArrayList &bad :
-       {QByteArrayList{"--jobs", "0"}, QByteArrayList{"--screen", "big"}, QByteArrayList{"--output"},
-        QByteArrayList{"--nope"}, QByteArrayList{"--yes=1"}, QByteArrayList{"-x"}, QByteArrayList{"-j"},
-        QByteArrayList{"--defaults", "--no-settings"}, QByteArrayList{"--metadata", "all"},
-        QByteArrayList{"--colour-profile", "srgb"}, QByteArrayList{"--report="},
-        QByteArrayList{"--output", "\xff"}}) {
+       {QByteArrayList{"--jobs", "0"}, QByteArrayList{"--memory", "8"}, QByteArrayList{"--screen", "big"},
+        QByteArrayList{"--output"}, QByteArrayList{"--nope"}, QByteArrayList{"--yes=1"}, QByteArrayList{"-x"},
+        QByteArrayList{"-j"}, QByteArrayList{"--defaults", "--no-settings"},
+        QByteArrayList{"--metadata", "all"}, QByteArrayList{"--colour-profile", "srgb"},
+        QByteArrayList{"--report="}, QByteArrayList{"--output", "\xff"}}) {
     const auto refused = parseBatchOptions(bad);
     EXPECT_FALSE(refused) << bad.join(' ').toStdString();
     EXPECT_FALSE(refused.reason().isEmpty());
