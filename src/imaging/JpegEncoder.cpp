@@ -119,7 +119,7 @@ struct JpegEncoder::Compressor {
   }
 
   // Rows are read straight from the picture's memory: no copy.
-  bool compress(const QImage &picture, int quality, const JpegExtras &extras) {
+  bool compress(const QImage &picture, int quality, const JpegExtras &extras, bool optimized) {
     if (setjmp(errors.jump)) {
       jpeg_abort_compress(&info);
       return false;
@@ -134,7 +134,7 @@ struct JpegEncoder::Compressor {
 #endif
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
-    info.optimize_coding = FALSE;
+    info.optimize_coding = optimized ? TRUE : FALSE;
     info.dct_method = JDCT_ISLOW;
     jpeg_start_compress(&info, TRUE);
     if (!extras.iccProfile.isEmpty())
@@ -190,7 +190,8 @@ Result<std::optional<QByteArray>> JpegEncoder::encodeWithin(const QImage &pictur
   Compressor &compressor = *m_compressor;
   compressor.limit = std::min<std::size_t>(std::size_t(std::max<qsizetype>(maxBytes, 0)), kNoLimit);
   compressor.overLimit = false;
-  const bool done = compressor.compress(direct ? picture : converted, std::clamp(quality, 0, 100), extras);
+  const bool done =
+      compressor.compress(direct ? picture : converted, std::clamp(quality, 0, 100), extras, m_optimizedCoding);
   if (compressor.overLimit)
     return std::optional<QByteArray>();
   if (!done)

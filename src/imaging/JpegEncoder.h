@@ -48,9 +48,14 @@ public:
   Result<std::optional<QByteArray>> encodeWithin(const QImage &picture, int quality, qsizetype maxBytes,
                                                  const JpegExtras &extras = {});
 
+  // Huffman tables made for each picture (a second pass over it) instead of
+  // the standard ones: the same pixels in a file about 3% smaller.
+  void setOptimizedCoding(bool on) { m_optimizedCoding = on; }
+
 private:
   struct Compressor;
   std::unique_ptr<Compressor> m_compressor;
+  bool m_optimizedCoding = false;
 };
 
 } // namespace veltrane

@@ -49,6 +49,7 @@ const SizeCurve &PictureEncoder::sizeCurve() const {
 
 Result<QualityChoice> JpegPictureEncoder::searchQuality(const QImage &picture, double limitK,
                                                         const JpegExtras &extras) {
+  m_encoder.setOptimizedCoding(true);
   return getQualityForK(picture, limitK, m_encoder, extras);
 }
 

@@ -50,15 +50,19 @@ private:
   SizeMemory *m_memory = &m_ownMemory;
 };
 
-// JPEG by libjpeg-turbo, with its own search (see getQualityForK).
+// JPEG by libjpeg-turbo, with its own search (see getQualityForK). Under a
+// size limit the Huffman tables are made for each picture: the second pass
+// costs little beside the search, and the smaller file buys a higher quality.
 class JpegPictureEncoder final : public PictureEncoder {
 public:
   OutputFormat format() const override { return OutputFormat::Jpeg; }
   Result<QByteArray> encode(const QImage &picture, int quality, const JpegExtras &extras) override {
+    m_encoder.setOptimizedCoding(false);
     return m_encoder.encode(picture, quality, extras);
   }
   Result<std::optional<QByteArray>> encodeWithin(const QImage &picture, int quality, qsizetype maxBytes,
                                                  const JpegExtras &extras) override {
+    m_encoder.setOptimizedCoding(true);
     return m_encoder.encodeWithin(picture, quality, maxBytes, extras);
   }
   int lowestQuality() const override { return 0; }
