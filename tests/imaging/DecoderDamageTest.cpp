@@ -330,44 +330,44 @@ TEST_F(DecoderDamageTest, FilesAreReadByContentNotNameAndFailInAUsersWords) {
   for (int i = 0; i < 6; ++i)
     padded.insert(2, QByteArray("\xFF\xEF\xEA\x62", 4) + QByteArray(60000, 'p')); // APP15 of 60000 bytes
   struct Case {
-    QString path, decoded, probed;
+    QString path, decoded, probed = {}; // no probed: as decoded
   };
   std::vector<Case> cases = {
-      {folder.write("sub/photo.gif", testSource("quadrants-40x20.jpg")), "40 x 20", "40 x 20"},
-      {folder.write("sub/drawing.jpg", testSource("quadrants-40x20.gif")), "40 x 20", "40 x 20"},
-      {folder.write("sub/scan.JPEG", bmp), "40 x 20", "40 x 20"},
-      {folder.write("turned.jpg", testSource("quadrants-64x32-exif-6.jpg")), "32 x 64", "32 x 64"},
+      {folder.write("sub/photo.gif", testSource("quadrants-40x20.jpg")), "40 x 20"},
+      {folder.write("sub/drawing.jpg", testSource("quadrants-40x20.gif")), "40 x 20"},
+      {folder.write("sub/scan.JPEG", bmp), "40 x 20"},
+      {folder.write("turned.jpg", testSource("quadrants-64x32-exif-6.jpg")), "32 x 64"},
       // 360 kB of markers ahead of the frame header.
-      {folder.write("long.jpg", padded), "64 x 32", "64 x 32"},
+      {folder.write("long.jpg", padded), "64 x 32"},
       {writeLarge("large.png", withPngChunk(qtFile(noise, "png"), "eXIf", exifBlock(8, false).mid(6))),
-       "300 x 400", "300 x 400"},
+       "300 x 400"},
       {writeLarge("exif-last.webp", extendedWebp(qtFile(noise, "webp"), {400, 300}, {}, exifBlock(6, false))),
-       "300 x 400", "300 x 400"},
-      {writeLarge("directory-last.tif", qtFile(noise, "tiff")), "400 x 300", "400 x 300"},
-      {writeLarge("strips-first.tif", stripTiff(noise, 5)), "300 x 400", "300 x 400"},
-      {folder.write("cut.bmp", bmp.chopped(10)), "truncated BMP data", "truncated BMP data"},
+       "300 x 400"},
+      {writeLarge("directory-last.tif", qtFile(noise, "tiff")), "400 x 300"},
+      {writeLarge("strips-first.tif", stripTiff(noise, 5)), "300 x 400"},
+      {folder.write("cut.bmp", bmp.chopped(10)), "truncated BMP data"},
       // 1/8 of it might decode; a progressive one keeps every coefficient at full size.
       {folder.write("huge.jpg", withFrameSize(testSource("quadrants-64x32.jpg"), 65500, 65500)), kTooLarge,
        "65500 x 65500"},
       {folder.write("huge-progressive.jpg",
                     withFrameSize(testSource("quadrants-64x32-progressive.jpg"), 65500, 65500)),
-       kTooLarge, kTooLarge},
-      {folder.write("huge.bmp", testSource("header-65500x65500.bmp")), kTooLarge, kTooLarge},
-      {folder.write("empty.jpg"), "empty file", "empty file"},
+       kTooLarge},
+      {folder.write("huge.bmp", testSource("header-65500x65500.bmp")), kTooLarge},
+      {folder.write("empty.jpg"), "empty file"},
       // Nobody writes to the FIFO: reading it would hang for ever.
-      {fifo, notRegular, notRegular},
-      {folder.path(), notRegular, notRegular},
-      {"/dev/zero", notRegular, notRegular},
-      {folder.file("missing.jpg"), "file not found", "file not found"},
-      {folder.file("missing/folder/a.jpg"), "file not found", "file not found"},
+      {fifo, notRegular},
+      {folder.path(), notRegular},
+      {"/dev/zero", notRegular},
+      {folder.file("missing.jpg"), "file not found"},
+      {folder.file("missing/folder/a.jpg"), "file not found"},
   };
   for (const auto &[kind, codec] : kHeifCodecs) {
     const QByteArray file = heifFile(noisePicture({640, 480}), codec, {}, 8, true);
     if (file.isEmpty())
       continue; // no such encoder here
-    cases.push_back({writeLarge(QStringLiteral("large.%1").arg(kind), file), "480 x 640", "480 x 640"});
+    cases.push_back({writeLarge(QStringLiteral("large.%1").arg(kind), file), "480 x 640"});
     const QString cut = QStringLiteral("truncated %1 data").arg(kind);
-    cases.push_back({folder.write(QStringLiteral("cut.%1").arg(kind), file.chopped(1000)), cut, cut});
+    cases.push_back({folder.write(QStringLiteral("cut.%1").arg(kind), file.chopped(1000)), cut});
   }
   const auto described = [](const DecodeResult &result) {
     if (!result.ok())
@@ -382,7 +382,7 @@ TEST_F(DecoderDamageTest, FilesAreReadByContentNotNameAndFailInAUsersWords) {
     adviseReadingSoon(c.path);
     const DecodeResult decoded = decoder.decodeFile(c.path), probed = decoder.probeFile(c.path);
     EXPECT_EQ(described(decoded), c.decoded);
-    EXPECT_EQ(described(probed), c.probed);
+    EXPECT_EQ(described(probed), c.probed.isEmpty() ? c.decoded : c.probed);
     if (decoded.ok()) {
       EXPECT_EQ(decoded.picture->image.size(), decoded.picture->fullSize);
     }
