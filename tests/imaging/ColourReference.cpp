@@ -11,20 +11,13 @@
 namespace veltrane::test {
 namespace {
 
-struct ProfileCloser {
-  void operator()(void *profile) const { cmsCloseProfile(profile); }
-};
-using Profile = std::unique_ptr<void, ProfileCloser>;
-
-struct TransformDeleter {
-  void operator()(void *transform) const { cmsDeleteTransform(transform); }
-};
-using Transform = std::unique_ptr<void, TransformDeleter>;
+using Profile = std::unique_ptr<void, decltype(&cmsCloseProfile)>;
+using Transform = std::unique_ptr<void, decltype(&cmsDeleteTransform)>;
 
 Profile openProfile(const QByteArray &bytes) {
-  if (bytes.isEmpty())
-    return Profile(cmsCreate_sRGBProfile());
-  return Profile(cmsOpenProfileFromMem(bytes.constData(), cmsUInt32Number(bytes.size())));
+  return Profile(bytes.isEmpty() ? cmsCreate_sRGBProfile()
+                                 : cmsOpenProfileFromMem(bytes.constData(), cmsUInt32Number(bytes.size())),
+                 cmsCloseProfile);
 }
 
 } // namespace
@@ -43,8 +36,8 @@ QImage colourSweep(QSize size) {
 QImage convertedExactly(const QImage &picture, const QByteArray &from, const QByteArray &to) {
   const Profile input = openProfile(from), output = openProfile(to);
   const Transform transform(cmsCreateTransform(input.get(), TYPE_RGB_DBL, output.get(), TYPE_RGB_DBL,
-                                               INTENT_RELATIVE_COLORIMETRIC,
-                                               cmsFLAGS_BLACKPOINTCOMPENSATION));
+                                               INTENT_RELATIVE_COLORIMETRIC, cmsFLAGS_BLACKPOINTCOMPENSATION),
+                            cmsDeleteTransform);
   QImage result(picture.size(), QImage::Format_RGB32);
   for (int y = 0; y < picture.height(); ++y)
     for (int x = 0; x < picture.width(); ++x) {
@@ -59,10 +52,10 @@ QImage convertedExactly(const QImage &picture, const QByteArray &from, const QBy
 }
 
 ColourDifference colourDifference(const QImage &actual, const QImage &expected) {
-  const Profile srgb(cmsCreate_sRGBProfile());
-  const Profile lab(cmsCreateLab4Profile(nullptr));
+  const Profile srgb = openProfile({}), lab(cmsCreateLab4Profile(nullptr), cmsCloseProfile);
   const Transform toLab(
-      cmsCreateTransform(srgb.get(), TYPE_BGRA_8, lab.get(), TYPE_Lab_DBL, INTENT_RELATIVE_COLORIMETRIC, 0));
+      cmsCreateTransform(srgb.get(), TYPE_BGRA_8, lab.get(), TYPE_Lab_DBL, INTENT_RELATIVE_COLORIMETRIC, 0),
+      cmsDeleteTransform);
   const QImage a = actual.convertToFormat(QImage::Format_RGB32);
   const QImage b = expected.convertToFormat(QImage::Format_RGB32);
   ColourDifference difference;

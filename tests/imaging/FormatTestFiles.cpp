@@ -3,11 +3,10 @@
 #include <QBuffer>
 #include <QImageWriter>
 #include <QtEndian>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <libheif/heif.h>
-#include <memory>
+#include <libheif/heif_cxx.h>
+#include <zlib.h>
 
 namespace veltrane::test {
 
@@ -33,26 +32,13 @@ QByteArray littleEndian(quint32 value, int bytes) {
 }
 
 // CRC-32 as PNG counts it.
-quint32 crc32Of(const QByteArray &bytes) {
-  static const std::array<quint32, 256> table = [] {
-    std::array<quint32, 256> made{};
-    for (quint32 n = 0; n < 256; ++n) {
-      quint32 c = n;
-      for (int k = 0; k < 8; ++k)
-        c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-      made[n] = c;
-    }
-    return made;
-  }();
-  quint32 crc = 0xFFFFFFFFu;
-  for (const char byte : bytes)
-    crc = table[(crc ^ uchar(byte)) & 0xFF] ^ (crc >> 8);
-  return crc ^ 0xFFFFFFFFu;
+quint32 crcOf(const QByteArray &bytes) {
+  return quint32(crc32(0, reinterpret_cast<const Bytef *>(bytes.constData()), uInt(bytes.size())));
 }
 
 QByteArray pngChunk(const char *type, const QByteArray &data) {
   const QByteArray typed = QByteArray(type, 4) + data;
-  return bigEndian32(quint32(data.size())) + typed + bigEndian32(crc32Of(typed));
+  return bigEndian32(quint32(data.size())) + typed + bigEndian32(crcOf(typed));
 }
 
 QByteArray riffChunk(const char *type, const QByteArray &data) {
@@ -62,28 +48,14 @@ QByteArray riffChunk(const char *type, const QByteArray &data) {
   return chunk;
 }
 
-struct HeifContextFree {
-  void operator()(heif_context *context) const { heif_context_free(context); }
+// libheif's output, gathered.
+struct HeifBytes : heif::Context::Writer {
+  heif_error write(const void *data, size_t size) override {
+    bytes.append(static_cast<const char *>(data), qsizetype(size));
+    return {heif_error_Ok, heif_suberror_Unspecified, "ok"};
+  }
+  QByteArray bytes;
 };
-struct HeifImageRelease {
-  void operator()(heif_image *image) const { heif_image_release(image); }
-};
-struct HeifEncoderRelease {
-  void operator()(heif_encoder *encoder) const { heif_encoder_release(encoder); }
-};
-struct HeifOptionsFree {
-  void operator()(heif_encoding_options *options) const { heif_encoding_options_free(options); }
-};
-
-heif_error appendHeifBytes(heif_context *, const void *data, size_t size, void *userData) {
-  static_cast<QByteArray *>(userData)->append(static_cast<const char *>(data), qsizetype(size));
-  return {heif_error_Ok, heif_suberror_Unspecified, "ok"};
-}
-
-void check(heif_error error, const char *what) {
-  if (error.code != heif_error_Ok)
-    stop(what, error.message);
-}
 
 } // namespace
 
@@ -117,7 +89,7 @@ QByteArray withPngChunk(const QByteArray &png, const char *type, const QByteArra
 
 QByteArray withPngSize(QByteArray png, quint32 width, quint32 height) {
   png.replace(16, 8, bigEndian32(width) + bigEndian32(height));
-  return png.replace(29, 4, bigEndian32(crc32Of(png.mid(12, 17))));
+  return png.replace(29, 4, bigEndian32(crcOf(png.mid(12, 17))));
 }
 
 QByteArray extendedWebp(const QByteArray &simpleWebp, QSize canvas, const QByteArray &icc,
@@ -196,43 +168,34 @@ QByteArray heifFile(const QImage &picture, HeifCodec codec, const QByteArray &ic
   const bool alpha = picture.hasAlphaChannel();
   const QImage pixels = picture.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
   const int width = pixels.width(), height = pixels.height();
-  std::unique_ptr<heif_context, HeifContextFree> context(heif_context_alloc());
-  heif_image *made = nullptr;
-  check(heif_image_create(width, height, heif_colorspace_RGB,
-                          alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, &made),
-        "heif_image_create");
-  std::unique_ptr<heif_image, HeifImageRelease> image(made);
-  check(heif_image_add_plane(image.get(), heif_channel_interleaved, width, height, 8),
-        "heif_image_add_plane");
-  int stride = 0;
-  uint8_t *plane = heif_image_get_plane(image.get(), heif_channel_interleaved, &stride);
-  const size_t rowBytes = size_t(width) * (alpha ? 4 : 3);
-  for (int y = 0; y < height; ++y)
-    std::copy_n(pixels.constScanLine(y), rowBytes, plane + ptrdiff_t(y) * stride);
-  if (!icc.isEmpty())
-    check(heif_image_set_raw_color_profile(image.get(), "prof", icc.constData(), size_t(icc.size())),
-          "heif_image_set_raw_color_profile");
-  heif_encoder *encoderMade = nullptr;
-  check(heif_context_get_encoder_for_format(context.get(), format, &encoderMade), "getting an encoder");
-  std::unique_ptr<heif_encoder, HeifEncoderRelease> encoder(encoderMade);
-  if (lossless)
-    heif_encoder_set_lossless(encoder.get(), 1);
-  else
-    heif_encoder_set_lossy_quality(encoder.get(), 90);
-  std::unique_ptr<heif_encoding_options, HeifOptionsFree> options(heif_encoding_options_alloc());
-  options->image_orientation = heif_orientation(orientation);
-  heif_image_handle *handle = nullptr;
-  check(heif_context_encode_image(context.get(), image.get(), encoder.get(), options.get(), &handle),
-        "heif_context_encode_image");
-  const std::unique_ptr<heif_image_handle, decltype(&heif_image_handle_release)> held(
-      handle, heif_image_handle_release);
-  if (!exif.isEmpty())
-    check(heif_context_add_exif_metadata(context.get(), handle, exif.constData(), int(exif.size())),
-          "heif_context_add_exif_metadata");
-  QByteArray out;
-  heif_writer writer{1, appendHeifBytes};
-  check(heif_context_write(context.get(), &writer, &out), "heif_context_write");
-  return out;
+  try {
+    heif::Image image;
+    image.create(width, height, heif_colorspace_RGB,
+                 alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB);
+    image.add_plane(heif_channel_interleaved, width, height, 8);
+    int stride = 0;
+    uint8_t *plane = image.get_plane(heif_channel_interleaved, &stride);
+    for (int y = 0; y < height; ++y)
+      std::copy_n(pixels.constScanLine(y), size_t(width) * (alpha ? 4 : 3), plane + ptrdiff_t(y) * stride);
+    if (!icc.isEmpty())
+      image.set_raw_color_profile(heif_color_profile_type_prof, {icc.begin(), icc.end()});
+    heif::Encoder encoder(format);
+    if (lossless)
+      encoder.set_lossless(true);
+    else
+      encoder.set_lossy_quality(90);
+    heif::Context::EncodingOptions options;
+    options.image_orientation = heif_orientation(orientation);
+    heif::Context context;
+    const heif::ImageHandle handle = context.encode_image(image, encoder, options);
+    if (!exif.isEmpty())
+      context.add_exif_metadata(handle, exif.constData(), int(exif.size()));
+    HeifBytes out;
+    context.write(out);
+    return out.bytes;
+  } catch (const heif::Error &error) {
+    stop("libheif", error.get_message().c_str());
+  }
 }
 
 QByteArray withHeifSize(QByteArray heif, quint32 width, quint32 height) {

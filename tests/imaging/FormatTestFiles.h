@@ -39,6 +39,12 @@ QByteArray withStripTiffSize(QByteArray tiff, quint32 width, quint32 height);
 // profile, `orientation` (EXIF numbering) as irot/imir boxes and `exif` as
 // its Exif item. Empty when this libheif has no such encoder.
 enum class HeifCodec { Hevc, Av1 };
+// Both, by the name of their format.
+struct NamedHeifCodec {
+  const char *name;
+  HeifCodec codec;
+};
+inline constexpr NamedHeifCodec kHeifCodecs[] = {{"HEIC", HeifCodec::Hevc}, {"AVIF", HeifCodec::Av1}};
 QByteArray heifFile(const QImage &picture, HeifCodec codec, const QByteArray &icc = {}, int orientation = 1,
                     bool lossless = false, const QByteArray &exif = {});
 // The ispe box's width and height replaced.

@@ -4,9 +4,9 @@
 
 #include "DecoderFixture.h"
 #include "QuadrantCheck.h"
+#include "TestData.h"
 #include "imaging/MemoryBudget.h"
 
-#include <QFile>
 #include <atomic>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -16,13 +16,6 @@ using namespace veltrane;
 using namespace veltrane::test;
 
 namespace {
-
-QByteArray gridFile(const char *name) {
-  QFile file(QStringLiteral(VELTRANE_HEIF_GRIDS "/") + QLatin1String(name));
-  if (!file.open(QIODevice::ReadOnly))
-    ADD_FAILURE() << "cannot read " << file.fileName().toStdString();
-  return file.readAll();
-}
 
 // The most memory this process has held so far.
 qint64 peakMegabytes() {
@@ -57,22 +50,22 @@ TEST_F(HeifGridTest, GridsDecodeWholeOrAreDamaged) {
   const struct {
     const char *name;
     QSize size;
-  } grids[] = {{"grid-2x2.avif", {256, 256}}, {"grid-trimmed-200x240.avif", {200, 240}}};
+  } grids[] = {{"heif/grid-2x2.avif", {256, 256}}, {"heif/grid-trimmed-200x240.avif", {200, 240}}};
   for (const auto &grid : grids) {
     {
-      const DecodeResult whole = decode(gridFile(grid.name), recordingRequest(budget, asked));
+      const DecodeResult whole = decode(testData(grid.name), recordingRequest(budget, asked));
       ASSERT_TRUE(whole.ok()) << grid.name << ": " << whole.error.toStdString();
       EXPECT_EQ(whole.picture->image.size(), grid.size) << grid.name;
       EXPECT_TRUE(showsQuadrants(whole.picture->image, kStored, 24)) << grid.name;
       EXPECT_GE(whole.picture->memory.bytes(), 256 * 256 * 4) << grid.name << ": the canvas and a tile";
     }
-    const DecodeResult probed = decoder.probeFile(folder.write(grid.name, gridFile(grid.name)));
+    const DecodeResult probed = decoder.probeFile(folder.write(grid.name, testData(grid.name)));
     ASSERT_TRUE(probed.ok()) << grid.name << ": " << probed.error.toStdString();
     EXPECT_EQ(probed.picture->fullSize, grid.size) << grid.name;
   }
 
   const qint64 before = peakMegabytes();
-  const QByteArray uncovered = gridFile("grid-uncovered-15000x15000.avif");
+  const QByteArray uncovered = testData("heif/grid-uncovered-15000x15000.avif");
   const DecodeResult result = decode(uncovered, recordingRequest(budget, asked));
   EXPECT_EQ(result.error, QString("damaged AVIF data (the grid's tiles do not cover its picture)"));
   EXPECT_EQ(decoder.probeFile(folder.write("uncovered.avif", uncovered)).error, result.error);
@@ -81,7 +74,7 @@ TEST_F(HeifGridTest, GridsDecodeWholeOrAreDamaged) {
 
   // The grid's "ispe" box says 256 x 200 of its 256 x 256 canvas: a container that
   // claims one size and decodes another.
-  QByteArray misSized = gridFile("grid-2x2.avif");
+  QByteArray misSized = testData("heif/grid-2x2.avif");
   const qsizetype ispe = misSized.indexOf(QByteArray("ispe\0\0\0\0\0\0\1\0\0\0\1\0", 16));
   ASSERT_GT(ispe, 0);
   misSized[ispe + 14] = 0;
@@ -94,7 +87,7 @@ TEST_F(HeifGridTest, GridsDecodeWholeOrAreDamaged) {
 // reserved: two at once, as under -j2, neither holds what the budget would
 // have made wait.
 TEST_F(HeifGridTest, OversizedGridsAreRefusedBeforeDecodingAndHoldNoMemory) {
-  const QByteArray file = gridFile("grid-20000x20000.avif");
+  const QByteArray file = testData("heif/grid-20000x20000.avif");
   MemoryBudget budget(qint64(256) << 20);
   std::atomic<qint64> asked = 0;
   const qint64 before = peakMegabytes();
@@ -120,6 +113,6 @@ TEST_F(HeifGridTest, OversizedGridsAreRefusedBeforeDecodingAndHoldNoMemory) {
 TEST_F(HeifGridTest, CodedPictureIsCheckedAtTheSizeItsDataDeclares) {
   DecodeRequest request;
   request.maxPixels = 1'000'000;
-  EXPECT_EQ(decode(gridFile("understated-2048x2048.avif"), request).error,
+  EXPECT_EQ(decode(testData("heif/understated-2048x2048.avif"), request).error,
             QString("picture too large (2048 x 2048 pixels)"));
 }

@@ -8,10 +8,9 @@ using namespace veltrane;
 
 TEST(JpegEncoder, EncodesThePictureTopRowFirstAndRecoversFromARefusal) {
   // Red, green / blue, white quarters: a flipped or mirrored file shows in the corners.
-  const QRgb quarters[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
   JpegEncoder encoder;
   for (const QSize size : {QSize(64, 48), QSize(37, 23)}) {
-    const QImage rgb = test::indexedQuadrants(size).convertToFormat(QImage::Format_RGB32);
+    const QImage rgb = test::rgbQuadrants(size);
     // Read as they are (RGB32) and converted first (indexed): the same picture.
     EXPECT_TRUE(encoder.encode(test::indexedQuadrants(size), 95).value() == encoder.encode(rgb, 95).value());
     const QImage decoded = QImage::fromData(encoder.encode(rgb, 95).value(), "JPEG");
@@ -19,7 +18,8 @@ TEST(JpegEncoder, EncodesThePictureTopRowFirstAndRecoversFromARefusal) {
     const int right = size.width() - 1, bottom = size.height() - 1;
     const QPoint corners[] = {{0, 0}, {right, 0}, {0, bottom}, {right, bottom}};
     for (int i = 0; i < 4; ++i)
-      EXPECT_TRUE(test::near(decoded.pixel(corners[i]), quarters[i], 24)) << size.width() << ", corner " << i;
+      EXPECT_TRUE(test::near(decoded.pixel(corners[i]), test::kStored[i], 24))
+          << size.width() << ", corner " << i;
   }
   QImage tooWide(70000, 1, QImage::Format_RGB32);
   tooWide.fill(Qt::white);

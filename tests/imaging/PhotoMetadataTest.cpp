@@ -66,6 +66,10 @@ QByteArray app13Segment(int payloadLength) {
   return segment + QByteArray(payloadLength - 14, '\0');
 }
 
+Result<OutputMetadata> keepingAll(const QByteArray &file) {
+  return outputMetadataOfBytes(file, MetadataPolicy::KeepAll, kOutputSize);
+}
+
 // The file with its metadata changed by `edit` and written by Exiv2: blocks too large to commit.
 QByteArray withMetadata(const QByteArray &file, const std::function<void(Exiv2::Image &)> &edit) {
   prepareExiv2();
@@ -191,16 +195,14 @@ TEST(PhotoMetadata, ReadsOnlyTheMetadataPartsOfAFile) {
   for (int i = 0; i < 20; ++i)
     padded += app13Segment(65000);
   padded += jpeg.mid(2);
-  const Result<OutputMetadata> refused = outputMetadataOfBytes(padded, MetadataPolicy::KeepAll, kOutputSize);
-  ASSERT_FALSE(refused);
-  EXPECT_EQ(refused.reason(), QStringLiteral("its metadata is larger than 1 MB"));
   // A TIFF is read in place, but not when it declares that much: here an XMP packet of 2 MB.
-  QByteArray tiff("II*\0\x08\0\0\0\x01\0\xBC\x02\x01\0\0\0\x20\0\x1A\0\0\0\0\0\0\0", 26);
-  tiff += QByteArray(64, '\0');
-  const Result<OutputMetadata> refusedTiff =
-      outputMetadataOfBytes(tiff, MetadataPolicy::KeepAll, kOutputSize);
-  ASSERT_FALSE(refusedTiff);
-  EXPECT_EQ(refusedTiff.reason(), QStringLiteral("its metadata is larger than 1 MB"));
+  const QByteArray tiff = QByteArray("II*\0\x08\0\0\0\x01\0\xBC\x02\x01\0\0\0\x20\0\x1A\0\0\0\0\0\0\0", 26) +
+                          QByteArray(64, '\0');
+  for (const QByteArray &file : {padded, tiff}) {
+    const Result<OutputMetadata> refused = keepingAll(file);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.reason(), QStringLiteral("its metadata is larger than 1 MB"));
+  }
 }
 
 TEST(PhotoMetadata, DamagedMetadataGivesAReasonNeverACrash) {
@@ -208,12 +210,10 @@ TEST(PhotoMetadata, DamagedMetadataGivesAReasonNeverACrash) {
   const QByteArray onlyExif = test::testSource("only-exif.jpg");
   const QByteArray garbage = QByteArray("Exif\0\0", 6) + QByteArray(200, '\x5A');
   // Only damaged EXIF: a failure with a reason; beside good XMP: a note.
-  const Result<OutputMetadata> failed =
-      outputMetadataOfBytes(test::withExifPayload(onlyExif, garbage), MetadataPolicy::KeepAll, kOutputSize);
+  const Result<OutputMetadata> failed = keepingAll(test::withExifPayload(onlyExif, garbage));
   ASSERT_FALSE(failed);
   EXPECT_EQ(failed.reason(), QStringLiteral("its EXIF data is damaged"));
-  const Result<OutputMetadata> partly =
-      outputMetadataOfBytes(test::withExifPayload(photo, garbage), MetadataPolicy::KeepAll, kOutputSize);
+  const Result<OutputMetadata> partly = keepingAll(test::withExifPayload(photo, garbage));
   ASSERT_TRUE(partly) << partly.reason().toStdString();
   EXPECT_EQ(partly->note, QStringLiteral("its EXIF data is damaged and was left out"));
   EXPECT_EQ(valueOf(writtenWith(partly->markers).xmp, "Xmp.dc.creator"), "Test Photographer");
@@ -223,14 +223,12 @@ TEST(PhotoMetadata, DamagedMetadataGivesAReasonNeverACrash) {
                             "xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'><rdf:Description "
                             "xmlns:dc='http://purl.org/dc/elements/1.1/'><dc:format>a</dc:format>"
                             "<dc:format>b</dc:format></rdf:Description></rdf:RDF></x:xmpmeta>";
-  const Result<OutputMetadata> xmpLost =
-      outputMetadataOfBytes(afterStart(onlyExif, 0xE1, badXmp), MetadataPolicy::KeepAll, kOutputSize);
+  const Result<OutputMetadata> xmpLost = keepingAll(afterStart(onlyExif, 0xE1, badXmp));
   ASSERT_TRUE(xmpLost) << xmpLost.reason().toStdString();
   EXPECT_EQ(xmpLost->note, QStringLiteral("its XMP data is damaged and was left out"));
   EXPECT_EQ(valueOf(writtenWith(xmpLost->markers).exif, "Exif.Image.Make"), "Testmaker");
   const QByteArray emptyExif("Exif\0\0MM\0*\0\0\0\x08\0\0\0\0\0\0", 20);
-  const Result<OutputMetadata> empty =
-      outputMetadataOfBytes(test::withExifPayload(onlyExif, emptyExif), MetadataPolicy::KeepAll, kOutputSize);
+  const Result<OutputMetadata> empty = keepingAll(test::withExifPayload(onlyExif, emptyExif));
   ASSERT_TRUE(empty) << empty.reason().toStdString();
   EXPECT_EQ(empty->note, QString());
   EXPECT_TRUE(empty->markers.isEmpty());
@@ -273,7 +271,7 @@ TEST(PhotoMetadata, LeavesOutWhatWouldNotFitAndSaysSo) {
       image.xmpData()["Xmp.xmpMM.History[" + std::to_string(i) + "]/stEvt:action"] =
           "saved with a long description of what was changed " + std::to_string(i);
   });
-  const Result<OutputMetadata> output = outputMetadataOfBytes(tiff, MetadataPolicy::KeepAll, kOutputSize);
+  const Result<OutputMetadata> output = keepingAll(tiff);
   ASSERT_TRUE(output) << output.reason().toStdString();
   EXPECT_EQ(
       output->note,

@@ -45,16 +45,19 @@ ResizeJob box(std::optional<double> maxWidth, std::optional<double> maxHeight, i
 
 class PicturePreparerTest : public ::testing::Test {
 protected:
-  // A red frame 1000 x 750 whose window (100,75)-(900,675) is marked green.
+  // A red frame 1000 x 750 whose window (100,75)-(900,675) is marked green, and the library rescanned.
   QString writeFrame(const QString &fileName) {
     QImage frame(1000, 750, QImage::Format_RGB32);
     frame.fill(Qt::red);
     QPainter(&frame).fillRect(QRect(100, 75, 800, 600), Qt::green);
-    return test::writeImage(temp.file(QStringLiteral("frames/") + fileName), frame);
+    const QString path = test::writeImage(temp.file(QStringLiteral("frames/") + fileName), frame);
+    frames = FrameLibrary::scan({temp.file("frames")}, decoder);
+    return path;
   }
-  PrepareResult prepare(const QString &path, const ResizeJob &job, MemoryBudget *budget = nullptr) {
-    const PicturePreparer preparer(frames, {1024, 768});
-    return preparer.preparePicture(decoder, path, job, frames.entries(), budget);
+  PrepareResult prepare(const QString &path, const ResizeJob &job, MemoryBudget *budget = nullptr,
+                        const PhotoOptions &photo = {}) {
+    return PicturePreparer(frames, {1024, 768})
+        .preparePicture(decoder, path, job, frames.entries(), budget, photo);
   }
 
   test::TempFolder temp;
@@ -108,7 +111,6 @@ TEST_F(PicturePreparerTest, ReducesWithoutAliasing) {
 
 TEST_F(PicturePreparerTest, DrawsThePictureIntoTheFramesWindow) {
   writeFrame(QStringLiteral("Test_100-75-900-675.bmp"));
-  frames = FrameLibrary::scan({temp.file("frames")}, decoder);
   const QString photo = test::writePicture(temp.file("photo.jpg"), {400, 300}, Qt::blue);
   for (int entry : {kTryAllEntry, kFirstFrameEntry}) {
     const PrepareResult result = prepare(photo, box(800, 600, entry));
@@ -130,7 +132,6 @@ TEST_F(PicturePreparerTest, AFrameThatCannotBeUsedFailsThePicture) {
   const QString bad = writeFrame(QStringLiteral("Bad_100-75.bmp"));
   const QString gone = writeFrame(QStringLiteral("Gone_100-75-900-675.bmp"));
   const QString empty = writeFrame(QStringLiteral("Empty_100-75-100-675.bmp"));
-  frames = FrameLibrary::scan({temp.file("frames")}, decoder);
   ASSERT_EQ(frames.names(), (QStringList{"Bad", "Empty", "Gone"}));
   QFile::remove(gone);
   const QString photo = test::writePicture(temp.file("photo.jpg"), {400, 300});
@@ -175,15 +176,11 @@ TEST_F(PicturePreparerTest, ConvertsColourProfilesOrKeepsThem) {
   const QImage stored = test::convertedExactly(sweep, {}, adobe);
   const QString tagged = temp.write("adobe.jpg", jpegOf(stored, adobe));
   const QString untagged = temp.write("untagged.jpg", jpegOf(stored));
-  const auto prepareWith = [&](const QString &path, const ResizeJob &job, PhotoOptions photo) {
-    const PicturePreparer preparer(frames, {1024, 768});
-    return preparer.preparePicture(decoder, path, job, frames.entries(), nullptr, photo);
-  };
   const PhotoOptions keep{.keepColourProfile = true};
 
   for (const ResizeJob &job : {box(240, {}), box({}, {})}) {
-    const QImage asStored = prepareWith(untagged, job, {}).picture->image;
-    const PrepareResult converted = prepareWith(tagged, job, {});
+    const QImage asStored = prepare(untagged, job).picture->image;
+    const PrepareResult converted = prepare(tagged, job);
     ASSERT_TRUE(converted.ok()) << converted.error.toStdString();
     const QImage &image = converted.picture->image;
     const test::ColourDifference reference =
@@ -196,18 +193,17 @@ TEST_F(PicturePreparerTest, ConvertsColourProfilesOrKeepsThem) {
     EXPECT_TRUE(converted.picture->iccProfile.isEmpty());
     EXPECT_TRUE(converted.picture->colourNote.isEmpty());
 
-    const PrepareResult kept = prepareWith(tagged, job, keep);
+    const PrepareResult kept = prepare(tagged, job, nullptr, keep);
     ASSERT_TRUE(kept.ok());
     EXPECT_EQ(kept.picture->image, asStored);
     EXPECT_EQ(kept.picture->iccProfile, adobe);
   }
 
   writeFrame(QStringLiteral("Test_100-75-900-675.bmp"));
-  frames = FrameLibrary::scan({temp.file("frames")}, decoder);
   QImage brick(400, 300, QImage::Format_RGB32);
   brick.fill(qRgb(200, 60, 40));
   const QString framed = temp.write("brick.jpg", jpegOf(test::convertedExactly(brick, {}, adobe), adobe));
-  const PrepareResult result = prepareWith(framed, box(800, 600, kFirstFrameEntry), keep);
+  const PrepareResult result = prepare(framed, box(800, 600, kFirstFrameEntry), nullptr, keep);
   ASSERT_TRUE(result.ok());
   EXPECT_TRUE(near(averageColour(result.picture->image, {120, 90, 560, 420}), QColor(200, 60, 40), 4));
   EXPECT_TRUE(result.picture->iccProfile.isEmpty());
@@ -233,9 +229,7 @@ TEST_F(PicturePreparerTest, AnUnusableProfileLeavesTheColoursAndSaysSo) {
   };
   for (const auto &c : cases) {
     for (const bool keepProfile : {false, true}) {
-      const PicturePreparer preparer(frames, {1024, 768});
-      const PrepareResult result = preparer.preparePicture(decoder, c.path, box({}, {}), frames.entries(),
-                                                           nullptr, {.keepColourProfile = keepProfile});
+      const PrepareResult result = prepare(c.path, box({}, {}), nullptr, {.keepColourProfile = keepProfile});
       ASSERT_TRUE(result.ok()) << c.path.toStdString() << ": " << result.error.toStdString();
       const QImage &image = result.picture->image;
       if (c.quadrants) {

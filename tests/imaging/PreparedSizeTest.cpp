@@ -19,12 +19,6 @@ JobSettings limits(const char *maxWidth, const char *maxHeight, int xOn, int yOn
   return job;
 }
 
-// What the batch hands the preparer: the job's texts read once.
-PreparedSize preparedSizeOf(QSize source, JobSettings job, QSize screen, int frame) {
-  job.frame = qint16(frame);
-  return preparedSize(source, resolveJob(job, screen));
-}
-
 } // namespace
 
 TEST(PreparedSize, FollowsTheLimits) {
@@ -65,8 +59,10 @@ TEST(PreparedSize, FollowsTheLimits) {
       {{1600, 300}, limits("800", "600", 1, 1, 0, 2, 1), 0, {800, 300}},
       {{1600, 300}, limits("800", "600", 1, 1, 0, 0, 1), 0, {800, 300}},
   };
-  for (const auto &c : cases) {
-    const PreparedSize result = preparedSizeOf(c.source, c.job, screen, c.frame);
+  for (auto c : cases) {
+    c.job.frame = qint16(c.frame);
+    // What the batch hands the preparer: the job's texts read once.
+    const PreparedSize result = preparedSize(c.source, resolveJob(c.job, screen));
     EXPECT_EQ(result.size, c.expected) << c.job.maxWidth.toStdString() << " " << c.source.width();
     EXPECT_EQ(result.untouched, c.untouched);
   }

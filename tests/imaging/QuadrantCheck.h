@@ -33,6 +33,13 @@ inline QImage rgbQuadrants(QSize size) {
   return indexedQuadrants(size).convertToFormat(QImage::Format_RGB32);
 }
 
+// The colours amid each quadrant, where lossy coding's blur at the edges does not reach.
+inline Quadrants quadrantMiddles(const QImage &image) {
+  const int w = image.width(), h = image.height();
+  return {image.pixel(w / 4, h / 4), image.pixel(3 * w / 4, h / 4), image.pixel(w / 4, 3 * h / 4),
+          image.pixel(3 * w / 4, 3 * h / 4)};
+}
+
 // RGB32 and opaque, with the colours amid each quadrant (where lossy
 // coding's blur at the edges does not reach) within tolerance.
 inline ::testing::AssertionResult showsQuadrants(const QImage &image, const Quadrants &expected,
@@ -43,10 +50,9 @@ inline ::testing::AssertionResult showsQuadrants(const QImage &image, const Quad
     for (int x = 0; x < image.width(); ++x)
       if (qAlpha(reinterpret_cast<const QRgb *>(image.constScanLine(y))[x]) != 255)
         return ::testing::AssertionFailure() << "not opaque at " << x << ", " << y;
-  const int w = image.width(), h = image.height();
-  const QPoint middles[] = {{w / 4, h / 4}, {3 * w / 4, h / 4}, {w / 4, 3 * h / 4}, {3 * w / 4, 3 * h / 4}};
+  const Quadrants middles = quadrantMiddles(image);
   for (size_t i = 0; i < 4; ++i)
-    if (const QRgb actual = image.pixel(middles[i]); !near(actual, expected[i], tolerance))
+    if (const QRgb actual = middles[i]; !near(actual, expected[i], tolerance))
       return ::testing::AssertionFailure() << "quadrant " << i << " is " << std::hex << (actual & 0xFFFFFF)
                                            << ", not " << (expected[i] & 0xFFFFFF);
   return ::testing::AssertionSuccess();
