@@ -109,26 +109,23 @@ TEST(PreviewSizing, WindowsOverlapBeyondTheMargins) {
 
 TEST(SizeChangeHandler, TheSizeThatIsOffFollowsThePicturesProportions) {
   const struct {
-    const char *maxWidth, *maxHeight;
-    qint16 xOn, yOn;
-    QSize screen, picture, borders;
+    SizeChangeInput input; // the sizes, which are on, the screen, the picture, the borders
     const char *derivedX, *derivedY;
     bool manualEnabled;
   } cases[] = {
-      {"800", "123", 1, 0, {1920, 1080}, {320, 240}, {6, 25}, "800", "600", true},
-      {"1", "600", 0, 1, {1920, 1080}, {320, 240}, {0, 0}, "800", "600", true},
+      {{"800", "123", 1, 0, {1920, 1080}, {320, 240}, {6, 25}}, "800", "600", true},
+      {{"1", "600", 0, 1, {1920, 1080}, {320, 240}, {0, 0}}, "800", "600", true},
       // Rounded down: 1000 x 3 / 7 = 428.57.
-      {"1000", "", 1, 0, {1920, 1080}, {700, 300}, {0, 0}, "1000", "428", true},
+      {{"1000", "", 1, 0, {1920, 1080}, {700, 300}, {0, 0}}, "1000", "428", true},
       // "screen" is the screen's side; 1600 wide does not fit strictly inside 1600.
-      {"screen", "", 1, 0, {1600, 1200}, {320, 240}, {0, 0}, "screen", "1200", false},
+      {{"screen", "", 1, 0, {1600, 1200}, {320, 240}, {0, 0}}, "screen", "1200", false},
       // Both off: both show the picture's own size; both on: nothing derived.
-      {"5", "6", 0, 0, {1920, 1080}, {320, 240}, {0, 0}, "320", "240", true},
-      {"1900", "700", 1, 1, {1920, 1080}, {320, 240}, {30, 0}, "1900", "700", false},
+      {{"5", "6", 0, 0, {1920, 1080}, {320, 240}, {0, 0}}, "320", "240", true},
+      {{"1900", "700", 1, 1, {1920, 1080}, {320, 240}, {30, 0}}, "1900", "700", false},
   };
   for (const auto &c : cases) {
-    SCOPED_TRACE(std::string(c.maxWidth) + " " + c.maxHeight);
-    const SizeChangeResult result =
-        deriveSizes({c.maxWidth, c.maxHeight, c.xOn, c.yOn, c.screen, c.picture, c.borders});
+    SCOPED_TRACE((c.input.maxWidth + " " + c.input.maxHeight).toStdString());
+    const SizeChangeResult result = deriveSizes(c.input);
     EXPECT_EQ(result.maxWidth, c.derivedX);
     EXPECT_EQ(result.maxHeight, c.derivedY);
     EXPECT_EQ(result.manualEnabled, c.manualEnabled);
