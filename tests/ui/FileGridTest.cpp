@@ -1,15 +1,4 @@
-#include "ui/FileGrid.h"
-
 #include "WindowTestKit.h"
-#include "filelist/SourceList.h"
-#include "platform/Launcher.h"
-#include "ui/FileGridAccessible.h"
-
-#include <QAccessible>
-#include <QAccessibleTableInterface>
-
-using namespace veltrane;
-using test::cellCentre;
 
 namespace {
 
@@ -41,7 +30,7 @@ protected:
 TEST_F(FileGridTest, DraggingABorderWidensAndNarrowsTheColumnWithinItsLimits) {
   QSignalSpy clicked(&grid, &FileGrid::rowClicked);
   const int maximum = grid.horizontalBar()->maximum();
-  test::movePointer(surface(), QPoint(344, 10));
+  movePointer(surface(), QPoint(344, 10));
   EXPECT_EQ(surface()->cursor().shape(), Qt::SplitHCursor);
   QTest::mousePress(surface(), Qt::LeftButton, {}, QPoint(346, 10));
   QTest::mouseMove(surface(), QPoint(376, 10));

@@ -1,13 +1,4 @@
-#include "ui/FileList.h"
-
 #include "WindowTestKit.h"
-#include "filelist/SourceFiles.h"
-
-#include <QMimeData>
-#include <QUrl>
-
-using namespace veltrane;
-using veltrane::test::waitFor;
 
 namespace {
 
@@ -15,7 +6,6 @@ namespace {
 class FileListTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    list = std::make_unique<FileList>(table, platform);
     list->resize(500, 300);
     list->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(list.get()));
@@ -31,7 +21,7 @@ protected:
   bool idle() const {
     return waitFor([&] { return !list->isAdding(); });
   }
-  void click(int row, int column) { test::clickCell(*list->grid(), table, row, column); }
+  void click(int row, int column) { clickCell(*list->grid(), table, row, column); }
   // Sends a drag's entry and, when the grid accepts it, its drop; returns the acceptance.
   bool drop(const QList<QUrl> &urls) {
     QMimeData mime;
@@ -47,7 +37,7 @@ protected:
 
   SourceList table;
   PlatformServices platform = headlessPlatform();
-  std::unique_ptr<FileList> list;
+  std::unique_ptr<FileList> list = std::make_unique<FileList>(table, platform);
 };
 
 TEST_F(FileListTest, DroppedLocalFilesAreAddedAndTheRefusedOnesReported) {

@@ -1,15 +1,8 @@
-#include "TestPictures.h"
 #include "WindowTestKit.h"
-
-#include <QAbstractScrollArea>
-#include <QAccessible>
-#include <QRegularExpression>
-
-using namespace veltrane;
 
 namespace {
 
-class JobControlsTest : public test::WindowTest {
+class JobControlsTest : public WindowTest {
 protected:
   void SetUp() override { start(); }
   QComboBox *maxWidth() const { return control<QComboBox>("maxWidth"); }
@@ -17,11 +10,6 @@ protected:
   QComboBox *preset() const { return control<QComboBox>("presets"); }
   QLineEdit *suffix() const { return control<QLineEdit>("suffixTemplate"); }
   const Prompt &lastPrompt() const { return prompts->shown().last(); }
-  // With a frame installed, presets that name frames apply without asking.
-  void installFrame() {
-    test::writePicture(program.file("frames/Golden wood_10-10-90-90.jpg"), {100, 100});
-    start();
-  }
   void addPreset(const QString &name) {
     preset()->setEditText(name);
     control<QPushButton>("addPreset")->click();
@@ -160,7 +148,9 @@ TEST_F(JobControlsTest, APresetNamingAFrameWhenNoneIsInstalledOffersTheFramesFol
 // Every message's wording is the preset store's test; this checks the window shows them and follows the
 // selection.
 TEST_F(JobControlsTest, PresetPlusAndMinusShowTheStoresMessagesAndMoveTheSelection) {
-  installFrame();
+  // With a frame installed, presets that name frames apply without asking.
+  writePicture(program.file("frames/Golden wood_10-10-90-90.jpg"), {100, 100});
+  start();
   addPreset(QString());
   EXPECT_EQ(lastPrompt().title, "Add preset");
   addPreset("res");

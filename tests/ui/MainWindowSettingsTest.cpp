@@ -1,12 +1,4 @@
-#include "FaultFolders.h"
 #include "WindowTestKit.h"
-#include "ui/MenuEntryBoxes.h"
-
-#include <QStandardPaths>
-#include <QUrl>
-
-using namespace veltrane;
-using veltrane::test::WindowTest;
 
 namespace {
 
@@ -25,14 +17,6 @@ protected:
   FileManagerMenu menu() const {
     return FileManagerMenu::forUser(QCoreApplication::applicationFilePath(),
                                     {"--home", QDir::cleanPath(program.path())});
-  }
-  // Opens the settings window with its button, sets the switches, closes it.
-  void chooseOnJobComplete(bool open, bool fullScreen, bool shut) {
-    control<QToolButton>("settingsButton")->click();
-    setting("openFolder")->setChecked(open);
-    setting("fullScreen")->setChecked(fullScreen);
-    setting("exitWhenDone")->setChecked(shut);
-    window->settingsWindow().close();
   }
 };
 
@@ -155,7 +139,11 @@ TEST_F(MainWindowSettingsTest, TheSettingsWindowDisablesTheMainWindowAndMapsItsS
     int mode; // "full-screen" alone opens nothing
   } choices[] = {{true, true, false, 3}, {true, false, true, 1}, {false, true, false, 0}};
   for (const auto &c : choices) {
-    chooseOnJobComplete(c.open, c.fullScreen, c.shut);
+    control<QToolButton>("settingsButton")->click();
+    setting("openFolder")->setChecked(c.open);
+    setting("fullScreen")->setChecked(c.fullScreen);
+    setting("exitWhenDone")->setChecked(c.shut);
+    window->settingsWindow().close();
     EXPECT_EQ(window->programSettings().folderWindowMode, c.mode);
     EXPECT_EQ(window->programSettings().exitWhenDone != 0, c.shut);
   }
@@ -214,7 +202,7 @@ protected:
     return titles;
   }
 
-  test::ReadOnlyFolder sealed{program.path()};
+  ReadOnlyFolder sealed{program.path()};
 };
 
 TEST_F(UnwritableProgramFolderTest, AShutDownTheSystemAskedForTellsAtTheNextStartOnce) {

@@ -1,13 +1,9 @@
-#include "TestPictures.h"
 #include "WindowTestKit.h"
-
-using namespace veltrane;
-using veltrane::test::writePicture;
 
 namespace {
 
 // The GO! button. What a batch writes is the engine's test; these check what the window does around it.
-class MainWindowTest : public test::WindowTest {
+class MainWindowTest : public WindowTest {
 protected:
   QStringList pictures(int count) {
     QStringList paths;
@@ -15,17 +11,19 @@ protected:
       paths.append(writePicture(sources.file(QString("photo%1.jpg").arg(i)), {64, 48}));
     return paths;
   }
-  // Starts the window on the pictures, to write to the folder and to stay open after the batch.
+  // Starts the window on the pictures, to write to the folder and, with "exit program" off as a user sets it,
+  // to stay open after the batch.
   void startBatchWindow(const QStringList &files, const QString &folder) {
     start(files);
-    stayAfterBatch();
+    window->openSettings();
+    setting("exitWhenDone")->setChecked(false);
+    window->settingsWindow().close();
     control<QLineEdit>("outputFolder")->setText(folder);
   }
   QStringList written(const QString &folder) const { return QDir(folder).entryList({"*.jpg"}); }
   QPushButton *go() const { return control<QPushButton>("goButton"); }
 
-  test::TempFolder sources;
-  test::TempFolder output;
+  TempFolder sources, output;
 };
 
 const std::initializer_list<const char *> kProgress{"currentFile", "progressPercent", "progressTrack",
@@ -67,7 +65,7 @@ TEST_F(MainWindowTest, ABatchRunsWhileTheWindowStaysLiveAndReportsAtItsEnd) {
 TEST_F(MainWindowTest, TheQualityFoundReachesTheBoxAndExitWhenDoneEndsTheProgram) {
   program.write("veltrane.html", "<p>the guide</p>");
   // A busy picture, so that 30 kB needs a quality well below the top.
-  start({test::writeImage(sources.file("a.jpg"), test::noisePicture({200, 150}))});
+  start({writeImage(sources.file("a.jpg"), noisePicture({200, 150}))});
   control<QLineEdit>("outputFolder")->setText(output.path());
   control<QLineEdit>("sizeLimitKb")->setText("30");
   QSignalSpy ended(window.get(), &MainWindow::ended);
@@ -86,7 +84,7 @@ TEST_F(MainWindowTest, TheQualityFoundReachesTheBoxAndExitWhenDoneEndsTheProgram
 TEST_F(MainWindowTest, StopAndCloseEndABatchEarly) {
   for (const bool close : {false, true}) {
     SCOPED_TRACE(close ? "close" : "stop");
-    const test::TempFolder folder;
+    const TempFolder folder;
     startBatchWindow(pictures(12), folder.path());
     QSignalSpy finished(window.get(), &MainWindow::batchFinished);
     QSignalSpy ended(window.get(), &MainWindow::ended);
@@ -147,7 +145,7 @@ TEST_F(MainWindowTest, TheDeleteKeyRemovesAsTheRemoveButtonDoes) {
   window->form().fileList->addCommandLine(sources.file("b.jpg"));
   window->show();
   FileGrid &grid = *window->form().fileList->grid();
-  test::clickCell(grid, window->sourceList(), 2, 2);
+  clickCell(grid, window->sourceList(), 2, 2);
   QTest::keyClick(grid.surface(), Qt::Key_Delete);
   ASSERT_EQ(window->sourceList().fileCount(), 1);
   EXPECT_EQ(window->sourceList().cell(1, 2), "a.jpg");

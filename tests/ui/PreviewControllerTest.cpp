@@ -1,25 +1,15 @@
-#include "ui/PreviewController.h"
-
-#include "TestPictures.h"
 #include "WindowTestKit.h"
-#include "ui/PreviewWindow.h"
-#include "ui/SkinOutline.h"
-#include "ui/SourceBox.h"
-
-#include <QWindow>
-
-using namespace veltrane;
 
 namespace {
 
 // The preview beside the main window, and the main window's own shape.
-class PreviewControllerTest : public test::WindowTest {
+class PreviewControllerTest : public WindowTest {
 protected:
   // Starts with one picture on the list, selected.
   void startWith(const QString &picture) {
     start({picture});
     window->show();
-    test::clickCell(*window->form().fileList->grid(), window->sourceList(), 1, 2);
+    clickCell(*window->form().fileList->grid(), window->sourceList(), 1, 2);
   }
   std::pair<QString, QString> sizes() const {
     return {window->form().maxWidth->currentText(), window->form().maxHeight->currentText()};
@@ -28,10 +18,6 @@ protected:
   // A resize the window system reports, as a drag of the borders comes.
   void dragBorders(QSize inner) {
     preview().windowHandle()->resize(inner);
-    QApplication::processEvents();
-  }
-  void moveTo(QWidget &widget, QPoint place) {
-    widget.move(place);
     QApplication::processEvents();
   }
   bool shaped() const { return window->windowFlags().testFlag(Qt::FramelessWindowHint); }
@@ -44,19 +30,20 @@ protected:
     QApplication::sendEvent(window.get(), &event);
   }
 
-  test::TempFolder pictures;
+  TempFolder pictures;
 };
 
 std::pair<QString, QString> size(const char *width, const char *height) { return {width, height}; }
 
 // Ticking "preview" resizes the window to the job's size; only the user's
 // drag of its borders changes the sizes, never a late report of the size it
-// had before or a resize of the program's own.
+// had before or a resize of the program's own. Its shape and background
+// follow the job.
 TEST_F(PreviewControllerTest, ManualAdjustmentCouplesOnlyTheUsersResizeToTheSizes) {
-  startWith(test::writePicture(pictures.file("photo.jpg"), {1600, 1200}, Qt::blue));
+  startWith(writePicture(pictures.file("photo.jpg"), {1600, 1200}, Qt::blue));
   // Loaded first: its arrival resizes the preview, which would cross the drags below.
-  ASSERT_TRUE(test::waitFor(
-      [&] { return window->previewController().sourceBox().content().size == QSize(1600, 1200); }));
+  ASSERT_TRUE(
+      waitFor([&] { return window->previewController().sourceBox().content().size == QSize(1600, 1200); }));
   box("widthOn")->setChecked(false);
   box("heightOn")->setChecked(true);
   window->form().maxHeight->setEditText("600");
@@ -70,8 +57,7 @@ TEST_F(PreviewControllerTest, ManualAdjustmentCouplesOnlyTheUsersResizeToTheSize
 
   dragBorders({320, 240}); // the window manager answering the show
   EXPECT_EQ(sizes(), size("800", "600")) << "a late configure of the old size";
-  EXPECT_TRUE(test::waitFor([&] { return preview().size() == QSize(800, 600); }))
-      << "the job's size asked again";
+  EXPECT_TRUE(waitFor([&] { return preview().size() == QSize(800, 600); })) << "the job's size asked again";
   dragBorders({800, 600}); // and then the resize asked for
   EXPECT_EQ(sizes(), size("800", "600"));
   dragBorders({320, 240});
@@ -106,14 +92,9 @@ TEST_F(PreviewControllerTest, ManualAdjustmentCouplesOnlyTheUsersResizeToTheSize
   EXPECT_FALSE(preview().isVisible());
   window->showNormal();
   EXPECT_TRUE(preview().isVisible());
-}
 
-// The window follows the way of meeting the box as it changes, and the
-// checkers follow the format the selected picture would be written in.
-TEST_F(PreviewControllerTest, TheShapeAndTheBackgroundFollowTheBoxAndTheFormat) {
-  startWith(test::writePicture(pictures.file("photo.jpg"), {1600, 1200}, Qt::blue));
-  ASSERT_TRUE(test::waitFor(
-      [&] { return window->previewController().sourceBox().content().size == QSize(1600, 1200); }));
+  // The window follows the way of meeting the box as it changes, and the
+  // checkers follow the format the selected picture would be written in.
   window->jobControls().applyPreset("X=800|800|0|85%|||0|4|3|0|0|0|same|fit|");
   box("manualSize")->setChecked(true);
   box("showPreview")->setChecked(true);
@@ -128,14 +109,15 @@ TEST_F(PreviewControllerTest, TheShapeAndTheBackgroundFollowTheBoxAndTheFormat) 
 // Translucent while the main window lies over it, opaque again when it
 // moves clear; a preview that did not move keeps its alpha at its own tick.
 TEST_F(PreviewControllerTest, TranslucentOverTheMainWindow) {
-  startWith(test::writePicture(pictures.file("photo.jpg"), {400, 300}));
+  startWith(writePicture(pictures.file("photo.jpg"), {400, 300}));
   window->move(100, 100);
   box("manualSize")->setChecked(false);
   box("showPreview")->setChecked(true);
   ASSERT_EQ(preview().size(), QSize(320, 240));
   const QRect main = window->frameGeometry();
   const auto alphaAfter = [&](QWidget &moved, QPoint place, bool tick) {
-    moveTo(moved, place);
+    moved.move(place);
+    QApplication::processEvents();
     tick ? preview().tick() : QTest::qWait(250);
     return preview().alpha();
   };
@@ -153,11 +135,15 @@ TEST_F(PreviewControllerTest, TranslucentOverTheMainWindow) {
 TEST_F(PreviewControllerTest, ADamagedFileShowsItsReason) {
   startWith(pictures.write("broken.jpg", QByteArray("\xFF\xD8\xFF\xE0 cut", 9)));
   box("showPreview")->setChecked(true);
-  ASSERT_TRUE(test::waitFor([&] { return !preview().shownReason().isEmpty(); }));
+  ASSERT_TRUE(waitFor([&] { return !preview().shownReason().isEmpty(); }));
   EXPECT_EQ(preview().shownReason(), "truncated JPEG data");
 }
 
-TEST_F(PreviewControllerTest, ADoubleClickSwitchesBetweenShapedAndPlain) {
+// A double-click switches between the shaped and the plain window. Any
+// button drags the shaped window; where the platform's move takes only the
+// left button, the window follows the pointer itself and lets go on that
+// button's own release. The plain window has a title bar for that.
+TEST_F(PreviewControllerTest, ADoubleClickSwitchesBetweenShapedAndPlainAndAnyButtonDragsTheShapedOne) {
   start();
   window->show();
   // First start: shaped, the built-in outline, the skin's own buttons.
@@ -172,19 +158,7 @@ TEST_F(PreviewControllerTest, ADoubleClickSwitchesBetweenShapedAndPlain) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->programSettings().plainMode, plain);
   }
-  // The choice is kept for the next start.
-  QTest::mouseDClick(window.get(), Qt::LeftButton, {}, {300, 380});
-  restart();
-  EXPECT_FALSE(shaped());
-  EXPECT_FALSE(skinButtonsShown());
-}
 
-// Any button drags the shaped window; where the platform's move takes only
-// the left button, the window follows the pointer itself and lets go on that
-// button's own release. The plain window has a title bar for that.
-TEST_F(PreviewControllerTest, ARightButtonDragMovesTheShapedWindowUntilItsRelease) {
-  start();
-  window->show();
   const QPoint body{520, 260}; // beside the Go button
   ASSERT_EQ(window->childAt(body), nullptr);
   for (const bool plain : {false, true}) {
@@ -202,6 +176,10 @@ TEST_F(PreviewControllerTest, ARightButtonDragMovesTheShapedWindowUntilItsReleas
     sendMouse(QEvent::MouseMove, grip + QPoint(300, 200), Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(window->pos(), moved) << "let go on the release";
   }
+  // The plain window is kept for the next start.
+  restart();
+  EXPECT_FALSE(shaped());
+  EXPECT_FALSE(skinButtonsShown());
 }
 
 } // namespace

@@ -1,14 +1,4 @@
-#include "ui/PreviewSizing.h"
-#include "ui/JobSync.h"
-#include "ui/PreviewPainting.h"
-#include "ui/SizeChangeHandler.h"
-
-#include "presets/JobFields.h"
-
-#include <QPainter>
-#include <gtest/gtest.h>
-
-using namespace veltrane;
+#include "WindowTestKit.h"
 
 TEST(PreviewSizing, FollowsTheJobThePictureAndTheScreen) {
   const struct {
@@ -44,36 +34,26 @@ TEST(PreviewSizing, FollowsTheJobThePictureAndTheScreen) {
 // The shape the batch gives the picture, and the middle a fill keeps.
 TEST(PreviewSizing, FitFillAndNeverEnlargeShapeItAsTheBatchSizesThePicture) {
   const struct {
-    const char *maxWidth;
     bool heightOn, swap;
     BoxMode mode;
     bool neverEnlarge;
     QSize picture, inner;
     QRectF shown;
   } cases[] = {
-      {"800", true, false, BoxMode::Fit, false, {1200, 1600}, {450, 600}, {0, 0, 1, 1}},
-      {"800", true, true, BoxMode::Fit, false, {1200, 1600}, {600, 800}, {0, 0, 1, 1}},
+      {true, false, BoxMode::Fit, false, {1200, 1600}, {450, 600}, {0, 0, 1, 1}},
+      {true, true, BoxMode::Fit, false, {1200, 1600}, {600, 800}, {0, 0, 1, 1}},
       // An upright picture turns the box, as the batch turns it.
-      {"800", true, true, BoxMode::Stretch, false, {1200, 1600}, {600, 800}, {0, 0, 1, 1}},
-      {"800", true, false, BoxMode::Fill, false, {1600, 1600}, {800, 600}, {0, 0.125, 1, 0.75}},
-      {"800", true, false, BoxMode::Fill, true, {500, 1000}, {500, 600}, {0, 0.2, 1, 0.6}},
-      {"800", true, false, BoxMode::Stretch, true, {400, 300}, {400, 300}, {0, 0, 1, 1}},
-      {"800", false, false, BoxMode::Fit, true, {400, 300}, {400, 300}, {0, 0, 1, 1}},
+      {true, true, BoxMode::Stretch, false, {1200, 1600}, {600, 800}, {0, 0, 1, 1}},
+      {true, false, BoxMode::Fill, false, {1600, 1600}, {800, 600}, {0, 0.125, 1, 0.75}},
+      {true, false, BoxMode::Fill, true, {500, 1000}, {500, 600}, {0, 0.2, 1, 0.6}},
+      {true, false, BoxMode::Stretch, true, {400, 300}, {400, 300}, {0, 0, 1, 1}},
+      {false, false, BoxMode::Fit, true, {400, 300}, {400, 300}, {0, 0, 1, 1}},
   };
+  const QSize screen{1920, 1080}, frame{8, 31};
   for (const auto &c : cases) {
-    SCOPED_TRACE(testing::Message() << int(c.mode) << " " << c.picture.width() << " x "
-                                    << c.picture.height());
-    const std::optional<PreviewBox> box = previewBox({true,
-                                                      c.maxWidth,
-                                                      "600",
-                                                      true,
-                                                      c.heightOn,
-                                                      c.swap,
-                                                      {1920, 1080},
-                                                      c.picture,
-                                                      {8, 31},
-                                                      c.mode,
-                                                      c.neverEnlarge});
+    SCOPED_TRACE(testing::Message() << int(c.mode) << " " << testing::PrintToString(c.picture));
+    const std::optional<PreviewBox> box = previewBox(
+        {true, "800", "600", true, c.heightOn, c.swap, screen, c.picture, frame, c.mode, c.neverEnlarge});
     ASSERT_TRUE(box);
     EXPECT_EQ(box->inner, c.inner);
     EXPECT_EQ(box->shownPart, c.shown);
@@ -129,26 +109,23 @@ TEST(PreviewSizing, WindowsOverlapBeyondTheMargins) {
 
 TEST(SizeChangeHandler, TheSizeThatIsOffFollowsThePicturesProportions) {
   const struct {
-    const char *maxWidth, *maxHeight;
-    qint16 xOn, yOn;
-    QSize screen, picture, borders;
+    SizeChangeInput input; // the sizes, which are on, the screen, the picture, the borders
     const char *derivedX, *derivedY;
     bool manualEnabled;
   } cases[] = {
-      {"800", "123", 1, 0, {1920, 1080}, {320, 240}, {6, 25}, "800", "600", true},
-      {"1", "600", 0, 1, {1920, 1080}, {320, 240}, {0, 0}, "800", "600", true},
+      {{"800", "123", 1, 0, {1920, 1080}, {320, 240}, {6, 25}}, "800", "600", true},
+      {{"1", "600", 0, 1, {1920, 1080}, {320, 240}, {0, 0}}, "800", "600", true},
       // Rounded down: 1000 x 3 / 7 = 428.57.
-      {"1000", "", 1, 0, {1920, 1080}, {700, 300}, {0, 0}, "1000", "428", true},
+      {{"1000", "", 1, 0, {1920, 1080}, {700, 300}, {0, 0}}, "1000", "428", true},
       // "screen" is the screen's side; 1600 wide does not fit strictly inside 1600.
-      {"screen", "", 1, 0, {1600, 1200}, {320, 240}, {0, 0}, "screen", "1200", false},
+      {{"screen", "", 1, 0, {1600, 1200}, {320, 240}, {0, 0}}, "screen", "1200", false},
       // Both off: both show the picture's own size; both on: nothing derived.
-      {"5", "6", 0, 0, {1920, 1080}, {320, 240}, {0, 0}, "320", "240", true},
-      {"1900", "700", 1, 1, {1920, 1080}, {320, 240}, {30, 0}, "1900", "700", false},
+      {{"5", "6", 0, 0, {1920, 1080}, {320, 240}, {0, 0}}, "320", "240", true},
+      {{"1900", "700", 1, 1, {1920, 1080}, {320, 240}, {30, 0}}, "1900", "700", false},
   };
   for (const auto &c : cases) {
-    SCOPED_TRACE(std::string(c.maxWidth) + " " + c.maxHeight);
-    const SizeChangeResult result =
-        deriveSizes({c.maxWidth, c.maxHeight, c.xOn, c.yOn, c.screen, c.picture, c.borders});
+    SCOPED_TRACE((c.input.maxWidth + " " + c.input.maxHeight).toStdString());
+    const SizeChangeResult result = deriveSizes(c.input);
     EXPECT_EQ(result.maxWidth, c.derivedX);
     EXPECT_EQ(result.maxHeight, c.derivedY);
     EXPECT_EQ(result.manualEnabled, c.manualEnabled);

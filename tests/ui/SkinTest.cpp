@@ -1,17 +1,4 @@
-#include "ui/Skin.h"
-
-#include "TempFolder.h"
-#include "TestPictures.h"
-#include "storage/ProgramFolder.h"
-#include "ui/SkinOutline.h"
-#include "ui/Translucency.h"
-
-#include <QPainter>
-#include <QPalette>
-#include <QWidget>
-#include <gtest/gtest.h>
-
-using namespace veltrane;
+#include "WindowTestKit.h"
 
 TEST(SkinOutline, ReadsPairsFollowedByACommaMovedByTheOffsets) {
   using Points = QList<QPoint>;
@@ -65,11 +52,11 @@ TEST(Skin, TheProgramFoldersSkinOrTheBuiltInOne) {
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.outline ? c.outline : "no outline");
-    test::TempFolder folder;
+    TempFolder folder;
     if (!c.bytes.isEmpty())
       folder.write("skin.bmp", c.bytes);
     else if (c.picture.isValid())
-      test::writePicture(folder.file("skin.bmp"), c.picture, Qt::darkCyan);
+      writePicture(folder.file("skin.bmp"), c.picture, Qt::darkCyan);
     if (c.outline)
       folder.write("skin.ini", c.outline);
     const Skin skin = loadSkin(ProgramFolder::portable(folder.path(), ProgramFolder::userLocations({})));
@@ -79,7 +66,7 @@ TEST(Skin, TheProgramFoldersSkinOrTheBuiltInOne) {
 }
 
 TEST(Skin, TheBuiltInSkinTakesTheDesktopsColour) {
-  test::TempFolder folder;
+  TempFolder folder;
   const Skin skin = loadSkin(ProgramFolder::portable(folder.path(), ProgramFolder::userLocations({})));
   ASSERT_FALSE(skin.relief.isNull());
   const auto painted = [&](QColor window) {
@@ -89,7 +76,7 @@ TEST(Skin, TheBuiltInSkinTakesTheDesktopsColour) {
     QPainter painter(&image);
     skin.paint(painter, palette);
     painter.end();
-    return test::averageColour(image, {100, 150, 400, 100});
+    return averageColour(image, {100, 150, 400, 100});
   };
   EXPECT_GT(painted(QColor(239, 239, 239)).lightness(), 180);
   EXPECT_LT(painted(QColor(45, 45, 48)).lightness(), 90);

@@ -1,18 +1,4 @@
-#include "ui/SourceBox.h"
-
-#include "TempFolder.h"
-#include "TestPictures.h"
-#include "imaging/FrameLibrary.h"
-#include "imaging/PictureDecoder.h"
-#include "imaging/PicturePreparer.h"
-#include "presets/FrameList.h"
-
-#include <QDir>
-#include <QSignalSpy>
-#include <QTest>
-#include <gtest/gtest.h>
-
-using namespace veltrane;
+#include "WindowTestKit.h"
 
 namespace {
 
@@ -32,15 +18,15 @@ protected:
     job.frame = qint16(frame);
     return {path, resolveJob(job, {1920, 1080}), frameListEntries(frames.names())};
   }
-  static FrameLibrary redFrame(const test::TempFolder &folder) {
+  static FrameLibrary redFrame(const TempFolder &folder) {
     QImage frame(1000, 750, QImage::Format_RGB32);
     frame.fill(Qt::red);
-    test::writeImage(folder.file("frames/Test_100-75-900-675.bmp"), frame);
+    writeImage(folder.file("frames/Test_100-75-900-675.bmp"), frame);
     PictureDecoder decoder;
     return FrameLibrary::scan({folder.file("frames")}, decoder);
   }
 
-  test::TempFolder temp;
+  TempFolder temp;
   FrameLibrary frames = redFrame(temp);
   PicturePreparer preparer{frames, QSize(1920, 1080)};
   SourceBox box{preparer, QSize(640, 480)};
@@ -48,10 +34,19 @@ protected:
 
 } // namespace
 
-TEST_F(SourceBoxTest, ShowsTheFileItsSizeOrWhyNot) {
-  const QString big = test::writePicture(temp.file("big.jpg"), {1600, 1200}, Qt::blue);
-  const QString tall = test::writePicture(temp.file("tall.jpg"), {300, 900}, Qt::green);
+TEST_F(SourceBoxTest, ShowsTheFileItsSizeOrWhyNotAndOnlyTheNewestRequest) {
+  const QString big = writePicture(temp.file("big.jpg"), {1600, 1200}, Qt::blue);
+  const QString tall = writePicture(temp.file("tall.jpg"), {300, 900}, Qt::green);
   const QString damaged = temp.write("damaged.jpg", QByteArray("\xFF\xD8\xFF\xE0 not really", 16));
+  // The newest request wins and an outdated result is dropped.
+  QList<QSize> shown;
+  QObject::connect(&box, &SourceBox::changed, [&] { shown.append(box.content().size); });
+  box.request(request(big));
+  box.request(request(tall));
+  settle();
+  QTest::qWait(50); // anything still on its way arrives now
+  EXPECT_EQ(shown, QList<QSize>{QSize(300, 900)});
+
   const struct {
     QString path;
     QSize size, shown;
@@ -74,25 +69,13 @@ TEST_F(SourceBoxTest, ShowsTheFileItsSizeOrWhyNot) {
   }
 }
 
-TEST_F(SourceBoxTest, TheNewestRequestWinsAndAnOutdatedResultIsDropped) {
-  const QString first = test::writePicture(temp.file("first.jpg"), {1600, 1200}, Qt::blue);
-  const QString second = test::writePicture(temp.file("second.jpg"), {300, 900}, Qt::green);
-  QList<QSize> shown;
-  QObject::connect(&box, &SourceBox::changed, [&] { shown.append(box.content().size); });
-  box.request(request(first));
-  box.request(request(second));
-  settle();
-  QTest::qWait(50); // anything still on its way arrives now
-  EXPECT_EQ(shown, QList<QSize>{QSize(300, 900)});
-}
-
 TEST_F(SourceBoxTest, AFrameShowsThePreparedPictureAndTryAllSaysSo) {
-  const QString photo = test::writePicture(temp.file("photo.jpg"), {400, 300}, Qt::blue);
+  const QString photo = writePicture(temp.file("photo.jpg"), {400, 300}, Qt::blue);
   box.request(request(photo, kFirstFrameEntry));
   settle();
   const QImage framed = box.content().picture;
   EXPECT_EQ(box.content().size, QSize(800, 600));
-  EXPECT_TRUE(test::near(framed.pixelColor(400, 10), Qt::red, 40));
+  EXPECT_TRUE(near(framed.pixelColor(400, 10), Qt::red, 40));
 
   box.request(request(photo, kTryAllEntry));
   settle();

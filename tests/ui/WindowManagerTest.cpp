@@ -1,13 +1,6 @@
 // The window under a real window manager (openbox on a virtual X server),
 // driven as a user drives it: what synthesised events cannot show.
-#include "WindowTestKit.h"
 #include "XSession.h"
-
-#include <QCheckBox>
-#include <gtest/gtest.h>
-
-using namespace veltrane;
-using namespace veltrane::test;
 
 namespace {
 

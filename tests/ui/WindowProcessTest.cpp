@@ -1,19 +1,4 @@
-#include "FaultFolders.h"
-#include "TempFolder.h"
 #include "WindowTestKit.h"
-#include "storage/SettingsFallback.h"
-#include "ui/WindowCommandLine.h"
-
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
-#include <csignal>
-#include <functional>
-#include <iostream>
-
-using namespace veltrane;
-using namespace veltrane::test;
 
 namespace {
 

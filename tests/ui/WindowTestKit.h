@@ -1,17 +1,36 @@
 #pragma once
 
+// Everything the ui tests use, in one place.
+#include "FaultFolders.h"
 #include "TempFolder.h"
+#include "TestPictures.h"
 #include "Waiting.h"
 #include "filelist/GridGeometry.h"
+#include "filelist/SourceFiles.h"
+#include "imaging/PicturePreparer.h"
 #include "platform/PlatformServices.h"
-#include "storage/ProgramFolder.h"
+#include "presets/FrameList.h"
+#include "presets/JobFields.h"
+#include "storage/SettingsFallback.h"
 #include "ui/FileGrid.h"
 #include "ui/FileList.h"
 #include "ui/JobControls.h"
+#include "ui/JobSync.h"
 #include "ui/MainWindow.h"
+#include "ui/MenuEntryBoxes.h"
 #include "ui/PresetControls.h"
+#include "ui/PreviewController.h"
+#include "ui/PreviewPainting.h"
+#include "ui/PreviewWindow.h"
 #include "ui/SettingsWindow.h"
+#include "ui/SizeChangeHandler.h"
+#include "ui/SkinOutline.h"
+#include "ui/SourceBox.h"
+#include "ui/Translucency.h"
+#include "ui/WindowCommandLine.h"
 
+#include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,14 +38,24 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 #include <QToolButton>
+#include <QUrl>
+#include <QWindow>
+#include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <memory>
 
 namespace veltrane::test {
@@ -90,13 +119,6 @@ protected:
     return found;
   }
 
-  // The settings window's "exit program" off, as a user sets it.
-  void stayAfterBatch() {
-    window->openSettings();
-    setting("exitWhenDone")->setChecked(false);
-    window->settingsWindow().close();
-  }
-
   // The settings file as the last shut-down wrote it.
   QStringList savedLines() const { return QString::fromUtf8(program.read("Veltrane.INI")).split("\r\n"); }
 
@@ -116,3 +138,6 @@ protected:
 };
 
 } // namespace veltrane::test
+
+using namespace veltrane;
+using namespace veltrane::test;

@@ -1,19 +1,10 @@
 #pragma once
 
-#include "TempFolder.h"
+#include "WindowTestKit.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
-#include <QRect>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QThread>
-#include <functional>
-#include <memory>
 #include <optional>
-#include <ostream>
 
 // Readable points in failure messages.
 inline void PrintTo(const QPoint &point, std::ostream *os) { *os << point.x() << ',' << point.y(); }
@@ -64,18 +55,14 @@ public:
 
   // The program's visible top-level window whose title matches, once there.
   std::optional<QString> findWindow(const QString &titlePattern, int timeoutMs = 10000) const {
+    const QString pid = QString::number(m_program->processId());
     QString found;
-    pollFor(
-        [&] {
-          if (m_program->state() == QProcess::NotRunning)
-            return true;
-          found = output("xdotool", {"search", "--all", "--onlyvisible", "--pid",
-                                     QString::number(m_program->processId()), "--name", titlePattern})
-                      .section(u'\n', 0, 0)
-                      .trimmed();
-          return !found.isEmpty();
-        },
-        timeoutMs);
+    const auto shown = [&] {
+      found = output("xdotool", {"search", "--all", "--onlyvisible", "--pid", pid, "--name", titlePattern});
+      return !found.isEmpty() || m_program->state() == QProcess::NotRunning;
+    };
+    pollFor(shown, timeoutMs);
+    found = found.section(u'\n', 0, 0).trimmed();
     return found.isEmpty() ? std::nullopt : std::optional(found);
   }
 
@@ -159,11 +146,11 @@ private:
     const QString screen = QString("%1x%2x24").arg(kScreen.width()).arg(kScreen.height());
     m_server = launch(QStandardPaths::findExecutable("Xvfb"),
                       {"-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp"}, environment());
-    if (!pollFor([&] {
-          m_server->waitForReadyRead(50);
-          return m_server->canReadLine() || m_server->state() == QProcess::NotRunning;
-        }) ||
-        !m_server->canReadLine())
+    const auto spoke = [&] {
+      m_server->waitForReadyRead(50);
+      return m_server->canReadLine() || m_server->state() == QProcess::NotRunning;
+    };
+    if (!pollFor(spoke) || !m_server->canReadLine())
       return "Xvfb did not start: " + QString::fromLocal8Bit(m_server->readAllStandardError());
     m_display = u':' + QString::fromLatin1(m_server->readLine().trimmed());
 
@@ -189,13 +176,11 @@ private:
     QString said;
     for (int attempt = 0; attempt < 3; ++attempt) {
       m_windowManager = launch(QStandardPaths::findExecutable("openbox"), {}, environment());
-      const bool managing = pollFor(
-          [&] {
-            return m_windowManager->state() == QProcess::NotRunning ||
-                   output("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
-          },
-          30000);
-      if (managing && m_windowManager->state() != QProcess::NotRunning)
+      const auto managing = [&] {
+        return m_windowManager->state() == QProcess::NotRunning ||
+               output("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
+      };
+      if (pollFor(managing, 30000) && m_windowManager->state() != QProcess::NotRunning)
         return {};
       end(*m_windowManager, 2000, true);
       said = QString::fromLocal8Bit(m_windowManager->readAllStandardError()).trimmed();
