@@ -34,15 +34,19 @@ sanitize-test: $(ASAN_BUILD)/build.ninja
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest -j $(JOBS) --output-on-failure
 
 # Line and branch coverage of src/ by every test: a Debug build with gcc's
-# --coverage in its own folder, the counters emptied, every test run, then
+# --coverage in its own folder (counters updated atomically: the workers
+# share code, and torn counts make gcov's output unreadable), the counters emptied, every test run, then
 # gcovr's summary (lines: N%, branches: N%); the full table goes to
 # $(COVERAGE_BUILD)/coverage.txt.
 $(COVERAGE_BUILD)/build.ninja:
-	cmake -S . -B $(COVERAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=--coverage \
+	cmake -S . -B $(COVERAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="--coverage -fprofile-update=atomic" \
 	  -DCMAKE_EXE_LINKER_FLAGS=--coverage $(CMAKE_FLAGS)
 
 coverage: $(COVERAGE_BUILD)/build.ninja
 	cmake --build $(COVERAGE_BUILD) -j $(JOBS)
+	# A source deleted since the last build leaves its notes behind: gone with its object.
+	cd $(COVERAGE_BUILD) && ninja -t cleandead >/dev/null && \
+	  find . -name '*.gcno' | while read -r n; do [ -f "$${n%.gcno}.o" ] || rm -f "$$n"; done
 	find $(COVERAGE_BUILD) -name '*.gcda' -delete
 	cd $(COVERAGE_BUILD) && QT_QPA_PLATFORM=offscreen ctest -j $(JOBS) --output-on-failure
 	gcovr -r . --object-directory $(COVERAGE_BUILD) --exclude-directories '$(COVERAGE_BUILD)/CMakeFiles' \
