@@ -43,6 +43,12 @@ struct JpegEncoder::Compressor {
   std::size_t written = 0;
   bool overLimit = false;
   bool created = false;
+  // The library makes its standard Huffman tables only where it has none,
+  // and an optimised encoding leaves its own in their place: the standard
+  // ones are kept here and put back before a plain encoding.
+  JHUFF_TBL standardTables[4]{};
+  bool haveStandardTables = false;
+  bool tablesReplaced = false;
 
   Compressor() = default;
   Compressor(const Compressor &) = delete;
@@ -118,6 +124,19 @@ struct JpegEncoder::Compressor {
     return true;
   }
 
+  JHUFF_TBL *&tableSlot(int i) { return i < 2 ? info.dc_huff_tbl_ptrs[i] : info.ac_huff_tbl_ptrs[i - 2]; }
+  void keepStandardTables(bool optimized) {
+    for (int i = 0; i < 4; ++i) {
+      JHUFF_TBL *table = tableSlot(i);
+      if (!haveStandardTables)
+        standardTables[i] = *table;
+      else if (tablesReplaced)
+        *table = standardTables[i];
+    }
+    haveStandardTables = true;
+    tablesReplaced = optimized;
+  }
+
   // Rows are read straight from the picture's memory: no copy.
   bool compress(const QImage &picture, int quality, const JpegExtras &extras, bool optimized) {
     if (setjmp(errors.jump)) {
@@ -133,6 +152,7 @@ struct JpegEncoder::Compressor {
     info.in_color_space = JCS_EXT_XRGB;
 #endif
     jpeg_set_defaults(&info);
+    keepStandardTables(optimized);
     jpeg_set_quality(&info, quality, TRUE);
     info.optimize_coding = optimized ? TRUE : FALSE;
     info.dct_method = JDCT_ISLOW;
@@ -190,8 +210,8 @@ Result<std::optional<QByteArray>> JpegEncoder::encodeWithin(const QImage &pictur
   Compressor &compressor = *m_compressor;
   compressor.limit = std::min<std::size_t>(std::size_t(std::max<qsizetype>(maxBytes, 0)), kNoLimit);
   compressor.overLimit = false;
-  const bool done =
-      compressor.compress(direct ? picture : converted, std::clamp(quality, 0, 100), extras, m_optimizedCoding);
+  const bool done = compressor.compress(direct ? picture : converted, std::clamp(quality, 0, 100), extras,
+                                        m_optimizedCoding);
   if (compressor.overLimit)
     return std::optional<QByteArray>();
   if (!done)

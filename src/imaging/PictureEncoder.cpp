@@ -49,8 +49,27 @@ const SizeCurve &PictureEncoder::sizeCurve() const {
 
 Result<QualityChoice> JpegPictureEncoder::searchQuality(const QImage &picture, double limitK,
                                                         const JpegExtras &extras) {
+  // The bisection runs on the standard tables, whose encodings stop as soon
+  // as they pass the limit; then tables made for the picture, a few percent
+  // smaller, let the qualities just above the answer fit as well.
+  m_encoder.setOptimizedCoding(false);
+  Result<QualityChoice> choice = getQualityForK(picture, limitK, m_encoder, extras);
+  if (!choice)
+    return choice;
+  const qsizetype maxBytes = maxBytesWithin(limitK);
+  const bool fitted = !choice->bytes.isEmpty() && choice->bytes.size() <= maxBytes;
   m_encoder.setOptimizedCoding(true);
-  return getQualityForK(picture, limitK, m_encoder, extras);
+  for (int quality = fitted ? choice->quality + 1 : 0; quality <= 100; ++quality) {
+    Result<std::optional<QByteArray>> encoded = m_encoder.encodeWithin(picture, quality, maxBytes, extras);
+    if (!encoded)
+      return failure(encoded.reason());
+    choice->tried.append(quality);
+    if (!*encoded)
+      break;
+    choice->quality = quality;
+    choice->bytes = std::move(**encoded);
+  }
+  return choice;
 }
 
 QString PictureEncoder::leftOut(const JpegExtras &extras) const {

@@ -51,8 +51,8 @@ private:
 };
 
 // JPEG by libjpeg-turbo, with its own search (see getQualityForK). Under a
-// size limit the Huffman tables are made for each picture: the second pass
-// costs little beside the search, and the smaller file buys a higher quality.
+// size limit the file written has Huffman tables made for the picture: the
+// smaller file buys a higher quality.
 class JpegPictureEncoder final : public PictureEncoder {
 public:
   OutputFormat format() const override { return OutputFormat::Jpeg; }

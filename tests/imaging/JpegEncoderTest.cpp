@@ -46,6 +46,14 @@ TEST(JpegEncoder, StopsAtTheLimitButKeepsAFileThatJustFits) {
     EXPECT_FALSE(encoder.encodeWithin(busy, 90, limit).value()) << limit;
   // Stopping leaves the encoder as good as new.
   EXPECT_TRUE(encoder.encode(busy, 90).value() == whole);
+  // Tables made for a picture make a smaller file of the same pixels, and
+  // leave none of themselves behind for the next plain encoding.
+  encoder.setOptimizedCoding(true);
+  const QByteArray optimized = encoder.encode(test::noisePicture({300, 200}, 7), 90).value();
+  EXPECT_LT(optimized.size(), JpegEncoder().encode(test::noisePicture({300, 200}, 7), 90).value().size());
+  EXPECT_EQ(QImage::fromData(optimized).size(), QSize(300, 200));
+  encoder.setOptimizedCoding(false);
+  EXPECT_TRUE(encoder.encode(busy, 90).value() == whole);
 }
 
 // A profile larger than one marker holds is split and read back whole; the
