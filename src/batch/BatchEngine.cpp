@@ -9,7 +9,6 @@
 #include "imaging/PictureEncoder.h"
 #include "imaging/PicturePreparer.h"
 #include "imaging/SaveOutput.h"
-#include "platform/MachineMemory.h"
 #include "presets/FrameList.h"
 
 #include <QDir>
@@ -420,9 +419,8 @@ BatchReport BatchRun::run() {
         m_job.update([](JobSettings &job) { job.suffixTemplate = QStringLiteral(" ([F])"); }));
 
   const int threads = m_input.threads > 0 ? m_input.threads : std::max(1, QThread::idealThreadCount());
-  WorkerPool pool(
-      threads, m_preparer, m_input.frameEntries, m_input.photo,
-      memorySizingFor(m_input.memoryBytes, m_input.memoryBytes > 0 ? std::nullopt : availableMemory()));
+  WorkerPool pool(threads, m_preparer, m_input.frameEntries, m_input.photo,
+                  memorySizingFor(m_input.memoryBytes));
   // Pictures are begun a few ahead, so a worker that is done does not wait
   // while a slow picture holds the head of the line. A finished picture waiting
   // its turn holds only its encoded bytes (and its small copy for a sheet).

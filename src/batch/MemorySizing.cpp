@@ -1,5 +1,7 @@
 #include "batch/MemorySizing.h"
 
+#include "platform/MachineMemory.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -14,6 +16,10 @@ MemorySizing memorySizingFor(qint64 askedBytes, std::optional<qint64> available)
   // A machine nearly out of memory still gets a picture of a few megapixels
   // at a time; the limit for one says no to more.
   return {std::max(*available / 4, 16 * kMB), std::max(*available / 4 * 3, 16 * kMB)};
+}
+
+MemorySizing memorySizingFor(qint64 askedBytes) {
+  return memorySizingFor(askedBytes, askedBytes > 0 ? std::nullopt : availableMemory());
 }
 
 } // namespace veltrane

@@ -19,5 +19,7 @@ struct MemorySizing {
 // machine runs meanwhile. When the machine
 // says nothing, 120 MB shared and no limit for one.
 MemorySizing memorySizingFor(qint64 askedBytes, std::optional<qint64> available);
+// The same, reading what this machine has free only when nothing was asked.
+MemorySizing memorySizingFor(qint64 askedBytes);
 
 } // namespace veltrane

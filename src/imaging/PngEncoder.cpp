@@ -33,9 +33,22 @@ void onWrite(png_structp png, png_bytep data, png_size_t length) {
 
 void onFlush(png_structp) {}
 
+struct PngInput {
+  const QImage &rows;
+  bool alpha;
+  const JpegExtras &extras;
+  QByteArray exif;
+  QByteArray xmp;
+  std::vector<png_bytep> rowPointers;
+};
+
 // Everything libpng may jump out of; true when it finished.
-bool writePng(PngSession &session, const QImage &rows, bool alpha, const JpegExtras &extras,
-              const QByteArray &exif, const QByteArray &xmp, png_bytep *rowPointers, bool runsOnly) {
+bool writePng(PngSession &session, const PngInput &input, bool runsOnly) {
+  const QImage &rows = input.rows;
+  const bool alpha = input.alpha;
+  const JpegExtras &extras = input.extras;
+  const QByteArray &exif = input.exif;
+  const QByteArray &xmp = input.xmp;
   if (setjmp(png_jmpbuf(session.png)))
     return false;
   png_set_write_fn(session.png, &session, onWrite, onFlush);
@@ -65,25 +78,12 @@ bool writePng(PngSession &session, const QImage &rows, bool alpha, const JpegExt
     text.itxt_length = size_t(xmp.size());
     png_set_text(session.png, session.info, &text, 1);
   }
-  png_set_rows(session.png, session.info, rowPointers);
+  png_set_rows(session.png, session.info, const_cast<png_bytepp>(input.rowPointers.data()));
   png_write_png(session.png, session.info, PNG_TRANSFORM_IDENTITY, nullptr);
   return true;
 }
 
-} // namespace
-
-namespace {
-
-struct PngInput {
-  const QImage &rows;
-  bool alpha;
-  const JpegExtras &extras;
-  QByteArray exif;
-  QByteArray xmp;
-  std::vector<png_bytep> rowPointers;
-};
-
-Result<QByteArray> writePng(PngInput &input, bool runsOnly) {
+Result<QByteArray> writePng(const PngInput &input, bool runsOnly) {
   QByteArray out;
   PngSession session;
   session.out = &out;
@@ -92,8 +92,7 @@ Result<QByteArray> writePng(PngInput &input, bool runsOnly) {
     session.info = png_create_info_struct(session.png);
   if (!session.info)
     return failure(QStringLiteral("out of memory"));
-  if (!writePng(session, input.rows, input.alpha, input.extras, input.exif, input.xmp,
-                input.rowPointers.data(), runsOnly))
+  if (!writePng(session, input, runsOnly))
     return failure(QStringLiteral("the PNG encoder failed: %1").arg(QString::fromUtf8(session.message)));
   return out;
 }

@@ -66,8 +66,8 @@ namespace {
 
 double curveAt(const SizeCurve &curve, int quality) { return curve[size_t(std::clamp(quality, 0, 100))]; }
 
-// The highest quality from `from` to `to` whose curve value is at most
-// `value` (`from` when none is).
+} // namespace
+
 int qualityAtMost(const SizeCurve &curve, double value, int from, int to) {
   int found = from;
   for (int q = from; q <= to; ++q)
@@ -75,6 +75,8 @@ int qualityAtMost(const SizeCurve &curve, double value, int from, int to) {
       found = q;
   return found;
 }
+
+namespace {
 
 // Where the known sizes put the limit on the curve: between what fits and
 // what does not, on the curve's shape; beyond one side, along the curve

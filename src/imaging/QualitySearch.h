@@ -43,6 +43,10 @@ Result<QualityChoice> getQualityForK(double limitK, const LimitedEncoding &encod
 // at 0, rising. Made by bench/size-curves from a set of photographs.
 using SizeCurve = std::array<double, 101>;
 
+// The highest quality from `from` to `to` whose curve value is at most
+// `value` (`from` when none is).
+int qualityAtMost(const SizeCurve &curve, double value, int from, int to);
+
 // The formats other than JPEG: the highest quality from `lowest` to 100 that
 // fits, where the next one up does not, found from `predicted` (the last
 // picture's answer, say). Each step reads the quality off `curve`, stretched

@@ -48,11 +48,7 @@ int SizeMemory::firstGuess(double detail, qsizetype maxBytes, const SizeCurve &c
     offset = m_offsetSum / m_count;
   }
   const double room = std::log(double(std::max<qsizetype>(maxBytes, 1))) - detail - offset;
-  int guess = std::clamp(lowest, 0, 100);
-  for (int quality = guess; quality <= 100; ++quality)
-    if (curve[size_t(quality)] <= room)
-      guess = quality;
-  return guess;
+  return qualityAtMost(curve, room, std::clamp(lowest, 0, 100), 100);
 }
 
 void SizeMemory::learn(double detail, int quality, qsizetype bytes, const SizeCurve &curve) {
