@@ -178,6 +178,11 @@ int printReport(const BatchReport &report, const FailedFiles &refused, const Bat
                                  : QStringLiteral("%1 pictures were").arg(report.outOfProportion)));
   }
 
+  if (options.timings)
+    for (const QString &line : timeTableLines(report.times))
+      err << line << '\n';
+  err.flush();
+
   const qsizetype failed = report.unreadable.size() + report.unwritten.size() + report.refused.size();
   const qsizetype skipped = refused.size() + report.skipped;
   if (!quiet) {

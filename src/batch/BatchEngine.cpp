@@ -425,6 +425,7 @@ BatchReport BatchRun::run() {
   // while a slow picture holds the head of the line. A finished picture waiting
   // its turn holds only its encoded bytes (and its small copy for a sheet).
   const int window = threads * 4;
+  const auto started = std::chrono::steady_clock::now();
   std::vector<Begun> dropped;
   bool dropping = true;
   while (true) {
@@ -442,13 +443,22 @@ BatchReport BatchRun::run() {
       break;
     Begun begun = std::move(m_inFlight.front());
     m_inFlight.pop_front();
-    finish(begun, pool.take(begun.task.seq));
+    const auto waitStart = std::chrono::steady_clock::now();
+    Outcome outcome = pool.take(begun.task.seq);
+    const auto taken = std::chrono::steady_clock::now();
+    finish(begun, std::move(outcome));
+    m_report.times.waitingForPicture += taken - waitStart;
+    m_report.times.writing += std::chrono::steady_clock::now() - taken;
   }
   m_report.stopped = m_stop;
   if (m_stop)
     leaveOut(dropped);
+  const auto lastSheet = std::chrono::steady_clock::now();
   m_sheet->finish();
   syncFoldersWritten();
+  m_report.times.writing += std::chrono::steady_clock::now() - lastSheet;
+  m_report.times.workers = pool.times();
+  m_report.times.whole = std::chrono::steady_clock::now() - started;
   putTheJobBack();
   return m_report;
 }

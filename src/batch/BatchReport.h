@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/BatchTimes.h"
 #include "common/FailedFiles.h"
 #include "platform/Prompts.h"
 
@@ -27,6 +28,7 @@ struct BatchReport {
   int firstFramesOnly = 0;  // animated sources, of which the first frame was written
   int outOfProportion = 0;  // outputs stretched to both limits by more than 1% out of proportion
   bool stopped = false;
+  BatchTimes times; // where the time went
 
   bool started() const { return startError.isEmpty(); }
   bool allWritten() const {

@@ -22,8 +22,9 @@ WorkerPool::WorkerPool(int threads, const PicturePreparer &preparer, const QStri
     : m_preparer(preparer), m_frameEntries(frameEntries), m_photo(photo),
       m_encoderThreads(std::max(1, int(std::thread::hardware_concurrency()) / std::max(1, threads))),
       m_memoryBudget(memory.shared, memory.mostForOne) {
-  for (int i = 0; i < threads; ++i)
-    m_threads.emplace_back([this] { run(); });
+  m_clocks.resize(size_t(std::max(threads, 0)));
+  for (Clock &clock : m_clocks)
+    m_threads.emplace_back([this, &clock] { run(clock); });
 }
 
 WorkerPool::~WorkerPool() {
@@ -59,14 +60,32 @@ Outcome WorkerPool::take(int seq) {
   return outcome;
 }
 
-void WorkerPool::run() {
+std::vector<WorkerTimes> WorkerPool::times() const {
+  const auto now = std::chrono::steady_clock::now();
+  const std::lock_guard lock(m_mutex);
+  std::vector<WorkerTimes> times;
+  for (const Clock &clock : m_clocks) {
+    times.push_back(clock.times);
+    if (clock.idleSince)
+      times.back().waitingForWork += now - *clock.idleSince;
+  }
+  return times;
+}
+
+void WorkerPool::run(Clock &clock) {
   PictureDecoder decoder;
   EncoderSet encoders(m_encoderThreads, m_sizeMemories);
+  WorkerTimes spent;
   for (;;) {
     Task task;
     {
       std::unique_lock lock(m_mutex);
+      clock.times = spent;
+      const auto idleSince = std::chrono::steady_clock::now();
+      clock.idleSince = idleSince;
       m_taskReady.wait(lock, [&] { return m_closed || !m_tasks.empty(); });
+      clock.idleSince.reset();
+      spent.waitingForWork += std::chrono::steady_clock::now() - idleSince;
       if (m_tasks.empty())
         return;
       task = std::move(m_tasks.front());
@@ -76,11 +95,12 @@ void WorkerPool::run() {
     // Qt's containers throw when memory runs out; one picture fails then,
     // not the whole program.
     try {
-      outcome = make(task, decoder, encoders);
+      outcome = make(task, decoder, encoders, spent);
     } catch (const std::bad_alloc &) {
       outcome = Outcome{};
       outcome.readError = QStringLiteral("out of memory");
     }
+    ++spent.pictures;
     {
       const std::lock_guard lock(m_mutex);
       m_outcomes.emplace(task.seq, std::move(outcome));
@@ -110,17 +130,37 @@ bool outOfProportion(QSize source, QSize written) {
 
 } // namespace
 
-Outcome WorkerPool::make(const Task &task, PictureDecoder &decoder, EncoderSet &encoders) {
+Outcome WorkerPool::make(const Task &task, PictureDecoder &decoder, EncoderSet &encoders,
+                         WorkerTimes &times) {
   QList<ResizeJob> jobs{task.job};
   for (const ResizeJob &extra : task.extraJobs)
     jobs.append(extra);
+  const auto start = std::chrono::steady_clock::now();
   // Kept until every picture is encoded: the first holds their memory.
   std::vector<PrepareResult> prepared =
       m_preparer.preparePictures(decoder, task.path, jobs, m_frameEntries, &m_memoryBudget, m_photo);
+  const auto preparedAt = std::chrono::steady_clock::now();
+  addPreparing(prepared, preparedAt - start, times);
   Outcome outcome = outcomeOf(task, task.job, prepared[0], task.write, task.sheet, encoders);
   for (size_t i = 1; i < prepared.size(); ++i)
     outcome.extraOutcomes.push_back(outcomeOf(task, jobs[qsizetype(i)], prepared[i], true, false, encoders));
+  times.encoding += std::chrono::steady_clock::now() - preparedAt;
   return outcome;
+}
+
+// The decode's part and the budget's wait, from the picture that holds the
+// reservation; the rest of the preparation is the scaling and the colours.
+void WorkerPool::addPreparing(const std::vector<PrepareResult> &prepared, std::chrono::nanoseconds spent,
+                              WorkerTimes &times) {
+  for (const PrepareResult &result : prepared)
+    if (result.ok() && result.picture->decoding.count() > 0) {
+      const std::chrono::nanoseconds waited = result.picture->memory.waited();
+      times.waitingForMemory += waited;
+      times.decoding += result.picture->decoding - waited;
+      times.preparing += spent - result.picture->decoding;
+      return;
+    }
+  times.decoding += spent; // nothing was prepared: the reading failed
 }
 
 Outcome WorkerPool::outcomeOf(const Task &task, const ResizeJob &job, const PrepareResult &prepared,

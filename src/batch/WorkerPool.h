@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/BatchTimes.h"
 #include "batch/MemorySizing.h"
 #include "imaging/MemoryBudget.h"
 #include "imaging/PictureEncoder.h"
@@ -16,6 +17,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -79,15 +81,25 @@ public:
   int dropWaiting();
   // Waits for the outcome of the picture begun as `seq`.
   Outcome take(int seq);
+  // Where each worker's time went so far.
+  std::vector<WorkerTimes> times() const;
 
 private:
-  void run();
+  // A worker's times, and since when it has waited for a picture.
+  struct Clock {
+    WorkerTimes times;
+    std::optional<std::chrono::steady_clock::time_point> idleSince;
+  };
+
+  void run(Clock &clock);
   void giveBackSpareMemory();
-  Outcome make(const Task &task, PictureDecoder &decoder, EncoderSet &encoders);
+  Outcome make(const Task &task, PictureDecoder &decoder, EncoderSet &encoders, WorkerTimes &times);
   Outcome outcomeOf(const Task &task, const ResizeJob &job, const PrepareResult &prepared, bool write,
                     bool sheet, EncoderSet &encoders);
   void encode(const Task &task, const ResizeJob &job, const PreparedPicture &prepared, EncoderSet &encoders,
               Outcome &outcome);
+  static void addPreparing(const std::vector<PrepareResult> &prepared, std::chrono::nanoseconds spent,
+                           WorkerTimes &times);
 
   const PicturePreparer &m_preparer;
   const QStringList m_frameEntries;
@@ -99,12 +111,13 @@ private:
   // that decodes to more than it (a tiny file can claim a 250-megapixel
   // canvas) runs alone, or not at all past what the machine can give.
   MemoryBudget m_memoryBudget;
-  std::mutex m_mutex;
+  mutable std::mutex m_mutex;
   std::condition_variable m_taskReady;
   std::condition_variable m_outcomeReady;
   std::deque<Task> m_tasks;
   std::map<int, Outcome> m_outcomes;
   bool m_closed = false;
+  std::deque<Clock> m_clocks; // one per worker, guarded by m_mutex
   std::vector<std::thread> m_threads;
 };
 

@@ -133,9 +133,10 @@ Result<> applyFlag(BatchOptions &options, const QString &option) {
                          &options.sources.nullSeparated,
                          &options.sources.recursive,
                          &options.listPresets,
-                         &options.skipExisting};
-  const char *const names[] = {"--help", "--version",   "--yes",          "--quiet",        "--dry-run",
-                               "--null", "--recursive", "--list-presets", "--skip-existing"};
+                         &options.skipExisting,
+                         &options.timings};
+  const char *const names[] = {"--help", "--version",   "--yes",          "--quiet",         "--dry-run",
+                               "--null", "--recursive", "--list-presets", "--skip-existing", "--timings"};
   for (size_t k = 0; k < std::size(names); ++k)
     if (option == QLatin1String(names[k])) {
       *flags[k] = true;

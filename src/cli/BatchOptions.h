@@ -52,6 +52,7 @@ struct BatchOptions {
   bool yes = false;
   bool quiet = false;
   bool skipExisting = false;
+  bool timings = false; // where the workers' time went, on stderr at the end
   bool help = false;
   bool version = false;
   bool listPresets = false;

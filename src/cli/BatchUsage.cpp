@@ -88,6 +88,9 @@ Running:
                         refused (default: a quarter of the free memory, or of
                         the room under the control group's limit when that is
                         closer)
+      --timings         at the end, where each worker's time went (decoding,
+                        preparing, encoding, waiting for memory and for work)
+                        and the writing's, in milliseconds, on the error output
       --yes             go ahead when trying all frames makes over 100 files
       --skip-existing   leave out a picture whose output name is taken,
                         instead of writing it as " (2)"; not a failure

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <limits>
 #include <mutex>
@@ -31,7 +32,8 @@ public:
   public:
     Reservation() = default;
     Reservation(Reservation &&other) noexcept
-        : m_budget(other.m_budget), m_bytes(other.m_bytes), m_refusal(std::move(other.m_refusal)) {
+        : m_budget(other.m_budget), m_bytes(other.m_bytes), m_waited(other.m_waited),
+          m_refusal(std::move(other.m_refusal)) {
       other.m_budget = nullptr;
     }
     Reservation &operator=(Reservation &&other) noexcept {
@@ -39,6 +41,7 @@ public:
         end();
         m_budget = other.m_budget;
         m_bytes = other.m_bytes;
+        m_waited = other.m_waited;
         m_refusal = std::move(other.m_refusal);
         other.m_budget = nullptr;
       }
@@ -52,6 +55,8 @@ public:
     // Why nothing was reserved ("needs 900 MB, 600 MB available"); empty
     // when it was.
     const QString &refusal() const { return m_refusal; }
+    // How long the reservation waited for its turn.
+    std::chrono::nanoseconds waited() const { return m_waited; }
     // Gives back what the holder no longer needs, once its big buffers are freed.
     void shrinkTo(qint64 bytes) {
       if (m_budget && bytes < m_bytes) {
@@ -62,7 +67,8 @@ public:
 
   private:
     friend class MemoryBudget;
-    Reservation(MemoryBudget *budget, qint64 bytes) : m_budget(budget), m_bytes(bytes) {}
+    Reservation(MemoryBudget *budget, qint64 bytes, std::chrono::nanoseconds waited)
+        : m_budget(budget), m_bytes(bytes), m_waited(waited) {}
     explicit Reservation(QString refusal) : m_refusal(std::move(refusal)) {}
     void end() {
       if (m_budget)
@@ -72,6 +78,7 @@ public:
 
     MemoryBudget *m_budget = nullptr;
     qint64 m_bytes = 0;
+    std::chrono::nanoseconds m_waited{};
     QString m_refusal;
   };
 
@@ -86,6 +93,7 @@ public:
                              .arg(m_mostForOne / kMB));
     }
     const bool alone = bytes > m_capacity;
+    const auto start = std::chrono::steady_clock::now();
     std::unique_lock lock(m_mutex);
     ++m_waiting;
     m_waitingAlone += alone;
@@ -94,7 +102,7 @@ public:
     m_waitingAlone -= alone;
     m_held += bytes;
     m_aloneHeld = alone;
-    return Reservation(this, bytes);
+    return Reservation(this, bytes, std::chrono::steady_clock::now() - start);
   }
 
   qint64 capacity() const { return m_capacity; }

@@ -18,10 +18,17 @@ struct OutputMetadata {
   QString note;                 // what else was left out and why, for the report; empty when nothing
 };
 
-// What reading a source's metadata may hold at once, besides the picture:
-// the metadata parts of the file (at most kMaxMetadataBytes) and Exiv2's
-// copies of them. A fixed amount for the caller to reserve from the memory budget.
+// What reading a source's metadata may hold at once, besides the picture,
+// at most: the metadata parts of the file (at most kMaxMetadataBytes) and
+// Exiv2's copies of them, or Exiv2 reading a TIFF or HEIF in place.
 inline constexpr qint64 kPhotoMetadataMemory = 16 << 20;
+
+// What reading the metadata of the file at `sourcePath` for its output will
+// hold at once, for the caller to reserve from the memory budget before the
+// picture: nothing under Strip or for a file without any, a small multiple of
+// its metadata parts' size for a file read by excerpt, kPhotoMetadataMemory
+// for a format read in place. Reads the file's segment sizes, not its pixels.
+qint64 metadataReadingMemory(const QString &sourcePath, MetadataPolicy policy);
 
 // The marker segments for a picture of `outputSize` written from the file at
 // `sourcePath`, under `policy`. The kept EXIF and XMP are made true for the

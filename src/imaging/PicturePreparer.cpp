@@ -183,8 +183,10 @@ std::vector<PrepareResult> PicturePreparer::preparePictures(PictureDecoder &deco
 
   // Reading the source's metadata for the written file comes later, within
   // the same reservation: nothing waits for memory while holding some.
-  const qint64 besides = photo.metadata == MetadataPolicy::Strip ? 0 : kPhotoMetadataMemory;
+  const qint64 besides = metadataReadingMemory(path, photo.metadata);
+  const auto decodeStart = std::chrono::steady_clock::now();
   DecodeResult decoded = decoder.decodeFile(path, decodeRequestFor(needs, memoryBudget, besides));
+  const std::chrono::nanoseconds decoding = std::chrono::steady_clock::now() - decodeStart;
   if (!decoded.ok()) {
     for (qsizetype i = 0; i < jobs.size(); ++i)
       if (!results[size_t(i)].ok() && results[size_t(i)].error.isEmpty())
@@ -213,8 +215,10 @@ std::vector<PrepareResult> PicturePreparer::preparePictures(PictureDecoder &deco
   // the reservation for them all.
   source.image = QImage();
   source.memory.shrinkTo(kept);
-  if (first >= 0)
+  if (first >= 0) {
     results[size_t(first)].picture->memory = std::move(source.memory);
+    results[size_t(first)].picture->decoding = decoding;
+  }
   return results;
 }
 

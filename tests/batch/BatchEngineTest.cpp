@@ -305,7 +305,7 @@ TEST(Batch, AStopAmongFramesSaysWhichSourcesWereLeftHalfTried) {
                          "b.jpg the batch was stopped before it", "c.jpg the batch was stopped before it"}));
 }
 
-TEST(Batch, TheSameFilesWithOneAndTwoThreads) {
+TEST(Batch, TheSameFilesWithOneAndTwoThreadsAndWhereTheTimeWent) {
   QList<QByteArray> runs;
   for (int threads : {1, 2}) {
     BatchKit kit;
@@ -318,7 +318,15 @@ TEST(Batch, TheSameFilesWithOneAndTwoThreads) {
     kit.job.sheetColumns = 1;
     kit.job.sheetRows = 1;
     kit.threads = threads;
-    kit.run();
+    const BatchReport report = kit.run();
+    // Each worker's time is told, and every picture was made by one of them.
+    ASSERT_EQ(report.times.workers.size(), size_t(threads));
+    int made = 0;
+    for (const WorkerTimes &worker : report.times.workers)
+      made += worker.pictures;
+    EXPECT_EQ(made, 7);
+    EXPECT_GT(report.times.workers[0].decoding.count(), 0);
+    EXPECT_GE(report.times.whole, report.times.writing + report.times.waitingForPicture);
     QByteArray all;
     for (const QString &name : kit.outputs()) {
       all += name.toUtf8() + '\n';

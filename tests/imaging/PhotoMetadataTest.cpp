@@ -306,3 +306,21 @@ TEST(PhotoMetadata, SeveralThreadsReadAtOnce) {
   ASSERT_FALSE(missing);
   EXPECT_EQ(missing.reason(), QStringLiteral("file not found"));
 }
+
+// What a worker reserves for the metadata follows what the file holds: a
+// camera's few kB reserve a fraction of the bound, so that small photos may
+// run beside a large one.
+TEST(PhotoMetadata, ReservesWhatTheFilesMetadataTakes) {
+  const test::TempFolder folder;
+  const QString camera = folder.write(QStringLiteral("camera.jpg"), test::testSource("camera.jpg"));
+  const QString plain = folder.write(QStringLiteral("plain.gif"), test::testSource("plain.gif"));
+  const QString tiff = folder.write(QStringLiteral("camera.tif"), test::testSource("camera.tif"));
+  const qint64 cameraMemory = metadataReadingMemory(camera, MetadataPolicy::NoLocation);
+  EXPECT_GT(cameraMemory, 0);
+  EXPECT_LE(cameraMemory, kPhotoMetadataMemory / 8);
+  EXPECT_EQ(metadataReadingMemory(camera, MetadataPolicy::Strip), 0);
+  EXPECT_EQ(metadataReadingMemory(plain, MetadataPolicy::KeepAll), 0);
+  EXPECT_EQ(metadataReadingMemory(tiff, MetadataPolicy::KeepAll), kPhotoMetadataMemory);
+  EXPECT_EQ(metadataReadingMemory(folder.path() + QStringLiteral("/missing.jpg"), MetadataPolicy::KeepAll),
+            0);
+}

@@ -155,16 +155,20 @@ TEST_F(PicturePreparerTest, AFrameThatCannotBeUsedFailsThePicture) {
 // The decode's reservation covers the copies the preparation makes, and once
 // the source is let go, only the result and the encoder's copy stay held.
 TEST_F(PicturePreparerTest, APreparedPictureHoldsItsResultUntilItIsWritten) {
-  const QString photo = temp.write("photo.gif", test::testSource("quadrants-400x300.gif"));
+  const QString gif = temp.write("photo.gif", test::testSource("quadrants-400x300.gif"));
+  const QString camera = temp.write("camera.jpg", test::testSource("camera.jpg"));
   MemoryBudget budget(qint64(1) << 30);
-  {
-    const PrepareResult result = prepare(photo, box(100, {}), &budget);
-    ASSERT_TRUE(result.ok()) << result.error.toStdString();
-    EXPECT_EQ(result.picture->image.size(), QSize(100, 75));
-    // With what reading the source's metadata for the file may take.
-    EXPECT_EQ(budget.held(), 100 * 75 * 4 + kPhotoMetadataMemory);
+  for (const QString &photo : {gif, camera}) {
+    {
+      const PrepareResult result = prepare(photo, box(100, {}), &budget);
+      ASSERT_TRUE(result.ok()) << result.error.toStdString();
+      const QSize size = result.picture->image.size();
+      // With what reading the source's metadata for the file will take: none for a GIF.
+      EXPECT_EQ(budget.held(),
+                size.width() * size.height() * 4 + metadataReadingMemory(photo, MetadataPolicy::NoLocation));
+    }
+    EXPECT_EQ(budget.held(), 0);
   }
-  EXPECT_EQ(budget.held(), 0);
 }
 
 // A photo in Adobe RGB comes out in sRGB, scaled or untouched; with the
