@@ -1,14 +1,24 @@
 // The libjpeg-turbo floor for a batch job: each file read into memory,
 // decoded at the smallest scale (n/8) that still covers the wanted height,
 // and encoded at the quality into memory. No resampling, no disk writes: no
-// resizer doing the same job can do less work.
-//   veltrane-jpeg-floor HEIGHT QUALITY FILE...
+// resizer doing the same job can do less work. With PROCESSES above 1, as
+// many processes, each taking the next file when it is free; prints the
+// seconds and the peak memory in kB summed over the processes.
+//   veltrane-jpeg-floor HEIGHT QUALITY PROCESSES FILE...
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <new>
 #include <vector>
+
+#include <sys/mman.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // After <cstdio>: it needs FILE and size_t.
 #include <jpeglib.h>
@@ -71,16 +81,39 @@ unsigned long floorJob(const std::vector<unsigned char> &data, unsigned height, 
 } // namespace
 
 int main(int argc, char **argv) {
-  if (argc < 4) {
-    std::fprintf(stderr, "usage: veltrane-jpeg-floor HEIGHT QUALITY FILE...\n");
+  if (argc < 5) {
+    std::fprintf(stderr, "usage: veltrane-jpeg-floor HEIGHT QUALITY PROCESSES FILE...\n");
     return 2;
   }
   const unsigned height = unsigned(std::atoi(argv[1]));
   const int quality = std::atoi(argv[2]);
+  const int processes = std::max(1, std::atoi(argv[3]));
+  constexpr int kFirstFile = 4;
   const auto start = std::chrono::steady_clock::now();
-  for (int i = 3; i < argc; ++i)
-    floorJob(readFile(argv[i]), height, quality);
+  long peakKb = 0;
+  if (processes == 1) {
+    for (int i = kFirstFile; i < argc; ++i)
+      floorJob(readFile(argv[i]), height, quality);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    peakKb = usage.ru_maxrss;
+  } else {
+    // The next file to take, shared by the processes.
+    void *shared =
+        mmap(nullptr, sizeof(std::atomic<int>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    auto *next = new (shared) std::atomic<int>(kFirstFile);
+    for (int p = 0; p < processes; ++p)
+      if (fork() == 0) {
+        for (int i = (*next)++; i < argc; i = (*next)++)
+          floorJob(readFile(argv[i]), height, quality);
+        _exit(0);
+      }
+    rusage usage{};
+    int status = 0;
+    while (wait4(-1, &status, 0, &usage) > 0)
+      peakKb += usage.ru_maxrss;
+  }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::printf("%.3f\n", seconds);
+  std::printf("%.3f %ld\n", seconds, peakKb);
   return 0;
 }

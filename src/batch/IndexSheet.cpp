@@ -24,21 +24,25 @@ QString sheetFileName(int number, const QString &extension) {
 
 IndexSheet::IndexSheet(QSize canvas, const SheetStyle &style, SheetGrid grid, bool captions,
                        QString outputFolder, QString extension, SheetWriter writer)
-    : m_canvas(canvas, QImage::Format_RGB32), m_style(style), m_folder(std::move(outputFolder)),
+    : m_canvasSize(canvas), m_style(style), m_folder(std::move(outputFolder)),
       m_extension(std::move(extension)), m_writer(std::move(writer)), m_grid(grid) {
-  setScreenResolution(m_canvas);
-  clearCanvas();
+  QImage resolution(1, 1, QImage::Format_RGB32); // what the captions are measured on
+  setScreenResolution(resolution);
   m_font.setFamily(QStringLiteral("DejaVu Sans"));
   m_font.setPointSizeF(style.fontSize > 0 ? style.fontSize : 9);
   m_font.setBold(style.bold);
   m_font.setItalic(style.italic);
   if (captions)
-    m_captionH = QFontMetricsF(m_font, &m_canvas).boundingRect(QStringLiteral("9")).height() + kCaptionGap;
+    m_captionH = QFontMetricsF(m_font, &resolution).boundingRect(QStringLiteral("9")).height() + kCaptionGap;
   m_cellW = std::floor((canvas.width() - (grid.columns - 1) * kGap) / double(grid.columns));
   m_cellH = std::floor((canvas.height() - (grid.rows - 1) * kGap - m_captionH) / double(grid.rows));
 }
 
-void IndexSheet::clearCanvas() { m_canvas.fill(m_style.background); }
+void IndexSheet::startCanvas() {
+  m_canvas = QImage(m_canvasSize, QImage::Format_RGB32);
+  setScreenResolution(m_canvas);
+  m_canvas.fill(m_style.background);
+}
 
 QRectF IndexSheet::pictureRect(QSize size, int column, int row) const {
   const double cx = (column - 1) * (m_cellW + kGap);
@@ -85,6 +89,8 @@ QString IndexSheet::place(const SheetPicture &picture, const SheetCaptions &capt
   if (picture.image.isNull())
     return {};
   const QRectF target = pictureRect(picture.image.size(), m_column, m_row);
+  if (m_canvas.isNull())
+    startCanvas();
   {
     QPainter painter(&m_canvas);
     painter.fillRect(target.translated(kShadowOffset, kShadowOffset), QColor(128, 128, 128));
@@ -124,10 +130,10 @@ QString IndexSheet::finish() {
 
 QString IndexSheet::writeSheet(int number) {
   // The next sheet starts clean even when writing this one fails.
-  const QImage sheet = m_canvas;
+  const QImage sheet = std::move(m_canvas);
+  m_canvas = QImage();
   m_column = 1;
   m_row = 1;
-  clearCanvas();
   return m_writer(sheet, QDir(m_folder).filePath(sheetFileName(number, m_extension)));
 }
 

@@ -55,7 +55,6 @@ public:
   double cellWidth() const { return m_cellW; }
   double cellHeight() const { return m_cellH; }
   double captionHeight() const { return m_captionH; }
-  const QImage &canvas() const { return m_canvas; }
   // Where a picture of `size` goes in cell (column, row), both from 1.
   QRectF pictureRect(QSize size, int column, int row) const;
   // "holiday (800x600) [245.3k]"
@@ -63,9 +62,12 @@ public:
 
 private:
   QString writeSheet(int number);
-  void clearCanvas();
+  void startCanvas();
 
+  // Made for the first picture of each sheet: a batch without sheets, or
+  // between them, holds none of the screen-sized canvas.
   QImage m_canvas;
+  QSize m_canvasSize;
   SheetStyle m_style;
   QFont m_font;
   QString m_folder;
