@@ -4,6 +4,7 @@
 #include "platform/handoff/WindowHandOff.h"
 #include "platform/widgets/DesktopPlatform.h"
 #include "presets/FrameList.h"
+#include "shell/FileManagerMenu.h"
 #include "storage/ProgramFolder.h"
 #include "ui/FileGrid.h"
 #include "ui/FileList.h"
@@ -193,7 +194,20 @@ void takeScreenshots(MainWindow &window, const QString &folder) {
   takePreviewScreenshots(window, folder, save);
 }
 
-// --help and --version answer before QApplication, which needs a display.
+// Every file manager's entries, whichever program folder wrote them.
+int removeMenuEntries() {
+  const FileManagerMenu menu = FileManagerMenu::forUser(QString());
+  int status = 0;
+  for (const PictureKinds kinds : {PictureKinds::Jpeg, PictureKinds::BmpAndGif})
+    if (const Result<> removed = menu.remove(kinds); !removed) {
+      QTextStream(stderr) << "veltrane: " << removed.reason() << "\n";
+      status = 1;
+    }
+  return status;
+}
+
+// --help, --version and --remove-menu-entries answer before QApplication,
+// which needs a display.
 std::optional<int> answerWithoutDisplay(int argc, char **argv) {
   for (int i = 1; i < argc; ++i) {
     const QByteArray argument(argv[i]);
@@ -207,6 +221,8 @@ std::optional<int> answerWithoutDisplay(int argc, char **argv) {
       QTextStream(stdout) << "veltrane " << VELTRANE_VERSION << "\n";
       return 0;
     }
+    if (argument == "--remove-menu-entries")
+      return removeMenuEntries();
   }
   return std::nullopt;
 }

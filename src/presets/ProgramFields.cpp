@@ -84,6 +84,10 @@ std::vector<ProgramField> makeProgramFields() {
       {QStringLiteral("keep colour profiles"), FieldPlace::at(24),
        [](const ProgramSettings &p) { return flagText(p.photo.keepColourProfile); },
        [](ProgramSettings &p, const QString &text) { p.photo.keepColourProfile = flagOf(text); }},
+      // On unless turned off: the page has always opened at exit.
+      {QStringLiteral("guide page at exit"), FieldPlace::at(25),
+       [](const ProgramSettings &p) { return flagText(p.guideAtExit); },
+       [](ProgramSettings &p, const QString &text) { p.guideAtExit = text.trimmed() != QLatin1String("0"); }},
   };
 }
 

@@ -29,6 +29,7 @@ struct ProgramSettings {
   float previewTop = 0;
   bool plainMode = false;
   PhotoOptions photo;
+  bool guideAtExit = true; // the guide page opens in the browser when the user ends the program
 
   bool operator==(const ProgramSettings &) const = default;
 };

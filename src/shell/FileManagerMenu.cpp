@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
+#include <utility>
 
 namespace veltrane {
 
@@ -117,6 +119,18 @@ bool holds(const QString &path, const QByteArray &wanted) {
 
 } // namespace
 
+QList<FileManager> installedFileManagers() {
+  QList<FileManager> installed;
+  const std::pair<FileManager, QString> programs[] = {{FileManager::Nautilus, QStringLiteral("nautilus")},
+                                                      {FileManager::Dolphin, QStringLiteral("dolphin")},
+                                                      {FileManager::Nemo, QStringLiteral("nemo")},
+                                                      {FileManager::Thunar, QStringLiteral("thunar")}};
+  for (const auto &[manager, program] : programs)
+    if (!QStandardPaths::findExecutable(program).isEmpty())
+      installed.append(manager);
+  return installed;
+}
+
 QString desktopExecQuoted(const QString &program) {
   QString quoted;
   for (const QChar c : program) {
@@ -137,13 +151,15 @@ QString shellQuoted(const QString &text) {
   return u'\'' + quoted + u'\'';
 }
 
-FileManagerMenu::FileManagerMenu(QString program, QString dataHome, QString configHome, QStringList arguments)
+FileManagerMenu::FileManagerMenu(QString program, QString dataHome, QString configHome, QStringList arguments,
+                                 QList<FileManager> present)
     : m_command(QStringList{std::move(program)} + std::move(arguments)), m_dataHome(std::move(dataHome)),
-      m_configHome(std::move(configHome)) {}
+      m_configHome(std::move(configHome)), m_present(std::move(present)) {}
 
 FileManagerMenu FileManagerMenu::forUser(const QString &program, const QStringList &arguments) {
   return {program, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-          QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), arguments};
+          QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), arguments,
+          installedFileManagers()};
 }
 
 QString FileManagerMenu::nautilusScript(PictureKinds kinds) const {
@@ -164,17 +180,22 @@ Result<> FileManagerMenu::install(PictureKinds kinds) const {
     if (!result)
       failed.append(result.reason());
   };
-  note(writeEntry(nautilusScript(kinds), nautilusScriptText(k, m_command), kExecutable));
-  note(writeEntry(dolphinServiceMenu(kinds), dolphinText(k, m_command), kExecutable));
-  note(writeEntry(nemoAction(kinds), nemoText(k, m_command), kReadable));
-  const QString thunar = thunarActions();
-  const Result<QByteArray> merged =
-      mergeThunarActions(readWholeFile(thunar), kinds, thunarCommand(m_command), true);
-  if (!merged)
-    failed.append(QStringLiteral("%1: left as it was, since %2")
-                      .arg(QDir::toNativeSeparators(thunar), merged.reason()));
-  else
-    note(writeEntry(thunar, *merged, kReadable));
+  if (m_present.contains(FileManager::Nautilus))
+    note(writeEntry(nautilusScript(kinds), nautilusScriptText(k, m_command), kExecutable));
+  if (m_present.contains(FileManager::Dolphin))
+    note(writeEntry(dolphinServiceMenu(kinds), dolphinText(k, m_command), kExecutable));
+  if (m_present.contains(FileManager::Nemo))
+    note(writeEntry(nemoAction(kinds), nemoText(k, m_command), kReadable));
+  if (m_present.contains(FileManager::Thunar)) {
+    const QString thunar = thunarActions();
+    const Result<QByteArray> merged =
+        mergeThunarActions(readWholeFile(thunar), kinds, thunarCommand(m_command), true);
+    if (!merged)
+      failed.append(QStringLiteral("%1: left as it was, since %2")
+                        .arg(QDir::toNativeSeparators(thunar), merged.reason()));
+    else
+      note(writeEntry(thunar, *merged, kReadable));
+  }
   if (!failed.isEmpty())
     return failure(failed.join(QStringLiteral("\n")));
   return {};
@@ -203,10 +224,17 @@ Result<> FileManagerMenu::remove(PictureKinds kinds) const {
 
 bool FileManagerMenu::isInstalled(PictureKinds kinds) const {
   const Kinds k = kindsOf(kinds);
-  return holds(nautilusScript(kinds), nautilusScriptText(k, m_command)) &&
-         holds(dolphinServiceMenu(kinds), dolphinText(k, m_command)) &&
-         holds(nemoAction(kinds), nemoText(k, m_command)) &&
-         thunarHasAction(readWholeFile(thunarActions()), kinds, thunarCommand(m_command));
+  const auto there = [&](FileManager manager) {
+    switch (manager) {
+    case FileManager::Nautilus: return holds(nautilusScript(kinds), nautilusScriptText(k, m_command));
+    case FileManager::Dolphin: return holds(dolphinServiceMenu(kinds), dolphinText(k, m_command));
+    case FileManager::Nemo: return holds(nemoAction(kinds), nemoText(k, m_command));
+    case FileManager::Thunar:
+      return thunarHasAction(readWholeFile(thunarActions()), kinds, thunarCommand(m_command));
+    }
+    return false;
+  };
+  return anyFileManager() && std::all_of(m_present.begin(), m_present.end(), there);
 }
 
 } // namespace veltrane

@@ -2,14 +2,25 @@
 
 #include "common/Result.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <iterator>
 
 namespace veltrane {
 
 // The two kinds of picture the menu entry is offered for, each switched on
 // and off as a pair.
 enum class PictureKinds { Jpeg, BmpAndGif };
+
+// The file managers whose menus the entries go into.
+enum class FileManager { Nautilus, Dolphin, Nemo, Thunar };
+inline constexpr FileManager kEveryFileManager[] = {FileManager::Nautilus, FileManager::Dolphin,
+                                                    FileManager::Nemo, FileManager::Thunar};
+
+// The file managers installed: their programs ("nautilus", "dolphin",
+// "nemo", "thunar") on the PATH.
+QList<FileManager> installedFileManagers();
 
 // "Resize/Resample" in the file managers' menus for JPEG, or BMP and GIF,
 // files: per-user files that GNOME Files (a script), Dolphin (a service
@@ -20,17 +31,22 @@ class FileManagerMenu {
 public:
   // `program`: the window program's path, started with `arguments` before
   // the files (--home DIR, so that an entry starts the program folder of the
-  // window that wrote it); the folders: the user's XDG data and config homes.
-  FileManagerMenu(QString program, QString dataHome, QString configHome, QStringList arguments = {});
-  // The user's folders, from QStandardPaths.
+  // window that wrote it); the folders: the user's XDG data and config homes;
+  // `present`: the file managers to write entries for.
+  FileManagerMenu(QString program, QString dataHome, QString configHome, QStringList arguments = {},
+                  QList<FileManager> present = {std::begin(kEveryFileManager), std::end(kEveryFileManager)});
+  // The user's folders, from QStandardPaths, for the file managers installed.
   static FileManagerMenu forUser(const QString &program, const QStringList &arguments = {});
 
-  // Writes every file manager's entry for the pair; the ones already there
-  // are replaced. Fails with the files that could not be written.
+  // Whether any file manager is there to take entries.
+  bool anyFileManager() const { return !m_present.isEmpty(); }
+  // Writes the present file managers' entries for the pair; the ones already
+  // there are replaced. Fails with the files that could not be written.
   Result<> install(PictureKinds kinds) const;
-  // Removes them; entries of other programs are left alone.
+  // Removes them from every file manager's folders, present or not (one
+  // uninstalled since keeps none); entries of other programs are left alone.
   Result<> remove(PictureKinds kinds) const;
-  // True when the entries are there and start this program.
+  // True when the present file managers' entries are there and start this program.
   bool isInstalled(PictureKinds kinds) const;
 
   // Where each entry lives (for tests and messages).
@@ -43,6 +59,7 @@ private:
   QStringList m_command; // the program, then its arguments
   QString m_dataHome;
   QString m_configHome;
+  QList<FileManager> m_present;
 };
 
 // The program path quoted for a desktop entry's Exec key: in double quotes,

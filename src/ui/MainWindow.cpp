@@ -399,7 +399,7 @@ void MainWindow::shutDown(bool userIsThere) {
   }
   // Not when the system ends the program: a browser would be lost with the
   // session, or hold up the logout.
-  if (userIsThere)
+  if (userIsThere && m_settings->guideAtExit())
     openGuide(kSupportSection);
   saveSettings(userIsThere);
   m_settings->hide();

@@ -30,6 +30,7 @@ void MainWindow::loadSettings() {
   m_program = state.program;
   m_settings->setSheetOptions(m_program);
   m_settings->setPhotoOptions(m_program.photo);
+  m_settings->setGuideAtExit(m_program.guideAtExit);
   m_form.manualSize->setChecked(m_program.manualSize != 0);
   m_form.showPreview->setChecked(m_program.showPreview != 0);
   m_controls->setJob(state.job);
@@ -44,6 +45,7 @@ void MainWindow::saveSettings(bool userIsThere) {
   ProgramSettings &program = state.program;
   m_settings->writeSheetOptions(program);
   program.photo = m_settings->photoOptions();
+  program.guideAtExit = m_settings->guideAtExit();
   program.presetIndex = qint16(m_presets->selected());
   program.manualSize = m_form.manualSize->isChecked() ? 1 : 0;
   program.showPreview = m_form.showPreview->isChecked() ? 1 : 0;

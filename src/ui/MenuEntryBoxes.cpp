@@ -17,7 +17,9 @@ MenuEntryBoxes::MenuEntryBoxes(FileManagerMenu menu, QCheckBox *jpeg, QCheckBox 
 void MenuEntryBoxes::mirrorInstalled(bool firstStart) {
   m_bmpGif->setChecked(m_menu.isInstalled(PictureKinds::BmpAndGif));
   m_jpeg->setChecked(m_menu.isInstalled(PictureKinds::Jpeg));
-  if (firstStart) {
+  // Only file managers that are there get entries: with none, nothing is
+  // written and the boxes stay clear until one is installed and a box ticked.
+  if (firstStart && m_menu.anyFileManager()) {
     m_bmpGif->setChecked(true);
     m_jpeg->setChecked(true);
   }

@@ -134,9 +134,13 @@ QGroupBox *SettingsWindow::lookGroup() {
   QFont noteFont = note->font();
   noteFont.setPixelSize(11);
   note->setFont(noteFont);
+  m_guideAtExit = named(new QCheckBox(QStringLiteral("open the guide page on exit"), look), "guideAtExit");
+  m_guideAtExit->setToolTip(QStringLiteral("Open Veltrane's guide and support page in the browser when you "
+                                           "close the program"));
   lookLayout->addWidget(m_graphic, 0, 0);
   lookLayout->addWidget(m_windowed, 0, 1);
   lookLayout->addWidget(note, 1, 0, 1, 3);
+  lookLayout->addWidget(m_guideAtExit, 2, 0, 1, 3);
   lookLayout->setColumnStretch(2, 1);
   return look;
 }
@@ -176,6 +180,10 @@ void SettingsWindow::setPhotoOptions(const PhotoOptions &options) {
   m_metadata->setCurrentIndex(int(options.metadata));
   m_keepProfile->setChecked(options.keepColourProfile);
 }
+
+void SettingsWindow::setGuideAtExit(bool on) { m_guideAtExit->setChecked(on); }
+
+bool SettingsWindow::guideAtExit() const { return m_guideAtExit->isChecked(); }
 
 PhotoOptions SettingsWindow::photoOptions() const {
   return {MetadataPolicy(std::max(0, m_metadata->currentIndex())), m_keepProfile->isChecked()};

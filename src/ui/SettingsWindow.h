@@ -33,6 +33,8 @@ public:
   // What written photos keep of their sources.
   void setPhotoOptions(const PhotoOptions &options);
   PhotoOptions photoOptions() const;
+  void setGuideAtExit(bool on);
+  bool guideAtExit() const;
 
   // Sets the switches from the program-wide values before the window shows.
   void fillSwitches(qint32 folderWindowMode, qint32 exitWhenDone, bool plainMode);
@@ -79,6 +81,7 @@ private:
   QLabel *m_backgroundSwatch;
   QComboBox *m_metadata;
   QCheckBox *m_keepProfile;
+  QCheckBox *m_guideAtExit;
   QRadioButton *m_graphic;
   QRadioButton *m_windowed;
   QCheckBox *m_open;

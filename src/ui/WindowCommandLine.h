@@ -25,6 +25,10 @@ inline const QString kWindowUsage =
     QStringLiteral("Usage: veltrane [--home DIR] [--] [PICTURE...]\n"
                    "Opens the Veltrane window with the pictures listed.\n\n"
                    "  --home DIR   keep the settings, help text and frames in DIR\n"
+                   "  --remove-menu-entries\n"
+                   "               remove Veltrane's entries from your file managers' menus\n"
+                   "               (each user's own; do this before removing the package)\n"
+                   "               and exit\n"
                    "  --help       show this text\n"
                    "  --version    show the version\n");
 

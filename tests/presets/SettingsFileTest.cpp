@@ -22,7 +22,7 @@ TEST(SettingsFile, FirstRunValuesWrittenAndReadBackAreTheSame) {
   const QList<QByteArray> lines = bytes.split('\n');
   ASSERT_EQ(lines.size(), 3 + 33 + 1);
   // The window at the bottom-left corner and the preview past the right edge, in twips.
-  EXPECT_EQ(lines[0], "3|1|16777215|0|0|0|9|4|1|0|0|0|10110|28800|0|0|4|3|0|0|0|0|0|0\r");
+  EXPECT_EQ(lines[0], "3|1|16777215|0|0|0|9|4|1|0|0|0|10110|28800|0|0|4|3|0|0|0|0|0|0|1\r");
   EXPECT_EQ(lines[1], "|600|1|100k|||0|4|3|0|0|0\r") << "MAIL ATTACHMENT";
   EXPECT_EQ(lines[2], "/home/u/Desktop/Resized pictures\r");
   EXPECT_EQ(lines[19], " VGA (640x480 \xC2\xBB 0.3MP)=640|480|1|85%|||1|4|3|0|0|0\r");

@@ -4,6 +4,7 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -71,6 +72,23 @@ TEST_F(FileManagerMenuTest, InstallsForEveryFileManagerAndRemovesAgain) {
   ASSERT_TRUE(menu.install(PictureKinds::Jpeg));
   EXPECT_FALSE(FileManagerMenu("/usr/bin/veltrane", temp.file("data"), temp.file("config"))
                    .isInstalled(PictureKinds::Jpeg));
+}
+
+// Only the file managers present get entries; removing clears every one's,
+// so that one uninstalled since keeps none.
+TEST_F(FileManagerMenuTest, WritesOnlyForTheFileManagersPresentAndRemovesFromAll) {
+  ASSERT_TRUE(menu.install(PictureKinds::Jpeg));
+  const FileManagerMenu onlyThunar(kProgram, temp.file("data"), temp.file("config"), {},
+                                   {FileManager::Thunar});
+  ASSERT_TRUE(onlyThunar.install(PictureKinds::BmpAndGif));
+  EXPECT_TRUE(onlyThunar.isInstalled(PictureKinds::BmpAndGif));
+  EXPECT_FALSE(menu.isInstalled(PictureKinds::BmpAndGif)) << "the other file managers have none";
+  EXPECT_FALSE(QFileInfo::exists(menu.nemoAction(PictureKinds::BmpAndGif)));
+  ASSERT_TRUE(onlyThunar.remove(PictureKinds::Jpeg));
+  EXPECT_EQ(everything(), (QStringList{"config/Thunar/uca.xml"}));
+  const FileManagerMenu none(kProgram, temp.file("data"), temp.file("config"), {}, {});
+  EXPECT_FALSE(none.anyFileManager());
+  EXPECT_FALSE(none.isInstalled(PictureKinds::Jpeg));
 }
 
 TEST_F(FileManagerMenuTest, TheScriptPassesOnlyThePairsFiles) {

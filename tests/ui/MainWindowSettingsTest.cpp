@@ -4,7 +4,23 @@ namespace {
 
 class MainWindowSettingsTest : public WindowTest {
 protected:
+  // The file managers the window finds installed: stand-ins on the PATH.
+  void SetUp() override { installFileManagers({"nautilus", "dolphin", "nemo", "thunar"}); }
+  void installFileManagers(const QStringList &programs) {
+    QDir(fileManagers.path()).removeRecursively();
+    QDir().mkpath(fileManagers.path());
+    for (const QString &name : programs) {
+      const QString path = fileManagers.file(name);
+      QFile file(path);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write("#!/bin/sh\n");
+      file.close();
+      QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    qputenv("PATH", QFile::encodeName(fileManagers.path()) + ":" + originalPath);
+  }
   void TearDown() override {
+    qputenv("PATH", originalPath);
     // The XDG home is shared by the tests of this program: leave no menu entries.
     for (const char *folder : {"nautilus", "kio", "nemo"})
       QDir(dataHome() + "/" + folder).removeRecursively();
@@ -13,6 +29,8 @@ protected:
         .removeRecursively();
   }
   static QString dataHome() { return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation); }
+  test::TempFolder fileManagers;
+  const QByteArray originalPath = qgetenv("PATH");
   // The window's program folder is a test's own: its entries start that folder.
   FileManagerMenu menu() const {
     return FileManagerMenu::forUser(QCoreApplication::applicationFilePath(),
@@ -89,6 +107,19 @@ TEST_F(MainWindowSettingsTest, ClosingSavesEverythingAndAStartAgainRestoresIt) {
                                              QUrl::fromLocalFile(guide).toString() + "#support"}}));
 
   EXPECT_TRUE(savedLines()[1].endsWith("|webp|fit|1")) << savedLines()[1].toStdString();
+  EXPECT_TRUE(savedLines()[0].endsWith("|1")) << "the guide page at exit, on by default";
+
+  // Turned off, the next exit opens nothing, and it stays off.
+  start();
+  control<QToolButton>("settingsButton")->click();
+  setting("guideAtExit")->setChecked(false);
+  window->settingsWindow().close();
+  window->close();
+  EXPECT_TRUE(launcher->launches().isEmpty());
+  EXPECT_TRUE(savedLines()[0].endsWith("|0")) << savedLines()[0].toStdString();
+  start();
+  EXPECT_FALSE(setting("guideAtExit")->isChecked());
+  setting("guideAtExit")->setChecked(true);
 
   start();
   EXPECT_EQ(window->jobControls().job(), before);
@@ -179,6 +210,29 @@ TEST_F(MainWindowSettingsTest, AFirstStartInstallsTheMenuEntriesAndTheBoxesMirro
       << prompts->shown().value(0).text.toStdString();
   box("bmpGifMenu")->setChecked(true);
   EXPECT_EQ(prompts->shown().size(), 1) << "told once";
+}
+
+// Entries go only to the file managers installed; with none, a first start
+// writes nothing and leaves the boxes clear, and ticking one later writes
+// for those installed then.
+TEST_F(MainWindowSettingsTest, MenuEntriesGoOnlyToTheFileManagersInstalled) {
+  installFileManagers({});
+  start();
+  EXPECT_FALSE(box("jpegMenu")->isChecked() || box("bmpGifMenu")->isChecked());
+  EXPECT_FALSE(QFileInfo::exists(dataHome() + "/nautilus") || QFileInfo::exists(dataHome() + "/kio") ||
+               QFileInfo::exists(dataHome() + "/nemo"));
+
+  installFileManagers({"thunar"});
+  restart();
+  EXPECT_FALSE(box("jpegMenu")->isChecked());
+  box("jpegMenu")->setChecked(true);
+  EXPECT_TRUE(menu().isInstalled(PictureKinds::Jpeg));
+  EXPECT_FALSE(QFileInfo::exists(dataHome() + "/nautilus") || QFileInfo::exists(dataHome() + "/kio") ||
+               QFileInfo::exists(dataHome() + "/nemo"));
+  EXPECT_TRUE(QFileInfo::exists(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                "/Thunar/uca.xml"));
+  restart();
+  EXPECT_TRUE(box("jpegMenu")->isChecked()) << "the box shows what is installed";
 }
 
 // The program folder can never be written: its settings go to the config folder.

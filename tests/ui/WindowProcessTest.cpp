@@ -95,3 +95,29 @@ TEST_F(WindowProcessTest, TerminatingWithAProgramFolderThatCannotBeWrittenEndsAt
 }
 
 } // namespace
+
+// What a user runs before removing the package: every entry goes, with no
+// display needed, whichever program folder wrote them.
+TEST_F(WindowProcessTest, RemoveMenuEntriesTakesThemAllOutWithoutADisplay) {
+  TempFolder xdg;
+  const FileManagerMenu written("/usr/bin/veltrane", xdg.file("data"), xdg.file("config"), {"--home", "/x"});
+  ASSERT_TRUE(written.install(PictureKinds::Jpeg));
+  ASSERT_TRUE(written.install(PictureKinds::BmpAndGif));
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove("DISPLAY");
+  environment.remove("WAYLAND_DISPLAY");
+  environment.remove("QT_QPA_PLATFORM");
+  environment.insert("XDG_DATA_HOME", xdg.file("data"));
+  environment.insert("XDG_CONFIG_HOME", xdg.file("config"));
+  process.setProcessEnvironment(environment);
+  process.start(program, {"--remove-menu-entries"});
+  ASSERT_TRUE(process.waitForFinished(20000));
+  EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+  for (const PictureKinds kinds : {PictureKinds::Jpeg, PictureKinds::BmpAndGif}) {
+    EXPECT_FALSE(QFileInfo::exists(written.nautilusScript(kinds)));
+    EXPECT_FALSE(QFileInfo::exists(written.dolphinServiceMenu(kinds)));
+    EXPECT_FALSE(QFileInfo::exists(written.nemoAction(kinds)));
+  }
+  EXPECT_FALSE(xdg.read("config/Thunar/uca.xml").contains("veltrane"));
+}
