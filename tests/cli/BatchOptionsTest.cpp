@@ -55,7 +55,8 @@ TEST(BatchOptions, ParsesOptionsFilesAndBytes) {
         QByteArrayList{"--output"}, QByteArrayList{"--nope"}, QByteArrayList{"--yes=1"}, QByteArrayList{"-x"},
         QByteArrayList{"-j"}, QByteArrayList{"--defaults", "--no-settings"},
         QByteArrayList{"--metadata", "all"}, QByteArrayList{"--colour-profile", "srgb"},
-        QByteArrayList{"--report="}, QByteArrayList{"--output", "\xff"}}) {
+        QByteArrayList{"--report="}, QByteArrayList{"--output", "\xff"},
+        QByteArrayList{"--completion", "ksh"}, QByteArrayList{"--list-frames=1"}}) {
     const auto refused = parseBatchOptions(bad);
     EXPECT_FALSE(refused) << bad.join(' ').toStdString();
     EXPECT_FALSE(refused.reason().isEmpty());
