@@ -6,6 +6,7 @@
 #include "cli/BatchConsole.h"
 #include "cli/BatchJob.h"
 #include "cli/BatchOptions.h"
+#include "cli/CompletionScripts.h"
 #include "cli/Diagnostics.h"
 #include "cli/DryRun.h"
 #include "cli/JsonReport.h"
@@ -232,6 +233,12 @@ int runCommandLine(const BatchOptions &options, const QByteArray &userPlatform) 
   const ProgramFolder folder = ProgramFolder::resolve(options.home, QCoreApplication::applicationDirPath());
   PictureDecoder decoder;
   const FrameLibrary frames = FrameLibrary::scan(folder.frameFolders(), decoder);
+  if (options.listFrames) {
+    QTextStream out(stdout);
+    for (const QString &name : frames.entries().mid(kFirstFrameEntry))
+      out << name << "\n";
+    return kAllWritten;
+  }
   const Result<JobChoice> choice = chooseJob(options, folder, frames.entries());
   if (!choice)
     return usageError(choice.reason());
@@ -323,7 +330,12 @@ int main(int argc, char **argv) {
     out << "veltrane-batch " << VELTRANE_VERSION << "\n";
     return kAllWritten;
   }
-  if (options.sources.files.isEmpty() && !options.sources.filesFrom && !options.listPresets)
+  if (!options.completion.isEmpty()) {
+    out << *completionScript(options.completion);
+    return kAllWritten;
+  }
+  if (options.sources.files.isEmpty() && !options.sources.filesFrom && !options.listPresets &&
+      !options.listFrames)
     return usageError(QStringLiteral("no files given"));
 
   std::signal(SIGINT, onStopSignal);

@@ -1,5 +1,6 @@
 #include "cli/BatchOptions.h"
 
+#include "cli/RunOptions.h"
 #include "presets/JobFields.h"
 
 #include <QRegularExpression>
@@ -8,43 +9,23 @@
 namespace veltrane {
 namespace {
 
-// The options of the run that take a value, after "=", in the same short
-// option ("-j4") or as the next argument; the job fields' own come from
-// their table.
-const QStringList kRunValueOptions{QStringLiteral("--home"),
-                                   QStringLiteral("--preset"),
-                                   QStringLiteral("--also-preset"),
-                                   QStringLiteral("--also-job"),
-                                   QStringLiteral("--job"),
-                                   QStringLiteral("--screen"),
-                                   QStringLiteral("--jobs"),
-                                   QStringLiteral("--files-from"),
-                                   QStringLiteral("--report"),
-                                   QStringLiteral("--metadata"),
-                                   QStringLiteral("--colour-profile"),
-                                   QStringLiteral("--memory")};
-
+// Options take a value after "=", in the same short option ("-j4") or as
+// the next argument.
 bool takesValue(const QString &option) {
-  if (kRunValueOptions.contains(option))
-    return true;
+  if (const RunOption *run = findRunOption(option))
+    return !run->valueName.isEmpty();
   const FieldOption *field = findFieldOption(option);
   return field && !field->valueName.isEmpty();
 }
 
 // Short options and the long ones they stand for.
 QString longOption(char letter) {
-  if (const FieldOption *field = findFieldOption(QStringLiteral("-") + QLatin1Char(letter)))
+  const QString shortForm = QStringLiteral("-") + QLatin1Char(letter);
+  if (const RunOption *run = findRunOption(shortForm))
+    return run->name;
+  if (const FieldOption *field = findFieldOption(shortForm))
     return field->name;
-  switch (letter) {
-  case 'q': return QStringLiteral("--quiet");
-  case 'j': return QStringLiteral("--jobs");
-  case 'n': return QStringLiteral("--dry-run");
-  case 'V': return QStringLiteral("--version");
-  case 'h': return QStringLiteral("--help");
-  case 'r': return QStringLiteral("--recursive");
-  case '0': return QStringLiteral("--null");
-  default: return {};
-  }
+  return {};
 }
 
 std::optional<QString> utf8(const QByteArray &bytes) {
@@ -134,9 +115,11 @@ Result<> applyFlag(BatchOptions &options, const QString &option) {
                          &options.sources.recursive,
                          &options.listPresets,
                          &options.skipExisting,
-                         &options.timings};
-  const char *const names[] = {"--help", "--version",   "--yes",          "--quiet",         "--dry-run",
-                               "--null", "--recursive", "--list-presets", "--skip-existing", "--timings"};
+                         &options.timings,
+                         &options.listFrames};
+  const char *const names[] = {"--help",          "--version", "--yes",        "--quiet",
+                               "--dry-run",       "--null",    "--recursive",  "--list-presets",
+                               "--skip-existing", "--timings", "--list-frames"};
   for (size_t k = 0; k < std::size(names); ++k)
     if (option == QLatin1String(names[k])) {
       *flags[k] = true;
@@ -217,8 +200,15 @@ Result<> applyValueOption(BatchOptions &options, const OptionWithValue &read) {
           QStringLiteral("--memory wants a number of MB from 16 to 1048576, not \"%1\"").arg(*value));
   } else if (option == QLatin1String("--metadata") || option == QLatin1String("--colour-profile")) {
     return applyPhotoOption(options, option, *value);
+  } else if (option == QLatin1String("--completion")) {
+    if (!findRunOption(option)->words.contains(*value))
+      return failure(
+          QStringLiteral("--completion wants \"bash\", \"zsh\" or \"fish\", not \"%1\"").arg(*value));
+    options.completion = *value;
   } else if (findFieldOption(option)) {
     options.job.fields.append({option, *value});
+  } else {
+    return failure(QStringLiteral("unknown option: %1").arg(option));
   }
   return {};
 }

@@ -56,6 +56,8 @@ struct BatchOptions {
   bool help = false;
   bool version = false;
   bool listPresets = false;
+  bool listFrames = false;
+  QString completion; // the shell whose completion script to print
 };
 
 // Reads the arguments (without the program name); fails with one line saying

@@ -20,10 +20,14 @@ SourcePath splitSourcePath(const QString &path, const QString &folder) {
   return {path.left(slash + 1), path.mid(slash + 1)};
 }
 
+const QStringList &pictureExtensions() {
+  static const QStringList extensions = {u"JPG"_s,  u"JPEG"_s, u"JFIF"_s, u"PNG"_s,  u"WEBP"_s, u"TIF"_s,
+                                         u"TIFF"_s, u"HEIC"_s, u"HEIF"_s, u"AVIF"_s, u"GIF"_s,  u"BMP"_s};
+  return extensions;
+}
+
 bool isPictureName(const QString &name) {
-  static const QStringList kExtensions = {u"JPG"_s,  u"JPEG"_s, u"JFIF"_s, u"PNG"_s,  u"WEBP"_s, u"TIF"_s,
-                                          u"TIFF"_s, u"HEIC"_s, u"HEIF"_s, u"AVIF"_s, u"GIF"_s,  u"BMP"_s};
-  return kExtensions.contains(name.mid(name.lastIndexOf(u'.') + 1).toUpper());
+  return pictureExtensions().contains(name.mid(name.lastIndexOf(u'.') + 1).toUpper());
 }
 
 AddResult addThis(SourceList &list, const QString &path, const QString &folder, FailedFiles &refused,

@@ -24,6 +24,8 @@ SourcePath splitSourcePath(const QString &path, const QString &folder);
 // (JPG, JPEG, JFIF, PNG, WEBP, TIF, TIFF, HEIC, HEIF, AVIF, GIF, BMP in any
 // case; a name without "." is its own extension).
 bool isPictureName(const QString &name);
+// Those extensions, upper case; the shells' completions offer them too.
+const QStringList &pictureExtensions();
 
 enum class AddResult {
   Added,

@@ -171,10 +171,15 @@ JobField sizeField(QString name, QString JobSettings::*box, qint16 JobSettings::
                         const Frames &) { readSizeBox(job.*box, job.*on, text); },
       .readProgramLine = {},
       .section = HelpSection::Job,
-      .options = {{{option, 0, QStringLiteral("N"), std::move(help),
+      .options = {{{option,
+                    0,
+                    QStringLiteral("N"),
+                    std::move(help),
                     [box, on, option](JobSettings &job, const QString &value, const Frames &) {
                       return sizeOption(job.*box, job.*on, option, value);
-                    }}}},
+                    },
+                    OptionValue::Number,
+                    {QStringLiteral("screen"), QStringLiteral("off")}}}},
   };
 }
 
@@ -259,12 +264,12 @@ std::vector<JobField> makeJobFields() {
       .options = {{
           {QStringLiteral("--quality"), 0, QStringLiteral("N"),
            QStringLiteral("quality 1 to 100; 100 is lossless in WebP and JPEG XL, PNG always is"),
-           [](JobSettings &job, const QString &value, const Frames &) { return qualityOption(job, value); }},
+           [](JobSettings &job, const QString &value, const Frames &) { return qualityOption(job, value); },
+           OptionValue::Number},
           {QStringLiteral("--max-kb"), 0, QStringLiteral("N"),
            QStringLiteral("best quality that keeps each file below N kB (KiB: 1024 bytes)"),
-           [](JobSettings &job, const QString &value, const Frames &) {
-             return sizeLimitOption(job, value);
-           }},
+           [](JobSettings &job, const QString &value, const Frames &) { return sizeLimitOption(job, value); },
+           OptionValue::Number},
       }},
   });
   fields.push_back({
@@ -306,8 +311,13 @@ std::vector<JobField> makeJobFields() {
       .read = readFrame,
       .readProgramLine = {},
       .section = HelpSection::Job,
-      .options = {{{QStringLiteral("--frame"), 0, QStringLiteral("NAME"),
-                    QStringLiteral("a frame by name, \"all\" to try every frame, \"none\""), frameOption}}},
+      .options = {{{QStringLiteral("--frame"),
+                    0,
+                    QStringLiteral("NAME"),
+                    QStringLiteral("a frame by name, \"all\" to try every frame, \"none\""),
+                    frameOption,
+                    OptionValue::Frame,
+                    {QStringLiteral("all"), QStringLiteral("none")}}}},
   });
   fields.push_back({
       .name = QStringLiteral("index sheets"),
@@ -326,11 +336,15 @@ std::vector<JobField> makeJobFields() {
           job.sheetMode = qint16(mode);
       }),
       .section = HelpSection::Job,
-      .options = {{{QStringLiteral("--index"), 0, QStringLiteral("MODE"),
+      .options = {{{QStringLiteral("--index"),
+                    0,
+                    QStringLiteral("MODE"),
                     QStringLiteral("index sheets: \"none\", \"also\" or \"only\""),
                     [](JobSettings &job, const QString &value, const Frames &) {
                       return sheetModeOption(job, value);
-                    }}}},
+                    },
+                    OptionValue::Text,
+                    {QStringLiteral("none"), QStringLiteral("also"), QStringLiteral("only")}}}},
   });
   fields.push_back(gridField(
       QStringLiteral("pictures across"), &JobSettings::sheetColumns, "4", 8, 17,
@@ -366,7 +380,8 @@ std::vector<JobField> makeJobFields() {
                     QStringLiteral("folder for the output files (made when missing)"),
                     [](JobSettings &job, const QString &value, const Frames &) {
                       return outputOption(job, value);
-                    }}}},
+                    },
+                    OptionValue::Folder}}},
   });
   JobField sameFolder =
       checkBoxField(QStringLiteral("same folder"), &JobSettings::sameFolder, "0", 0, 11, false);

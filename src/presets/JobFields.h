@@ -26,15 +26,20 @@ private:
   int m_position;
 };
 
-// A veltrane-batch option that sets a field: its name and value for --help
-// and the parser, and how it applies (strictly: a value it cannot take fails
-// with why).
+// What an option's value is, so that the shells' completions can offer it.
+enum class OptionValue { Text, Number, File, Folder, Preset, Frame, Format };
+
+// A veltrane-batch option that sets a field: its name and value for --help,
+// the parser and the completions, and how it applies (strictly: a value it
+// cannot take fails with why).
 struct FieldOption {
   QString name;      // "--width"
   char letter = 0;   // its short form ('o' for -o), 0 for none
   QString valueName; // "N"; empty for an option without a value
   QString help;      // one paragraph, wrapped by --help
   std::function<Result<>(JobSettings &job, const QString &value, const QStringList &frameEntries)> apply;
+  OptionValue value = OptionValue::Text;
+  QStringList words = {}; // fixed values offered besides those of its kind
 };
 
 // A field's options; "none" must be said.

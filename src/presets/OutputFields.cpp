@@ -90,7 +90,8 @@ std::vector<JobField> outputFormatFields() {
       {{{QStringLiteral("--format"), 0, QStringLiteral("FORMAT"),
          QStringLiteral("jpeg, png, webp, avif, jxl, or \"same\" for each source's own (PNG for GIF, BMP and "
                         "TIFF, JPEG for HEIC)"),
-         [](JobSettings &job, const QString &value, const Frames &) { return formatOption(job, value); }}}}));
+         [](JobSettings &job, const QString &value, const Frames &) { return formatOption(job, value); },
+         OptionValue::Format}}}));
   fields.push_back(wordField(
       QStringLiteral("box"), &JobSettings::boxMode, boxModeWords(),
       QStringLiteral("fit or fill; empty to stretch to both limits"), 14,

@@ -1,4 +1,5 @@
 #include "cli/BatchOptions.h"
+#include "cli/RunOptions.h"
 #include "presets/FrameList.h"
 #include "presets/JobSettings.h"
 
@@ -55,7 +56,8 @@ TEST(BatchOptions, ParsesOptionsFilesAndBytes) {
         QByteArrayList{"--output"}, QByteArrayList{"--nope"}, QByteArrayList{"--yes=1"}, QByteArrayList{"-x"},
         QByteArrayList{"-j"}, QByteArrayList{"--defaults", "--no-settings"},
         QByteArrayList{"--metadata", "all"}, QByteArrayList{"--colour-profile", "srgb"},
-        QByteArrayList{"--report="}, QByteArrayList{"--output", "\xff"}}) {
+        QByteArrayList{"--report="}, QByteArrayList{"--output", "\xff"},
+        QByteArrayList{"--completion", "ksh"}, QByteArrayList{"--list-frames=1"}}) {
     const auto refused = parseBatchOptions(bad);
     EXPECT_FALSE(refused) << bad.join(' ').toStdString();
     EXPECT_FALSE(refused.reason().isEmpty());
@@ -83,4 +85,16 @@ TEST(BatchOptions, FieldOptionsCheckTheirValues) {
   }
   EXPECT_TRUE(findPreset({}, QStringLiteral("vga (640x480 \u00BB 0.3MP)")));
   EXPECT_FALSE(findPreset({}, QStringLiteral("nothing like it")));
+}
+
+// The table --help and the completions read is the one the parser knows.
+TEST(BatchOptions, EveryRunOptionOfTheTableIsParsed) {
+  for (const RunOption &option : runOptions()) {
+    QByteArrayList arguments{option.name.toUtf8()};
+    if (!option.valueName.isEmpty())
+      arguments.append(option.words.isEmpty() ? QByteArray("x") : option.words.first().toUtf8());
+    const auto parsed = parseBatchOptions(arguments);
+    EXPECT_FALSE(!parsed && parsed.reason().startsWith(QStringLiteral("unknown option")))
+        << option.name.toStdString();
+  }
 }
