@@ -4,6 +4,8 @@
 #include "batch/SharedJob.h"
 #include "batch/TryAllConfirmation.h"
 #include "cli/BatchConsole.h"
+#include "common/Catalogues.h"
+#include "cli/CommandLineText.h"
 #include "cli/BatchJob.h"
 #include "cli/BatchOptions.h"
 #include "cli/CompletionScripts.h"
@@ -63,7 +65,7 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &
 int usageError(const QString &message) {
   QTextStream err(stderr);
   diagnose(err, message);
-  err << "Try 'veltrane-batch --help' for more information.\n";
+  err << CommandLineText::tr("Try 'veltrane-batch --help' for more information.") << '\n';
   return kCannotStart;
 }
 
@@ -78,10 +80,11 @@ bool confirm(const Prompt &prompt, bool yes) {
   if (yes)
     return true;
   if (!isatty(STDIN_FILENO)) {
-    err << "veltrane-batch: " << prompt.text << " Add --yes to go ahead.\n";
+    err << "veltrane-batch: " << prompt.text << ' ' << CommandLineText::tr("Add --yes to go ahead.") << '\n';
     return false;
   }
-  err << "veltrane-batch: " << prompt.text << " Go ahead? [y/N] " << Qt::flush;
+    //: The answer read is y or Y in every language.
+  err << "veltrane-batch: " << prompt.text << ' ' << CommandLineText::tr("Go ahead? [y/N]") << ' ' << Qt::flush;
   std::string answer;
   std::getline(std::cin, answer);
   return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
@@ -97,8 +100,10 @@ QSize chooseScreen(const BatchOptions &options, const JobSettings &job, const QB
     return kNoScreen;
   if (const auto size = askTheDisplay(QCoreApplication::applicationFilePath(), userPlatform))
     return *size;
-  QTextStream(stderr) << "veltrane-batch: no display answered, so the screen is taken as 1920x1080 "
-                         "(--screen WxH sets it)\n";
+  QTextStream(stderr) << "veltrane-batch: "
+                      << CommandLineText::tr("no display answered, so the screen is taken as 1920x1080 "
+                                             "(--screen WxH sets it)")
+                      << '\n';
   return kNoScreen;
 }
 
@@ -156,13 +161,13 @@ int printReport(const BatchReport &report, const FailedFiles &refused, const Bat
   const bool quiet = options.quiet;
   QTextStream err(stderr);
   for (const FailedFiles::Entry &entry : report.unreadable.entries())
-    diagnose(err, QStringLiteral("cannot read ") + entry.name + QStringLiteral(": ") + entry.reason);
+    diagnose(err, CommandLineText::tr("cannot read %1: %2").arg(entry.name, entry.reason));
   for (const FailedFiles::Entry &entry : report.refused.entries())
-    diagnose(err, QStringLiteral("cannot resize ") + entry.name + QStringLiteral(": ") + entry.reason);
+    diagnose(err, CommandLineText::tr("cannot resize %1: %2").arg(entry.name, entry.reason));
   for (const FailedFiles::Entry &entry : report.unwritten.entries())
-    diagnose(err, QStringLiteral("cannot write ") + entry.name + QStringLiteral(": ") + entry.reason);
+    diagnose(err, CommandLineText::tr("cannot write %1: %2").arg(entry.name, entry.reason));
   for (const FailedFiles::Entry &entry : refused.entries())
-    diagnose(err, QStringLiteral("skipped ") + entry.name + QStringLiteral(": ") + entry.reason);
+    diagnose(err, CommandLineText::tr("skipped %1: %2").arg(entry.name, entry.reason));
   // Written, but not quite as asked: said unless quiet.
   if (!quiet) {
     for (const FailedFiles::Entry &entry : report.madeToFit.entries())
@@ -172,11 +177,14 @@ int printReport(const BatchReport &report, const FailedFiles &refused, const Bat
     for (const QString &note : batchNotes(report))
       diagnose(err, note);
     if (report.outOfProportion > 0 && !stretchAsked(options))
-      diagnose(err, QStringLiteral("%1 stretched out of proportion to fill both limits; --fit WxH keeps "
-                                   "proportions, --stretch WxH says the stretching is meant")
-                        .arg(report.outOfProportion == 1
-                                 ? QStringLiteral("1 picture was")
-                                 : QStringLiteral("%1 pictures were").arg(report.outOfProportion)));
+      diagnose(err, report.outOfProportion == 1
+                        ? CommandLineText::tr("1 picture was stretched out of proportion to fill both limits; "
+                                              "--fit WxH keeps proportions, --stretch WxH says the stretching "
+                                              "is meant")
+                        : CommandLineText::tr("%1 pictures were stretched out of proportion to fill both limits; "
+                                              "--fit WxH keeps proportions, --stretch WxH says the stretching "
+                                              "is meant")
+                              .arg(report.outOfProportion));
   }
 
   if (options.timings)
@@ -217,7 +225,7 @@ bool noListError(const CommandLineSources &sources) {
   if (sources.error().isEmpty())
     return true;
   QTextStream err(stderr);
-  diagnose(err, QStringLiteral("the list could not be read to its end: ") + sources.error());
+  diagnose(err, CommandLineText::tr("the list could not be read to its end: %1").arg(sources.error()));
   return false;
 }
 
@@ -262,7 +270,7 @@ int runCommandLine(const BatchOptions &options, const QByteArray &userPlatform) 
     return cannotStart(opened.reason());
   CommandLineSources &sources = **opened;
   if (sources.count() == 0 && sources.refused().isEmpty())
-    return usageError(QStringLiteral("no files given"));
+    return usageError(CommandLineText::tr("no files given"));
   std::unique_ptr<JsonReport> report;
   if (options.report) {
     Result<std::unique_ptr<JsonReport>> made = JsonReport::open(*options.report);
@@ -283,7 +291,7 @@ int runCommandLine(const BatchOptions &options, const QByteArray &userPlatform) 
         {choice->job, screen, frames.entries(), sources.feed(), choice->extraJobs, options.skipExisting},
         {toStdout ? nullptr : &out, err, report.get()});
     for (const FailedFiles::Entry &entry : sources.refused().entries())
-      diagnose(err, QStringLiteral("skipped ") + entry.name + QStringLiteral(": ") + entry.reason);
+      diagnose(err, CommandLineText::tr("skipped %1: %2").arg(entry.name, entry.reason));
     status = failed == 0 && sources.refused().isEmpty() ? kAllWritten : kSomeFailed;
   } else {
     BatchReport done;
@@ -318,8 +326,13 @@ int main(int argc, char **argv) {
   for (int i = 1; i < argc; ++i)
     arguments.append(QByteArray(argv[i]));
   const Result<BatchOptions> parsed = parseBatchOptions(arguments);
-  if (!parsed)
-    return usageError(parsed.reason());
+  if (!parsed) {
+    // The catalogues need an application; the message is made again in
+    // the user's language once they are in.
+    QCoreApplication texts(argc, argv);
+    installCatalogues(texts, catalogueFolders(QCoreApplication::applicationDirPath()));
+    return usageError(parseBatchOptions(arguments).reason());
+  }
   const BatchOptions &options = *parsed;
   QTextStream out(stdout);
   if (options.help) {
@@ -335,8 +348,11 @@ int main(int argc, char **argv) {
     return kAllWritten;
   }
   if (options.sources.files.isEmpty() && !options.sources.filesFrom && !options.listPresets &&
-      !options.listFrames)
-    return usageError(QStringLiteral("no files given"));
+      !options.listFrames) {
+    QCoreApplication texts(argc, argv);
+    installCatalogues(texts, catalogueFolders(QCoreApplication::applicationDirPath()));
+    return usageError(CommandLineText::tr("no files given"));
+  }
 
   std::signal(SIGINT, onStopSignal);
   std::signal(SIGTERM, onStopSignal);
@@ -352,5 +368,6 @@ int main(int argc, char **argv) {
   qInstallMessageHandler(quietQtMessages);
   QGuiApplication app(argc, argv);
   QGuiApplication::setApplicationName(QStringLiteral("veltrane-batch"));
+  installCatalogues(app, catalogueFolders(QCoreApplication::applicationDirPath()));
   return runCommandLine(options, userPlatform);
 }

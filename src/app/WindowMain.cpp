@@ -1,4 +1,5 @@
 // veltrane: the program's window.
+#include "common/Catalogues.h"
 #include "app/MemoryTuning.h"
 #include "platform/PlatformServices.h"
 #include "platform/handoff/WindowHandOff.h"
@@ -275,6 +276,7 @@ int main(int argc, char **argv) {
   QApplication::setApplicationVersion(QStringLiteral(VELTRANE_VERSION));
   // The window is laid out for a fixed client area: one style for every desktop.
   QApplication::setStyle(QStringLiteral("Fusion"));
+  installCatalogues(app, catalogueFolders(QCoreApplication::applicationDirPath()));
   // The window ends the program itself, after saving the settings.
   QApplication::setQuitOnLastWindowClosed(false);
 

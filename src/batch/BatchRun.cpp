@@ -1,4 +1,5 @@
 #include "batch/BatchRun.h"
+#include "common/MessageText.h"
 
 #include "batch/OutputFolder.h"
 #include "batch/OutputNaming.h"
@@ -39,7 +40,7 @@ bool BatchRun::chooseFrames() {
     m_first = kFirstFrameEntry;
     m_last = int(entries.size()) - 1;
     if (m_last < m_first) {
-      m_report.startError = QStringLiteral("No frames are installed, so there are no frames to try.");
+      m_report.startError = MessageText::tr("No frames are installed, so there are no frames to try.");
       return false;
     }
   } else if (m_start.frame > kTryAllEntry) {

@@ -1,4 +1,5 @@
 #include "batch/OutputFolder.h"
+#include "common/MessageText.h"
 
 #include "storage/TemporaryFile.h"
 
@@ -32,11 +33,11 @@ void markFolder(TemporaryFile &probe, const QString &folder) {
 
 Result<> prepareOutputFolder(const QString &folder) {
   if (folder.trimmed().isEmpty())
-    return failure(QStringLiteral("Please choose the folder to save the resized pictures to."));
+    return failure(MessageText::tr("Please choose the folder to save the resized pictures to."));
   const QString native = QDir::toNativeSeparators(folder);
   if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())
     return failure(
-        QStringLiteral("The folder \"%1\" cannot be created, so no picture was resized.").arg(native));
+        MessageText::tr("The folder \"%1\" cannot be created, so no picture was resized.").arg(native));
   // What batches killed half-way through a picture left here.
   removeAbandonedTemporaryFiles(folder);
   // Every picture is written this way first: if this file cannot be made,
@@ -44,7 +45,7 @@ Result<> prepareOutputFolder(const QString &folder) {
   TemporaryFile probe(QFile::encodeName(folder));
   if (probe.error())
     return failure(
-        QStringLiteral("Nothing can be saved in the folder \"%1\" (%2), so no picture was resized.")
+        MessageText::tr("Nothing can be saved in the folder \"%1\" (%2), so no picture was resized.")
             .arg(native, qt_error_string(probe.error())));
   markFolder(probe, folder);
   return {};

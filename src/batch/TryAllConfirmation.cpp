@@ -1,4 +1,5 @@
 #include "batch/TryAllConfirmation.h"
+#include "common/MessageText.h"
 
 #include "presets/FrameList.h"
 #include "presets/ResizeJob.h"
@@ -19,12 +20,13 @@ std::optional<Prompt> tryAllConfirmation(const JobSettings &job, int frameCount,
   const bool only = job.sheetMode == 2;
   if (!(sheets > 100 || (!only && pictures > 100)))
     return std::nullopt;
-  QString text = QString::number(sheets) + QStringLiteral(" picture-indexes");
-  if (!only)
-    text = QString::number(pictures) + QStringLiteral(" pictures and ") + text;
-  text += QStringLiteral(" will be generated, trying all ") + QString::number(frameCount) +
-          QStringLiteral(" frames.");
-  return Prompt{QStringLiteral("Are you sure to proceed?"), text, PromptIcon::Exclamation,
+  const QString text =
+      only ? MessageText::tr("%1 picture-indexes will be generated, trying all %2 frames.").arg(sheets).arg(frameCount)
+           : MessageText::tr("%1 pictures and %2 picture-indexes will be generated, trying all %3 frames.")
+                 .arg(pictures)
+                 .arg(sheets)
+                 .arg(frameCount);
+  return Prompt{MessageText::tr("Are you sure to proceed?"), text, PromptIcon::Exclamation,
                 PromptButtons::OkCancel, PromptAnswer::Cancel};
 }
 

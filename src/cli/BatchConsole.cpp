@@ -1,4 +1,5 @@
 #include "cli/BatchConsole.h"
+#include "cli/CommandLineText.h"
 
 #include "cli/Diagnostics.h"
 
@@ -39,7 +40,7 @@ void BatchConsole::draw() {
   if (m_done > 0 && seconds > 0.2) {
     const double rate = m_done / seconds;
     const int left = int((m_pictures - m_done) / rate + 0.5);
-    speed = QStringLiteral("  %1 pictures/s  %2:%3 left")
+    speed = CommandLineText::tr("  %1 pictures/s  %2:%3 left")
                 .arg(rate, 0, 'f', 1)
                 .arg(left / 60)
                 .arg(left % 60, 2, 10, QLatin1Char('0'));

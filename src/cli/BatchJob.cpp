@@ -1,4 +1,5 @@
 #include "cli/BatchJob.h"
+#include "cli/CommandLineText.h"
 
 #include "presets/FrameList.h"
 #include "presets/PresetLine.h"
@@ -44,7 +45,7 @@ Result<JobChoice> chooseJob(const BatchOptions &options, const ProgramFolder &fo
     const auto line = findPreset(state.presets.lines(), request.preset);
     if (!line)
       return failure(
-          QStringLiteral("no preset called \"%1\" (--list-presets names them)").arg(request.preset));
+          CommandLineText::tr("no preset called \"%1\" (--list-presets names them)").arg(request.preset));
     fromPreset(choice.job, *line, entries);
     choice.presetText = presetName(*line);
   }
@@ -64,14 +65,14 @@ Result<JobChoice> chooseJob(const BatchOptions &options, const ProgramFolder &fo
     } else {
       const auto line = findPreset(state.presets.lines(), extraRequest.preset);
       if (!line)
-        return failure(QStringLiteral("no preset called \"%1\" (--list-presets names them)").arg(name));
+        return failure(CommandLineText::tr("no preset called \"%1\" (--list-presets names them)").arg(name));
       fromPreset(extra, *line, entries);
     }
     // One pass tries no frames and makes one set of sheets: the first job's.
     if (extra.frame == kTryAllEntry)
-      return failure(QStringLiteral("\"%1\" would try every frame: only the first job can").arg(name));
+      return failure(CommandLineText::tr("\"%1\" would try every frame: only the first job can").arg(name));
     if (!resolveJob(extra, {1, 1}).writesPictures())
-      return failure(QStringLiteral("\"%1\" writes index sheets only: only the first job can").arg(name));
+      return failure(CommandLineText::tr("\"%1\" writes index sheets only: only the first job can").arg(name));
     extra.sheetMode = 0;
     choice.extraJobs.append(extra);
   }

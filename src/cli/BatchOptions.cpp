@@ -1,4 +1,5 @@
 #include "cli/BatchOptions.h"
+#include "cli/CommandLineText.h"
 
 #include "cli/RunOptions.h"
 #include "presets/JobFields.h"
@@ -44,7 +45,7 @@ struct OptionWithValue {
 
 Result<> takeValue(OptionWithValue &read, const QByteArrayList &arguments, qsizetype &i) {
   if (i + 1 >= arguments.size())
-    return failure(QStringLiteral("%1 needs a value").arg(read.option));
+    return failure(CommandLineText::tr("%1 needs a value").arg(read.option));
   read.value = arguments[++i];
   return {};
 }
@@ -55,12 +56,12 @@ Result<OptionWithValue> readLongOption(const QByteArrayList &arguments, qsizetyp
   const qsizetype eq = argument.indexOf('=');
   const std::optional<QString> name = utf8(eq > 0 ? argument.left(eq) : argument);
   if (!name)
-    return failure(QStringLiteral("unknown option: %1").arg(QString::fromUtf8(argument)));
+    return failure(CommandLineText::tr("unknown option: %1").arg(QString::fromUtf8(argument)));
   OptionWithValue read{*name, {}};
   const bool withValue = takesValue(read.option);
   if (eq > 0) {
     if (!withValue)
-      return failure(QStringLiteral("%1 takes no value").arg(read.option));
+      return failure(CommandLineText::tr("%1 takes no value").arg(read.option));
     read.value = argument.mid(eq + 1);
   } else if (withValue) {
     if (const Result<> taken = takeValue(read, arguments, i); !taken)
@@ -76,12 +77,12 @@ Result<QList<OptionWithValue>> readShortOptions(const QByteArrayList &arguments,
   for (qsizetype k = 1; k < argument.size(); ++k) {
     OptionWithValue read{longOption(argument[k]), {}};
     if (read.option.isEmpty())
-      return failure(QStringLiteral("unknown option: -%1").arg(QString::fromUtf8(argument.mid(k, 1))));
+      return failure(CommandLineText::tr("unknown option: -%1").arg(QString::fromUtf8(argument.mid(k, 1))));
     if (takesValue(read.option)) {
       if (k + 1 < argument.size())
         read.value = argument.mid(k + 1);
       else if (const Result<> taken = takeValue(read, arguments, i); !taken)
-        return failure(QStringLiteral("-%1 needs a value").arg(QLatin1Char(argument[k])));
+        return failure(CommandLineText::tr("-%1 needs a value").arg(QLatin1Char(argument[k])));
       options.append(read);
       break;
     }
@@ -93,7 +94,7 @@ Result<QList<OptionWithValue>> readShortOptions(const QByteArrayList &arguments,
 Result<QString> textValue(const OptionWithValue &read) {
   const std::optional<QString> text = utf8(read.value);
   if (!text)
-    return failure(QStringLiteral("the value of %1 is not valid UTF-8").arg(read.option));
+    return failure(CommandLineText::tr("the value of %1 is not valid UTF-8").arg(read.option));
   return *text;
 }
 
@@ -101,7 +102,7 @@ Result<QSize> screenSize(const QString &value) {
   static const QRegularExpression size(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
   const auto match = size.match(value);
   if (!match.hasMatch() || match.captured(1).toInt() < 1 || match.captured(2).toInt() < 1)
-    return failure(QStringLiteral("--screen wants WIDTHxHEIGHT, such as 1920x1080, not \"%1\"").arg(value));
+    return failure(CommandLineText::tr("--screen wants WIDTHxHEIGHT, such as 1920x1080, not \"%1\"").arg(value));
   return QSize(match.captured(1).toInt(), match.captured(2).toInt());
 }
 
@@ -128,12 +129,12 @@ Result<> applyFlag(BatchOptions &options, const QString &option) {
   if (option == QLatin1String("--defaults") || option == QLatin1String("--no-settings")) {
     const SettingsUse use = option == QLatin1String("--defaults") ? SettingsUse::Defaults : SettingsUse::None;
     if (options.settings != SettingsUse::Window && options.settings != use)
-      return failure(QStringLiteral("--defaults and --no-settings cannot go together"));
+      return failure(CommandLineText::tr("--defaults and --no-settings cannot go together"));
     options.settings = use;
   } else if (findFieldOption(option)) {
     options.job.fields.append({option, {}});
   } else {
-    return failure(QStringLiteral("unknown option: %1").arg(option));
+    return failure(CommandLineText::tr("unknown option: %1").arg(option));
   }
   return {};
 }
@@ -164,7 +165,7 @@ Result<> applyValueOption(BatchOptions &options, const OptionWithValue &read) {
   }
   if (option == QLatin1String("--report")) {
     if (read.value.isEmpty())
-      return failure(QStringLiteral("--report wants a file name, or \"-\" for the standard output"));
+      return failure(CommandLineText::tr("--report wants a file name, or \"-\" for the standard output"));
     options.report = read.value;
     return {};
   }
@@ -191,24 +192,24 @@ Result<> applyValueOption(BatchOptions &options, const OptionWithValue &read) {
     options.jobs = value->toInt(&ok);
     if (!ok || options.jobs < 1 || options.jobs > 256)
       return failure(
-          QStringLiteral("--jobs wants a number of threads from 1 to 256, not \"%1\"").arg(*value));
+          CommandLineText::tr("--jobs wants a number of threads from 1 to 256, not \"%1\"").arg(*value));
   } else if (option == QLatin1String("--memory")) {
     bool ok = false;
     options.memoryMB = value->toInt(&ok);
     if (!ok || options.memoryMB < 16 || options.memoryMB > 1024 * 1024)
       return failure(
-          QStringLiteral("--memory wants a number of MB from 16 to 1048576, not \"%1\"").arg(*value));
+          CommandLineText::tr("--memory wants a number of MB from 16 to 1048576, not \"%1\"").arg(*value));
   } else if (option == QLatin1String("--metadata") || option == QLatin1String("--colour-profile")) {
     return applyPhotoOption(options, option, *value);
   } else if (option == QLatin1String("--completion")) {
     if (!findRunOption(option)->words.contains(*value))
       return failure(
-          QStringLiteral("--completion wants \"bash\", \"zsh\" or \"fish\", not \"%1\"").arg(*value));
+          CommandLineText::tr("--completion wants \"bash\", \"zsh\" or \"fish\", not \"%1\"").arg(*value));
     options.completion = *value;
   } else if (findFieldOption(option)) {
     options.job.fields.append({option, *value});
   } else {
-    return failure(QStringLiteral("unknown option: %1").arg(option));
+    return failure(CommandLineText::tr("unknown option: %1").arg(option));
   }
   return {};
 }

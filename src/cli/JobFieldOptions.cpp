@@ -1,4 +1,5 @@
 #include "cli/BatchOptions.h"
+#include "cli/CommandLineText.h"
 
 #include "presets/BuiltInPresets.h"
 #include "presets/JobFields.h"
@@ -10,7 +11,7 @@ Result<> applyFieldOption(JobSettings &job, const QString &option, const QString
                           const QStringList &frameEntries) {
   const FieldOption *field = findFieldOption(option);
   if (!field)
-    return failure(QStringLiteral("unknown option: %1").arg(option));
+    return failure(CommandLineText::tr("unknown option: %1").arg(option));
   return field->apply(job, value, frameEntries);
 }
 

@@ -1,4 +1,5 @@
 #include "cli/JsonReport.h"
+#include "cli/CommandLineText.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,7 +35,7 @@ Result<std::unique_ptr<JsonReport>> JsonReport::open(const QByteArray &path) {
     return std::unique_ptr<JsonReport>(new JsonReport(STDOUT_FILENO, false));
   const int descriptor = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY, 0666);
   if (descriptor < 0)
-    return failure(QStringLiteral("the report %1 cannot be written: %2")
+    return failure(CommandLineText::tr("the report %1 cannot be written: %2")
                        .arg(QFile::decodeName(path), qt_error_string(errno)));
   return std::unique_ptr<JsonReport>(new JsonReport(descriptor, true));
 }

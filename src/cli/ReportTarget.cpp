@@ -1,4 +1,5 @@
 #include "cli/ReportTarget.h"
+#include "cli/CommandLineText.h"
 
 #include "cli/JsonReport.h"
 
@@ -53,12 +54,12 @@ Result<std::optional<FileIdentity>> checkReportTarget(const QByteArray &report,
     const std::optional<FileIdentity> list =
         *sources.filesFrom == "-" ? identityOfDescriptor(STDIN_FILENO) : identityOf(*sources.filesFrom);
     if (list == identity)
-      return failure(QStringLiteral("the report %1 is the list of names (--files-from); "
+      return failure(CommandLineText::tr("the report %1 is the list of names (--files-from); "
                                     "give the report another name")
                          .arg(name));
   }
   if (info.st_size > 0 && !startsAsReport(report))
-    return failure(QStringLiteral("%1 exists and is not a report of veltrane-batch, so it is left alone; "
+    return failure(CommandLineText::tr("%1 exists and is not a report of veltrane-batch, so it is left alone; "
                                   "give --report a new name or remove the file")
                        .arg(name));
   return std::optional<FileIdentity>(identity);

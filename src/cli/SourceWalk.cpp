@@ -1,4 +1,5 @@
 #include "cli/SourceWalk.h"
+#include "cli/CommandLineText.h"
 
 #include "filelist/SourceFiles.h"
 
@@ -207,7 +208,7 @@ Result<std::unique_ptr<CommandLineSources>> CommandLineSources::open(const Sourc
                                                                      std::optional<FileIdentity> notASource) {
   auto sources = std::make_unique<CommandLineSources>();
   const auto cannotRead = [&](const QString &why) {
-    return failure(QStringLiteral("the list %1 cannot be read: %2").arg(nameText(*request.filesFrom), why));
+    return failure(CommandLineText::tr("the list %1 cannot be read: %2").arg(nameText(*request.filesFrom), why));
   };
   if (request.filesFrom) {
     Result<std::unique_ptr<NameList>> list = NameList::open(*request.filesFrom, request.nullSeparated);
@@ -220,7 +221,7 @@ Result<std::unique_ptr<CommandLineSources>> CommandLineSources::open(const Sourc
     ++sources->m_count;
     const QString path = entry->readPath.isEmpty() ? sourcePath(*entry) : entry->readPath;
     if (notASource && identityOf(QFile::encodeName(path)) == notASource)
-      return failure(QStringLiteral("the report is one of the sources (%1); give the report another name")
+      return failure(CommandLineText::tr("the report is one of the sources (%1); give the report another name")
                          .arg(sourcePath(*entry)));
   }
   if (sources->m_list) {

@@ -1,4 +1,5 @@
 #include "filelist/SourceFiles.h"
+#include "common/MessageText.h"
 
 #include "common/FailedFiles.h"
 #include "filelist/SourceList.h"
@@ -66,34 +67,40 @@ Removal removeMarkedOrSelected(SourceList &list, int currentRow) {
 }
 
 Prompt dialogReport(const FailedFiles &refused) {
-  return {kDialogReportTitle, refused.text(), PromptIcon::Information};
+  return {MessageText::tr("Couldn't process the following files.."), refused.text(), PromptIcon::Information};
 }
 
 Prompt dropReport(const FailedFiles &refused) {
-  return {kDropReportTitle, kDropReportLead + refused.text(), PromptIcon::Information};
+  return {MessageText::tr("Can only read JPG, PNG, WebP, TIFF, HEIC, AVIF, GIF and BMP!"),
+          MessageText::tr("The following files were skipped: ") + refused.text(), PromptIcon::Information};
 }
 
 Prompt listFullReport(const QStringList &leftOut) {
   QStringList names;
   for (const QString &path : leftOut.mid(0, kNamedLeftOut))
     names.append(splitSourcePath(path, {}).name);
-  QString text = QStringLiteral("The list holds at most %1 files, so %2 %3 left out: %4")
-                     .arg(SourceList::kCapacity)
-                     .arg(leftOut.size() == 1 ? QStringLiteral("this file") : QStringLiteral("these files"))
-                     .arg(leftOut.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"))
-                     .arg(names.join(QStringLiteral(", ")));
-  if (leftOut.size() > kNamedLeftOut)
-    text += QStringLiteral(" and %1 more").arg(leftOut.size() - kNamedLeftOut);
-  text += u'.';
-  return {kListFullTitle, text, PromptIcon::Exclamation};
+  const QString named = names.join(QStringLiteral(", "));
+  const qsizetype more = leftOut.size() - kNamedLeftOut;
+  const QString text =
+      leftOut.size() == 1 ? MessageText::tr("The list holds at most %1 files, so this file was left out: %2.")
+                                .arg(SourceList::kCapacity)
+                                .arg(named)
+      : more <= 0 ? MessageText::tr("The list holds at most %1 files, so these files were left out: %2.")
+                        .arg(SourceList::kCapacity)
+                        .arg(named)
+                  : MessageText::tr("The list holds at most %1 files, so these files were left out: %2 and %3 more.")
+                        .arg(SourceList::kCapacity)
+                        .arg(named)
+                        .arg(more);
+  return {MessageText::tr("The list is full"), text, PromptIcon::Exclamation};
 }
 
 QString addDialogFilter() {
   // "Description|*.a;*.b|..." in the dialog's notation "Description (*.a *.b);;...".
   const QStringList parts =
-      QStringLiteral(
-          "Images (JPG, PNG, WebP, TIFF, HEIC, AVIF, GIF, BMP)|*.jpg;*.jpeg;*.jfif;*.png;*.webp;*.tif;"
-          "*.tiff;*.heic;*.heif;*.avif;*.gif;*.bmp")
+      (MessageText::tr("Images (JPG, PNG, WebP, TIFF, HEIC, AVIF, GIF, BMP)") + QStringLiteral("|"
+          "*.jpg;*.jpeg;*.jfif;*.png;*.webp;*.tif;"
+          "*.tiff;*.heic;*.heif;*.avif;*.gif;*.bmp"))
           .split(u'|');
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2)

@@ -46,11 +46,6 @@ enum class Removal { None, Marked, Selected };
 Removal removeMarkedOrSelected(SourceList &list, int currentRow);
 
 // The reports at the end of an adding operation.
-inline const QString kDialogReportTitle = QStringLiteral("Couldn't process the following files..");
-inline const QString kDropReportTitle =
-    QStringLiteral("Can only read JPG, PNG, WebP, TIFF, HEIC, AVIF, GIF and BMP!");
-inline const QString kDropReportLead = QStringLiteral("The following files were skipped: ");
-inline const QString kListFullTitle = QStringLiteral("The list is full");
 
 Prompt dialogReport(const FailedFiles &refused);
 Prompt dropReport(const FailedFiles &refused);

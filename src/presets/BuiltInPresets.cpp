@@ -1,5 +1,7 @@
 #include "presets/BuiltInPresets.h"
 
+#include <QCoreApplication>
+
 namespace veltrane {
 
 const QStringList &builtInPresetLines() {
@@ -41,6 +43,47 @@ const QStringList &builtInPresetLines() {
       QStringLiteral(" 18MP=5184|3456|1|100%|||1|4|3|0|0|0"),
   };
   return lines;
+}
+
+namespace {
+
+// The built-in names that have words to translate, without their indent.
+const char *const kTranslatedNames[] = {
+    QT_TRANSLATE_NOOP("Presets", "INDEX PICTURES (make test-prints)"),
+    QT_TRANSLATE_NOOP("Presets", "SELECT THE BEST FRAME"),
+    QT_TRANSLATE_NOOP("Presets", "WALLPAPERS"),
+    QT_TRANSLATE_NOOP("Presets", "THUMBNAILS"),
+    QT_TRANSLATE_NOOP("Presets", "MAIL ATTACHMENT"),
+    QT_TRANSLATE_NOOP("Presets", "MAIL ATTACHMENT (framed)"),
+    QT_TRANSLATE_NOOP("Presets", "RE-SAMPLING"),
+    QT_TRANSLATE_NOOP("Presets", "Low-res"),
+    QT_TRANSLATE_NOOP("Presets", "Web pictures"),
+    QT_TRANSLATE_NOOP("Presets", "Web hi-res"),
+    QT_TRANSLATE_NOOP("Presets", "Average PC image"),
+    QT_TRANSLATE_NOOP("Presets", "Hi-res"),
+    QT_TRANSLATE_NOOP("Presets", "Top-resolution (for digital printing)"),
+    QT_TRANSLATE_NOOP("Presets", "STANDARD VIDEO-SIZES"),
+    QT_TRANSLATE_NOOP("Presets", "STANDARD PHOTO-SIZES (minimum)"),
+    QT_TRANSLATE_NOOP("Presets", "1MP Wallet-photo (2.5x3.5\"/6x9cm)"),
+    QT_TRANSLATE_NOOP("Presets", "2MP Normal photo (4x6\"/10x15cm)"),
+    QT_TRANSLATE_NOOP("Presets", "3MP A4/LetterPaper (8x10\"/20x25cm)"),
+    QT_TRANSLATE_NOOP("Presets", "4MP Poster (9x12\"/23x30cm)"),
+    QT_TRANSLATE_NOOP("Presets", "5MP Large poster (10x13\"/25x33cm)"),
+};
+
+} // namespace
+
+bool choosesFrames(const QString &presetBoxText) {
+  return presetBoxText == kSelectBestFramePreset || presetBoxText == shownPresetName(kSelectBestFramePreset);
+}
+
+QString shownPresetName(const QString &storedName) {
+  const qsizetype indent = storedName.size() - QStringView(storedName).trimmed().size();
+  const QString bare = storedName.mid(indent);
+  for (const char *name : kTranslatedNames)
+    if (bare == QLatin1String(name))
+      return storedName.left(indent) + QCoreApplication::translate("Presets", name);
+  return storedName;
 }
 
 } // namespace veltrane

@@ -1,4 +1,5 @@
 #include "presets/JobFields.h"
+#include "common/MessageText.h"
 
 #include "common/Numbers.h"
 #include "presets/FieldReaders.h"
@@ -32,7 +33,7 @@ Result<> sizeOption(QString &box, qint16 &on, const QString &option, const QStri
   }
   int pixels = 0;
   if (value != QLatin1String("screen") && !readWholeNumber(value, 1, 65000, &pixels))
-    return failure(QStringLiteral("%1 wants pixels from 1 to 65000, \"screen\" or \"off\", not \"%2\"")
+    return failure(MessageText::tr("%1 wants pixels from 1 to 65000, \"screen\" or \"off\", not \"%2\"")
                        .arg(option, value));
   box = value.trimmed();
   on = 1;
@@ -82,8 +83,8 @@ Result<> frameOption(JobSettings &job, const QString &value, const Frames &entri
     }
   const QStringList installed = entries.mid(kFirstFrameEntry);
   return failure(installed.isEmpty()
-                     ? QStringLiteral("no frame called \"%1\": no frames are installed").arg(value)
-                     : QStringLiteral("no frame called \"%1\"; installed: %2")
+                     ? MessageText::tr("no frame called \"%1\": no frames are installed").arg(value)
+                     : MessageText::tr("no frame called \"%1\"; installed: %2")
                            .arg(value, installed.join(QStringLiteral(", "))));
 }
 
@@ -100,7 +101,7 @@ void readQuality(JobSettings &job, const QString &text) {
 Result<> qualityOption(JobSettings &job, const QString &value) {
   int number = 0;
   if (!readWholeNumber(value, 1, 100, &number))
-    return failure(QStringLiteral("--quality wants a number from 1 to 100, not \"%1\"").arg(value));
+    return failure(MessageText::tr("--quality wants a number from 1 to 100, not \"%1\"").arg(value));
   job.fixedQuality = QString::number(number);
   job.sizeLimitOn = false;
   return {};
@@ -110,7 +111,7 @@ Result<> sizeLimitOption(JobSettings &job, const QString &value) {
   bool ok = false;
   const double kilobytes = value.trimmed().toDouble(&ok);
   if (!ok || !(kilobytes > 0) || kilobytes > 1e9)
-    return failure(QStringLiteral("--max-kb wants a size in kB above 0, not \"%1\"").arg(value));
+    return failure(MessageText::tr("--max-kb wants a size in kB above 0, not \"%1\"").arg(value));
   job.sizeLimitKb = value.trimmed();
   job.sizeLimitOn = true;
   return {};
@@ -119,7 +120,7 @@ Result<> sizeLimitOption(JobSettings &job, const QString &value) {
 Result<> suffixOption(JobSettings &job, const QString &value) {
   for (const QChar c : value)
     if (refusedInFileNames(c))
-      return failure(QStringLiteral("--suffix cannot hold \"%1\": file names cannot contain %2")
+      return failure(MessageText::tr("--suffix cannot hold \"%1\": file names cannot contain %2")
                          .arg(c)
                          .arg(kRefusedCharactersText));
   job.suffixTemplate = value;
@@ -131,7 +132,7 @@ Result<> sheetModeOption(JobSettings &job, const QString &value) {
   const QStringList modes{QStringLiteral("none"), QStringLiteral("also"), QStringLiteral("only")};
   const qsizetype mode = value == QLatin1String("don't") ? 0 : modes.indexOf(value.toLower());
   if (mode < 0)
-    return failure(QStringLiteral("--index wants \"none\", \"also\" or \"only\", not \"%1\"").arg(value));
+    return failure(MessageText::tr("--index wants \"none\", \"also\" or \"only\", not \"%1\"").arg(value));
   job.sheetMode = qint16(mode);
   return {};
 }
@@ -141,7 +142,7 @@ Result<> gridOption(JobSettings &job, const QString &value) {
   const auto match = grid.match(value.trimmed());
   if (!match.hasMatch())
     return failure(
-        QStringLiteral("--grid wants ACROSSxDOWN, each 1 to 8, such as 4x3, not \"%1\"").arg(value));
+        MessageText::tr("--grid wants ACROSSxDOWN, each 1 to 8, such as 4x3, not \"%1\"").arg(value));
   job.sheetColumns = qint16(match.captured(1).toInt() - 1);
   job.sheetRows = qint16(match.captured(2).toInt() - 1);
   return {};
@@ -150,7 +151,7 @@ Result<> gridOption(JobSettings &job, const QString &value) {
 Result<> outputOption(JobSettings &job, const QString &value) {
   // An empty folder would quietly mean the current one.
   if (value.trimmed().isEmpty())
-    return failure(QStringLiteral("--output wants a folder, not an empty text"));
+    return failure(MessageText::tr("--output wants a folder, not an empty text"));
   job.outputFolder = QDir(value).absolutePath();
   return {};
 }

@@ -1,4 +1,5 @@
 #include "presets/OutputFields.h"
+#include "common/MessageText.h"
 
 #include "presets/FieldReaders.h"
 #include "presets/OutputFormat.h"
@@ -27,7 +28,7 @@ Result<> formatOption(JobSettings &job, const QString &value) {
   const qsizetype index = formatWords().indexOf(value.trimmed().toLower());
   if (index < 0)
     return failure(
-        QStringLiteral("--format wants %1, not \"%2\"").arg(formatWords().join(QStringLiteral(", ")), value));
+        MessageText::tr("--format wants %1, not \"%2\"").arg(formatWords().join(QStringLiteral(", ")), value));
   job.outputFormat = qint16(index);
   return {};
 }
@@ -41,7 +42,7 @@ Result<> boxOption(JobSettings &job, BoxMode mode, const QString &value) {
   int height = 0;
   if (!match.hasMatch() || !readWholeNumber(match.captured(1), 1, 65000, &width) ||
       !readWholeNumber(match.captured(2), 1, 65000, &height))
-    return failure(QStringLiteral("%1 wants WIDTHxHEIGHT in pixels, each 1 to 65000, such as 1024x768, not "
+    return failure(MessageText::tr("%1 wants WIDTHxHEIGHT in pixels, each 1 to 65000, such as 1024x768, not "
                                   "\"%2\"")
                        .arg(option, value));
   job.maxWidth = QString::number(width);

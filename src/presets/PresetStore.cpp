@@ -1,4 +1,5 @@
 #include "presets/PresetStore.h"
+#include "common/MessageText.h"
 
 #include "presets/BuiltInPresets.h"
 #include "presets/PresetLine.h"
@@ -6,7 +7,7 @@
 namespace veltrane {
 namespace {
 
-const QString kAddTitle = QStringLiteral("Add preset");
+QString addTitle() { return MessageText::tr("Add preset"); }
 
 Prompt exclamation(const QString &title, const QString &text) {
   return {title, text, PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok};
@@ -37,12 +38,12 @@ bool PresetStore::append(const QString &line) {
 
 PresetStore::AddOutcome PresetStore::add(const QString &name, const QString &body) {
   if (name.isEmpty())
-    return {false, exclamation(kAddTitle, QStringLiteral("Please enter a name to save this preset as.")), -1};
+    return {false, exclamation(addTitle(), MessageText::tr("Please enter a name to save this preset as.")), -1};
 
   // A name is read back up to its first "=", so such a name would not survive.
   if (name.contains(u'='))
     return {false,
-            exclamation(kAddTitle, QStringLiteral("A preset name cannot contain \"=\".\r\n\r\n"
+            exclamation(addTitle(), MessageText::tr("A preset name cannot contain \"=\".\r\n\r\n"
                                                   "Please enter another name to save this preset as.")),
             -1};
 
@@ -51,24 +52,24 @@ PresetStore::AddOutcome PresetStore::add(const QString &name, const QString &bod
   for (const QString &entry : names()) {
     if ((entry.toLower() + u'\n').contains(wanted))
       return {false,
-              exclamation(kAddTitle, QStringLiteral("A preset called \"") + name +
-                                         QStringLiteral("\" already exists.\r\n\r\n"
-                                                        "Please enter another name to save this preset as.")),
+              exclamation(addTitle(), MessageText::tr("A preset called \"%1\" already exists.\r\n\r\n"
+                                                         "Please enter another name to save this preset as.")
+                                          .arg(name)),
               -1};
   }
 
   for (int s = 0; s < count(); ++s) {
     if (presetBody(m_lines[s]).compare(body, Qt::CaseInsensitive) == 0)
       return {false,
-              exclamation(QStringLiteral("This preset already exists."),
-                          QStringLiteral("The current configuration has already been saved as preset \"") +
-                              presetName(m_lines[s]) + QStringLiteral("\".")),
+              exclamation(MessageText::tr("This preset already exists."),
+                          MessageText::tr("The current configuration has already been saved as preset \"%1\".")
+                              .arg(shownPresetName(presetName(m_lines[s])))),
               s};
   }
 
   if (isFull())
     return {false,
-            exclamation(kAddTitle, QStringLiteral("The preset list is full: it holds %1 presets.\r\n\r\n"
+            exclamation(addTitle(), MessageText::tr("The preset list is full: it holds %1 presets.\r\n\r\n"
                                                   "Please remove a preset before adding another.")
                                        .arg(kCapacity)),
             -1};
@@ -98,9 +99,8 @@ PresetStore PresetStore::merged(const PresetStore &loaded, const PresetStore &mi
 std::optional<Prompt> PresetStore::removeQuestion(int entry) const {
   if (entry < 0 || entry >= count())
     return std::nullopt;
-  return Prompt{QStringLiteral("Remove this preset?"),
-                QStringLiteral("Are you sure to remove preset \"") + presetName(m_lines[entry]) +
-                    QStringLiteral("\"?"),
+  return Prompt{MessageText::tr("Remove this preset?"),
+                MessageText::tr("Are you sure to remove preset \"%1\"?").arg(shownPresetName(presetName(m_lines[entry]))),
                 PromptIcon::Exclamation, PromptButtons::YesNo, PromptAnswer::No};
 }
 

@@ -1,4 +1,5 @@
 #include "storage/ProgramFolder.h"
+#include "common/MessageText.h"
 
 #include "storage/SettingsFallback.h"
 #include "storage/TemporaryFile.h"
@@ -170,7 +171,7 @@ ProgramFolder::SaveResult ProgramFolder::write(const QByteArray &bytes) const {
   result.saved = true;
   result.path = fallback.settingsPath();
   if (*firstTime) {
-    result.notice = QStringLiteral("The settings could not be saved in the program folder:\r\n%1\r\n\r\n"
+    result.notice = MessageText::tr("The settings could not be saved in the program folder:\r\n%1\r\n\r\n"
                                    "They are saved in \"%2\" instead, and read from there while "
                                    "that copy is the newer one.")
                         .arg(result.error, QDir::toNativeSeparators(result.path));

@@ -1,4 +1,5 @@
 #include "ui/FileGrid.h"
+#include "ui/WindowText.h"
 
 #include "ui/FileGridAccessible.h"
 
@@ -51,7 +52,7 @@ class GridSurface : public QWidget {
 public:
   explicit GridSurface(FileGrid &grid) : QWidget(&grid), m_grid(grid) {
     setObjectName(QStringLiteral("Grid"));
-    setToolTip(QStringLiteral("Click to select, double-click to open/view."));
+    setToolTip(MainWindowText::tr("Click to select, double-click to open/view."));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);

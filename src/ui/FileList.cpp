@@ -1,4 +1,5 @@
 #include "ui/FileList.h"
+#include "ui/WindowText.h"
 
 #include "common/FailedFiles.h"
 #include "filelist/SourceFiles.h"
@@ -49,7 +50,7 @@ void FileList::addPaths(const QStringList &paths) {
 void FileList::addCommandLine(const QString &commandLine) {
   const QString path = commandLineFile(commandLine);
   if (QFileInfo(path).isDir()) {
-    m_commandLineRefused.add(QFileInfo(path).fileName() + QStringLiteral(" (a folder)"));
+    m_commandLineRefused.add(QFileInfo(path).fileName() + MainWindowText::tr(" (a folder)"));
     return;
   }
   QStringList leftOut;

@@ -1,4 +1,5 @@
 #include "ui/JobAreaForm.h"
+#include "ui/WindowText.h"
 
 #include "presets/OutputFormat.h"
 #include "ui/FormParts.h"
@@ -53,32 +54,32 @@ QStringList gridNumbers() {
 QGroupBox *buildSizeGroup(QWidget *parent, MainWindowForm &form) {
   auto *box = group(parent);
   auto *grid = tight(new QGridLayout(box), 3);
-  form.widthOn = checkBox(box, "widthOn", QStringLiteral("maximum width"));
+  form.widthOn = checkBox(box, "widthOn", MainWindowText::tr("maximum width"));
   form.maxWidth = sizeBox(box, "maxWidth",
                           {QStringLiteral("320"), QStringLiteral("640"), QStringLiteral("800"),
                            QStringLiteral("1024"), QStringLiteral("1280"), QStringLiteral("1600"),
                            QStringLiteral("1920"), QStringLiteral("screen")});
-  form.heightOn = checkBox(box, "heightOn", QStringLiteral("maximum height"));
+  form.heightOn = checkBox(box, "heightOn", MainWindowText::tr("maximum height"));
   form.maxHeight = sizeBox(box, "maxHeight",
                            {QStringLiteral("200"), QStringLiteral("480"), QStringLiteral("600"),
                             QStringLiteral("768"), QStringLiteral("900"), QStringLiteral("1080"),
                             QStringLiteral("1200"), QStringLiteral("screen")});
   // In the order of boxModeWords().
   form.boxMode = listBox(
-      box, "boxMode", {QStringLiteral("stretch"), QStringLiteral("fit inside"), QStringLiteral("fill")}, 96);
+      box, "boxMode", {MainWindowText::tr("stretch"), MainWindowText::tr("fit inside"), MainWindowText::tr("fill")}, 96);
   form.boxMode->setToolTip(
-      QStringLiteral("With both limits on: stretch pictures to exactly that size, fit "
+      MainWindowText::tr("With both limits on: stretch pictures to exactly that size, fit "
                      "them inside it, or fill it and crop the overflow from the centre"));
-  form.neverEnlarge = checkBox(box, "neverEnlarge", QStringLiteral("never enlarge"),
-                               QStringLiteral("Pictures already inside the limits keep their own size"));
-  form.swapForUpright = checkBox(box, "swapForUpright", QStringLiteral("also apply to vertical pictures"),
-                                 QStringLiteral("eg: 600x800 will be rescaled as 800x600"));
+  form.neverEnlarge = checkBox(box, "neverEnlarge", MainWindowText::tr("never enlarge"),
+                               MainWindowText::tr("Pictures already inside the limits keep their own size"));
+  form.swapForUpright = checkBox(box, "swapForUpright", MainWindowText::tr("also apply to vertical pictures"),
+                                 MainWindowText::tr("eg: 600x800 will be rescaled as 800x600"));
   form.manualSize =
-      checkBox(box, "manualSize", QStringLiteral("manual adjustment"),
-               QStringLiteral("Stretch/shrink the borders of preview window to set width & height to "
+      checkBox(box, "manualSize", MainWindowText::tr("manual adjustment"),
+               MainWindowText::tr("Stretch/shrink the borders of preview window to set width & height to "
                               "resize to"));
   form.showPreview =
-      checkBox(box, "showPreview", QStringLiteral("preview"), QStringLiteral("Show/hide preview window"));
+      checkBox(box, "showPreview", MainWindowText::tr("preview"), MainWindowText::tr("Show/hide preview window"));
   // Pairs that belong together share a row: the window has no height to spare.
   const auto pair = [](QWidget *first, QWidget *second) {
     auto *row = new QHBoxLayout;
@@ -103,13 +104,13 @@ QGroupBox *buildQualityGroup(QWidget *parent, MainWindowForm &form) {
   auto *box = group(parent);
   auto *grid = tight(new QGridLayout(box), 3);
   form.fixedQualityOption =
-      named(new QRadioButton(QStringLiteral("fixed quality"), box), "fixedQualityOption");
+      named(new QRadioButton(MainWindowText::tr("fixed quality"), box), "fixedQualityOption");
   form.fixedQuality =
-      numberBox(box, "fixedQuality", QStringLiteral("1 (minimum quality) to 100 (maximum quality)"));
+      numberBox(box, "fixedQuality", MainWindowText::tr("1 (minimum quality) to 100 (maximum quality)"));
   form.fixedQualityUnit = label(box, "fixedQualityUnit", QStringLiteral("%"));
-  form.sizeLimitOption = named(new QRadioButton(QStringLiteral("file size below"), box), "sizeLimitOption");
+  form.sizeLimitOption = named(new QRadioButton(MainWindowText::tr("file size below"), box), "sizeLimitOption");
   form.sizeLimitKb = numberBox(box, "sizeLimitKb");
-  form.sizeLimitUnit = label(box, "sizeLimitUnit", QStringLiteral("kB"));
+  form.sizeLimitUnit = label(box, "sizeLimitUnit", MainWindowText::tr("kB"));
   grid->addWidget(form.fixedQualityOption, 0, 0);
   grid->addWidget(form.fixedQuality, 0, 1);
   grid->addWidget(form.fixedQualityUnit, 0, 2);
@@ -117,10 +118,10 @@ QGroupBox *buildQualityGroup(QWidget *parent, MainWindowForm &form) {
   grid->addWidget(form.sizeLimitKb, 1, 1);
   grid->addWidget(form.sizeLimitUnit, 1, 2);
   // The format beside the quality, which means each format's own scale.
-  form.formatLabel = label(box, "formatLabel", QStringLiteral("format"));
+  form.formatLabel = label(box, "formatLabel", MainWindowText::tr("format"));
   form.outputFormat = listBox(box, "outputFormat", formatCaptions(), 112);
   form.outputFormat->setToolTip(
-      QStringLiteral("The format of the resized pictures; \"same as source\" writes "
+      MainWindowText::tr("The format of the resized pictures; \"same as source\" writes "
                      "PNG for GIF, BMP and TIFF, and JPEG for HEIC"));
   form.formatLabel->setBuddy(form.outputFormat);
   auto *formatRow = new QHBoxLayout;
@@ -135,8 +136,8 @@ QGroupBox *buildQualityGroup(QWidget *parent, MainWindowForm &form) {
 QGroupBox *buildFrameGroup(QWidget *parent, MainWindowForm &form) {
   auto *box = group(parent);
   auto *row = tight(new QHBoxLayout(box));
-  auto *frameLabel = new QLabel(QStringLiteral("frame"), box);
-  form.frame = named(new QComboBox(box), "frame", QStringLiteral("Put every picture in a frame"));
+  auto *frameLabel = new QLabel(MainWindowText::tr("frame"), box);
+  form.frame = named(new QComboBox(box), "frame", MainWindowText::tr("Put every picture in a frame"));
   form.frame->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   form.frame->setMinimumContentsLength(8);
   frameLabel->setBuddy(form.frame);
@@ -150,11 +151,11 @@ QGroupBox *buildSuffixGroup(QWidget *parent, MainWindowForm &form) {
   auto *box = group(parent);
   auto *rows = tight(new QVBoxLayout(box));
   form.addSuffix = checkBox(
-      box, "addSuffix", QStringLiteral("Extension"),
+      box, "addSuffix", MainWindowText::tr("Extension"),
       QStringLiteral(
           "Add the suffix to the names of the resized images; an existing file is never overwritten"));
   form.suffixTemplate = named(new QLineEdit(box), "suffixTemplate",
-                              QStringLiteral("This will be added to the filename of the resized images"));
+                              MainWindowText::tr("This will be added to the filename of the resized images"));
   rows->addWidget(form.addSuffix);
   rows->addWidget(form.suffixTemplate);
   box->setFixedWidth(140);
@@ -167,18 +168,18 @@ QGroupBox *buildIndexGroup(QWidget *parent, MainWindowForm &form) {
   auto *layout = new QHBoxLayout;
   layout->setSpacing(6);
   form.sheetMode = listBox(box, "sheetMode",
-                           {QStringLiteral("don't"), QStringLiteral("also"), QStringLiteral("only")}, 72);
-  form.sheetMode->setToolTip(QStringLiteral("Make index sheets (contact sheets) of the pictures"));
-  form.sheetLabel = label(box, "sheetLabel", QStringLiteral("index"));
-  form.sheetWithLabel = label(box, "sheetWithLabel", QStringLiteral("with"));
+                           {MainWindowText::tr("don't"), MainWindowText::tr("also"), MainWindowText::tr("only")}, 72);
+  form.sheetMode->setToolTip(MainWindowText::tr("Make index sheets (contact sheets) of the pictures"));
+  form.sheetLabel = label(box, "sheetLabel", MainWindowText::tr("index"));
+  form.sheetWithLabel = label(box, "sheetWithLabel", MainWindowText::tr("with"));
   form.sheetColumns = listBox(box, "sheetColumns", gridNumbers(), 48);
-  form.sheetColumns->setToolTip(QStringLiteral("Pictures across a sheet"));
-  form.sheetTimesLabel = label(box, "sheetTimesLabel", QStringLiteral("x"));
+  form.sheetColumns->setToolTip(MainWindowText::tr("Pictures across a sheet"));
+  form.sheetTimesLabel = label(box, "sheetTimesLabel", MainWindowText::tr("x"));
   form.sheetRows = listBox(box, "sheetRows", gridNumbers(), 48);
-  form.sheetRows->setToolTip(QStringLiteral("Pictures down a sheet"));
-  form.captionNames = checkBox(box, "captionNames", QStringLiteral("names"));
-  form.captionSizes = checkBox(box, "captionSizes", QStringLiteral("image size"));
-  form.captionFileSizes = checkBox(box, "captionFileSizes", QStringLiteral("filesize"));
+  form.sheetRows->setToolTip(MainWindowText::tr("Pictures down a sheet"));
+  form.captionNames = checkBox(box, "captionNames", MainWindowText::tr("names"));
+  form.captionSizes = checkBox(box, "captionSizes", MainWindowText::tr("image size"));
+  form.captionFileSizes = checkBox(box, "captionFileSizes", MainWindowText::tr("filesize"));
   layout->addWidget(form.sheetMode);
   layout->addWidget(form.sheetLabel);
   layout->addWidget(form.sheetWithLabel);
@@ -209,15 +210,15 @@ void buildJobArea(QWidget *window, MainWindowForm &form, const QRect &place) {
   auto *presetRow = new QHBoxLayout;
   presetRow->setSpacing(4);
   form.presets = named(new QComboBox(area), "presets",
-                       QStringLiteral("Write new name here and click + to create a new preset"));
+                       MainWindowText::tr("Write new name here and click + to create a new preset"));
   form.presets->setEditable(true);
   form.presets->setInsertPolicy(QComboBox::NoInsert);
   form.presets->setCompleter(nullptr);
   form.presets->setMaxVisibleItems(20);
   form.addPreset = named(new QPushButton(QStringLiteral("+"), area), "addPreset",
-                         QStringLiteral("Create a new preset with current parameters"));
+                         MainWindowText::tr("Create a new preset with current parameters"));
   form.removePreset = named(new QPushButton(QStringLiteral("-"), area), "removePreset",
-                            QStringLiteral("Remove current preset"));
+                            MainWindowText::tr("Remove current preset"));
   for (QPushButton *button : {form.addPreset, form.removePreset})
     button->setFixedWidth(30);
   presetRow->addWidget(form.presets, 1);

@@ -1,4 +1,5 @@
 #include "ui/JobControls.h"
+#include "ui/WindowText.h"
 
 #include "batch/OutputNaming.h"
 #include "platform/PlatformServices.h"
@@ -158,7 +159,13 @@ void JobControls::setFrameEntries(const QStringList &entries) {
   {
     const QSignalBlocker quiet(list);
     list->clear();
+    // The first two entries are stored in presets as they are; only their
+    // captions follow the language.
     list->addItems(entries);
+    list->setItemText(kNoFrameEntry, MainWindowText::tr("(no frame)"));
+    if (entries.size() > kTryAllEntry)
+      list->setItemText(kTryAllEntry,
+                        MainWindowText::tr("(try all %1 frames)").arg(entries.size() - kFirstFrameEntry));
     list->setCurrentIndex(kNoFrameEntry);
   }
   list->setEnabled(m_framesInstalled);
@@ -275,8 +282,8 @@ void JobControls::frameSelectionChanged() {
   // A preset can pick a frame while none is installed.
   if (entry > kNoFrameEntry && !m_framesInstalled) {
     list->setCurrentIndex(kNoFrameEntry);
-    const Prompt prompt{QStringLiteral("NO FRAMES!"),
-                        QStringLiteral("Sorry, no frames installed.\r\n\r\n"
+    const Prompt prompt{MainWindowText::tr("NO FRAMES!"),
+                        MainWindowText::tr("Sorry, no frames installed.\r\n\r\n"
                                        "Would you like to open the folder where frames go?"),
                         PromptIcon::Critical, PromptButtons::YesNo, PromptAnswer::Yes};
     if (m_platform.prompts->ask(prompt) == PromptAnswer::Yes)
@@ -293,7 +300,7 @@ void JobControls::browseForOutputFolder() {
   if (start.endsWith(u'/' + kResizedFolder))
     start.chop(kResizedFolder.size() + 1);
   const std::optional<QString> chosen = m_platform.dialogs->chooseFolder(
-      QStringLiteral("Choose a folder to save the resized pictures to.."), start);
+      MainWindowText::tr("Choose a folder to save the resized pictures to.."), start);
   if (!chosen || chosen->isEmpty())
     return;
   // The pictures go into a folder of their own inside the one chosen.
@@ -340,8 +347,8 @@ bool JobControls::filterExtension(QEvent *event) {
     for (const QChar c : typed) {
       if (refusedInFileNames(c)) {
         m_platform.prompts->ask(
-            {QStringLiteral("Invalid character ") + c,
-             QStringLiteral("Filenames cannot contain the following characters:\r\n\r\n") +
+            {MainWindowText::tr("Invalid character ") + c,
+             MainWindowText::tr("Filenames cannot contain the following characters:\r\n\r\n") +
                  kRefusedCharactersText,
              PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok});
         return true;

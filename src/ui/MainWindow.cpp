@@ -1,4 +1,5 @@
 #include "ui/MainWindow.h"
+#include "ui/CaptionFitting.h"
 
 #include "batch/BatchReport.h"
 #include "batch/TryAllConfirmation.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(ProgramFolder folder, PlatformServices &platform, const Q
   setFixedSize(kClientWidth, kClientHeight);
 
   m_form = buildMainWindowForm(this, m_table, platform);
+  fitCaptions(*this);
   nameForAssistiveTechnology(m_form);
   m_menuBoxes = new MenuEntryBoxes(
       FileManagerMenu::forUser(QCoreApplication::applicationFilePath(),

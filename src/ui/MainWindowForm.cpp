@@ -1,4 +1,5 @@
 #include "ui/MainWindowForm.h"
+#include "ui/WindowText.h"
 
 #include "ui/FileList.h"
 #include "ui/FormParts.h"
@@ -41,12 +42,12 @@ void buildListButtons(QWidget *window, MainWindowForm &form) {
   auto *layout = new QVBoxLayout(area);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(6);
-  form.addFiles = named(new QPushButton(QStringLiteral("Add..."), area), "addFiles",
-                        QStringLiteral("Add pictures to the list"));
-  form.removeFiles = named(new QPushButton(QStringLiteral("Remove"), area), "removeFiles",
-                           QStringLiteral("Remove the marked pictures, or else the selected one"));
+  form.addFiles = named(new QPushButton(MainWindowText::tr("Add..."), area), "addFiles",
+                        MainWindowText::tr("Add pictures to the list"));
+  form.removeFiles = named(new QPushButton(MainWindowText::tr("Remove"), area), "removeFiles",
+                           MainWindowText::tr("Remove the marked pictures, or else the selected one"));
   form.clearAll =
-      named(new QPushButton(QStringLiteral("Clear all"), area), "clearAll", QStringLiteral("Empty the list"));
+      named(new QPushButton(MainWindowText::tr("Clear all"), area), "clearAll", MainWindowText::tr("Empty the list"));
   layout->addWidget(form.addFiles);
   layout->addWidget(form.removeFiles);
   layout->addWidget(form.clearAll);
@@ -59,15 +60,15 @@ void buildSaveTo(QWidget *window, MainWindowForm &form) {
   auto *layout = new QHBoxLayout(area);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(4);
-  form.saveToLabel = label(area, "saveToLabel", QStringLiteral("Save to"));
+  form.saveToLabel = label(area, "saveToLabel", MainWindowText::tr("Save to"));
   form.outputFolder =
-      named(new QLineEdit(area), "outputFolder", QStringLiteral("Folder to save the processed files to"));
+      named(new QLineEdit(area), "outputFolder", MainWindowText::tr("Folder to save the processed files to"));
   form.saveToLabel->setBuddy(form.outputFolder);
   form.browse =
-      named(new QPushButton(QStringLiteral("..."), area), "browse", QStringLiteral("Browse for folder"));
+      named(new QPushButton(QStringLiteral("..."), area), "browse", MainWindowText::tr("Browse for folder"));
   form.browse->setFixedWidth(30);
-  form.sameFolder = checkBox(area, "sameFolder", QStringLiteral("same folder"),
-                             QStringLiteral("Save files in their same folder"));
+  form.sameFolder = checkBox(area, "sameFolder", MainWindowText::tr("same folder"),
+                             MainWindowText::tr("Save files in their same folder"));
   layout->addWidget(form.saveToLabel);
   layout->addWidget(form.outputFolder, 1);
   layout->addWidget(form.browse);
@@ -77,7 +78,7 @@ void buildSaveTo(QWidget *window, MainWindowForm &form) {
   // Shown in the same place while the help panel is open.
   form.helpLabel =
       label(window, "helpLabel",
-            QStringLiteral("(click \"?\" again to close the help window and return to the main program)"));
+            MainWindowText::tr("(click \"?\" again to close the help window and return to the main program)"));
   // Two lines at its small size, between the help panel and the outline's bottom.
   form.helpLabel->setGeometry(kSaveToArea.x(), kSaveToArea.y() - 6, kSaveToArea.width(), 26);
   form.helpLabel->setWordWrap(true);
@@ -127,12 +128,12 @@ void buildGoArea(QWidget *window, MainWindowForm &form) {
 
 void buildMenuEntries(QWidget *window, MainWindowForm &form) {
   const QRect area = kMenuEntriesArea;
-  form.menuLabel = named(new QLabel(QStringLiteral("file manager menu:"), window), "menuLabel");
+  form.menuLabel = named(new QLabel(MainWindowText::tr("file manager menu:"), window), "menuLabel");
   form.menuLabel->setGeometry(area.x(), area.y(), area.width(), 16);
-  form.jpegMenu = checkBox(window, "jpegMenu", QStringLiteral("JPG/JPEG"),
-                           QStringLiteral("Add Veltrane command to the context-menu of JPGs and JPEGs"));
+  form.jpegMenu = checkBox(window, "jpegMenu", MainWindowText::tr("JPG/JPEG"),
+                           MainWindowText::tr("Add Veltrane command to the context-menu of JPGs and JPEGs"));
   form.jpegMenu->setGeometry(area.x(), area.y() + 16, area.width(), 16);
-  form.bmpGifMenu = checkBox(window, "bmpGifMenu", QStringLiteral("BMP && GIF"));
+  form.bmpGifMenu = checkBox(window, "bmpGifMenu", MainWindowText::tr("BMP && GIF"));
   form.bmpGifMenu->setGeometry(area.x(), area.y() + 32, area.width(), 16);
 }
 
@@ -142,9 +143,9 @@ void buildSwitches(QWidget *window, MainWindowForm &form) {
   auto *layout = new QHBoxLayout(area);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(6);
-  form.helpButton = named(new QToolButton(area), "helpButton", QStringLiteral("Toggle help"));
+  form.helpButton = named(new QToolButton(area), "helpButton", MainWindowText::tr("Toggle help"));
   form.helpButton->setText(QStringLiteral("?"));
-  form.settingsButton = named(new QToolButton(area), "settingsButton", QStringLiteral("Advanced settings"));
+  form.settingsButton = named(new QToolButton(area), "settingsButton", MainWindowText::tr("Advanced settings"));
   form.settingsButton->setText(QString(QChar(0x2699))); // a gear
   for (QToolButton *button : {form.helpButton, form.settingsButton}) {
     QFont font = button->font();
@@ -157,7 +158,7 @@ void buildSwitches(QWidget *window, MainWindowForm &form) {
   layout->addStretch(1);
 
   form.homePageLink =
-      named(new QLabel(kHomePageText, window), "homePageLink", QStringLiteral("Go to Veltrane's homepage!"));
+      named(new QLabel(homePageText(), window), "homePageLink", MainWindowText::tr("Go to Veltrane's homepage!"));
   form.homePageLink->setGeometry(kLinkArea);
   form.homePageLink->setCursor(Qt::PointingHandCursor);
   // The desktop's link colour, so it reads on a dark theme as on a light one.
@@ -166,11 +167,11 @@ void buildSwitches(QWidget *window, MainWindowForm &form) {
   underlined.setUnderline(true);
   form.homePageLink->setFont(underlined);
 
-  form.exitButton = named(new QToolButton(window), "exitButton", QStringLiteral("Exit program"));
-  form.exitButton->setText(QStringLiteral("x"));
+  form.exitButton = named(new QToolButton(window), "exitButton", MainWindowText::tr("Exit program"));
+  form.exitButton->setText(MainWindowText::tr("x"));
   // Inside the built-in outline's top right corner.
   form.exitButton->setGeometry(552, 21, 22, 16);
-  form.minimizeButton = named(new QToolButton(window), "minimizeButton", QStringLiteral("Minimize window"));
+  form.minimizeButton = named(new QToolButton(window), "minimizeButton", MainWindowText::tr("Minimize window"));
   form.minimizeButton->setText(QStringLiteral("_"));
   form.minimizeButton->setGeometry(528, 21, 22, 16);
   form.exitButton->hide();
@@ -198,8 +199,8 @@ void showGoIdle(QPushButton *go) {
   font.setPointSize(18);
   font.setBold(true);
   go->setFont(font);
-  go->setText(QStringLiteral("GO!"));
-  go->setToolTip(QStringLiteral("Start resizing the images"));
+  go->setText(MainWindowText::tr("GO!"));
+  go->setToolTip(MainWindowText::tr("Start resizing the images"));
 }
 
 void showGoRunning(QPushButton *go) {
@@ -207,8 +208,8 @@ void showGoRunning(QPushButton *go) {
   font.setPointSize(14);
   font.setBold(true);
   go->setFont(font);
-  go->setText(QStringLiteral("STOP"));
-  go->setToolTip(QStringLiteral("Interrupt the process."));
+  go->setText(MainWindowText::tr("STOP"));
+  go->setToolTip(MainWindowText::tr("Interrupt the process."));
 }
 
 } // namespace veltrane

@@ -1,6 +1,7 @@
 // The window's side of the settings file: reading it at start, writing it
 // at shut-down, and telling the user what became of it.
 #include "ui/MainWindow.h"
+#include "ui/WindowText.h"
 
 #include "platform/PlatformServices.h"
 #include "presets/SettingsFile.h"
@@ -69,13 +70,13 @@ void MainWindow::saveSettings(bool userIsThere) {
     // Seen now: not again at the next start.
     if (userIsThere)
       m_folder.takeNotice();
-    tell({QStringLiteral("Settings saved elsewhere"), result.notice, PromptIcon::Information,
+    tell({MainWindowText::tr("Settings saved elsewhere"), result.notice, PromptIcon::Information,
           PromptButtons::Ok, PromptAnswer::Ok},
          userIsThere);
   }
   if (!result.saved)
-    tell({QStringLiteral("Settings not saved"),
-          QStringLiteral("The settings could not be saved:\r\n\r\n") + result.error, PromptIcon::Critical,
+    tell({MainWindowText::tr("Settings not saved"),
+          MainWindowText::tr("The settings could not be saved:\r\n\r\n") + result.error, PromptIcon::Critical,
           PromptButtons::Ok, PromptAnswer::Ok},
          userIsThere);
 }
@@ -96,7 +97,7 @@ void MainWindow::showNotice() {
     return;
   const QString notice = m_folder.takeNotice();
   if (!notice.isEmpty())
-    m_platform.prompts->ask({QStringLiteral("Settings saved elsewhere"), notice, PromptIcon::Information,
+    m_platform.prompts->ask({MainWindowText::tr("Settings saved elsewhere"), notice, PromptIcon::Information,
                              PromptButtons::Ok, PromptAnswer::Ok});
 }
 

@@ -1,4 +1,5 @@
 #include "ui/MenuEntryBoxes.h"
+#include "ui/WindowText.h"
 
 #include "platform/Prompts.h"
 
@@ -37,8 +38,8 @@ void MenuEntryBoxes::changed(QCheckBox *box, PictureKinds kinds) {
     return;
   m_toldOnce = true;
   m_prompts.ask(
-      {QStringLiteral("File manager menu"),
-       QStringLiteral("The file managers' menu entries could not all be written:\r\n\r\n") + done.reason(),
+      {MainWindowText::tr("File manager menu"),
+       MainWindowText::tr("The file managers' menu entries could not all be written:\r\n\r\n") + done.reason(),
        PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok});
 }
 

@@ -1,6 +1,7 @@
 #include "ui/PresetControls.h"
 
 #include "platform/Prompts.h"
+#include "presets/BuiltInPresets.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -37,7 +38,8 @@ void PresetControls::setStore(PresetStore store) {
   m_store = std::move(store);
   m_filling = true;
   m_box->clear();
-  m_box->addItems(m_store.names());
+  for (const QString &name : m_store.names())
+    m_box->addItem(shownPresetName(name));
   m_box->setCurrentIndex(-1);
   m_filling = false;
 }
@@ -60,7 +62,12 @@ void PresetControls::picked(int entry) {
 }
 
 void PresetControls::saveAsPreset() {
-  const QString name = m_box->currentText();
+  // A built-in preset's shown name stands for its stored one, so that the
+  // store sees the name it already holds.
+  QString name = m_box->currentText();
+  for (const QString &stored : m_store.names())
+    if (shownPresetName(stored) == name)
+      name = stored;
   PresetStore::AddOutcome outcome = m_store.add(name, m_currentBody());
   if (outcome.message)
     m_prompts.ask(*outcome.message);
@@ -71,9 +78,9 @@ void PresetControls::saveAsPreset() {
   // The new entry goes at the end; the selection and the typed name stay.
   m_filling = true;
   const int current = m_box->currentIndex();
-  m_box->addItem(name);
+  m_box->addItem(shownPresetName(name));
   m_box->setCurrentIndex(current);
-  m_box->setEditText(name);
+  m_box->setEditText(shownPresetName(name));
   m_filling = false;
 }
 

@@ -1,4 +1,5 @@
 #include "ui/PreviewSizing.h"
+#include "ui/WindowText.h"
 
 #include "common/Numbers.h"
 #include "imaging/PreparedSize.h"
@@ -14,7 +15,7 @@ namespace {
 constexpr QSize kPlainBox{320, 240};
 
 QString sizeCaption(double w, double h) {
-  return QStringLiteral(" PREVIEW (%1 x %2)").arg(formatNumber(w), formatNumber(h));
+  return PreviewWindowText::tr(" PREVIEW (%1 x %2)").arg(formatNumber(w), formatNumber(h));
 }
 
 } // namespace
@@ -60,8 +61,8 @@ std::optional<PreviewBox> previewBox(const PreviewSizingInput &input) {
       h = 240;
     }
     const double scale = w > 0 ? std::floor(sw * 10 / w) / 10 : 0;
-    box.caption = scale == 0 ? QStringLiteral(" PREVIEW (no image selected)")
-                             : QStringLiteral(" PREVIEW (scale 1 : %1)").arg(formatNumber(scale));
+    box.caption = scale == 0 ? PreviewWindowText::tr(" PREVIEW (no image selected)")
+                             : PreviewWindowText::tr(" PREVIEW (scale 1 : %1)").arg(formatNumber(scale));
   }
   box.inner = QSize(int(std::max(w, 0.0)), int(std::max(h, 0.0)));
   return box;

@@ -1,4 +1,5 @@
 #include "ui/PreviewWindow.h"
+#include "ui/WindowText.h"
 
 #include "platform/Screen.h"
 #include "ui/PreviewPainting.h"
@@ -21,8 +22,8 @@ PreviewWindow::PreviewWindow(const Screen &screen, const QWidget &mainWindow, st
               Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
       m_screen(screen), m_mainWindow(mainWindow), m_updating(std::move(updating)) {
   setObjectName(QStringLiteral("preview"));
-  setWindowTitle(QStringLiteral(" PREVIEW"));
-  setAccessibleName(QStringLiteral("Preview"));
+  setWindowTitle(PreviewWindowText::tr(" PREVIEW"));
+  setAccessibleName(PreviewWindowText::tr("Preview"));
   setAttribute(Qt::WA_TranslucentBackground, windowOpacityIgnored());
   resize(m_area);
   m_timer.setInterval(100);
@@ -152,7 +153,7 @@ void PreviewWindow::paintEvent(QPaintEvent *) {
   } else {
     painter.setPen(QColor(192, 192, 192));
     painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
-                     m_reason.isEmpty() ? QStringLiteral("no image selected") : m_reason);
+                     m_reason.isEmpty() ? PreviewWindowText::tr("no image selected") : m_reason);
   }
 }
 

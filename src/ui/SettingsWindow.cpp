@@ -1,4 +1,6 @@
 #include "ui/SettingsWindow.h"
+#include "ui/CaptionFitting.h"
+#include "ui/WindowText.h"
 
 #include "common/Numbers.h"
 #include "platform/Dialogs.h"
@@ -37,7 +39,7 @@ QLabel *swatch(QWidget *parent, const char *name, const QString &tooltip) {
 SettingsWindow::SettingsWindow(Dialogs &dialogs, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_dialogs(dialogs) {
   setObjectName(QStringLiteral("settingsWindow"));
-  setWindowTitle(QStringLiteral("SETTINGS"));
+  setWindowTitle(SettingsWindowText::tr("SETTINGS"));
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(12);
   setFont(font);
@@ -65,26 +67,27 @@ SettingsWindow::SettingsWindow(Dialogs &dialogs, QWidget *parent)
       plainWindowChosen();
   });
   openFolderToggled();
+  fitCaptions(*this);
   setFixedSize(sizeHint());
 }
 
 QGroupBox *SettingsWindow::sheetGroup() {
-  auto *sheets = new QGroupBox(QStringLiteral("Index sheets"), this);
+  auto *sheets = new QGroupBox(SettingsWindowText::tr("Index sheets"), this);
   auto *grid = new QGridLayout(sheets);
   grid->setHorizontalSpacing(8);
-  auto *backgroundLabel = new QLabel(QStringLiteral("INDEXES: background color"), sheets);
+  auto *backgroundLabel = new QLabel(SettingsWindowText::tr("INDEXES: background color"), sheets);
   m_backgroundSwatch =
-      swatch(sheets, "sheetBackground", QStringLiteral("Background color of the picture indexes"));
-  auto *captionLabel = new QLabel(QStringLiteral("text color"), sheets);
-  captionLabel->setToolTip(QStringLiteral("Colour of the captions of the picture indexes"));
-  m_captionSwatch = swatch(sheets, "captionColour", QStringLiteral("Line colour"));
-  auto *sizeLabel = new QLabel(QStringLiteral("font size"), sheets);
+      swatch(sheets, "sheetBackground", SettingsWindowText::tr("Background color of the picture indexes"));
+  auto *captionLabel = new QLabel(SettingsWindowText::tr("text color"), sheets);
+  captionLabel->setToolTip(SettingsWindowText::tr("Colour of the captions of the picture indexes"));
+  m_captionSwatch = swatch(sheets, "captionColour", SettingsWindowText::tr("Line colour"));
+  auto *sizeLabel = new QLabel(SettingsWindowText::tr("font size"), sheets);
   m_fontSize = named(new QLineEdit(QStringLiteral("9"), sheets), "captionFontSize");
   m_fontSize->setFixedWidth(40);
   m_fontSize->setAlignment(Qt::AlignRight);
   sizeLabel->setBuddy(m_fontSize);
-  m_bold = named(new QCheckBox(QStringLiteral("bold"), sheets), "captionBold");
-  m_italics = named(new QCheckBox(QStringLiteral("italics"), sheets), "captionItalic");
+  m_bold = named(new QCheckBox(SettingsWindowText::tr("bold"), sheets), "captionBold");
+  m_italics = named(new QCheckBox(SettingsWindowText::tr("italics"), sheets), "captionItalic");
   grid->addWidget(backgroundLabel, 0, 0);
   grid->addWidget(m_backgroundSwatch, 0, 1);
   grid->addWidget(captionLabel, 1, 0);
@@ -102,20 +105,20 @@ QGroupBox *SettingsWindow::sheetGroup() {
 }
 
 QGroupBox *SettingsWindow::photoGroup() {
-  auto *photos = new QGroupBox(QStringLiteral("Photos"), this);
+  auto *photos = new QGroupBox(SettingsWindowText::tr("Photos"), this);
   auto *layout = new QGridLayout(photos);
-  auto *metadataLabel = new QLabel(QStringLiteral("metadata"), photos);
+  auto *metadataLabel = new QLabel(SettingsWindowText::tr("metadata"), photos);
   m_metadata = named(new QComboBox(photos), "metadataPolicy");
   // In the order of the policy's values.
-  m_metadata->addItem(QStringLiteral("keep all but the location"));
-  m_metadata->addItem(QStringLiteral("keep all"));
-  m_metadata->addItem(QStringLiteral("remove all"));
-  m_metadata->setToolTip(QStringLiteral("What resized photos keep of the date, camera, exposure, copyright "
+  m_metadata->addItem(SettingsWindowText::tr("keep all but the location"));
+  m_metadata->addItem(SettingsWindowText::tr("keep all"));
+  m_metadata->addItem(SettingsWindowText::tr("remove all"));
+  m_metadata->setToolTip(SettingsWindowText::tr("What resized photos keep of the date, camera, exposure, copyright "
                                         "and place (GPS) stored in their sources"));
   metadataLabel->setBuddy(m_metadata);
-  m_keepProfile = named(new QCheckBox(QStringLiteral("keep colour profiles (don't convert to sRGB)"), photos),
+  m_keepProfile = named(new QCheckBox(SettingsWindowText::tr("keep colour profiles (don't convert to sRGB)"), photos),
                         "keepColourProfile");
-  m_keepProfile->setToolTip(QStringLiteral("For viewers that manage colour: photos keep the profile they "
+  m_keepProfile->setToolTip(SettingsWindowText::tr("For viewers that manage colour: photos keep the profile they "
                                            "came with instead of being converted to sRGB"));
   layout->addWidget(metadataLabel, 0, 0);
   layout->addWidget(m_metadata, 0, 1);
@@ -125,17 +128,17 @@ QGroupBox *SettingsWindow::photoGroup() {
 }
 
 QGroupBox *SettingsWindow::lookGroup() {
-  auto *look = new QGroupBox(QStringLiteral("Interface style"), this);
+  auto *look = new QGroupBox(SettingsWindowText::tr("Interface style"), this);
   auto *lookLayout = new QGridLayout(look);
-  m_graphic = named(new QRadioButton(QStringLiteral("graphic"), look), "shapedWindow");
-  m_windowed = named(new QRadioButton(QStringLiteral("windowed"), look), "plainWindow");
-  auto *note = new QLabel(QStringLiteral("(you can also doubleclick empty areas to toggle)"), look);
+  m_graphic = named(new QRadioButton(SettingsWindowText::tr("graphic"), look), "shapedWindow");
+  m_windowed = named(new QRadioButton(SettingsWindowText::tr("windowed"), look), "plainWindow");
+  auto *note = new QLabel(SettingsWindowText::tr("(you can also doubleclick empty areas to toggle)"), look);
   note->setWordWrap(true);
   QFont noteFont = note->font();
   noteFont.setPixelSize(11);
   note->setFont(noteFont);
-  m_guideAtExit = named(new QCheckBox(QStringLiteral("open the guide page on exit"), look), "guideAtExit");
-  m_guideAtExit->setToolTip(QStringLiteral("Open Veltrane's guide and support page in the browser when you "
+  m_guideAtExit = named(new QCheckBox(SettingsWindowText::tr("open the guide page on exit"), look), "guideAtExit");
+  m_guideAtExit->setToolTip(SettingsWindowText::tr("Open Veltrane's guide and support page in the browser when you "
                                            "close the program"));
   lookLayout->addWidget(m_graphic, 0, 0);
   lookLayout->addWidget(m_windowed, 0, 1);
@@ -146,11 +149,11 @@ QGroupBox *SettingsWindow::lookGroup() {
 }
 
 QGroupBox *SettingsWindow::whenDoneGroup() {
-  auto *done = new QGroupBox(QStringLiteral("On job complete"), this);
+  auto *done = new QGroupBox(SettingsWindowText::tr("On job complete"), this);
   auto *doneLayout = new QVBoxLayout(done);
-  m_open = named(new QCheckBox(QStringLiteral("..and then open resized images' folder"), done), "openFolder");
-  m_fullScreen = named(new QCheckBox(QStringLiteral("full-screen"), done), "fullScreen");
-  m_shut = named(new QCheckBox(QStringLiteral("exit program"), done), "exitWhenDone");
+  m_open = named(new QCheckBox(SettingsWindowText::tr("..and then open resized images' folder"), done), "openFolder");
+  m_fullScreen = named(new QCheckBox(SettingsWindowText::tr("full-screen"), done), "fullScreen");
+  m_shut = named(new QCheckBox(SettingsWindowText::tr("exit program"), done), "exitWhenDone");
   auto *fullScreenRow = new QHBoxLayout;
   fullScreenRow->addSpacing(20);
   fullScreenRow->addWidget(m_fullScreen);

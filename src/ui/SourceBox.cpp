@@ -1,4 +1,5 @@
 #include "ui/SourceBox.h"
+#include "ui/WindowText.h"
 
 #include "imaging/Captions.h"
 #include "imaging/PictureDecoder.h"
@@ -20,8 +21,8 @@ qint64 stampOf(const QString &path) {
 void printTryAllCaptions(QImage &picture, int frameCount) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setBold(true);
-  printCaption(picture, font, QStringLiteral("TRY ALL"), kCentred, 0, true, Qt::white);
-  printCaption(picture, font, QString::number(frameCount) + QStringLiteral(" FRAMES"), kCentred, kBottom,
+  printCaption(picture, font, PreviewWindowText::tr("TRY ALL"), kCentred, 0, true, Qt::white);
+  printCaption(picture, font, QString::number(frameCount) + PreviewWindowText::tr(" FRAMES"), kCentred, kBottom,
                true, Qt::white);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/WindowText.h"
+
 #include <QString>
 
 namespace veltrane {
@@ -10,6 +12,6 @@ namespace veltrane {
 inline const QString kHomeSection = QStringLiteral("home");
 inline const QString kSupportSection = QStringLiteral("support");
 // What the link shows.
-inline const QString kHomePageText = QStringLiteral("Veltrane's guide");
+inline QString homePageText() { return MainWindowText::tr("Veltrane's guide"); }
 
 } // namespace veltrane

@@ -1,4 +1,5 @@
 #include "ui/WindowCommandLine.h"
+#include "ui/WindowText.h"
 
 #include "filelist/SourceFiles.h"
 
@@ -40,7 +41,7 @@ WindowCommandLine parseWindowCommandLine(const QStringList &arguments, const QSt
       if (name == QLatin1String("--home") || name == QLatin1String("--screenshot")) {
         const std::optional<QString> text = value();
         if (!text || text->isEmpty()) {
-          result.error = name + QStringLiteral(" needs a folder");
+          result.error = name + MainWindowText::tr(" needs a folder");
           return result;
         }
         (name == QLatin1String("--home") ? result.home : result.screenshot) = *text;
@@ -49,7 +50,7 @@ WindowCommandLine parseWindowCommandLine(const QStringList &arguments, const QSt
       } else if (name == QLatin1String("--version") && eq < 0) {
         result.version = true;
       } else {
-        result.error = QStringLiteral("unknown option ") + name;
+        result.error = MainWindowText::tr("unknown option ") + name;
         return result;
       }
     } else if (options && argument == QLatin1String("--")) {
