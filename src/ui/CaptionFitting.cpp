@@ -1,6 +1,10 @@
 #include "ui/CaptionFitting.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +12,7 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QVariant>
+#include <algorithm>
 
 namespace veltrane {
 namespace {
@@ -104,6 +109,34 @@ int entryPlace(const QComboBox &list) {
   return list.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list).width();
 }
 
+namespace {
+
+int textWidth(const QWidget &control, QString text) {
+  text.remove(QRegularExpression(QStringLiteral("&(?!&)"))); // a mnemonic's mark takes no room
+  return control.fontMetrics().horizontalAdvance(text);
+}
+
+// The room a control's style leaves its caption.
+int captionPlace(const QWidget &control) {
+  if (const auto *box = qobject_cast<const QCheckBox *>(&control)) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    return box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).width();
+  }
+  if (const auto *radio = qobject_cast<const QRadioButton *>(&control)) {
+    QStyleOptionButton option;
+    option.initFrom(radio);
+    return radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio).width();
+  }
+  if (qobject_cast<const QAbstractButton *>(&control))
+    return control.width() - 4; // a button's frame
+  if (qobject_cast<const QGroupBox *>(&control))
+    return control.width() - 16;
+  return control.contentsRect().width();
+}
+
+} // namespace
+
 bool captionFits(const QWidget &control) {
   if (const auto *list = qobject_cast<const QComboBox *>(&control)) {
     if (list->isEditable())
@@ -115,14 +148,13 @@ bool captionFits(const QWidget &control) {
   }
   if (const auto *label = qobject_cast<const QLabel *>(&control); label && label->wordWrap())
     return label->heightForWidth(label->width()) <= label->height();
-  if (const auto *group = qobject_cast<const QGroupBox *>(&control)) {
-    if (group->title().isEmpty())
-      return true;
-    return group->fontMetrics().horizontalAdvance(group->title()) + 16 <= group->width();
-  }
-  if (captionOf(control).isEmpty())
+  const QString caption = captionOf(control);
+  if (caption.isEmpty())
     return true;
-  return control.sizeHint().width() <= control.width();
+  int widest = 0;
+  for (const QString &line : caption.split(u'\n'))
+    widest = std::max(widest, textWidth(control, line));
+  return widest <= captionPlace(control);
 }
 
 void fitCaptions(QWidget &window) {

@@ -119,7 +119,10 @@ QGroupBox *buildQualityGroup(QWidget *parent, MainWindowForm &form) {
   grid->addWidget(form.sizeLimitUnit, 1, 2);
   // The format beside the quality, which means each format's own scale.
   form.formatLabel = label(box, "formatLabel", MainWindowText::tr("format"));
-  form.outputFormat = listBox(box, "outputFormat", formatCaptions(), 112);
+  // The formats' names are the same in every language; the last entry is not.
+  QStringList formats = formatCaptions();
+  formats.last() = MainWindowText::tr("same as source");
+  form.outputFormat = listBox(box, "outputFormat", formats, 124);
   form.outputFormat->setToolTip(
       MainWindowText::tr("The format of the resized pictures; \"same as source\" writes "
                      "PNG for GIF, BMP and TIFF, and JPEG for HEIC"));
