@@ -5,1012 +5,1033 @@
     <name>CommandLine</name>
     <message>
         <source>Try &apos;veltrane-batch --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit „veltrane-batch --help“ erhalten Sie weitere Informationen.</translation>
     </message>
     <message>
         <source>Add --yes to go ahead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie --yes an, um fortzufahren.</translation>
     </message>
     <message>
         <source>Go ahead? [y/N]</source>
         <extracomment>The answer read is y or Y in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fortfahren? [y/N]</translation>
     </message>
     <message>
         <source>no display answered, so the screen is taken as 1920x1080 (--screen WxH sets it)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Anzeige hat geantwortet, daher gilt 1920x1080 als Bildschirmgröße (--screen WxH legt sie fest)</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>cannot resize %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht skaliert werden: %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 übersprungen: %2</translation>
     </message>
     <message>
         <source>1 picture was stretched out of proportion to fill both limits; --fit WxH keeps proportions, --stretch WxH says the stretching is meant</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Bild wurde verzerrt, um beide Grenzen auszufüllen; --fit WxH behält die Proportionen bei, --stretch WxH bestätigt, dass das Verzerren gewollt ist</translation>
     </message>
     <message>
         <source>%1 pictures were stretched out of proportion to fill both limits; --fit WxH keeps proportions, --stretch WxH says the stretching is meant</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bilder wurden verzerrt, um beide Grenzen auszufüllen; --fit WxH behält die Proportionen bei, --stretch WxH bestätigt, dass das Verzerren gewollt ist</translation>
     </message>
     <message>
         <source>the list could not be read to its end: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste konnte nicht bis zum Ende gelesen werden: %1</translation>
     </message>
     <message>
         <source>no files given</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Dateien angegeben</translation>
     </message>
     <message>
         <source>  %1 pictures/s  %2:%3 left</source>
-        <translation type="unfinished"></translation>
+        <translation>  %1 Bilder/s  noch %2:%3</translation>
     </message>
     <message>
         <source>no preset called &quot;%1&quot; (--list-presets names them)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Vorlage namens „%1“ (--list-presets nennt alle)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; would try every frame: only the first job can</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ würde jeden Rahmen ausprobieren: das kann nur der erste Auftrag</translation>
     </message>
     <message>
         <source>&quot;%1&quot; writes index sheets only: only the first job can</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ erstellt nur Indexblätter: das kann nur der erste Auftrag</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
         <source>unknown option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option: %1</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nimmt keinen Wert an</translation>
     </message>
     <message>
         <source>unknown option: -%1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option: -%1</translation>
     </message>
     <message>
         <source>-%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>-%1 braucht einen Wert</translation>
     </message>
     <message>
         <source>the value of %1 is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>der Wert von %1 ist kein gültiges UTF-8</translation>
     </message>
     <message>
         <source>--screen wants WIDTHxHEIGHT, such as 1920x1080, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--screen erwartet WIDTHxHEIGHT, etwa 1920x1080, nicht „%1“</translation>
     </message>
     <message>
         <source>--defaults and --no-settings cannot go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--defaults (Standardeinstellungen) und --no-settings (keine Einstellungen) schließen einander aus</translation>
     </message>
     <message>
         <source>--report wants a file name, or &quot;-&quot; for the standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>--report erwartet einen Dateinamen oder „-“ für die Standardausgabe</translation>
     </message>
     <message>
         <source>--jobs wants a number of threads from 1 to 256, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs erwartet eine Anzahl Threads von 1 bis 256, nicht „%1“</translation>
     </message>
     <message>
         <source>--memory wants a number of MB from 16 to 1048576, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--memory erwartet eine Anzahl MB von 16 bis 1048576, nicht „%1“</translation>
     </message>
     <message>
         <source>--completion wants &quot;bash&quot;, &quot;zsh&quot; or &quot;fish&quot;, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--completion erwartet „bash“, „zsh“ oder „fish“, nicht „%1“</translation>
     </message>
     <message>
         <source>the report %1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Bericht %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>the report %1 is the list of names (--files-from); give the report another name</source>
-        <translation type="unfinished"></translation>
+        <translation>der Bericht %1 ist die Namensliste (--files-from); geben Sie dem Bericht einen anderen Namen</translation>
     </message>
     <message>
         <source>%1 exists and is not a report of veltrane-batch, so it is left alone; give --report a new name or remove the file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert und ist kein Bericht von veltrane-batch, daher bleibt die Datei unberührt; geben Sie bei --report einen neuen Namen an oder entfernen Sie die Datei</translation>
     </message>
     <message>
         <source>the list %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>the report is one of the sources (%1); give the report another name</source>
-        <translation type="unfinished"></translation>
+        <translation>der Bericht ist eine der Quelldateien (%1); geben Sie dem Bericht einen anderen Namen</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Pictures to resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu skalierende Bilder</translation>
     </message>
     <message>
         <source>Add pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder hinzufügen</translation>
     </message>
     <message>
         <source>Remove pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder entfernen</translation>
     </message>
     <message>
         <source>Clear the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste leeren</translation>
     </message>
     <message>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlage</translation>
     </message>
     <message>
         <source>Add preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlage hinzufügen</translation>
     </message>
     <message>
         <source>Remove preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlage entfernen</translation>
     </message>
     <message>
         <source>Maximum width</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Breite</translation>
     </message>
     <message>
         <source>Maximum height</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Höhe</translation>
     </message>
     <message>
         <source>How pictures meet both limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Bilder beide Grenzen einhalten</translation>
     </message>
     <message>
         <source>Fixed quality in percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Qualität in Prozent</translation>
     </message>
     <message>
         <source>File size limit in kB</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Dateigröße in kB</translation>
     </message>
     <message>
         <source>Output format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeformat</translation>
     </message>
     <message>
         <source>Name extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Namenszusatz</translation>
     </message>
     <message>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <source>Index sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Indexblätter</translation>
     </message>
     <message>
         <source>Pictures across an index sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder nebeneinander auf einem Indexblatt</translation>
     </message>
     <message>
         <source>Pictures down an index sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder untereinander auf einem Indexblatt</translation>
     </message>
     <message>
         <source>Save to folder</source>
-        <translation type="unfinished"></translation>
+        <translation>In Ordner speichern</translation>
     </message>
     <message>
         <source>Choose the folder to save to</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner wählen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Veltrane&apos;s homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Homepage von Veltrane</translation>
     </message>
     <message>
         <source>Go: start or stop resizing</source>
-        <translation type="unfinished"></translation>
+        <translation>Los: Skalieren starten oder anhalten</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Click to select, double-click to open/view.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken zum Auswählen, Doppelklick zum Öffnen/Anzeigen.</translation>
     </message>
     <message>
         <source> (a folder)</source>
-        <translation type="unfinished"></translation>
+        <translation> (ein Ordner)</translation>
     </message>
     <message>
         <source>maximum width</source>
-        <translation type="unfinished"></translation>
+        <translation>maximale Breite</translation>
     </message>
     <message>
         <source>maximum height</source>
-        <translation type="unfinished"></translation>
+        <translation>maximale Höhe</translation>
     </message>
     <message>
         <source>stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>strecken</translation>
     </message>
     <message>
         <source>fit inside</source>
-        <translation type="unfinished"></translation>
+        <translation>einpassen</translation>
     </message>
     <message>
         <source>fill</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>füllen</lengthvariant><lengthvariant>füll</lengthvariant></translation>
     </message>
     <message>
         <source>With both limits on: stretch pictures to exactly that size, fit them inside it, or fill it and crop the overflow from the centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn beide Grenzen aktiv sind: Bilder genau auf diese Größe strecken, proportional darin einpassen oder sie ausfüllen und das Überstehende um die Mitte herum abschneiden</translation>
     </message>
     <message>
         <source>never enlarge</source>
-        <translation type="unfinished"></translation>
+        <translation>nie vergrößern</translation>
     </message>
     <message>
         <source>Pictures already inside the limits keep their own size</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder, die schon innerhalb der Grenzen liegen, behalten ihre Größe</translation>
     </message>
     <message>
         <source>also apply to vertical pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>auch für Hochformatbilder</translation>
     </message>
     <message>
         <source>eg: 600x800 will be rescaled as 800x600</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B.: 600x800 wird als 800x600 skaliert</translation>
     </message>
     <message>
         <source>manual adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>manuell anpassen</translation>
     </message>
     <message>
         <source>Stretch/shrink the borders of preview window to set width &amp; height to resize to</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ränder des Vorschaufensters ziehen, um die Zielbreite und -höhe festzulegen</translation>
     </message>
     <message>
         <source>preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Show/hide preview window</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschaufenster ein-/ausblenden</translation>
     </message>
     <message>
         <source>fixed quality</source>
-        <translation type="unfinished"></translation>
+        <translation>feste Qualität</translation>
     </message>
     <message>
         <source>1 (minimum quality) to 100 (maximum quality)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 (niedrigste Qualität) bis 100 (höchste Qualität)</translation>
     </message>
     <message>
         <source>file size below</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateigröße unter</translation>
     </message>
     <message>
         <source>kB</source>
-        <translation type="unfinished"></translation>
+        <translation>kB</translation>
     </message>
     <message>
         <source>format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>same as source</source>
+        <translation>wie Original</translation>
     </message>
     <message>
         <source>The format of the resized pictures; &quot;same as source&quot; writes PNG for GIF, BMP and TIFF, and JPEG for HEIC</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Format der skalierten Bilder; „wie Original“ schreibt PNG für GIF, BMP und TIFF und JPEG für HEIC</translation>
     </message>
     <message>
         <source>frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <source>Put every picture in a frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Bild mit einem Rahmen versehen</translation>
     </message>
     <message>
         <source>Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatz</translation>
     </message>
     <message>
         <source>This will be added to the filename of the resized images</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird an den Dateinamen der skalierten Bilder angehängt</translation>
     </message>
     <message>
         <source>don&apos;t</source>
-        <translation type="unfinished"></translation>
+        <translation>kein</translation>
     </message>
     <message>
         <source>also</source>
-        <translation type="unfinished"></translation>
+        <translation>auch</translation>
     </message>
     <message>
         <source>only</source>
-        <translation type="unfinished"></translation>
+        <translation>nur</translation>
     </message>
     <message>
         <source>Make index sheets (contact sheets) of the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Indexblätter (Kontaktbögen) der Bilder erstellen</translation>
     </message>
     <message>
         <source>index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>with</source>
-        <translation type="unfinished"></translation>
+        <translation>mit</translation>
     </message>
     <message>
         <source>Pictures across a sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder nebeneinander auf einem Blatt</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>Pictures down a sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder untereinander auf einem Blatt</translation>
     </message>
     <message>
         <source>names</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen</translation>
     </message>
     <message>
         <source>image size</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildgröße</translation>
     </message>
     <message>
         <source>filesize</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>Dateigröße</lengthvariant><lengthvariant>Dateigr.</lengthvariant></translation>
     </message>
     <message>
         <source>Write new name here and click + to create a new preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Namen hier eingeben und auf + klicken, um eine neue Vorlage anzulegen</translation>
     </message>
     <message>
         <source>Create a new preset with current parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Vorlage mit den aktuellen Einstellungen anlegen</translation>
     </message>
     <message>
         <source>Remove current preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Vorlage entfernen</translation>
     </message>
     <message>
         <source>(no frame)</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>(kein Rahmen)</lengthvariant><lengthvariant>(ohne)</lengthvariant></translation>
     </message>
     <message>
         <source>(try all %1 frames)</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>(alle %1 Rahmen testen)</lengthvariant><lengthvariant>(alle %1 Rahmen)</lengthvariant></translation>
     </message>
     <message>
         <source>NO FRAMES!</source>
-        <translation type="unfinished"></translation>
+        <translation>KEINE RAHMEN!</translation>
     </message>
     <message>
         <source>Sorry, no frames installed.<byte value="xd"/>
 <byte value="xd"/>
 Would you like to open the folder where frames go?</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider sind keine Rahmen installiert.<byte value="xd"/>
+<byte value="xd"/>
+Möchten Sie den Ordner öffnen, in den die Rahmen gehören?</translation>
     </message>
     <message>
         <source>Choose a folder to save the resized pictures to..</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner wählen, in dem die skalierten Bilder gespeichert werden..</translation>
     </message>
     <message>
         <source>Invalid character </source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Zeichen </translation>
     </message>
     <message>
         <source>Filenames cannot contain the following characters:<byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Dateinamen dürfen folgende Zeichen nicht enthalten:<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Add...</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>Hinzufügen...</lengthvariant><lengthvariant>Hinzu…</lengthvariant></translation>
     </message>
     <message>
         <source>Add pictures to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder zur Liste hinzufügen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>Entfernen</lengthvariant><lengthvariant>Entf.</lengthvariant></translation>
     </message>
     <message>
         <source>Remove the marked pictures, or else the selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Die markierten Bilder entfernen, sonst das ausgewählte</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>Alle entfernen</lengthvariant><lengthvariant>Leeren</lengthvariant></translation>
     </message>
     <message>
         <source>Empty the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste leeren</translation>
     </message>
     <message>
         <source>Save to</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>Speichern in</lengthvariant><lengthvariant>Ziel</lengthvariant></translation>
     </message>
     <message>
         <source>Folder to save the processed files to</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner, in dem die bearbeiteten Dateien gespeichert werden</translation>
     </message>
     <message>
         <source>Browse for folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen: Ordner auswählen</translation>
     </message>
     <message>
         <source>same folder</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>gleicher Ordner</lengthvariant><lengthvariant>Quellordner</lengthvariant></translation>
     </message>
     <message>
         <source>Save files in their same folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien im selben Ordner wie das Original speichern</translation>
     </message>
     <message>
         <source>(click &quot;?&quot; again to close the help window and return to the main program)</source>
-        <translation type="unfinished"></translation>
+        <translation>(erneut „?“ klicken, um die Hilfe zu schließen und zum Programm zurückzukehren)</translation>
     </message>
     <message>
         <source>file manager menu:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateimanager-Menü:</translation>
     </message>
     <message>
         <source>JPG/JPEG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG/JPEG</translation>
     </message>
     <message>
         <source>Add Veltrane command to the context-menu of JPGs and JPEGs</source>
-        <translation type="unfinished"></translation>
+        <translation>Veltrane-Befehl zum Kontextmenü von JPG- und JPEG-Dateien hinzufügen</translation>
     </message>
     <message>
         <source>BMP &amp;&amp; GIF</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP &amp;&amp; GIF</translation>
     </message>
     <message>
         <source>Toggle help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe ein-/ausblenden</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Einstellungen</translation>
     </message>
     <message>
         <source>Go to Veltrane&apos;s homepage!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Homepage von Veltrane!</translation>
     </message>
     <message>
         <source>Exit program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm beenden</translation>
     </message>
     <message>
         <source>Minimize window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster minimieren</translation>
     </message>
     <message>
         <source>GO!</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>LOS!</lengthvariant><lengthvariant>LOS</lengthvariant></translation>
     </message>
     <message>
         <source>Start resizing the images</source>
-        <translation type="unfinished"></translation>
+        <translation>Skalieren der Bilder starten</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>STOPP</lengthvariant><lengthvariant>STOP</lengthvariant></translation>
     </message>
     <message>
         <source>Interrupt the process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Vorgang abbrechen.</translation>
     </message>
     <message>
         <source>Settings saved elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen an anderer Stelle gespeichert</translation>
     </message>
     <message>
         <source>Settings not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
         <source>The settings could not be saved:<byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht gespeichert werden:<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>File manager menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateimanager-Menü</translation>
     </message>
     <message>
         <source>The file managers&apos; menu entries could not all be written:<byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Menüeinträge der Dateimanager konnten nicht alle geschrieben werden:<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Veltrane&apos;s guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Veltrane-Handbuch</translation>
     </message>
     <message>
         <source> needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation> braucht einen Ordner</translation>
     </message>
     <message>
         <source>unknown option </source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option </translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>1 picture</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Bild</translation>
     </message>
     <message>
         <source>%1 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bilder</translation>
     </message>
     <message>
         <source>IPTC left out of %1: only JPEG files carry it</source>
-        <translation type="unfinished"></translation>
+        <translation>IPTC weggelassen (%1): nur JPEG-Dateien können es enthalten</translation>
     </message>
     <message>
         <source>only the first frame kept of 1 animated picture</source>
-        <translation type="unfinished"></translation>
+        <translation>von 1 animierten Bild nur das erste Einzelbild behalten</translation>
     </message>
     <message>
         <source>only the first frame kept of %1 animated pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>von %1 animierten Bildern jeweils nur das erste Einzelbild behalten</translation>
     </message>
     <message>
         <source>Nothing was resized</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts skaliert</translation>
     </message>
     <message>
         <source>Couldn&apos;t read the following files..</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgende Dateien konnten nicht gelesen werden..</translation>
     </message>
     <message>
         <source>Couldn&apos;t resize the following files..</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgende Dateien konnten nicht skaliert werden..</translation>
     </message>
     <message>
         <source>Made smaller to fit the size limit..</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinert, um die Größenbeschränkung einzuhalten..</translation>
     </message>
     <message>
         <source>Written without some of their colours or metadata..</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne einen Teil ihrer Farben oder Metadaten geschrieben..</translation>
     </message>
     <message>
         <source>Good to know..</source>
-        <translation type="unfinished"></translation>
+        <translation>Gut zu wissen..</translation>
     </message>
     <message>
         <source>Couldn&apos;t write the following files..</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgende Dateien konnten nicht geschrieben werden..</translation>
     </message>
     <message>
         <source>No frames are installed, so there are no frames to try.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Rahmen installiert, daher gibt es keine Rahmen zum Ausprobieren.</translation>
     </message>
     <message>
         <source>Please choose the folder to save the resized pictures to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie den Ordner, in dem die skalierten Bilder gespeichert werden sollen.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be created, so no picture was resized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden, daher wurde kein Bild skaliert.</translation>
     </message>
     <message>
         <source>Nothing can be saved in the folder &quot;%1&quot; (%2), so no picture was resized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ordner „%1“ kann nichts gespeichert werden (%2), daher wurde kein Bild skaliert.</translation>
     </message>
     <message>
         <source>%1 picture-indexes will be generated, trying all %2 frames.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus den Bildern werden %1 Indexblätter erstellt, wobei alle %2 Rahmen ausprobiert werden.</translation>
     </message>
     <message>
         <source>%1 pictures and %2 picture-indexes will be generated, trying all %3 frames.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es werden %1 Bilder und %2 Indexblätter erstellt, wobei alle %3 Rahmen ausprobiert werden.</translation>
     </message>
     <message>
         <source>Are you sure to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirklich fortfahren?</translation>
     </message>
     <message>
         <source>Couldn&apos;t process the following files..</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgende Dateien konnten nicht verarbeitet werden..</translation>
     </message>
     <message>
         <source>Can only read JPG, PNG, WebP, TIFF, HEIC, AVIF, GIF and BMP!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur JPG, PNG, WebP, TIFF, HEIC, AVIF, GIF und BMP können gelesen werden!</translation>
     </message>
     <message>
         <source>The following files were skipped: </source>
-        <translation type="unfinished"></translation>
+        <translation>Folgende Dateien wurden übersprungen: </translation>
     </message>
     <message>
         <source>The list holds at most %1 files, so this file was left out: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste fasst höchstens %1 Dateien, daher wurde diese Datei weggelassen: %2.</translation>
     </message>
     <message>
         <source>The list holds at most %1 files, so these files were left out: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste fasst höchstens %1 Dateien, daher wurden diese Dateien weggelassen: %2.</translation>
     </message>
     <message>
         <source>The list holds at most %1 files, so these files were left out: %2 and %3 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste fasst höchstens %1 Dateien, daher wurden diese Dateien weggelassen: %2 und %3 weitere.</translation>
     </message>
     <message>
         <source>The list is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste ist voll</translation>
     </message>
     <message>
         <source>Images (JPG, PNG, WebP, TIFF, HEIC, AVIF, GIF, BMP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (JPG, PNG, WebP, TIFF, HEIC, AVIF, GIF, BMP)</translation>
     </message>
     <message>
         <source>%1 wants pixels from 1 to 65000, &quot;screen&quot; or &quot;off&quot;, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet Pixel von 1 bis 65000, „screen“ oder „off“, nicht „%2“</translation>
     </message>
     <message>
         <source>no frame called &quot;%1&quot;: no frames are installed</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Rahmen namens „%1“: es sind keine Rahmen installiert</translation>
     </message>
     <message>
         <source>no frame called &quot;%1&quot;; installed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Rahmen namens „%1“; installiert sind: %2</translation>
     </message>
     <message>
         <source>--quality wants a number from 1 to 100, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality erwartet als Qualität eine Zahl von 1 bis 100, nicht „%1“</translation>
     </message>
     <message>
         <source>--max-kb wants a size in kB above 0, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--max-kb erwartet eine Größe in kB über 0, nicht „%1“</translation>
     </message>
     <message>
         <source>--suffix cannot hold &quot;%1&quot;: file names cannot contain %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--suffix kann „%1“ nicht als Zusatz verwenden: Dateinamen dürfen %2 nicht enthalten</translation>
     </message>
     <message>
         <source>--index wants &quot;none&quot;, &quot;also&quot; or &quot;only&quot;, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--index erwartet „none“, „also“ oder „only“, nicht „%1“</translation>
     </message>
     <message>
         <source>--grid wants ACROSSxDOWN, each 1 to 8, such as 4x3, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--grid erwartet ACROSSxDOWN, je 1 bis 8, etwa 4x3, nicht „%1“</translation>
     </message>
     <message>
         <source>--output wants a folder, not an empty text</source>
-        <translation type="unfinished"></translation>
+        <translation>--output erwartet einen Ordner, keinen leeren Text</translation>
     </message>
     <message>
         <source>--format wants %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--format erwartet %1, nicht „%2“</translation>
     </message>
     <message>
         <source>%1 wants WIDTHxHEIGHT in pixels, each 1 to 65000, such as 1024x768, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet WIDTHxHEIGHT in Pixeln, je 1 bis 65000, etwa 1024x768, nicht „%2“</translation>
     </message>
     <message>
         <source>Add preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlage hinzufügen</translation>
     </message>
     <message>
         <source>Please enter a name to save this preset as.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Namen ein, unter dem diese Vorlage gespeichert wird.</translation>
     </message>
     <message>
         <source>A preset name cannot contain &quot;=&quot;.<byte value="xd"/>
 <byte value="xd"/>
 Please enter another name to save this preset as.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Vorlagenname darf kein „=“ enthalten.<byte value="xd"/>
+<byte value="xd"/>
+Bitte geben Sie einen anderen Namen für diese Vorlage ein.</translation>
     </message>
     <message>
         <source>A preset called &quot;%1&quot; already exists.<byte value="xd"/>
 <byte value="xd"/>
 Please enter another name to save this preset as.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Vorlage namens „%1“ gibt es bereits.<byte value="xd"/>
+<byte value="xd"/>
+Bitte geben Sie einen anderen Namen für diese Vorlage ein.</translation>
     </message>
     <message>
         <source>This preset already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Vorlage gibt es bereits.</translation>
     </message>
     <message>
         <source>The current configuration has already been saved as preset &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuellen Einstellungen sind bereits als Vorlage „%1“ gespeichert.</translation>
     </message>
     <message>
         <source>The preset list is full: it holds %1 presets.<byte value="xd"/>
 <byte value="xd"/>
 Please remove a preset before adding another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorlagenliste ist voll: Sie enthält %1 Vorlagen.<byte value="xd"/>
+<byte value="xd"/>
+Bitte entfernen Sie eine Vorlage, bevor Sie eine weitere hinzufügen.</translation>
     </message>
     <message>
         <source>Remove this preset?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Vorlage entfernen?</translation>
     </message>
     <message>
         <source>Are you sure to remove preset &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll die Vorlage „%1“ wirklich entfernt werden?</translation>
     </message>
     <message>
         <source>The settings could not be saved in the program folder:<byte value="xd"/>
 %1<byte value="xd"/>
 <byte value="xd"/>
 They are saved in &quot;%2&quot; instead, and read from there while that copy is the newer one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht im Programmordner gespeichert werden:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Sie werden stattdessen in „%2“ gespeichert und von dort gelesen, solange diese Kopie die neuere ist.</translation>
     </message>
 </context>
 <context>
     <name>Presets</name>
     <message>
         <source>INDEX PICTURES (make test-prints)</source>
-        <translation type="unfinished"></translation>
+        <translation>INDEXBILDER (für Probedrucke)</translation>
     </message>
     <message>
         <source>SELECT THE BEST FRAME</source>
-        <translation type="unfinished"></translation>
+        <translation>DEN BESTEN RAHMEN WÄHLEN</translation>
     </message>
     <message>
         <source>WALLPAPERS</source>
-        <translation type="unfinished"></translation>
+        <translation>HINTERGRUNDBILDER</translation>
     </message>
     <message>
         <source>THUMBNAILS</source>
-        <translation type="unfinished"></translation>
+        <translation>VORSCHAUBILDER</translation>
     </message>
     <message>
         <source>MAIL ATTACHMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>E-MAIL-ANHANG</translation>
     </message>
     <message>
         <source>MAIL ATTACHMENT (framed)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-MAIL-ANHANG (mit Rahmen)</translation>
     </message>
     <message>
         <source>RE-SAMPLING</source>
-        <translation type="unfinished"></translation>
+        <translation>NEUBERECHNUNG</translation>
     </message>
     <message>
         <source>Low-res</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrige Auflösung</translation>
     </message>
     <message>
         <source>Web pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder fürs Web</translation>
     </message>
     <message>
         <source>Web hi-res</source>
-        <translation type="unfinished"></translation>
+        <translation>Web, hohe Auflösung</translation>
     </message>
     <message>
         <source>Average PC image</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnittliches PC-Bild</translation>
     </message>
     <message>
         <source>Hi-res</source>
-        <translation type="unfinished"></translation>
+        <translation>Hohe Auflösung</translation>
     </message>
     <message>
         <source>Top-resolution (for digital printing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchste Auflösung (für Digitaldruck)</translation>
     </message>
     <message>
         <source>STANDARD VIDEO-SIZES</source>
-        <translation type="unfinished"></translation>
+        <translation>STANDARD-VIDEOGRÖSSEN</translation>
     </message>
     <message>
         <source>STANDARD PHOTO-SIZES (minimum)</source>
-        <translation type="unfinished"></translation>
+        <translation>STANDARD-FOTOGRÖSSEN (Minimum)</translation>
     </message>
     <message>
         <source>1MP Wallet-photo (2.5x3.5&quot;/6x9cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>1MP Brieftaschenfoto (2.5x3.5"/6x9cm)</translation>
     </message>
     <message>
         <source>2MP Normal photo (4x6&quot;/10x15cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>2MP Standardfoto (4x6"/10x15cm)</translation>
     </message>
     <message>
         <source>3MP A4/LetterPaper (8x10&quot;/20x25cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>3MP A4/Letter-Papier (8x10"/20x25cm)</translation>
     </message>
     <message>
         <source>4MP Poster (9x12&quot;/23x30cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>4MP Poster (9x12"/23x30cm)</translation>
     </message>
     <message>
         <source>5MP Large poster (10x13&quot;/25x33cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>5MP Großes Poster (10x13"/25x33cm)</translation>
     </message>
 </context>
 <context>
     <name>PreviewWindow</name>
     <message>
         <source> PREVIEW (%1 x %2)</source>
-        <translation type="unfinished"></translation>
+        <translation> VORSCHAU (%1 x %2)</translation>
     </message>
     <message>
         <source> PREVIEW (no image selected)</source>
-        <translation type="unfinished"></translation>
+        <translation> VORSCHAU (kein Bild ausgewählt)</translation>
     </message>
     <message>
         <source> PREVIEW (scale 1 : %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> VORSCHAU (Maßstab 1 : %1)</translation>
     </message>
     <message>
         <source> PREVIEW</source>
-        <translation type="unfinished"></translation>
+        <translation> VORSCHAU</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>no image selected</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Bild ausgewählt</translation>
     </message>
     <message>
         <source>TRY ALL</source>
-        <translation type="unfinished"></translation>
+        <translation>ALLE TESTEN</translation>
     </message>
     <message>
         <source> FRAMES</source>
-        <translation type="unfinished"></translation>
+        <translation> RAHMEN</translation>
     </message>
 </context>
 <context>
     <name>SettingsWindow</name>
     <message>
         <source>SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>EINSTELLUNGEN</translation>
     </message>
     <message>
         <source>Index sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Indexblätter</translation>
     </message>
     <message>
         <source>INDEXES: background color</source>
-        <translation type="unfinished"></translation>
+        <translation>INDEX: Hintergrundfarbe</translation>
     </message>
     <message>
         <source>Background color of the picture indexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe hinter den Bildern der Indexblätter</translation>
     </message>
     <message>
         <source>text color</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarbe</translation>
     </message>
     <message>
         <source>Colour of the captions of the picture indexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe der Beschriftungen unter den Bildern der Indexblätter</translation>
     </message>
     <message>
         <source>Line colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftfarbe</translation>
     </message>
     <message>
         <source>font size</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>Schriftgröße</lengthvariant><lengthvariant>Größe</lengthvariant></translation>
     </message>
     <message>
         <source>bold</source>
-        <translation type="unfinished"></translation>
+        <translation>fett</translation>
     </message>
     <message>
         <source>italics</source>
-        <translation type="unfinished"></translation>
+        <translation>kursiv</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos</translation>
     </message>
     <message>
         <source>metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Metadaten</translation>
     </message>
     <message>
         <source>keep all but the location</source>
-        <translation type="unfinished"></translation>
+        <translation>alles außer Standort behalten</translation>
     </message>
     <message>
         <source>keep all</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>alles behalten</lengthvariant><lengthvariant>behalten</lengthvariant></translation>
     </message>
     <message>
         <source>remove all</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>alles entfernen</lengthvariant><lengthvariant>entfernen</lengthvariant></translation>
     </message>
     <message>
         <source>What resized photos keep of the date, camera, exposure, copyright and place (GPS) stored in their sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Was skalierte Fotos von Datum, Kamera, Belichtung, Copyright und Ort (GPS) behalten, die in ihren Quellen gespeichert sind</translation>
     </message>
     <message>
         <source>keep colour profiles (don&apos;t convert to sRGB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbprofile behalten (nicht in sRGB umwandeln)</translation>
     </message>
     <message>
         <source>For viewers that manage colour: photos keep the profile they came with instead of being converted to sRGB</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Bildbetrachter mit Farbmanagement: Fotos behalten ihr mitgebrachtes Farbprofil, statt in sRGB umgewandelt zu werden</translation>
     </message>
     <message>
         <source>Interface style</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberflächenstil</translation>
     </message>
     <message>
         <source>graphic</source>
-        <translation type="unfinished"></translation>
+        <translation>grafisch</translation>
     </message>
     <message>
         <source>windowed</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>im Fenster</lengthvariant><lengthvariant>Fenster</lengthvariant></translation>
     </message>
     <message>
         <source>(you can also doubleclick empty areas to toggle)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Doppelklick auf leere Flächen schaltet ebenfalls um)</translation>
     </message>
     <message>
         <source>open the guide page on exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Handbuch beim Beenden öffnen</translation>
     </message>
     <message>
         <source>Open Veltrane&apos;s guide and support page in the browser when you close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Schließen des Programms die Handbuch- und Hilfeseite von Veltrane im Browser öffnen</translation>
     </message>
     <message>
         <source>On job complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Abschluss</translation>
     </message>
     <message>
         <source>..and then open resized images&apos; folder</source>
-        <translation type="unfinished"></translation>
+        <translation>..und dann den Zielordner öffnen</translation>
     </message>
     <message>
         <source>full-screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>exit program</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>Programm beenden</lengthvariant><lengthvariant>beenden</lengthvariant></translation>
     </message>
 </context>
 </TS>

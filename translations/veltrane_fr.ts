@@ -5,1012 +5,1033 @@
     <name>CommandLine</name>
     <message>
         <source>Try &apos;veltrane-batch --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez « veltrane-batch --help » pour plus d'informations.</translation>
     </message>
     <message>
         <source>Add --yes to go ahead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez --yes pour continuer.</translation>
     </message>
     <message>
         <source>Go ahead? [y/N]</source>
         <extracomment>The answer read is y or Y in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Continuer ? [y/N]</translation>
     </message>
     <message>
         <source>no display answered, so the screen is taken as 1920x1080 (--screen WxH sets it)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun écran n'a répondu : l'écran est supposé faire 1920x1080 (--screen WxH le règle)</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1 : %2</translation>
     </message>
     <message>
         <source>cannot resize %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de redimensionner %1 : %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d'écrire %1 : %2</translation>
     </message>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ignoré : %2</translation>
     </message>
     <message>
         <source>1 picture was stretched out of proportion to fill both limits; --fit WxH keeps proportions, --stretch WxH says the stretching is meant</source>
-        <translation type="unfinished"></translation>
+        <translation>1 image a été déformée pour remplir les deux limites ; --fit WxH garde les proportions, --stretch WxH indique que la déformation est voulue</translation>
     </message>
     <message>
         <source>%1 pictures were stretched out of proportion to fill both limits; --fit WxH keeps proportions, --stretch WxH says the stretching is meant</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 images ont été déformées pour remplir les deux limites ; --fit WxH garde les proportions, --stretch WxH indique que la déformation est voulue</translation>
     </message>
     <message>
         <source>the list could not be read to its end: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste n'a pas pu être lue jusqu'au bout : %1</translation>
     </message>
     <message>
         <source>no files given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier indiqué</translation>
     </message>
     <message>
         <source>  %1 pictures/s  %2:%3 left</source>
-        <translation type="unfinished"></translation>
+        <translation>  %1 images/s  reste %2:%3</translation>
     </message>
     <message>
         <source>no preset called &quot;%1&quot; (--list-presets names them)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun préréglage nommé « %1 » (--list-presets en donne la liste)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; would try every frame: only the first job can</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » essaierait tous les cadres : seule la première tâche le peut</translation>
     </message>
     <message>
         <source>&quot;%1&quot; writes index sheets only: only the first job can</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne produit que des planches contact : seule la première tâche le peut</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend une valeur</translation>
     </message>
     <message>
         <source>unknown option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue : %1</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n'accepte pas de valeur</translation>
     </message>
     <message>
         <source>unknown option: -%1</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue : -%1</translation>
     </message>
     <message>
         <source>-%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>-%1 attend une valeur</translation>
     </message>
     <message>
         <source>the value of %1 is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur de %1 n'est pas de l'UTF-8 valide</translation>
     </message>
     <message>
         <source>--screen wants WIDTHxHEIGHT, such as 1920x1080, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--screen attend WIDTHxHEIGHT, par exemple 1920x1080, et non « %1 »</translation>
     </message>
     <message>
         <source>--defaults and --no-settings cannot go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--defaults et --no-settings ne peuvent pas aller ensemble : choisissez une seule façon de traiter les paramètres</translation>
     </message>
     <message>
         <source>--report wants a file name, or &quot;-&quot; for the standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>--report attend un nom de fichier pour le rapport, ou « - » pour la sortie standard</translation>
     </message>
     <message>
         <source>--jobs wants a number of threads from 1 to 256, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs attend un nombre de threads de 1 à 256, et non « %1 »</translation>
     </message>
     <message>
         <source>--memory wants a number of MB from 16 to 1048576, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--memory attend un nombre de MB de 16 à 1048576, et non « %1 »</translation>
     </message>
     <message>
         <source>--completion wants &quot;bash&quot;, &quot;zsh&quot; or &quot;fish&quot;, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--completion attend « bash », « zsh » ou « fish », et non « %1 »</translation>
     </message>
     <message>
         <source>the report %1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le rapport %1 ne peut pas être écrit : %2</translation>
     </message>
     <message>
         <source>the report %1 is the list of names (--files-from); give the report another name</source>
-        <translation type="unfinished"></translation>
+        <translation>le rapport %1 est la liste des noms (--files-from) ; donnez un autre nom au rapport</translation>
     </message>
     <message>
         <source>%1 exists and is not a report of veltrane-batch, so it is left alone; give --report a new name or remove the file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe et n'est pas un rapport de veltrane-batch : il n'y est donc pas touché ; donnez un nouveau nom à --report ou supprimez le fichier</translation>
     </message>
     <message>
         <source>the list %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste %1 ne peut pas être lue : %2</translation>
     </message>
     <message>
         <source>the report is one of the sources (%1); give the report another name</source>
-        <translation type="unfinished"></translation>
+        <translation>le rapport est l'un des fichiers sources (%1) ; donnez un autre nom au rapport</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Pictures to resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Images à redimensionner</translation>
     </message>
     <message>
         <source>Add pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des images</translation>
     </message>
     <message>
         <source>Remove pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer des images</translation>
     </message>
     <message>
         <source>Clear the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider la liste</translation>
     </message>
     <message>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Préréglage</translation>
     </message>
     <message>
         <source>Add preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un préréglage</translation>
     </message>
     <message>
         <source>Remove preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le préréglage</translation>
     </message>
     <message>
         <source>Maximum width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur maximale</translation>
     </message>
     <message>
         <source>Maximum height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur maximale</translation>
     </message>
     <message>
         <source>How pictures meet both limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment les images respectent les deux limites</translation>
     </message>
     <message>
         <source>Fixed quality in percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité fixe en pourcentage</translation>
     </message>
     <message>
         <source>File size limit in kB</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de taille de fichier en kB</translation>
     </message>
     <message>
         <source>Output format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de sortie</translation>
     </message>
     <message>
         <source>Name extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Suffixe du nom</translation>
     </message>
     <message>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre</translation>
     </message>
     <message>
         <source>Index sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Planches contact</translation>
     </message>
     <message>
         <source>Pictures across an index sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Images en largeur d'une planche contact</translation>
     </message>
     <message>
         <source>Pictures down an index sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Images en hauteur d'une planche contact</translation>
     </message>
     <message>
         <source>Save to folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de destination</translation>
     </message>
     <message>
         <source>Choose the folder to save to</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier de destination</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Veltrane&apos;s homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web de Veltrane</translation>
     </message>
     <message>
         <source>Go: start or stop resizing</source>
-        <translation type="unfinished"></translation>
+        <translation>GO : lancer ou arrêter le redimensionnement</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Click to select, double-click to open/view.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour sélectionner, double-cliquez pour ouvrir/afficher.</translation>
     </message>
     <message>
         <source> (a folder)</source>
-        <translation type="unfinished"></translation>
+        <translation> (un dossier)</translation>
     </message>
     <message>
         <source>maximum width</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>largeur maximale</lengthvariant><lengthvariant>largeur max.</lengthvariant></translation>
     </message>
     <message>
         <source>maximum height</source>
-        <translation type="unfinished"></translation>
+        <translation>hauteur maximale</translation>
     </message>
     <message>
         <source>stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>étirer</translation>
     </message>
     <message>
         <source>fit inside</source>
-        <translation type="unfinished"></translation>
+        <translation>ajuster</translation>
     </message>
     <message>
         <source>fill</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>remplir</lengthvariant><lengthvariant>rem.</lengthvariant></translation>
     </message>
     <message>
         <source>With both limits on: stretch pictures to exactly that size, fit them inside it, or fill it and crop the overflow from the centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec les deux limites actives : étirer les images à cette taille exacte, les ajuster à l'intérieur en gardant les proportions, ou la remplir et rogner le surplus autour du centre</translation>
     </message>
     <message>
         <source>never enlarge</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>ne jamais agrandir</lengthvariant><lengthvariant>sans agrandir</lengthvariant></translation>
     </message>
     <message>
         <source>Pictures already inside the limits keep their own size</source>
-        <translation type="unfinished"></translation>
+        <translation>Les images déjà dans les limites gardent leur taille</translation>
     </message>
     <message>
         <source>also apply to vertical pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>aussi pour les images verticales</translation>
     </message>
     <message>
         <source>eg: 600x800 will be rescaled as 800x600</source>
-        <translation type="unfinished"></translation>
+        <translation>ex. : 600x800 sera redimensionné en 800x600</translation>
     </message>
     <message>
         <source>manual adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>réglage manuel</translation>
     </message>
     <message>
         <source>Stretch/shrink the borders of preview window to set width &amp; height to resize to</source>
-        <translation type="unfinished"></translation>
+        <translation>Étirez ou rétrécissez les bords de la fenêtre d'aperçu pour régler la largeur et la hauteur de redimensionnement</translation>
     </message>
     <message>
         <source>preview</source>
-        <translation type="unfinished"></translation>
+        <translation>aperçu</translation>
     </message>
     <message>
         <source>Show/hide preview window</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher/masquer la fenêtre d'aperçu</translation>
     </message>
     <message>
         <source>fixed quality</source>
-        <translation type="unfinished"></translation>
+        <translation>qualité fixe</translation>
     </message>
     <message>
         <source>1 (minimum quality) to 100 (maximum quality)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 (qualité minimale) à 100 (qualité maximale)</translation>
     </message>
     <message>
         <source>file size below</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>taille de fichier max.</lengthvariant><lengthvariant>taille max.</lengthvariant></translation>
     </message>
     <message>
         <source>kB</source>
-        <translation type="unfinished"></translation>
+        <translation>kB</translation>
     </message>
     <message>
         <source>format</source>
-        <translation type="unfinished"></translation>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>same as source</source>
+        <translation>comme la source</translation>
     </message>
     <message>
         <source>The format of the resized pictures; &quot;same as source&quot; writes PNG for GIF, BMP and TIFF, and JPEG for HEIC</source>
-        <translation type="unfinished"></translation>
+        <translation>Le format des images redimensionnées ; « comme la source » écrit du PNG pour les GIF, BMP et TIFF, et du JPEG pour les HEIC</translation>
     </message>
     <message>
         <source>frame</source>
-        <translation type="unfinished"></translation>
+        <translation>cadre</translation>
     </message>
     <message>
         <source>Put every picture in a frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer chaque image dans un cadre</translation>
     </message>
     <message>
         <source>Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Suffixe</translation>
     </message>
     <message>
         <source>This will be added to the filename of the resized images</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci sera ajouté au nom de fichier des images redimensionnées</translation>
     </message>
     <message>
         <source>don&apos;t</source>
-        <translation type="unfinished"></translation>
+        <translation>sans</translation>
     </message>
     <message>
         <source>also</source>
-        <translation type="unfinished"></translation>
+        <translation>avec</translation>
     </message>
     <message>
         <source>only</source>
-        <translation type="unfinished"></translation>
+        <translation>seul</translation>
     </message>
     <message>
         <source>Make index sheets (contact sheets) of the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer des planches contact des images</translation>
     </message>
     <message>
         <source>index</source>
-        <translation type="unfinished"></translation>
+        <translation>index</translation>
     </message>
     <message>
         <source>with</source>
-        <translation type="unfinished"></translation>
+        <translation>de</translation>
     </message>
     <message>
         <source>Pictures across a sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Images en largeur par planche</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>Pictures down a sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Images en hauteur par planche</translation>
     </message>
     <message>
         <source>names</source>
-        <translation type="unfinished"></translation>
+        <translation>noms</translation>
     </message>
     <message>
         <source>image size</source>
-        <translation type="unfinished"></translation>
+        <translation>dimensions</translation>
     </message>
     <message>
         <source>filesize</source>
-        <translation type="unfinished"></translation>
+        <translation>taille</translation>
     </message>
     <message>
         <source>Write new name here and click + to create a new preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un nouveau nom ici et cliquez sur + pour créer un préréglage</translation>
     </message>
     <message>
         <source>Create a new preset with current parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un préréglage avec les réglages actuels</translation>
     </message>
     <message>
         <source>Remove current preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le préréglage actuel</translation>
     </message>
     <message>
         <source>(no frame)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans cadre)</translation>
     </message>
     <message>
         <source>(try all %1 frames)</source>
-        <translation type="unfinished"></translation>
+        <translation>(tous les %1 cadres)</translation>
     </message>
     <message>
         <source>NO FRAMES!</source>
-        <translation type="unfinished"></translation>
+        <translation>AUCUN CADRE !</translation>
     </message>
     <message>
         <source>Sorry, no frames installed.<byte value="xd"/>
 <byte value="xd"/>
 Would you like to open the folder where frames go?</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, aucun cadre n'est installé.<byte value="xd"/>
+<byte value="xd"/>
+Voulez-vous ouvrir le dossier où placer les cadres ?</translation>
     </message>
     <message>
         <source>Choose a folder to save the resized pictures to..</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un dossier où enregistrer les images redimensionnées..</translation>
     </message>
     <message>
         <source>Invalid character </source>
-        <translation type="unfinished"></translation>
+        <translation>Caractère non valide </translation>
     </message>
     <message>
         <source>Filenames cannot contain the following characters:<byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Les noms de fichiers ne peuvent pas contenir les caractères suivants :<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Add...</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>Ajouter...</lengthvariant><lengthvariant>Ajout…</lengthvariant></translation>
     </message>
     <message>
         <source>Add pictures to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des images à la liste</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Remove the marked pictures, or else the selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer les images cochées, ou à défaut l'image sélectionnée</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>Tout effacer</lengthvariant><lengthvariant>Vider</lengthvariant></translation>
     </message>
     <message>
         <source>Empty the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider la liste</translation>
     </message>
     <message>
         <source>Save to</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>Enregistrer dans</lengthvariant><lengthvariant>Dossier</lengthvariant></translation>
     </message>
     <message>
         <source>Folder to save the processed files to</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier où enregistrer les fichiers traités</translation>
     </message>
     <message>
         <source>Browse for folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir les dossiers</translation>
     </message>
     <message>
         <source>same folder</source>
-        <translation type="unfinished"></translation>
+        <translation>même dossier</translation>
     </message>
     <message>
         <source>Save files in their same folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les fichiers dans leur propre dossier</translation>
     </message>
     <message>
         <source>(click &quot;?&quot; again to close the help window and return to the main program)</source>
-        <translation type="unfinished"></translation>
+        <translation>(cliquez de nouveau sur « ? » pour fermer l'aide et revenir au programme)</translation>
     </message>
     <message>
         <source>file manager menu:</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>menu du gestionnaire de fichiers :</lengthvariant><lengthvariant>menu contextuel :</lengthvariant></translation>
     </message>
     <message>
         <source>JPG/JPEG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG/JPEG</translation>
     </message>
     <message>
         <source>Add Veltrane command to the context-menu of JPGs and JPEGs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter la commande Veltrane au menu contextuel des fichiers JPG et JPEG</translation>
     </message>
     <message>
         <source>BMP &amp;&amp; GIF</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP &amp;&amp; GIF</translation>
     </message>
     <message>
         <source>Toggle help</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher/masquer l'aide</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres avancés</translation>
     </message>
     <message>
         <source>Go to Veltrane&apos;s homepage!</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiter le site web de Veltrane !</translation>
     </message>
     <message>
         <source>Exit program</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le programme</translation>
     </message>
     <message>
         <source>Minimize window</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire la fenêtre</translation>
     </message>
     <message>
         <source>GO!</source>
-        <translation type="unfinished"></translation>
+        <translation>GO!</translation>
     </message>
     <message>
         <source>Start resizing the images</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer le redimensionnement des images</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>STOP</translation>
     </message>
     <message>
         <source>Interrupt the process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompre le traitement.</translation>
     </message>
     <message>
         <source>Settings saved elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres enregistrés ailleurs</translation>
     </message>
     <message>
         <source>Settings not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres non enregistrés</translation>
     </message>
     <message>
         <source>The settings could not be saved:<byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n'ont pas pu être enregistrés :<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>File manager menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu du gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>The file managers&apos; menu entries could not all be written:<byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Les entrées de menu des gestionnaires de fichiers n'ont pas toutes pu être écrites :<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Veltrane&apos;s guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide de Veltrane</translation>
     </message>
     <message>
         <source> needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation> attend un dossier</translation>
     </message>
     <message>
         <source>unknown option </source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue </translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>1 picture</source>
-        <translation type="unfinished"></translation>
+        <translation>1 image</translation>
     </message>
     <message>
         <source>%1 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 images</translation>
     </message>
     <message>
         <source>IPTC left out of %1: only JPEG files carry it</source>
-        <translation type="unfinished"></translation>
+        <translation>IPTC omis pour %1 : seuls les fichiers JPEG peuvent en contenir</translation>
     </message>
     <message>
         <source>only the first frame kept of 1 animated picture</source>
-        <translation type="unfinished"></translation>
+        <translation>seule la première image gardée pour 1 image animée</translation>
     </message>
     <message>
         <source>only the first frame kept of %1 animated pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>seule la première image gardée pour %1 images animées</translation>
     </message>
     <message>
         <source>Nothing was resized</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n'a été redimensionné</translation>
     </message>
     <message>
         <source>Couldn&apos;t read the following files..</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les fichiers suivants..</translation>
     </message>
     <message>
         <source>Couldn&apos;t resize the following files..</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de redimensionner les fichiers suivants..</translation>
     </message>
     <message>
         <source>Made smaller to fit the size limit..</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduites pour respecter la limite de taille..</translation>
     </message>
     <message>
         <source>Written without some of their colours or metadata..</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrites sans une partie de leurs couleurs ou métadonnées..</translation>
     </message>
     <message>
         <source>Good to know..</source>
-        <translation type="unfinished"></translation>
+        <translation>Bon à savoir..</translation>
     </message>
     <message>
         <source>Couldn&apos;t write the following files..</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire les fichiers suivants..</translation>
     </message>
     <message>
         <source>No frames are installed, so there are no frames to try.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun cadre n'est installé : il n'y a donc aucun cadre à essayer.</translation>
     </message>
     <message>
         <source>Please choose the folder to save the resized pictures to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le dossier où enregistrer les images redimensionnées.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be created, so no picture was resized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier « %1 » ne peut pas être créé : aucune image n'a donc été redimensionnée.</translation>
     </message>
     <message>
         <source>Nothing can be saved in the folder &quot;%1&quot; (%2), so no picture was resized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien ne peut être enregistré dans le dossier « %1 » (%2) : aucune image n'a donc été redimensionnée.</translation>
     </message>
     <message>
         <source>%1 picture-indexes will be generated, trying all %2 frames.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 planches contact d'images vont être créées, en essayant les %2 cadres.</translation>
     </message>
     <message>
         <source>%1 pictures and %2 picture-indexes will be generated, trying all %3 frames.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 images et %2 planches contact d'images vont être créées, en essayant les %3 cadres.</translation>
     </message>
     <message>
         <source>Are you sure to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment continuer ?</translation>
     </message>
     <message>
         <source>Couldn&apos;t process the following files..</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de traiter les fichiers suivants..</translation>
     </message>
     <message>
         <source>Can only read JPG, PNG, WebP, TIFF, HEIC, AVIF, GIF and BMP!</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls les fichiers JPG, PNG, WebP, TIFF, HEIC, AVIF, GIF et BMP peuvent être lus !</translation>
     </message>
     <message>
         <source>The following files were skipped: </source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers suivants ont été ignorés : </translation>
     </message>
     <message>
         <source>The list holds at most %1 files, so this file was left out: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste contient au plus %1 fichiers ; ce fichier a donc été laissé de côté : %2.</translation>
     </message>
     <message>
         <source>The list holds at most %1 files, so these files were left out: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste contient au plus %1 fichiers ; ces fichiers ont donc été laissés de côté : %2.</translation>
     </message>
     <message>
         <source>The list holds at most %1 files, so these files were left out: %2 and %3 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste contient au plus %1 fichiers ; ces fichiers ont donc été laissés de côté : %2 et %3 autres.</translation>
     </message>
     <message>
         <source>The list is full</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste est pleine</translation>
     </message>
     <message>
         <source>Images (JPG, PNG, WebP, TIFF, HEIC, AVIF, GIF, BMP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (JPG, PNG, WebP, TIFF, HEIC, AVIF, GIF, BMP)</translation>
     </message>
     <message>
         <source>%1 wants pixels from 1 to 65000, &quot;screen&quot; or &quot;off&quot;, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend un nombre de pixels de 1 à 65000, « screen » ou « off », et non « %2 »</translation>
     </message>
     <message>
         <source>no frame called &quot;%1&quot;: no frames are installed</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun cadre nommé « %1 » : aucun cadre n'est installé</translation>
     </message>
     <message>
         <source>no frame called &quot;%1&quot;; installed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun cadre nommé « %1 » ; cadres installés : %2</translation>
     </message>
     <message>
         <source>--quality wants a number from 1 to 100, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality attend une qualité de 1 à 100, et non « %1 »</translation>
     </message>
     <message>
         <source>--max-kb wants a size in kB above 0, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--max-kb attend une taille en kB supérieure à 0, et non « %1 »</translation>
     </message>
     <message>
         <source>--suffix cannot hold &quot;%1&quot;: file names cannot contain %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--suffix : le suffixe ne peut pas être « %1 », car les noms de fichiers ne peuvent pas contenir %2</translation>
     </message>
     <message>
         <source>--index wants &quot;none&quot;, &quot;also&quot; or &quot;only&quot;, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--index attend « none », « also » ou « only », et non « %1 »</translation>
     </message>
     <message>
         <source>--grid wants ACROSSxDOWN, each 1 to 8, such as 4x3, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--grid attend ACROSSxDOWN, chacun de 1 à 8, par exemple 4x3, et non « %1 »</translation>
     </message>
     <message>
         <source>--output wants a folder, not an empty text</source>
-        <translation type="unfinished"></translation>
+        <translation>--output attend un dossier, et non un texte vide</translation>
     </message>
     <message>
         <source>--format wants %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--format attend %1, et non « %2 »</translation>
     </message>
     <message>
         <source>%1 wants WIDTHxHEIGHT in pixels, each 1 to 65000, such as 1024x768, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend WIDTHxHEIGHT en pixels, chacun de 1 à 65000, par exemple 1024x768, et non « %2 »</translation>
     </message>
     <message>
         <source>Add preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un préréglage</translation>
     </message>
     <message>
         <source>Please enter a name to save this preset as.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le nom sous lequel enregistrer ce préréglage.</translation>
     </message>
     <message>
         <source>A preset name cannot contain &quot;=&quot;.<byte value="xd"/>
 <byte value="xd"/>
 Please enter another name to save this preset as.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de préréglage ne peut pas contenir « = ».<byte value="xd"/>
+<byte value="xd"/>
+Veuillez saisir un autre nom pour enregistrer ce préréglage.</translation>
     </message>
     <message>
         <source>A preset called &quot;%1&quot; already exists.<byte value="xd"/>
 <byte value="xd"/>
 Please enter another name to save this preset as.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un préréglage nommé « %1 » existe déjà.<byte value="xd"/>
+<byte value="xd"/>
+Veuillez saisir un autre nom pour enregistrer ce préréglage.</translation>
     </message>
     <message>
         <source>This preset already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce préréglage existe déjà.</translation>
     </message>
     <message>
         <source>The current configuration has already been saved as preset &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration actuelle est déjà enregistrée comme préréglage « %1 ».</translation>
     </message>
     <message>
         <source>The preset list is full: it holds %1 presets.<byte value="xd"/>
 <byte value="xd"/>
 Please remove a preset before adding another.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des préréglages est pleine : elle en contient %1.<byte value="xd"/>
+<byte value="xd"/>
+Veuillez supprimer un préréglage avant d'en ajouter un autre.</translation>
     </message>
     <message>
         <source>Remove this preset?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer ce préréglage ?</translation>
     </message>
     <message>
         <source>Are you sure to remove preset &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer le préréglage « %1 » ?</translation>
     </message>
     <message>
         <source>The settings could not be saved in the program folder:<byte value="xd"/>
 %1<byte value="xd"/>
 <byte value="xd"/>
 They are saved in &quot;%2&quot; instead, and read from there while that copy is the newer one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n'ont pas pu être enregistrés dans le dossier du programme :<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Ils sont enregistrés dans « %2 » à la place, et lus depuis cet endroit tant que cette copie est la plus récente.</translation>
     </message>
 </context>
 <context>
     <name>Presets</name>
     <message>
         <source>INDEX PICTURES (make test-prints)</source>
-        <translation type="unfinished"></translation>
+        <translation>PLANCHES CONTACT (tirages d'essai)</translation>
     </message>
     <message>
         <source>SELECT THE BEST FRAME</source>
-        <translation type="unfinished"></translation>
+        <translation>CHOISIR LE MEILLEUR CADRE</translation>
     </message>
     <message>
         <source>WALLPAPERS</source>
-        <translation type="unfinished"></translation>
+        <translation>FONDS D'ÉCRAN</translation>
     </message>
     <message>
         <source>THUMBNAILS</source>
-        <translation type="unfinished"></translation>
+        <translation>MINIATURES</translation>
     </message>
     <message>
         <source>MAIL ATTACHMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>PIÈCE JOINTE DE COURRIEL</translation>
     </message>
     <message>
         <source>MAIL ATTACHMENT (framed)</source>
-        <translation type="unfinished"></translation>
+        <translation>PIÈCE JOINTE DE COURRIEL (avec cadre)</translation>
     </message>
     <message>
         <source>RE-SAMPLING</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉÉCHANTILLONNAGE</translation>
     </message>
     <message>
         <source>Low-res</source>
-        <translation type="unfinished"></translation>
+        <translation>Basse résolution</translation>
     </message>
     <message>
         <source>Web pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Images pour le web</translation>
     </message>
     <message>
         <source>Web hi-res</source>
-        <translation type="unfinished"></translation>
+        <translation>Web haute résolution</translation>
     </message>
     <message>
         <source>Average PC image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PC moyenne</translation>
     </message>
     <message>
         <source>Hi-res</source>
-        <translation type="unfinished"></translation>
+        <translation>Haute résolution</translation>
     </message>
     <message>
         <source>Top-resolution (for digital printing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Très haute résolution (pour l'impression numérique)</translation>
     </message>
     <message>
         <source>STANDARD VIDEO-SIZES</source>
-        <translation type="unfinished"></translation>
+        <translation>TAILLES VIDÉO STANDARD</translation>
     </message>
     <message>
         <source>STANDARD PHOTO-SIZES (minimum)</source>
-        <translation type="unfinished"></translation>
+        <translation>TAILLES PHOTO STANDARD (minimum)</translation>
     </message>
     <message>
         <source>1MP Wallet-photo (2.5x3.5&quot;/6x9cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>1MP Photo portefeuille (2.5x3.5"/6x9cm)</translation>
     </message>
     <message>
         <source>2MP Normal photo (4x6&quot;/10x15cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>2MP Photo normale (4x6"/10x15cm)</translation>
     </message>
     <message>
         <source>3MP A4/LetterPaper (8x10&quot;/20x25cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>3MP A4/Lettre US (8x10"/20x25cm)</translation>
     </message>
     <message>
         <source>4MP Poster (9x12&quot;/23x30cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>4MP Affiche (9x12"/23x30cm)</translation>
     </message>
     <message>
         <source>5MP Large poster (10x13&quot;/25x33cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>5MP Grande affiche (10x13"/25x33cm)</translation>
     </message>
 </context>
 <context>
     <name>PreviewWindow</name>
     <message>
         <source> PREVIEW (%1 x %2)</source>
-        <translation type="unfinished"></translation>
+        <translation> APERÇU (%1 x %2)</translation>
     </message>
     <message>
         <source> PREVIEW (no image selected)</source>
-        <translation type="unfinished"></translation>
+        <translation> APERÇU (aucune image choisie)</translation>
     </message>
     <message>
         <source> PREVIEW (scale 1 : %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> APERÇU (échelle 1 : %1)</translation>
     </message>
     <message>
         <source> PREVIEW</source>
-        <translation type="unfinished"></translation>
+        <translation> APERÇU</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>no image selected</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune image choisie</translation>
     </message>
     <message>
         <source>TRY ALL</source>
-        <translation type="unfinished"></translation>
+        <translation>TOUS LES</translation>
     </message>
     <message>
         <source> FRAMES</source>
-        <translation type="unfinished"></translation>
+        <translation> CADRES</translation>
     </message>
 </context>
 <context>
     <name>SettingsWindow</name>
     <message>
         <source>SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAMÈTRES</translation>
     </message>
     <message>
         <source>Index sheets</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>Planches contact</lengthvariant><lengthvariant>Planches</lengthvariant></translation>
     </message>
     <message>
         <source>INDEXES: background color</source>
-        <translation type="unfinished"></translation>
+        <translation>PLANCHES : couleur de fond</translation>
     </message>
     <message>
         <source>Background color of the picture indexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de fond des planches contact d'images</translation>
     </message>
     <message>
         <source>text color</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>couleur du texte</lengthvariant><lengthvariant>texte</lengthvariant></translation>
     </message>
     <message>
         <source>Colour of the captions of the picture indexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des légendes des planches contact d'images</translation>
     </message>
     <message>
         <source>Line colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des lignes de légende</translation>
     </message>
     <message>
         <source>font size</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>taille de police</lengthvariant><lengthvariant>police</lengthvariant></translation>
     </message>
     <message>
         <source>bold</source>
-        <translation type="unfinished"></translation>
+        <translation>gras</translation>
     </message>
     <message>
         <source>italics</source>
-        <translation type="unfinished"></translation>
+        <translation>italique</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Photos</translation>
     </message>
     <message>
         <source>metadata</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>métadonnées</lengthvariant><lengthvariant>méta.</lengthvariant></translation>
     </message>
     <message>
         <source>keep all but the location</source>
-        <translation type="unfinished"></translation>
+        <translation>tout garder sauf le lieu</translation>
     </message>
     <message>
         <source>keep all</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>tout garder</lengthvariant><lengthvariant>garder</lengthvariant></translation>
     </message>
     <message>
         <source>remove all</source>
-        <translation type="unfinished"></translation>
+        <translation>tout retirer</translation>
     </message>
     <message>
         <source>What resized photos keep of the date, camera, exposure, copyright and place (GPS) stored in their sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que les photos redimensionnées gardent de la date, de l'appareil, de l'exposition, du copyright et du lieu (GPS) enregistrés dans leurs sources</translation>
     </message>
     <message>
         <source>keep colour profiles (don&apos;t convert to sRGB)</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>conserver les profils de couleur (ne pas convertir en sRGB)</lengthvariant><lengthvariant>garder les profils (sans conversion en sRGB)</lengthvariant></translation>
     </message>
     <message>
         <source>For viewers that manage colour: photos keep the profile they came with instead of being converted to sRGB</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour les visionneuses qui gèrent la couleur : les photos gardent leur profil d'origine au lieu d'être converties en sRGB</translation>
     </message>
     <message>
         <source>Interface style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style d'interface</translation>
     </message>
     <message>
         <source>graphic</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes"><lengthvariant>graphique</lengthvariant><lengthvariant>graph.</lengthvariant></translation>
     </message>
     <message>
         <source>windowed</source>
-        <translation type="unfinished"></translation>
+        <translation>fenêtré</translation>
     </message>
     <message>
         <source>(you can also doubleclick empty areas to toggle)</source>
-        <translation type="unfinished"></translation>
+        <translation>(un double-clic sur une zone vide bascule aussi)</translation>
     </message>
     <message>
         <source>open the guide page on exit</source>
-        <translation type="unfinished"></translation>
+        <translation>ouvrir le guide en quittant</translation>
     </message>
     <message>
         <source>Open Veltrane&apos;s guide and support page in the browser when you close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la page de guide et d'assistance de Veltrane dans le navigateur à la fermeture du programme</translation>
     </message>
     <message>
         <source>On job complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois terminé</translation>
     </message>
     <message>
         <source>..and then open resized images&apos; folder</source>
-        <translation type="unfinished"></translation>
+        <translation>..puis ouvrir le dossier des images</translation>
     </message>
     <message>
         <source>full-screen</source>
-        <translation type="unfinished"></translation>
+        <translation>plein écran</translation>
     </message>
     <message>
         <source>exit program</source>
-        <translation type="unfinished"></translation>
+        <translation>quitter</translation>
     </message>
 </context>
 </TS>
