@@ -417,7 +417,7 @@
     </message>
     <message>
         <source>(try all %1 frames)</source>
-        <translation>(probar los %1 marcos)</translation>
+        <translation variants="yes"><lengthvariant>(probar los %1 marcos)</lengthvariant><lengthvariant>(los %1 marcos)</lengthvariant></translation>
     </message>
     <message>
         <source>NO FRAMES!</source>

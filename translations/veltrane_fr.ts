@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>same as source</source>
-        <translation>comme la source</translation>
+        <translation variants="yes"><lengthvariant>comme la source</lengthvariant><lengthvariant>d&apos;origine</lengthvariant></translation>
     </message>
     <message>
         <source>The format of the resized pictures; &quot;same as source&quot; writes PNG for GIF, BMP and TIFF, and JPEG for HEIC</source>

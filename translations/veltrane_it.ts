@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>maximum height</source>
-        <translation>altezza massima</translation>
+        <translation variants="yes"><lengthvariant>altezza massima</lengthvariant><lengthvariant>altezza max</lengthvariant></translation>
     </message>
     <message>
         <source>stretch</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>manual adjustment</source>
-        <translation>regolazione manuale</translation>
+        <translation variants="yes"><lengthvariant>regolazione manuale</lengthvariant><lengthvariant>a mano</lengthvariant></translation>
     </message>
     <message>
         <source>Stretch/shrink the borders of preview window to set width &amp; height to resize to</source>

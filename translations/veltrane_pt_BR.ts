@@ -253,11 +253,11 @@
     </message>
     <message>
         <source>maximum width</source>
-        <translation>largura máxima</translation>
+        <translation variants="yes"><lengthvariant>largura máxima</lengthvariant><lengthvariant>largura máx.</lengthvariant></translation>
     </message>
     <message>
         <source>maximum height</source>
-        <translation>altura máxima</translation>
+        <translation variants="yes"><lengthvariant>altura máxima</lengthvariant><lengthvariant>altura máx.</lengthvariant></translation>
     </message>
     <message>
         <source>stretch</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>also apply to vertical pictures</source>
-        <translation>aplicar também a imagens verticais</translation>
+        <translation variants="yes"><lengthvariant>aplicar também a imagens verticais</lengthvariant><lengthvariant>também nas verticais</lengthvariant></translation>
     </message>
     <message>
         <source>eg: 600x800 will be rescaled as 800x600</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>file size below</source>
-        <translation>tamanho abaixo de</translation>
+        <translation variants="yes"><lengthvariant>tamanho abaixo de</lengthvariant><lengthvariant>tamanho máx.</lengthvariant></translation>
     </message>
     <message>
         <source>kB</source>
@@ -417,7 +417,7 @@
     </message>
     <message>
         <source>(try all %1 frames)</source>
-        <translation>(testar %1 molduras)</translation>
+        <translation variants="yes"><lengthvariant>(testar %1 molduras)</lengthvariant><lengthvariant>(%1 molduras)</lengthvariant></translation>
     </message>
     <message>
         <source>NO FRAMES!</source>

@@ -2,14 +2,15 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QRadioButton>
-#include <QRegularExpression>
-#include <QStyleOptionButton>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QVariant>
 #include <algorithm>
@@ -52,18 +53,21 @@ QString withFullText(const QString &full, const QString &ownTip) {
   return ownTip.isEmpty() || ownTip == full ? full : full + u'\n' + ownTip;
 }
 
-void fitControl(QWidget &control) {
+// Fits one caption, trying its variants from the one shown now when
+// `fromFull` is false; returns whether the caption changed.
+bool fitControl(QWidget &control, bool fromFull) {
   QVariant kept = control.property(kAllVariants);
   if (!kept.isValid()) {
     const QString caption = captionOf(control);
     if (!caption.contains(kVariantSeparator))
-      return;
+      return false;
     kept = caption;
     control.setProperty(kAllVariants, caption);
     control.setProperty(kOwnToolTip, control.toolTip());
   }
   const QStringList variants = lengthVariants(kept.toString());
-  qsizetype chosen = 0;
+  const QString before = captionOf(control);
+  qsizetype chosen = fromFull ? 0 : std::max<qsizetype>(0, variants.indexOf(before));
   for (; chosen < variants.size(); ++chosen) {
     setCaption(control, variants[chosen]);
     settle(control);
@@ -76,7 +80,10 @@ void fitControl(QWidget &control) {
   }
   const QString ownTip = control.property(kOwnToolTip).toString();
   control.setToolTip(chosen == 0 ? ownTip : withFullText(variants.first(), ownTip));
+  return variants[chosen] != before;
 }
+
+} // namespace
 
 void fitEntries(QComboBox &list) {
   for (int i = 0; i < list.count(); ++i) {
@@ -96,17 +103,19 @@ void fitEntries(QComboBox &list) {
   }
 }
 
-} // namespace
-
 QStringList lengthVariants(const QString &text) { return text.split(kVariantSeparator); }
 
-int entryWidth(const QComboBox &list, const QString &entry) { return list.fontMetrics().horizontalAdvance(entry); }
+int entryWidth(const QComboBox &list, const QString &entry) {
+  return list.fontMetrics().horizontalAdvance(entry);
+}
 
 int entryPlace(const QComboBox &list) {
   QStyleOptionComboBox option;
   option.initFrom(&list);
   option.editable = list.isEditable();
-  return list.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list).width();
+  return list.style()
+      ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list)
+      .width();
 }
 
 namespace {
@@ -157,13 +166,45 @@ bool captionFits(const QWidget &control) {
   return widest <= captionPlace(control);
 }
 
-void fitCaptions(QWidget &window) {
-  for (QWidget *control : window.findChildren<QWidget *>()) {
+namespace {
+
+// A shortened caption can move its neighbours' places, so the captions are
+// fitted again until none changes. Only the first round may go back to a
+// longer variant, so the rounds end.
+void fitEveryCaption(QWidget &window) {
+  const QList<QWidget *> controls = window.findChildren<QWidget *>();
+  for (QWidget *control : controls)
     if (auto *list = qobject_cast<QComboBox *>(control))
       fitEntries(*list);
-    else
-      fitControl(*control);
+  bool changed = true;
+  for (int round = 0; changed && round < 8; ++round) {
+    changed = false;
+    for (QWidget *control : controls)
+      if (!qobject_cast<QComboBox *>(control))
+        changed = fitControl(*control, round == 0) || changed;
   }
+}
+
+// The places are only final once the window is polished and shown, so the
+// captions are fitted again then.
+class FitWhenShown : public QObject {
+public:
+  explicit FitWhenShown(QWidget &window) : QObject(&window) { window.installEventFilter(this); }
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override {
+    if (event->type() == QEvent::Show && watched == parent())
+      fitEveryCaption(*static_cast<QWidget *>(watched));
+    return false;
+  }
+};
+
+} // namespace
+
+void fitCaptions(QWidget &window) {
+  fitEveryCaption(window);
+  if (!window.findChild<FitWhenShown *>(QString(), Qt::FindDirectChildrenOnly))
+    new FitWhenShown(window); // owned by the window
 }
 
 } // namespace veltrane

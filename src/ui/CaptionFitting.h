@@ -15,6 +15,9 @@ namespace veltrane {
 // in its tooltip. Labels, buttons, group titles and list entries are fitted.
 void fitCaptions(QWidget &window);
 
+// The same for one list whose entries were set after the window was fitted.
+void fitEntries(QComboBox &list);
+
 // The variants of a text, one for a text without any.
 QStringList lengthVariants(const QString &text);
 

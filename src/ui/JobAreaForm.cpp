@@ -66,10 +66,11 @@ QGroupBox *buildSizeGroup(QWidget *parent, MainWindowForm &form) {
                             QStringLiteral("1200"), QStringLiteral("screen")});
   // In the order of boxModeWords().
   form.boxMode = listBox(
-      box, "boxMode", {MainWindowText::tr("stretch"), MainWindowText::tr("fit inside"), MainWindowText::tr("fill")}, 96);
+      box, "boxMode",
+      {MainWindowText::tr("stretch"), MainWindowText::tr("fit inside"), MainWindowText::tr("fill")}, 96);
   form.boxMode->setToolTip(
       MainWindowText::tr("With both limits on: stretch pictures to exactly that size, fit "
-                     "them inside it, or fill it and crop the overflow from the centre"));
+                         "them inside it, or fill it and crop the overflow from the centre"));
   form.neverEnlarge = checkBox(box, "neverEnlarge", MainWindowText::tr("never enlarge"),
                                MainWindowText::tr("Pictures already inside the limits keep their own size"));
   form.swapForUpright = checkBox(box, "swapForUpright", MainWindowText::tr("also apply to vertical pictures"),
@@ -77,9 +78,9 @@ QGroupBox *buildSizeGroup(QWidget *parent, MainWindowForm &form) {
   form.manualSize =
       checkBox(box, "manualSize", MainWindowText::tr("manual adjustment"),
                MainWindowText::tr("Stretch/shrink the borders of preview window to set width & height to "
-                              "resize to"));
-  form.showPreview =
-      checkBox(box, "showPreview", MainWindowText::tr("preview"), MainWindowText::tr("Show/hide preview window"));
+                                  "resize to"));
+  form.showPreview = checkBox(box, "showPreview", MainWindowText::tr("preview"),
+                              MainWindowText::tr("Show/hide preview window"));
   // Pairs that belong together share a row: the window has no height to spare.
   const auto pair = [](QWidget *first, QWidget *second) {
     auto *row = new QHBoxLayout;
@@ -97,6 +98,9 @@ QGroupBox *buildSizeGroup(QWidget *parent, MainWindowForm &form) {
   grid->addWidget(form.swapForUpright, 3, 0, 1, 2);
   grid->addLayout(pair(form.manualSize, form.showPreview), 4, 0, 1, 2);
   grid->setRowStretch(5, 1);
+  // The switches take all the room the size lists leave, whatever their
+  // captions' lengths, so a caption's place does not move as others are fitted.
+  grid->setColumnStretch(0, 1);
   return box;
 }
 
@@ -108,7 +112,8 @@ QGroupBox *buildQualityGroup(QWidget *parent, MainWindowForm &form) {
   form.fixedQuality =
       numberBox(box, "fixedQuality", MainWindowText::tr("1 (minimum quality) to 100 (maximum quality)"));
   form.fixedQualityUnit = label(box, "fixedQualityUnit", QStringLiteral("%"));
-  form.sizeLimitOption = named(new QRadioButton(MainWindowText::tr("file size below"), box), "sizeLimitOption");
+  form.sizeLimitOption =
+      named(new QRadioButton(MainWindowText::tr("file size below"), box), "sizeLimitOption");
   form.sizeLimitKb = numberBox(box, "sizeLimitKb");
   form.sizeLimitUnit = label(box, "sizeLimitUnit", MainWindowText::tr("kB"));
   grid->addWidget(form.fixedQualityOption, 0, 0);
@@ -125,7 +130,7 @@ QGroupBox *buildQualityGroup(QWidget *parent, MainWindowForm &form) {
   form.outputFormat = listBox(box, "outputFormat", formats, 124);
   form.outputFormat->setToolTip(
       MainWindowText::tr("The format of the resized pictures; \"same as source\" writes "
-                     "PNG for GIF, BMP and TIFF, and JPEG for HEIC"));
+                         "PNG for GIF, BMP and TIFF, and JPEG for HEIC"));
   form.formatLabel->setBuddy(form.outputFormat);
   auto *formatRow = new QHBoxLayout;
   formatRow->addWidget(form.formatLabel);
@@ -170,8 +175,9 @@ QGroupBox *buildIndexGroup(QWidget *parent, MainWindowForm &form) {
   auto *rows = tight(new QVBoxLayout(box));
   auto *layout = new QHBoxLayout;
   layout->setSpacing(6);
-  form.sheetMode = listBox(box, "sheetMode",
-                           {MainWindowText::tr("don't"), MainWindowText::tr("also"), MainWindowText::tr("only")}, 72);
+  form.sheetMode =
+      listBox(box, "sheetMode",
+              {MainWindowText::tr("don't"), MainWindowText::tr("also"), MainWindowText::tr("only")}, 72);
   form.sheetMode->setToolTip(MainWindowText::tr("Make index sheets (contact sheets) of the pictures"));
   form.sheetLabel = label(box, "sheetLabel", MainWindowText::tr("index"));
   form.sheetWithLabel = label(box, "sheetWithLabel", MainWindowText::tr("with"));

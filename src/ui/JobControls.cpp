@@ -1,4 +1,5 @@
 #include "ui/JobControls.h"
+#include "ui/CaptionFitting.h"
 #include "ui/WindowText.h"
 
 #include "batch/OutputNaming.h"
@@ -166,6 +167,7 @@ void JobControls::setFrameEntries(const QStringList &entries) {
     if (entries.size() > kTryAllEntry)
       list->setItemText(kTryAllEntry,
                         MainWindowText::tr("(try all %1 frames)").arg(entries.size() - kFirstFrameEntry));
+    fitEntries(*list);
     list->setCurrentIndex(kNoFrameEntry);
   }
   list->setEnabled(m_framesInstalled);
@@ -284,7 +286,7 @@ void JobControls::frameSelectionChanged() {
     list->setCurrentIndex(kNoFrameEntry);
     const Prompt prompt{MainWindowText::tr("NO FRAMES!"),
                         MainWindowText::tr("Sorry, no frames installed.\r\n\r\n"
-                                       "Would you like to open the folder where frames go?"),
+                                           "Would you like to open the folder where frames go?"),
                         PromptIcon::Critical, PromptButtons::YesNo, PromptAnswer::Yes};
     if (m_platform.prompts->ask(prompt) == PromptAnswer::Yes)
       emit framesFolderWanted();
