@@ -249,23 +249,27 @@ QImage stamp() {
 
 // The built-in skin: light and shade only, around mid-grey, which the window
 // lays over the desktop's own window colour (soft light), so that it reads
-// in a light theme and in a dark one. It fits the built-in outline.
-QImage skinRelief() {
+// in a light theme and in a dark one. It fits the built-in outline. Drawn at
+// `scale` times the window's size for screens of that many device pixels per
+// pixel, so the rim stays sharp there.
+QImage skinRelief(int scale) {
   const QList<QPoint> outline = veltrane::readOutline(veltrane::kBuiltInOutline);
-  QImage image(603, 406, QImage::Format_RGB32);
+  QImage image(603 * scale, 406 * scale, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
+  const QRect area(0, 0, 603, 406);
   QLinearGradient light(0, 0, 0, 406);
   light.setColorAt(0, qRgb(168, 168, 168));
   light.setColorAt(0.18, qRgb(140, 140, 140));
   light.setColorAt(0.82, qRgb(122, 122, 122));
   light.setColorAt(1, qRgb(96, 96, 96));
-  p.fillRect(image.rect(), light);
+  p.fillRect(area, light);
   // A faint diagonal sheen across the top left.
   QRadialGradient sheen(120, 40, 360);
   sheen.setColorAt(0, QColor(255, 255, 255, 60));
   sheen.setColorAt(1, QColor(255, 255, 255, 0));
-  p.fillRect(image.rect(), sheen);
+  p.fillRect(area, sheen);
   // A rim along the outline: shade outside, a highlight just inside.
   const QPolygon shape(outline);
   p.setBrush(Qt::NoBrush);
@@ -321,7 +325,8 @@ int main(int argc, char **argv) {
   const QDir assets(QString::fromLocal8Bit(argv[1]));
   assets.mkpath(QStringLiteral("frames"));
   bool ok = stamp().save(assets.filePath(QStringLiteral("stamp.png")));
-  ok = skinRelief().save(assets.filePath(QStringLiteral("skin.png"))) && ok;
+  ok = skinRelief(1).save(assets.filePath(QStringLiteral("skin.png"))) && ok;
+  ok = skinRelief(2).save(assets.filePath(QStringLiteral("skin@2x.png"))) && ok;
   const QImage icon = applicationIcon();
   ok = icon.save(assets.filePath(QStringLiteral("veltrane.png"))) && ok;
   ok = icon.scaled(48, 48, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)

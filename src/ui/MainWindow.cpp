@@ -19,6 +19,7 @@
 #include "ui/PresetControls.h"
 #include "ui/PreviewController.h"
 #include "ui/PreviewWindow.h"
+#include "ui/ProgramIcon.h"
 #include "ui/ScreenPlace.h"
 #include "ui/SettingsWindow.h"
 #include "ui/WebPages.h"
@@ -30,7 +31,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -82,7 +82,7 @@ MainWindow::MainWindow(ProgramFolder folder, PlatformServices &platform, const Q
   m_preview = std::make_unique<PreviewWindow>(*platform.screen, *this,
                                               [this] { return m_controls->updatingSizes(); });
   connectControls();
-  setWindowIcon(QIcon(QStringLiteral(":/veltrane/veltrane.png")));
+  setWindowIcon(programIcon());
   m_fadeTimer.setInterval(100);
   connect(&m_fadeTimer, &QTimer::timeout, this, &MainWindow::fadePreview);
   m_fadeTimer.start();

@@ -25,7 +25,7 @@ PreviewController::PreviewController(const MainWindowForm &form, JobControls &co
                                      const SourceList &table, const PicturePreparer &preparer,
                                      const Screen &screen, PreviewWindow &preview, QObject *parent)
     : QObject(parent), m_form(form), m_controls(controls), m_table(table), m_screen(screen),
-      m_preview(preview), m_sourceBox(std::make_unique<SourceBox>(preparer, screen.size())) {
+      m_preview(preview), m_sourceBox(std::make_unique<SourceBox>(preparer, screen.pixelSize())) {
   connect(m_sourceBox.get(), &SourceBox::changed, this, &PreviewController::sourceBoxChanged);
   connect(m_form.fileList, &FileList::selectionChanged, this, &PreviewController::reload);
   connect(&m_controls, &JobControls::frameChosen, this, &PreviewController::reload);

@@ -108,6 +108,15 @@ TEST_F(PreviewControllerTest, ManualAdjustmentCouplesOnlyTheUsersResizeToTheSize
 
 // Translucent while the main window lies over it, opaque again when it
 // moves clear; a preview that did not move keeps its alpha at its own tick.
+TEST_F(PreviewControllerTest, OnADenseScreenThePictureIsLoadedForItsDevicePixels) {
+  screenSize = {800, 600};
+  screenRatio = 2;
+  startWith(writePicture(pictures.file("photo.jpg"), {3000, 2000}, Qt::blue));
+  const SourceBox &box = window->previewController().sourceBox();
+  ASSERT_TRUE(waitFor([&] { return box.content().size == QSize(3000, 2000); }));
+  EXPECT_GE(box.content().picture.width(), 1600) << "a full-screen preview is as sharp as the screen";
+}
+
 TEST_F(PreviewControllerTest, TranslucentOverTheMainWindow) {
   startWith(writePicture(pictures.file("photo.jpg"), {400, 300}));
   window->move(100, 100);

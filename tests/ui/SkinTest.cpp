@@ -48,7 +48,8 @@ TEST(Skin, TheProgramFoldersSkinOrTheBuiltInOne) {
       {{}, "BM not really a picture", "1,1,2,2,3,3,", builtIn}, // nor with an unreadable one
       {{603, 406}, {}, nullptr, rectangle},
       {{603, 406}, {}, "10,10,590,12,300,390,", {{10, 10}, {590, 12}, {300, 390}}},
-      {{300, 200}, {}, nullptr, rectangle}, // another size: scaled
+      {{300, 200}, {}, nullptr, rectangle}, // another size: drawn at 603 x 406
+      {{1206, 812}, {}, nullptr, rectangle},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.outline ? c.outline : "no outline");
@@ -60,7 +61,7 @@ TEST(Skin, TheProgramFoldersSkinOrTheBuiltInOne) {
     if (c.outline)
       folder.write("skin.ini", c.outline);
     const Skin skin = loadSkin(ProgramFolder::portable(folder.path(), ProgramFolder::userLocations({})));
-    EXPECT_EQ(skin.picture.size(), c.picture.isValid() ? QSize(603, 406) : QSize(0, 0)) << "0 x 0: none";
+    EXPECT_EQ(skin.picture.size(), c.picture.isValid() ? c.picture : QSize(0, 0)) << "0 x 0: none";
     EXPECT_EQ(skin.outline, c.points);
   }
 }
@@ -80,6 +81,57 @@ TEST(Skin, TheBuiltInSkinTakesTheDesktopsColour) {
   };
   EXPECT_GT(painted(QColor(239, 239, 239)).lightness(), 180);
   EXPECT_LT(painted(QColor(45, 45, 48)).lightness(), 90);
+}
+
+namespace {
+
+QImage paintedAt(const Skin &skin, qreal ratio) {
+  QImage image((QSizeF(Skin::kSize) * ratio).toSize(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  QPainter painter(&image);
+  skin.paint(painter, QPalette(QColor(239, 239, 239)));
+  return image;
+}
+
+// Neighbours across an edge drawn at the picture's own pixels differ by a
+// lot; an edge scaled up from fewer pixels is spread over several.
+constexpr int kStep = 8; // the built-in skin is a soft relief
+int sharpSteps(const QImage &image) {
+  int steps = 0;
+  for (int y = 0; y < image.height(); y += 2)
+    for (int x = 1; x < image.width(); ++x)
+      steps += std::abs(qGray(image.pixel(x, y)) - qGray(image.pixel(x - 1, y))) > kStep;
+  return steps;
+}
+
+} // namespace
+
+TEST(Skin, IsSharpOnADenseScreenAndScaledSmoothlyThere) {
+  TempFolder folder;
+  const Skin builtIn = loadSkin(ProgramFolder::portable(folder.path(), ProgramFolder::userLocations({})));
+  ASSERT_EQ(builtIn.relief2x.size(), QSize(1206, 812));
+  const QImage upscaled =
+      paintedAt(builtIn, 1).scaled(1206, 812, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  EXPECT_GT(sharpSteps(paintedAt(builtIn, 2)), 2 * sharpSteps(upscaled)) << "the rim is drawn at 200%";
+  EXPECT_EQ(paintedAt(builtIn, 1.5).size(), QSize(905, 609));
+
+  // A user's skin of one-pixel stripes: at its own size it stays sharp,
+  // at half that size it is scaled smoothly, never in blocks.
+  const auto stripes = [](QSize size) {
+    QImage picture(size, QImage::Format_RGB32);
+    for (int x = 0; x < size.width(); ++x)
+      for (int y = 0; y < size.height(); ++y)
+        picture.setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    return picture;
+  };
+  Skin user;
+  user.picture = stripes({1206, 812});
+  const QImage dense = paintedAt(user, 2);
+  EXPECT_EQ(dense.pixel(10, 10), qRgb(0, 0, 0));
+  EXPECT_EQ(dense.pixel(11, 10), qRgb(255, 255, 255));
+  user.picture = stripes({603, 406});
+  const int grey = qGray(paintedAt(user, 1.5).pixel(300, 200));
+  EXPECT_TRUE(grey > 30 && grey < 225) << grey;
 }
 
 TEST(Translucency, SetsTheOpacityOrSaysWhyNot) {

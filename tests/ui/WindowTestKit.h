@@ -85,6 +85,7 @@ protected:
   MainWindow &start(const QStringList &pictures = {}) {
     window.reset();
     platform = headlessPlatform();
+    platform.screen = std::make_unique<FixedScreen>(screenSize, screenRatio);
     prompts = static_cast<ScriptedPrompts *>(platform.prompts.get());
     dialogs = static_cast<ScriptedDialogs *>(platform.dialogs.get());
     launcher = static_cast<RecordingLauncher *>(platform.launcher.get());
@@ -130,6 +131,9 @@ protected:
   QString lastTitle() const { return prompts->shown().isEmpty() ? QString() : prompts->shown().last().title; }
 
   TempFolder program;
+  // The screen the window is started on: its size in pixels, and its device pixels per pixel.
+  QSize screenSize{1920, 1080};
+  qreal screenRatio = 1;
   PlatformServices platform;
   ScriptedPrompts *prompts = nullptr;
   ScriptedDialogs *dialogs = nullptr;
