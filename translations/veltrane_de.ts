@@ -269,7 +269,10 @@
     </message>
     <message>
         <source>fill</source>
-        <translation variants="yes"><lengthvariant>füllen</lengthvariant><lengthvariant>füll</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>füllen</lengthvariant>
+            <lengthvariant>füll</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>With both limits on: stretch pictures to exactly that size, fit them inside it, or fill it and crop the overflow from the centre</source>
@@ -397,7 +400,10 @@
     </message>
     <message>
         <source>filesize</source>
-        <translation variants="yes"><lengthvariant>Dateigröße</lengthvariant><lengthvariant>Dateigr.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Dateigröße</lengthvariant>
+            <lengthvariant>Dateigr.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Write new name here and click + to create a new preset</source>
@@ -413,11 +419,17 @@
     </message>
     <message>
         <source>(no frame)</source>
-        <translation variants="yes"><lengthvariant>(kein Rahmen)</lengthvariant><lengthvariant>(ohne)</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>(kein Rahmen)</lengthvariant>
+            <lengthvariant>(ohne)</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>(try all %1 frames)</source>
-        <translation variants="yes"><lengthvariant>(alle %1 Rahmen testen)</lengthvariant><lengthvariant>(alle %1 Rahmen)</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>(alle %1 Rahmen testen)</lengthvariant>
+            <lengthvariant>(alle %1 Rahmen)</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>NO FRAMES!</source>
@@ -449,7 +461,10 @@ Möchten Sie den Ordner öffnen, in den die Rahmen gehören?</translation>
     </message>
     <message>
         <source>Add...</source>
-        <translation variants="yes"><lengthvariant>Hinzufügen...</lengthvariant><lengthvariant>Hinzu…</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Hinzufügen...</lengthvariant>
+            <lengthvariant>Hinzu…</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Add pictures to the list</source>
@@ -457,7 +472,10 @@ Möchten Sie den Ordner öffnen, in den die Rahmen gehören?</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation variants="yes"><lengthvariant>Entfernen</lengthvariant><lengthvariant>Entf.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Entfernen</lengthvariant>
+            <lengthvariant>Entf.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Remove the marked pictures, or else the selected one</source>
@@ -465,7 +483,10 @@ Möchten Sie den Ordner öffnen, in den die Rahmen gehören?</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation variants="yes"><lengthvariant>Alle entfernen</lengthvariant><lengthvariant>Leeren</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Alle entfernen</lengthvariant>
+            <lengthvariant>Leeren</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Empty the list</source>
@@ -473,7 +494,10 @@ Möchten Sie den Ordner öffnen, in den die Rahmen gehören?</translation>
     </message>
     <message>
         <source>Save to</source>
-        <translation variants="yes"><lengthvariant>Speichern in</lengthvariant><lengthvariant>Ziel</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Speichern in</lengthvariant>
+            <lengthvariant>Ziel</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Folder to save the processed files to</source>
@@ -485,7 +509,10 @@ Möchten Sie den Ordner öffnen, in den die Rahmen gehören?</translation>
     </message>
     <message>
         <source>same folder</source>
-        <translation variants="yes"><lengthvariant>gleicher Ordner</lengthvariant><lengthvariant>Quellordner</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>gleicher Ordner</lengthvariant>
+            <lengthvariant>Quellordner</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Save files in their same folder</source>
@@ -533,7 +560,10 @@ Möchten Sie den Ordner öffnen, in den die Rahmen gehören?</translation>
     </message>
     <message>
         <source>GO!</source>
-        <translation variants="yes"><lengthvariant>LOS!</lengthvariant><lengthvariant>LOS</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>LOS!</lengthvariant>
+            <lengthvariant>LOS</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Start resizing the images</source>
@@ -541,7 +571,10 @@ Möchten Sie den Ordner öffnen, in den die Rahmen gehören?</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation variants="yes"><lengthvariant>STOPP</lengthvariant><lengthvariant>STOP</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>STOPP</lengthvariant>
+            <lengthvariant>STOP</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Interrupt the process.</source>
@@ -586,6 +619,30 @@ Möchten Sie den Ordner öffnen, in den die Rahmen gehören?</translation>
     <message>
         <source>unknown option </source>
         <translation>unbekannte Option </translation>
+    </message>
+    <message>
+        <source>Resizing stopped</source>
+        <translation>Größenänderung abgebrochen</translation>
+    </message>
+    <message>
+        <source>Resizing done</source>
+        <translation>Größenänderung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>1 picture written</source>
+        <translation>1 Bild geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 pictures written</source>
+        <translation>%1 Bilder geschrieben</translation>
+    </message>
+    <message>
+        <source>1 failed</source>
+        <translation>1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -800,6 +857,10 @@ They are saved in &quot;%2&quot; instead, and read from there while that copy is
 <byte value="xd"/>
 Sie werden stattdessen in „%2“ gespeichert und von dort gelesen, solange diese Kopie die neuere ist.</translation>
     </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
 </context>
 <context>
     <name>Presets</name>
@@ -865,23 +926,23 @@ Sie werden stattdessen in „%2“ gespeichert und von dort gelesen, solange die
     </message>
     <message>
         <source>1MP Wallet-photo (2.5x3.5&quot;/6x9cm)</source>
-        <translation>1MP Brieftaschenfoto (2.5x3.5"/6x9cm)</translation>
+        <translation>1MP Brieftaschenfoto (2.5x3.5&quot;/6x9cm)</translation>
     </message>
     <message>
         <source>2MP Normal photo (4x6&quot;/10x15cm)</source>
-        <translation>2MP Standardfoto (4x6"/10x15cm)</translation>
+        <translation>2MP Standardfoto (4x6&quot;/10x15cm)</translation>
     </message>
     <message>
         <source>3MP A4/LetterPaper (8x10&quot;/20x25cm)</source>
-        <translation>3MP A4/Letter-Papier (8x10"/20x25cm)</translation>
+        <translation>3MP A4/Letter-Papier (8x10&quot;/20x25cm)</translation>
     </message>
     <message>
         <source>4MP Poster (9x12&quot;/23x30cm)</source>
-        <translation>4MP Poster (9x12"/23x30cm)</translation>
+        <translation>4MP Poster (9x12&quot;/23x30cm)</translation>
     </message>
     <message>
         <source>5MP Large poster (10x13&quot;/25x33cm)</source>
-        <translation>5MP Großes Poster (10x13"/25x33cm)</translation>
+        <translation>5MP Großes Poster (10x13&quot;/25x33cm)</translation>
     </message>
 </context>
 <context>
@@ -951,7 +1012,10 @@ Sie werden stattdessen in „%2“ gespeichert und von dort gelesen, solange die
     </message>
     <message>
         <source>font size</source>
-        <translation variants="yes"><lengthvariant>Schriftgröße</lengthvariant><lengthvariant>Größe</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Schriftgröße</lengthvariant>
+            <lengthvariant>Größe</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>bold</source>
@@ -975,11 +1039,17 @@ Sie werden stattdessen in „%2“ gespeichert und von dort gelesen, solange die
     </message>
     <message>
         <source>keep all</source>
-        <translation variants="yes"><lengthvariant>alles behalten</lengthvariant><lengthvariant>behalten</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>alles behalten</lengthvariant>
+            <lengthvariant>behalten</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>remove all</source>
-        <translation variants="yes"><lengthvariant>alles entfernen</lengthvariant><lengthvariant>entfernen</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>alles entfernen</lengthvariant>
+            <lengthvariant>entfernen</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>What resized photos keep of the date, camera, exposure, copyright and place (GPS) stored in their sources</source>
@@ -1003,7 +1073,10 @@ Sie werden stattdessen in „%2“ gespeichert und von dort gelesen, solange die
     </message>
     <message>
         <source>windowed</source>
-        <translation variants="yes"><lengthvariant>im Fenster</lengthvariant><lengthvariant>Fenster</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>im Fenster</lengthvariant>
+            <lengthvariant>Fenster</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>(you can also doubleclick empty areas to toggle)</source>
@@ -1031,7 +1104,10 @@ Sie werden stattdessen in „%2“ gespeichert und von dort gelesen, solange die
     </message>
     <message>
         <source>exit program</source>
-        <translation variants="yes"><lengthvariant>Programm beenden</lengthvariant><lengthvariant>beenden</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Programm beenden</lengthvariant>
+            <lengthvariant>beenden</lengthvariant>
+        </translation>
     </message>
 </context>
 </TS>

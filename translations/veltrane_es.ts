@@ -301,7 +301,10 @@
     </message>
     <message>
         <source>preview</source>
-        <translation variants="yes"><lengthvariant>vista previa</lengthvariant><lengthvariant>vista</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>vista previa</lengthvariant>
+            <lengthvariant>vista</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Show/hide preview window</source>
@@ -329,7 +332,10 @@
     </message>
     <message>
         <source>same as source</source>
-        <translation variants="yes"><lengthvariant>igual que el original</lengthvariant><lengthvariant>como original</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>igual que el original</lengthvariant>
+            <lengthvariant>como original</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>The format of the resized pictures; &quot;same as source&quot; writes PNG for GIF, BMP and TIFF, and JPEG for HEIC</source>
@@ -357,7 +363,10 @@
     </message>
     <message>
         <source>also</source>
-        <translation variants="yes"><lengthvariant>también</lengthvariant><lengthvariant>tb.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>también</lengthvariant>
+            <lengthvariant>tb.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>only</source>
@@ -389,7 +398,10 @@
     </message>
     <message>
         <source>names</source>
-        <translation variants="yes"><lengthvariant>nombres</lengthvariant><lengthvariant>nomb.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>nombres</lengthvariant>
+            <lengthvariant>nomb.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>image size</source>
@@ -397,7 +409,10 @@
     </message>
     <message>
         <source>filesize</source>
-        <translation variants="yes"><lengthvariant>tamaño de archivo</lengthvariant><lengthvariant>tamaño</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>tamaño de archivo</lengthvariant>
+            <lengthvariant>tamaño</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Write new name here and click + to create a new preset</source>
@@ -417,7 +432,10 @@
     </message>
     <message>
         <source>(try all %1 frames)</source>
-        <translation variants="yes"><lengthvariant>(probar los %1 marcos)</lengthvariant><lengthvariant>(los %1 marcos)</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>(probar los %1 marcos)</lengthvariant>
+            <lengthvariant>(los %1 marcos)</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>NO FRAMES!</source>
@@ -449,7 +467,10 @@ Would you like to open the folder where frames go?</source>
     </message>
     <message>
         <source>Add...</source>
-        <translation variants="yes"><lengthvariant>Añadir...</lengthvariant><lengthvariant>Añadir</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Añadir...</lengthvariant>
+            <lengthvariant>Añadir</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Add pictures to the list</source>
@@ -473,7 +494,10 @@ Would you like to open the folder where frames go?</source>
     </message>
     <message>
         <source>Save to</source>
-        <translation variants="yes"><lengthvariant>Guardar en</lengthvariant><lengthvariant>Destino</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Guardar en</lengthvariant>
+            <lengthvariant>Destino</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Folder to save the processed files to</source>
@@ -497,7 +521,10 @@ Would you like to open the folder where frames go?</source>
     </message>
     <message>
         <source>file manager menu:</source>
-        <translation variants="yes"><lengthvariant>menú del gestor de archivos:</lengthvariant><lengthvariant>menú contextual:</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>menú del gestor de archivos:</lengthvariant>
+            <lengthvariant>menú contextual:</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>JPG/JPEG</source>
@@ -533,7 +560,10 @@ Would you like to open the folder where frames go?</source>
     </message>
     <message>
         <source>GO!</source>
-        <translation variants="yes"><lengthvariant>¡YA!</lengthvariant><lengthvariant>YA</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>¡YA!</lengthvariant>
+            <lengthvariant>YA</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Start resizing the images</source>
@@ -541,7 +571,10 @@ Would you like to open the folder where frames go?</source>
     </message>
     <message>
         <source>STOP</source>
-        <translation variants="yes"><lengthvariant>PARAR</lengthvariant><lengthvariant>ALTO</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>PARAR</lengthvariant>
+            <lengthvariant>ALTO</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Interrupt the process.</source>
@@ -586,6 +619,30 @@ Would you like to open the folder where frames go?</source>
     <message>
         <source>unknown option </source>
         <translation>opción desconocida </translation>
+    </message>
+    <message>
+        <source>Resizing stopped</source>
+        <translation>Redimensionado detenido</translation>
+    </message>
+    <message>
+        <source>Resizing done</source>
+        <translation>Redimensionado terminado</translation>
+    </message>
+    <message>
+        <source>1 picture written</source>
+        <translation>1 imagen escrita</translation>
+    </message>
+    <message>
+        <source>%1 pictures written</source>
+        <translation>%1 imágenes escritas</translation>
+    </message>
+    <message>
+        <source>1 failed</source>
+        <translation>1 fallida</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 fallidas</translation>
     </message>
 </context>
 <context>
@@ -800,6 +857,10 @@ They are saved in &quot;%2&quot; instead, and read from there while that copy is
 <byte value="xd"/>
 Se guarda en «%2» en su lugar, y se lee de allí mientras esa copia sea la más reciente.</translation>
     </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
 </context>
 <context>
     <name>Presets</name>
@@ -939,7 +1000,10 @@ Se guarda en «%2» en su lugar, y se lee de allí mientras esa copia sea la má
     </message>
     <message>
         <source>text color</source>
-        <translation variants="yes"><lengthvariant>color del texto</lengthvariant><lengthvariant>texto</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>color del texto</lengthvariant>
+            <lengthvariant>texto</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Colour of the captions of the picture indexes</source>
@@ -951,11 +1015,17 @@ Se guarda en «%2» en su lugar, y se lee de allí mientras esa copia sea la má
     </message>
     <message>
         <source>font size</source>
-        <translation variants="yes"><lengthvariant>tamaño de letra</lengthvariant><lengthvariant>tamaño</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>tamaño de letra</lengthvariant>
+            <lengthvariant>tamaño</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>bold</source>
-        <translation variants="yes"><lengthvariant>negrita</lengthvariant><lengthvariant>neg.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>negrita</lengthvariant>
+            <lengthvariant>neg.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>italics</source>
@@ -971,11 +1041,17 @@ Se guarda en «%2» en su lugar, y se lee de allí mientras esa copia sea la má
     </message>
     <message>
         <source>keep all but the location</source>
-        <translation variants="yes"><lengthvariant>conservar todo salvo la ubicación</lengthvariant><lengthvariant>todo salvo la ubicación</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>conservar todo salvo la ubicación</lengthvariant>
+            <lengthvariant>todo salvo la ubicación</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>keep all</source>
-        <translation variants="yes"><lengthvariant>conservar todo</lengthvariant><lengthvariant>todo</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>conservar todo</lengthvariant>
+            <lengthvariant>todo</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>remove all</source>
@@ -995,7 +1071,10 @@ Se guarda en «%2» en su lugar, y se lee de allí mientras esa copia sea la má
     </message>
     <message>
         <source>Interface style</source>
-        <translation variants="yes"><lengthvariant>Estilo de la interfaz</lengthvariant><lengthvariant>Aspecto</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Estilo de la interfaz</lengthvariant>
+            <lengthvariant>Aspecto</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>graphic</source>
@@ -1003,11 +1082,17 @@ Se guarda en «%2» en su lugar, y se lee de allí mientras esa copia sea la má
     </message>
     <message>
         <source>windowed</source>
-        <translation variants="yes"><lengthvariant>en ventana</lengthvariant><lengthvariant>ventana</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>en ventana</lengthvariant>
+            <lengthvariant>ventana</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>(you can also doubleclick empty areas to toggle)</source>
-        <translation variants="yes"><lengthvariant>(también puede hacer doble clic en una zona vacía para cambiarlo)</lengthvariant><lengthvariant>(o haga doble clic en una zona vacía)</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>(también puede hacer doble clic en una zona vacía para cambiarlo)</lengthvariant>
+            <lengthvariant>(o haga doble clic en una zona vacía)</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>open the guide page on exit</source>
@@ -1027,11 +1112,17 @@ Se guarda en «%2» en su lugar, y se lee de allí mientras esa copia sea la má
     </message>
     <message>
         <source>full-screen</source>
-        <translation variants="yes"><lengthvariant>pantalla completa</lengthvariant><lengthvariant>p. completa</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>pantalla completa</lengthvariant>
+            <lengthvariant>p. completa</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>exit program</source>
-        <translation variants="yes"><lengthvariant>salir del programa</lengthvariant><lengthvariant>salir</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>salir del programa</lengthvariant>
+            <lengthvariant>salir</lengthvariant>
+        </translation>
     </message>
 </context>
 </TS>

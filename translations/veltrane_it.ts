@@ -253,11 +253,17 @@
     </message>
     <message>
         <source>maximum width</source>
-        <translation variants="yes"><lengthvariant>larghezza massima</lengthvariant><lengthvariant>larghezza max</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>larghezza massima</lengthvariant>
+            <lengthvariant>larghezza max</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>maximum height</source>
-        <translation variants="yes"><lengthvariant>altezza massima</lengthvariant><lengthvariant>altezza max</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>altezza massima</lengthvariant>
+            <lengthvariant>altezza max</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>stretch</source>
@@ -269,7 +275,10 @@
     </message>
     <message>
         <source>fill</source>
-        <translation variants="yes"><lengthvariant>riempi</lengthvariant><lengthvariant>riem</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>riempi</lengthvariant>
+            <lengthvariant>riem</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>With both limits on: stretch pictures to exactly that size, fit them inside it, or fill it and crop the overflow from the centre</source>
@@ -293,7 +302,10 @@
     </message>
     <message>
         <source>manual adjustment</source>
-        <translation variants="yes"><lengthvariant>regolazione manuale</lengthvariant><lengthvariant>a mano</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>regolazione manuale</lengthvariant>
+            <lengthvariant>a mano</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Stretch/shrink the borders of preview window to set width &amp; height to resize to</source>
@@ -301,7 +313,10 @@
     </message>
     <message>
         <source>preview</source>
-        <translation variants="yes"><lengthvariant>anteprima</lengthvariant><lengthvariant>antepr.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>anteprima</lengthvariant>
+            <lengthvariant>antepr.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Show/hide preview window</source>
@@ -317,7 +332,10 @@
     </message>
     <message>
         <source>file size below</source>
-        <translation variants="yes"><lengthvariant>dimensione file massima</lengthvariant><lengthvariant>dimensione max</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>dimensione file massima</lengthvariant>
+            <lengthvariant>dimensione max</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>kB</source>
@@ -337,7 +355,10 @@
     </message>
     <message>
         <source>frame</source>
-        <translation variants="yes"><lengthvariant>cornice</lengthvariant><lengthvariant>corn.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>cornice</lengthvariant>
+            <lengthvariant>corn.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Put every picture in a frame</source>
@@ -393,11 +414,17 @@
     </message>
     <message>
         <source>image size</source>
-        <translation variants="yes"><lengthvariant>dimensioni immagine</lengthvariant><lengthvariant>dimensioni</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>dimensioni immagine</lengthvariant>
+            <lengthvariant>dimensioni</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>filesize</source>
-        <translation variants="yes"><lengthvariant>dimensione file</lengthvariant><lengthvariant>peso</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>dimensione file</lengthvariant>
+            <lengthvariant>peso</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Write new name here and click + to create a new preset</source>
@@ -413,11 +440,17 @@
     </message>
     <message>
         <source>(no frame)</source>
-        <translation variants="yes"><lengthvariant>(nessuna cornice)</lengthvariant><lengthvariant>(nessuna)</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>(nessuna cornice)</lengthvariant>
+            <lengthvariant>(nessuna)</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>(try all %1 frames)</source>
-        <translation variants="yes"><lengthvariant>(prova tutte le %1 cornici)</lengthvariant><lengthvariant>(prova %1 cornici)</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>(prova tutte le %1 cornici)</lengthvariant>
+            <lengthvariant>(prova %1 cornici)</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>NO FRAMES!</source>
@@ -449,7 +482,10 @@ Aprire la cartella in cui vanno messe le cornici?</translation>
     </message>
     <message>
         <source>Add...</source>
-        <translation variants="yes"><lengthvariant>Aggiungi...</lengthvariant><lengthvariant>Agg...</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Aggiungi...</lengthvariant>
+            <lengthvariant>Agg...</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Add pictures to the list</source>
@@ -485,7 +521,10 @@ Aprire la cartella in cui vanno messe le cornici?</translation>
     </message>
     <message>
         <source>same folder</source>
-        <translation variants="yes"><lengthvariant>stessa cartella</lengthvariant><lengthvariant>cart. orig.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>stessa cartella</lengthvariant>
+            <lengthvariant>cart. orig.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Save files in their same folder</source>
@@ -533,7 +572,10 @@ Aprire la cartella in cui vanno messe le cornici?</translation>
     </message>
     <message>
         <source>GO!</source>
-        <translation variants="yes"><lengthvariant>VIA!</lengthvariant><lengthvariant>VIA</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>VIA!</lengthvariant>
+            <lengthvariant>VIA</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Start resizing the images</source>
@@ -586,6 +628,30 @@ Aprire la cartella in cui vanno messe le cornici?</translation>
     <message>
         <source>unknown option </source>
         <translation>opzione sconosciuta </translation>
+    </message>
+    <message>
+        <source>Resizing stopped</source>
+        <translation>Ridimensionamento interrotto</translation>
+    </message>
+    <message>
+        <source>Resizing done</source>
+        <translation>Ridimensionamento completato</translation>
+    </message>
+    <message>
+        <source>1 picture written</source>
+        <translation>1 immagine scritta</translation>
+    </message>
+    <message>
+        <source>%1 pictures written</source>
+        <translation>%1 immagini scritte</translation>
+    </message>
+    <message>
+        <source>1 failed</source>
+        <translation>1 non riuscita</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 non riuscite</translation>
     </message>
 </context>
 <context>
@@ -800,6 +866,10 @@ They are saved in &quot;%2&quot; instead, and read from there while that copy is
 <byte value="xd"/>
 Vengono invece salvate in &quot;%2&quot; e lette da lì finché quella copia è la più recente.</translation>
     </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Apri cartella</translation>
+    </message>
 </context>
 <context>
     <name>Presets</name>
@@ -951,11 +1021,17 @@ Vengono invece salvate in &quot;%2&quot; e lette da lì finché quella copia è 
     </message>
     <message>
         <source>font size</source>
-        <translation variants="yes"><lengthvariant>dimensione carattere</lengthvariant><lengthvariant>dim. car.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>dimensione carattere</lengthvariant>
+            <lengthvariant>dim. car.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>bold</source>
-        <translation variants="yes"><lengthvariant>grassetto</lengthvariant><lengthvariant>gr.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>grassetto</lengthvariant>
+            <lengthvariant>gr.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>italics</source>
@@ -971,15 +1047,24 @@ Vengono invece salvate in &quot;%2&quot; e lette da lì finché quella copia è 
     </message>
     <message>
         <source>keep all but the location</source>
-        <translation variants="yes"><lengthvariant>mantieni tutti tranne la posizione</lengthvariant><lengthvariant>tutti tranne posizione</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>mantieni tutti tranne la posizione</lengthvariant>
+            <lengthvariant>tutti tranne posizione</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>keep all</source>
-        <translation variants="yes"><lengthvariant>mantieni tutti</lengthvariant><lengthvariant>tutti</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>mantieni tutti</lengthvariant>
+            <lengthvariant>tutti</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>remove all</source>
-        <translation variants="yes"><lengthvariant>rimuovi tutti</lengthvariant><lengthvariant>nessuno</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>rimuovi tutti</lengthvariant>
+            <lengthvariant>nessuno</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>What resized photos keep of the date, camera, exposure, copyright and place (GPS) stored in their sources</source>
@@ -1003,7 +1088,10 @@ Vengono invece salvate in &quot;%2&quot; e lette da lì finché quella copia è 
     </message>
     <message>
         <source>windowed</source>
-        <translation variants="yes"><lengthvariant>in finestra</lengthvariant><lengthvariant>finestra</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>in finestra</lengthvariant>
+            <lengthvariant>finestra</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>(you can also doubleclick empty areas to toggle)</source>
@@ -1023,15 +1111,24 @@ Vengono invece salvate in &quot;%2&quot; e lette da lì finché quella copia è 
     </message>
     <message>
         <source>..and then open resized images&apos; folder</source>
-        <translation variants="yes"><lengthvariant>..e poi apri la cartella delle immagini ridimensionate</lengthvariant><lengthvariant>..e apri la cartella di destinazione</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>..e poi apri la cartella delle immagini ridimensionate</lengthvariant>
+            <lengthvariant>..e apri la cartella di destinazione</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>full-screen</source>
-        <translation variants="yes"><lengthvariant>schermo intero</lengthvariant><lengthvariant>sch. intero</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>schermo intero</lengthvariant>
+            <lengthvariant>sch. intero</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>exit program</source>
-        <translation variants="yes"><lengthvariant>esci dal programma</lengthvariant><lengthvariant>esci</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>esci dal programma</lengthvariant>
+            <lengthvariant>esci</lengthvariant>
+        </translation>
     </message>
 </context>
 </TS>

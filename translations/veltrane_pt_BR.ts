@@ -253,11 +253,17 @@
     </message>
     <message>
         <source>maximum width</source>
-        <translation variants="yes"><lengthvariant>largura máxima</lengthvariant><lengthvariant>largura máx.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>largura máxima</lengthvariant>
+            <lengthvariant>largura máx.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>maximum height</source>
-        <translation variants="yes"><lengthvariant>altura máxima</lengthvariant><lengthvariant>altura máx.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>altura máxima</lengthvariant>
+            <lengthvariant>altura máx.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>stretch</source>
@@ -269,7 +275,10 @@
     </message>
     <message>
         <source>fill</source>
-        <translation variants="yes"><lengthvariant>preencher</lengthvariant><lengthvariant>ench.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>preencher</lengthvariant>
+            <lengthvariant>ench.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>With both limits on: stretch pictures to exactly that size, fit them inside it, or fill it and crop the overflow from the centre</source>
@@ -285,7 +294,10 @@
     </message>
     <message>
         <source>also apply to vertical pictures</source>
-        <translation variants="yes"><lengthvariant>aplicar também a imagens verticais</lengthvariant><lengthvariant>também nas verticais</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>aplicar também a imagens verticais</lengthvariant>
+            <lengthvariant>também nas verticais</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>eg: 600x800 will be rescaled as 800x600</source>
@@ -301,7 +313,10 @@
     </message>
     <message>
         <source>preview</source>
-        <translation variants="yes"><lengthvariant>visualizar</lengthvariant><lengthvariant>visual.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>visualizar</lengthvariant>
+            <lengthvariant>visual.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Show/hide preview window</source>
@@ -317,7 +332,10 @@
     </message>
     <message>
         <source>file size below</source>
-        <translation variants="yes"><lengthvariant>tamanho abaixo de</lengthvariant><lengthvariant>tamanho máx.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>tamanho abaixo de</lengthvariant>
+            <lengthvariant>tamanho máx.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>kB</source>
@@ -337,7 +355,10 @@
     </message>
     <message>
         <source>frame</source>
-        <translation variants="yes"><lengthvariant>moldura</lengthvariant><lengthvariant>mold.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>moldura</lengthvariant>
+            <lengthvariant>mold.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Put every picture in a frame</source>
@@ -357,7 +378,10 @@
     </message>
     <message>
         <source>also</source>
-        <translation variants="yes"><lengthvariant>também</lengthvariant><lengthvariant>tb.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>também</lengthvariant>
+            <lengthvariant>tb.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>only</source>
@@ -397,7 +421,10 @@
     </message>
     <message>
         <source>filesize</source>
-        <translation variants="yes"><lengthvariant>tamanho do arquivo</lengthvariant><lengthvariant>tamanho</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>tamanho do arquivo</lengthvariant>
+            <lengthvariant>tamanho</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Write new name here and click + to create a new preset</source>
@@ -417,7 +444,10 @@
     </message>
     <message>
         <source>(try all %1 frames)</source>
-        <translation variants="yes"><lengthvariant>(testar %1 molduras)</lengthvariant><lengthvariant>(%1 molduras)</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>(testar %1 molduras)</lengthvariant>
+            <lengthvariant>(%1 molduras)</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>NO FRAMES!</source>
@@ -449,7 +479,10 @@ Deseja abrir a pasta onde ficam as molduras?</translation>
     </message>
     <message>
         <source>Add...</source>
-        <translation variants="yes"><lengthvariant>Adicionar...</lengthvariant><lengthvariant>Adic.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Adicionar...</lengthvariant>
+            <lengthvariant>Adic.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Add pictures to the list</source>
@@ -465,7 +498,10 @@ Deseja abrir a pasta onde ficam as molduras?</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation variants="yes"><lengthvariant>Limpar tudo</lengthvariant><lengthvariant>Limpar</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Limpar tudo</lengthvariant>
+            <lengthvariant>Limpar</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Empty the list</source>
@@ -473,7 +509,10 @@ Deseja abrir a pasta onde ficam as molduras?</translation>
     </message>
     <message>
         <source>Save to</source>
-        <translation variants="yes"><lengthvariant>Salvar em</lengthvariant><lengthvariant>Destino</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Salvar em</lengthvariant>
+            <lengthvariant>Destino</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Folder to save the processed files to</source>
@@ -497,7 +536,10 @@ Deseja abrir a pasta onde ficam as molduras?</translation>
     </message>
     <message>
         <source>file manager menu:</source>
-        <translation variants="yes"><lengthvariant>menu do gerenciador de arquivos:</lengthvariant><lengthvariant>menu gerenc. arq.:</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>menu do gerenciador de arquivos:</lengthvariant>
+            <lengthvariant>menu gerenc. arq.:</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>JPG/JPEG</source>
@@ -586,6 +628,30 @@ Deseja abrir a pasta onde ficam as molduras?</translation>
     <message>
         <source>unknown option </source>
         <translation>opção desconhecida </translation>
+    </message>
+    <message>
+        <source>Resizing stopped</source>
+        <translation>Redimensionamento interrompido</translation>
+    </message>
+    <message>
+        <source>Resizing done</source>
+        <translation>Redimensionamento concluído</translation>
+    </message>
+    <message>
+        <source>1 picture written</source>
+        <translation>1 imagem gravada</translation>
+    </message>
+    <message>
+        <source>%1 pictures written</source>
+        <translation>%1 imagens gravadas</translation>
+    </message>
+    <message>
+        <source>1 failed</source>
+        <translation>1 com falha</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 com falha</translation>
     </message>
 </context>
 <context>
@@ -800,6 +866,10 @@ They are saved in &quot;%2&quot; instead, and read from there while that copy is
 <byte value="xd"/>
 Elas foram salvas em &quot;%2&quot; e serão lidas de lá enquanto essa cópia for a mais recente.</translation>
     </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
 </context>
 <context>
     <name>Presets</name>
@@ -927,7 +997,10 @@ Elas foram salvas em &quot;%2&quot; e serão lidas de lá enquanto essa cópia f
     </message>
     <message>
         <source>Index sheets</source>
-        <translation variants="yes"><lengthvariant>Folhas de índice</lengthvariant><lengthvariant>Índices</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Folhas de índice</lengthvariant>
+            <lengthvariant>Índices</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>INDEXES: background color</source>
@@ -951,11 +1024,17 @@ Elas foram salvas em &quot;%2&quot; e serão lidas de lá enquanto essa cópia f
     </message>
     <message>
         <source>font size</source>
-        <translation variants="yes"><lengthvariant>tamanho da fonte</lengthvariant><lengthvariant>tamanho</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>tamanho da fonte</lengthvariant>
+            <lengthvariant>tamanho</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>bold</source>
-        <translation variants="yes"><lengthvariant>negrito</lengthvariant><lengthvariant>neg.</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>negrito</lengthvariant>
+            <lengthvariant>neg.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>italics</source>
@@ -971,11 +1050,17 @@ Elas foram salvas em &quot;%2&quot; e serão lidas de lá enquanto essa cópia f
     </message>
     <message>
         <source>keep all but the location</source>
-        <translation variants="yes"><lengthvariant>manter tudo menos a localização</lengthvariant><lengthvariant>tudo menos o local</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>manter tudo menos a localização</lengthvariant>
+            <lengthvariant>tudo menos o local</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>keep all</source>
-        <translation variants="yes"><lengthvariant>manter tudo</lengthvariant><lengthvariant>tudo</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>manter tudo</lengthvariant>
+            <lengthvariant>tudo</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>remove all</source>
@@ -995,7 +1080,10 @@ Elas foram salvas em &quot;%2&quot; e serão lidas de lá enquanto essa cópia f
     </message>
     <message>
         <source>Interface style</source>
-        <translation variants="yes"><lengthvariant>Estilo da interface</lengthvariant><lengthvariant>Interface</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Estilo da interface</lengthvariant>
+            <lengthvariant>Interface</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>graphic</source>
@@ -1007,7 +1095,10 @@ Elas foram salvas em &quot;%2&quot; e serão lidas de lá enquanto essa cópia f
     </message>
     <message>
         <source>(you can also doubleclick empty areas to toggle)</source>
-        <translation variants="yes"><lengthvariant>(você também pode clicar duas vezes em áreas vazias para alternar)</lengthvariant><lengthvariant>(ou clique duas vezes numa área vazia)</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>(você também pode clicar duas vezes em áreas vazias para alternar)</lengthvariant>
+            <lengthvariant>(ou clique duas vezes numa área vazia)</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>open the guide page on exit</source>
@@ -1019,11 +1110,17 @@ Elas foram salvas em &quot;%2&quot; e serão lidas de lá enquanto essa cópia f
     </message>
     <message>
         <source>On job complete</source>
-        <translation variants="yes"><lengthvariant>Ao concluir o trabalho</lengthvariant><lengthvariant>Ao concluir</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Ao concluir o trabalho</lengthvariant>
+            <lengthvariant>Ao concluir</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>..and then open resized images&apos; folder</source>
-        <translation variants="yes"><lengthvariant>..e então abrir a pasta das imagens redimensionadas</lengthvariant><lengthvariant>..e abrir a pasta das imagens</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>..e então abrir a pasta das imagens redimensionadas</lengthvariant>
+            <lengthvariant>..e abrir a pasta das imagens</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>full-screen</source>
@@ -1031,7 +1128,10 @@ Elas foram salvas em &quot;%2&quot; e serão lidas de lá enquanto essa cópia f
     </message>
     <message>
         <source>exit program</source>
-        <translation variants="yes"><lengthvariant>sair do programa</lengthvariant><lengthvariant>sair</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>sair do programa</lengthvariant>
+            <lengthvariant>sair</lengthvariant>
+        </translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,6 @@
 // veltrane: the program's window.
-#include "common/Catalogues.h"
 #include "app/MemoryTuning.h"
+#include "common/Catalogues.h"
 #include "platform/PlatformServices.h"
 #include "platform/handoff/WindowHandOff.h"
 #include "platform/widgets/DesktopPlatform.h"
@@ -228,12 +228,15 @@ std::optional<int> answerWithoutDisplay(int argc, char **argv) {
   return std::nullopt;
 }
 
-// Screenshots never open a browser or a file manager.
+// Screenshots never open a browser or a file manager, nor notify.
 void fillPlatform(PlatformServices &platform, bool screenshots,
                   const std::function<QWidget *()> &dialogParent) {
   platform = desktopPlatform(dialogParent);
-  if (screenshots)
+  if (screenshots) {
+    // The notifier first: the desktop's one opens folders through the launcher.
+    platform.notifier = std::make_unique<RecordingNotifier>();
     platform.launcher = std::make_unique<RecordingLauncher>();
+  }
 }
 
 // SIGTERM, SIGINT and SIGHUP shut the window down as a session's end does;

@@ -8,6 +8,7 @@ PlatformServices headlessPlatform(QSize screen) {
   services.prompts = std::make_unique<ScriptedPrompts>();
   services.dialogs = std::make_unique<ScriptedDialogs>();
   services.screen = std::make_unique<FixedScreen>(screen);
+  services.notifier = std::make_unique<RecordingNotifier>();
   return services;
 }
 

@@ -9,6 +9,7 @@
 #include "presets/PresetLine.h"
 #include "presets/SettingsFile.h"
 #include "ui/AccessibleNames.h"
+#include "ui/BatchNotice.h"
 #include "ui/BatchRunner.h"
 #include "ui/FileGrid.h"
 #include "ui/FileList.h"
@@ -265,6 +266,7 @@ void MainWindow::showProgress(const BatchProgress &progress) {
   const QRect track = m_form.progressPercent->geometry();
   m_form.progressBar->setGeometry(track.x(), track.y(), int(track.width() * progress.percent / 100),
                                   track.height());
+  m_platform.notifier->showProgress(progress.percent / 100, true);
 }
 
 void MainWindow::setProgressVisible(bool visible) {
@@ -275,6 +277,13 @@ void MainWindow::setProgressVisible(bool visible) {
 
 void MainWindow::batchEnded(const BatchReport &report) {
   setProgressVisible(false);
+  m_platform.notifier->showProgress(1, false);
+  const bool opensFolder =
+      m_program.folderWindowMode >= 1 && !m_form.sameFolder->isChecked() && !report.outputFolder.isEmpty();
+  // Before the report's message boxes, which wait for the user.
+  if (const std::optional<Notice> notice =
+          batchNotice(report, {isActiveWindow(), opensFolder, m_program.exitWhenDone != 0}))
+    m_platform.notifier->notify(*notice);
   for (const Prompt &prompt : batchReportPrompts(report))
     m_platform.prompts->ask(prompt);
   updateListButtons();
@@ -286,7 +295,7 @@ void MainWindow::batchEnded(const BatchReport &report) {
       show();
     else
       hide();
-    if (m_program.folderWindowMode >= 1 && !m_form.sameFolder->isChecked() && !report.outputFolder.isEmpty())
+    if (opensFolder)
       m_platform.launcher->openFolder(report.outputFolder, folderWindowMode(m_program.folderWindowMode));
     if (m_program.exitWhenDone != 0)
       exitProgram();

@@ -60,6 +60,24 @@ TEST_F(MainWindowTest, ABatchRunsWhileTheWindowStaysLiveAndReportsAtItsEnd) {
   EXPECT_EQ(prompts->shown().first().text, files[1]);
   EXPECT_EQ(launcher->launches(), (QList{RecordingLauncher::Launch{RecordingLauncher::Kind::Folder, folder,
                                                                    WindowMode::Maximised}}));
+  EXPECT_EQ(notifier->notices(), QList<Notice>()) << "the folder opening says the batch is done";
+}
+
+TEST_F(MainWindowTest, ABatchEndedBehindOtherWindowsIsNotifiedWithItsFolderAndItsProgressWasShown) {
+  QStringList files = pictures(2);
+  files.append(sources.write("broken.jpg", "not a picture"));
+  const QString folder = output.file("out");
+  startBatchWindow(files, folder);
+  window->openSettings();
+  setting("openFolder")->setChecked(false);
+  window->settingsWindow().close();
+
+  go()->click();
+  ASSERT_TRUE(waitForBatchEnd());
+  EXPECT_EQ(notifier->notices(), (QList{Notice{"Resizing done", "2 pictures written\n1 failed", folder}}));
+  ASSERT_GE(notifier->progress().size(), 2);
+  EXPECT_EQ(notifier->progress().first(), (RecordingNotifier::Progress{0, true}));
+  EXPECT_EQ(notifier->progress().last(), (RecordingNotifier::Progress{1, false}));
 }
 
 TEST_F(MainWindowTest, TheQualityFoundReachesTheBoxAndExitWhenDoneEndsTheProgram) {

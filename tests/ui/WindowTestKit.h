@@ -89,6 +89,7 @@ protected:
     prompts = static_cast<ScriptedPrompts *>(platform.prompts.get());
     dialogs = static_cast<ScriptedDialogs *>(platform.dialogs.get());
     launcher = static_cast<RecordingLauncher *>(platform.launcher.get());
+    notifier = static_cast<RecordingNotifier *>(platform.notifier.get());
     window = std::make_unique<MainWindow>(
         ProgramFolder::portable(program.path(), ProgramFolder::userLocations({})), platform, pictures);
     return *window;
@@ -138,6 +139,7 @@ protected:
   ScriptedPrompts *prompts = nullptr;
   ScriptedDialogs *dialogs = nullptr;
   RecordingLauncher *launcher = nullptr;
+  RecordingNotifier *notifier = nullptr;
   std::unique_ptr<MainWindow> window;
 };
 

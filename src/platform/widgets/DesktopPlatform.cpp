@@ -1,5 +1,6 @@
 #include "platform/widgets/DesktopPlatform.h"
 
+#include "platform/dbus/DbusNotifier.h"
 #include "platform/widgets/WidgetDialogs.h"
 #include "platform/widgets/WidgetPrompts.h"
 
@@ -11,6 +12,7 @@ PlatformServices desktopPlatform(const std::function<QWidget *()> &dialogParent)
   services.prompts = std::make_unique<WidgetPrompts>(dialogParent);
   services.dialogs = std::make_unique<WidgetDialogs>(dialogParent);
   services.screen = std::make_unique<DesktopScreen>();
+  services.notifier = std::make_unique<DbusNotifier>(*services.launcher);
   return services;
 }
 
