@@ -22,6 +22,8 @@ constexpr QChar kVariantSeparator(0x9c);
 // The caption with all its variants, kept so that fitting again starts over.
 constexpr char kAllVariants[] = "veltraneLengthVariants";
 constexpr char kOwnToolTip[] = "veltraneOwnToolTip";
+// Set on a window once its captions are fitted again whenever it is shown.
+constexpr char kFitsWhenShown[] = "veltraneFitsWhenShown";
 
 QString captionOf(const QWidget &control) {
   if (const auto *label = qobject_cast<const QLabel *>(&control))
@@ -203,8 +205,10 @@ protected:
 
 void fitCaptions(QWidget &window) {
   fitEveryCaption(window);
-  if (!window.findChild<FitWhenShown *>(QString(), Qt::FindDirectChildrenOnly))
+  if (!window.property(kFitsWhenShown).toBool()) {
+    window.setProperty(kFitsWhenShown, true);
     new FitWhenShown(window); // owned by the window
+  }
 }
 
 } // namespace veltrane
