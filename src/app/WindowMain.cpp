@@ -1,6 +1,7 @@
 // veltrane: the program's window.
-#include "common/Catalogues.h"
 #include "app/MemoryTuning.h"
+#include "app/WindowSelfTest.h"
+#include "common/Catalogues.h"
 #include "platform/PlatformServices.h"
 #include "platform/handoff/WindowHandOff.h"
 #include "platform/widgets/DesktopPlatform.h"
@@ -228,12 +229,15 @@ std::optional<int> answerWithoutDisplay(int argc, char **argv) {
   return std::nullopt;
 }
 
-// Screenshots never open a browser or a file manager.
-void fillPlatform(PlatformServices &platform, bool screenshots,
+// Screenshots and the self-test never open a browser or a file manager; the
+// self-test's messages wait for no one.
+void fillPlatform(PlatformServices &platform, const WindowCommandLine &commandLine,
                   const std::function<QWidget *()> &dialogParent) {
   platform = desktopPlatform(dialogParent);
-  if (screenshots)
+  if (!commandLine.screenshot.isEmpty() || !commandLine.selfTest.isEmpty())
     platform.launcher = std::make_unique<RecordingLauncher>();
+  if (!commandLine.selfTest.isEmpty())
+    platform.prompts = std::make_unique<ScriptedPrompts>();
 }
 
 // SIGTERM, SIGINT and SIGHUP shut the window down as a session's end does;
@@ -296,7 +300,8 @@ int main(int argc, char **argv) {
   };
   PlatformServices platform;
   const bool screenshots = !commandLine.screenshot.isEmpty();
-  fillPlatform(platform, screenshots, dialogParent);
+  const bool selfTest = !commandLine.selfTest.isEmpty();
+  fillPlatform(platform, commandLine, dialogParent);
 
   const ProgramFolder folder =
       ProgramFolder::resolve(commandLine.home, QCoreApplication::applicationDirPath());
@@ -304,11 +309,12 @@ int main(int argc, char **argv) {
   const QString socket = WindowHandOff::socketFor(
       folder.isPortable() ? folder.home()
                           : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-  if (!screenshots && WindowHandOff::handOver(socket, commandLine.files))
+  const bool alone = screenshots || selfTest;
+  if (!alone && WindowHandOff::handOver(socket, commandLine.files))
     return 0;
   MainWindow mainWindow(folder, platform, commandLine.files);
   std::unique_ptr<WindowHandOff> handOff;
-  if (!screenshots)
+  if (!alone)
     handOff = std::make_unique<WindowHandOff>(socket, [&mainWindow](const QStringList &files) {
       return mainWindow.addFilesFromAnotherStart(files);
     });
@@ -325,5 +331,12 @@ int main(int argc, char **argv) {
       takeScreenshots(mainWindow, commandLine.screenshot);
       mainWindow.exitProgram();
     });
-  return app.exec();
+  bool selfTestPassed = true;
+  if (selfTest)
+    QTimer::singleShot(0, &mainWindow, [&] {
+      selfTestPassed = runSelfTest(mainWindow, commandLine.selfTest,
+                                   static_cast<const ScriptedPrompts &>(*platform.prompts));
+    });
+  const int status = app.exec();
+  return selfTestPassed ? status : 1;
 }

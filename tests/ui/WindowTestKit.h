@@ -85,6 +85,7 @@ protected:
   MainWindow &start(const QStringList &pictures = {}) {
     window.reset();
     platform = headlessPlatform();
+    platform.screen = std::make_unique<FixedScreen>(QSize(1920, 1080), 1, windowPlacesKnown);
     prompts = static_cast<ScriptedPrompts *>(platform.prompts.get());
     dialogs = static_cast<ScriptedDialogs *>(platform.dialogs.get());
     launcher = static_cast<RecordingLauncher *>(platform.launcher.get());
@@ -130,6 +131,7 @@ protected:
   QString lastTitle() const { return prompts->shown().isEmpty() ? QString() : prompts->shown().last().title; }
 
   TempFolder program;
+  bool windowPlacesKnown = true; // false as under Wayland
   PlatformServices platform;
   ScriptedPrompts *prompts = nullptr;
   ScriptedDialogs *dialogs = nullptr;
