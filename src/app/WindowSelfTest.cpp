@@ -17,14 +17,21 @@
 namespace veltrane {
 namespace {
 
-// A compositor shows a window once it has configured it: not at show().
+// A compositor shows a window once it has configured it, not at show(); a
+// window shown again may yet be taken off first.
 bool waitUntilShown(QWidget &widget) {
+  const auto exposed = [&] { return widget.windowHandle() && widget.windowHandle()->isExposed(); };
   QElapsedTimer clock;
   clock.start();
-  while (!(widget.windowHandle() && widget.windowHandle()->isExposed()) && clock.elapsed() < 10000)
+  while (clock.elapsed() < 10000) {
     QApplication::processEvents(QEventLoop::AllEvents, 50);
-  QApplication::processEvents();
-  return widget.windowHandle() && widget.windowHandle()->isExposed();
+    if (exposed()) {
+      QApplication::processEvents();
+      if (exposed())
+        return true;
+    }
+  }
+  return false;
 }
 
 bool save(QWidget &widget, const QString &path) {
