@@ -187,9 +187,15 @@ void fitEveryCaption(QWidget &window) {
 
 // The places are only final once the window is polished and shown, so the
 // captions are fitted again then.
+// Found again by its name: without Q_OBJECT, findChild would take any child for it.
 class FitWhenShown : public QObject {
 public:
-  explicit FitWhenShown(QWidget &window) : QObject(&window) { window.installEventFilter(this); }
+  static constexpr QLatin1StringView kName{"fitCaptionsWhenShown"};
+
+  explicit FitWhenShown(QWidget &window) : QObject(&window) {
+    setObjectName(kName);
+    window.installEventFilter(this);
+  }
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override {
@@ -203,7 +209,7 @@ protected:
 
 void fitCaptions(QWidget &window) {
   fitEveryCaption(window);
-  if (!window.findChild<FitWhenShown *>(QString(), Qt::FindDirectChildrenOnly))
+  if (!window.findChild<QObject *>(FitWhenShown::kName, Qt::FindDirectChildrenOnly))
     new FitWhenShown(window); // owned by the window
 }
 
