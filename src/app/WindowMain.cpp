@@ -1,5 +1,6 @@
 // veltrane: the program's window.
 #include "app/MemoryTuning.h"
+#include "app/WindowSelfTest.h"
 #include "common/Catalogues.h"
 #include "platform/PlatformServices.h"
 #include "platform/handoff/WindowHandOff.h"
@@ -228,15 +229,18 @@ std::optional<int> answerWithoutDisplay(int argc, char **argv) {
   return std::nullopt;
 }
 
-// Screenshots never open a browser or a file manager, nor notify.
-void fillPlatform(PlatformServices &platform, bool screenshots,
+// Screenshots and the self-test never open a browser or a file manager, nor
+// notify; the self-test's messages wait for no one.
+void fillPlatform(PlatformServices &platform, const WindowCommandLine &commandLine,
                   const std::function<QWidget *()> &dialogParent) {
   platform = desktopPlatform(dialogParent);
-  if (screenshots) {
+  if (!commandLine.screenshot.isEmpty() || !commandLine.selfTest.isEmpty()) {
     // The notifier first: the desktop's one opens folders through the launcher.
     platform.notifier = std::make_unique<RecordingNotifier>();
     platform.launcher = std::make_unique<RecordingLauncher>();
   }
+  if (!commandLine.selfTest.isEmpty())
+    platform.prompts = std::make_unique<ScriptedPrompts>();
 }
 
 // SIGTERM, SIGINT and SIGHUP shut the window down as a session's end does;
@@ -299,7 +303,8 @@ int main(int argc, char **argv) {
   };
   PlatformServices platform;
   const bool screenshots = !commandLine.screenshot.isEmpty();
-  fillPlatform(platform, screenshots, dialogParent);
+  const bool selfTest = !commandLine.selfTest.isEmpty();
+  fillPlatform(platform, commandLine, dialogParent);
 
   const ProgramFolder folder =
       ProgramFolder::resolve(commandLine.home, QCoreApplication::applicationDirPath());
@@ -307,11 +312,12 @@ int main(int argc, char **argv) {
   const QString socket = WindowHandOff::socketFor(
       folder.isPortable() ? folder.home()
                           : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-  if (!screenshots && WindowHandOff::handOver(socket, commandLine.files))
+  const bool alone = screenshots || selfTest;
+  if (!alone && WindowHandOff::handOver(socket, commandLine.files))
     return 0;
   MainWindow mainWindow(folder, platform, commandLine.files);
   std::unique_ptr<WindowHandOff> handOff;
-  if (!screenshots)
+  if (!alone)
     handOff = std::make_unique<WindowHandOff>(socket, [&mainWindow](const QStringList &files) {
       return mainWindow.addFilesFromAnotherStart(files);
     });
@@ -328,5 +334,12 @@ int main(int argc, char **argv) {
       takeScreenshots(mainWindow, commandLine.screenshot);
       mainWindow.exitProgram();
     });
-  return app.exec();
+  bool selfTestPassed = true;
+  if (selfTest)
+    QTimer::singleShot(0, &mainWindow, [&] {
+      selfTestPassed = runSelfTest(mainWindow, commandLine.selfTest,
+                                   static_cast<const ScriptedPrompts &>(*platform.prompts));
+    });
+  const int status = app.exec();
+  return selfTestPassed ? status : 1;
 }

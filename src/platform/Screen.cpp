@@ -37,4 +37,8 @@ QSize DesktopScreen::pixelSize() const {
   return screen ? devicePixels(screen->size(), screen->devicePixelRatio()) : kNoScreen;
 }
 
+bool DesktopScreen::windowPlacesKnown() const {
+  return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 } // namespace veltrane

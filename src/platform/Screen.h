@@ -13,17 +13,23 @@ public:
   virtual ~Screen() = default;
   virtual QSize size() const = 0;
   virtual QSize pixelSize() const { return size(); }
+  // False where a window can neither read nor set its place on the screen
+  // (Wayland): places kept from the settings file stay as they were read.
+  virtual bool windowPlacesKnown() const { return true; }
 };
 
 class FixedScreen : public Screen {
 public:
-  explicit FixedScreen(QSize size = {1920, 1080}, qreal pixelRatio = 1) : m_size(size), m_ratio(pixelRatio) {}
+  explicit FixedScreen(QSize size = {1920, 1080}, qreal pixelRatio = 1, bool windowPlacesKnown = true)
+      : m_size(size), m_ratio(pixelRatio), m_placesKnown(windowPlacesKnown) {}
   QSize size() const override { return m_size; }
   QSize pixelSize() const override;
+  bool windowPlacesKnown() const override { return m_placesKnown; }
 
 private:
   QSize m_size;
   qreal m_ratio;
+  bool m_placesKnown;
 };
 
 // The primary screen, or 1920 x 1080 when there is none (offscreen, no display).
@@ -31,6 +37,7 @@ class DesktopScreen : public Screen {
 public:
   QSize size() const override;
   QSize pixelSize() const override;
+  bool windowPlacesKnown() const override;
 };
 
 // A logical size in device pixels at a ratio.

@@ -86,7 +86,9 @@ MainWindow::MainWindow(ProgramFolder folder, PlatformServices &platform, const Q
   setWindowIcon(programIcon());
   m_fadeTimer.setInterval(100);
   connect(&m_fadeTimer, &QTimer::timeout, this, &MainWindow::fadePreview);
-  m_fadeTimer.start();
+  // Where the windows' places are not known, neither is their overlap.
+  if (platform.screen->windowPlacesKnown())
+    m_fadeTimer.start();
   startUp(pictures);
 }
 
@@ -178,9 +180,12 @@ void MainWindow::startUp(const QStringList &pictures) {
 }
 
 void MainWindow::showAtSavedPlace() {
-  const QPoint saved = pixelsFromTwips(m_program.mainLeft, m_program.mainTop);
-  move(onScreen(saved, frameGeometry().size(), m_platform.screen->size()));
-  m_placed = true;
+  // Not placed, the window's place read from the file is saved as it was.
+  if (m_platform.screen->windowPlacesKnown()) {
+    const QPoint saved = pixelsFromTwips(m_program.mainLeft, m_program.mainTop);
+    move(onScreen(saved, frameGeometry().size(), m_platform.screen->size()));
+    m_placed = true;
+  }
   show();
   // From the event loop, once the window is up.
   QTimer::singleShot(0, this, [this] {
@@ -340,9 +345,10 @@ void MainWindow::showPreviewToggled() {
   m_controls->setUpdatingSizes(true);
   if (m_form.showPreview->isChecked()) {
     const QPoint saved = pixelsFromTwips(m_program.previewLeft, m_program.previewTop);
-    if (!m_previewPlaced)
+    if (!m_previewPlaced && m_platform.screen->windowPlacesKnown()) {
       m_preview->move(onScreen(saved, m_preview->frameGeometry().size(), m_platform.screen->size()));
-    m_previewPlaced = true;
+      m_previewPlaced = true;
+    }
     m_preview->show();
   } else {
     m_preview->hide();

@@ -33,8 +33,11 @@ void MainWindow::applyWindowShape() {
     setWindowFlag(Qt::FramelessWindowHint, shaped);
   // Where the platform's shape only limits input (Wayland), the corners are
   // left transparent and the skin is painted clipped to the outline.
-  if (windowOpacityIgnored())
+  if (windowOpacityIgnored()) {
     setAttribute(Qt::WA_TranslucentBackground, shaped);
+    // Which that set, and does not clear: the plain window's background.
+    setAttribute(Qt::WA_NoSystemBackground, shaped);
+  }
   m_form.exitButton->setVisible(shaped);
   m_form.minimizeButton->setVisible(shaped);
   if (visible) {
@@ -59,6 +62,8 @@ void MainWindow::keepFrameOnScreen() {
   if (!m_framing || frame == geometry())
     return;
   m_framing = false;
+  if (!m_platform.screen->windowPlacesKnown())
+    return; // nor can it be moved
   const QPoint kept = onScreen(frame.topLeft(), frame.size(), m_platform.screen->size());
   if (kept != frame.topLeft())
     move(kept);

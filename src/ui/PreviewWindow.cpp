@@ -77,7 +77,9 @@ QRect PreviewWindow::keptOnScreen(QRect frame) const {
 }
 
 void PreviewWindow::tick() {
-  if (isHidden() || isMinimized() || m_updating())
+  // Without the windows' places there is no screen edge to keep to and no
+  // overlap to fade by.
+  if (isHidden() || isMinimized() || m_updating() || !m_screen.windowPlacesKnown())
     return;
   const QRect frame = frameGeometry();
   const QRect kept = keptOnScreen(frame);

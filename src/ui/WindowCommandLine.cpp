@@ -38,13 +38,17 @@ WindowCommandLine parseWindowCommandLine(const QStringList &arguments, const QSt
           return arguments[++i];
         return std::nullopt;
       };
-      if (name == QLatin1String("--home") || name == QLatin1String("--screenshot")) {
+      QString *folder = name == QLatin1String("--home")         ? &result.home
+                        : name == QLatin1String("--screenshot") ? &result.screenshot
+                        : name == QLatin1String("--self-test")  ? &result.selfTest
+                                                                : nullptr;
+      if (folder) {
         const std::optional<QString> text = value();
         if (!text || text->isEmpty()) {
           result.error = name + MainWindowText::tr(" needs a folder");
           return result;
         }
-        (name == QLatin1String("--home") ? result.home : result.screenshot) = *text;
+        *folder = *text;
       } else if (name == QLatin1String("--help") && eq < 0) {
         result.help = true;
       } else if (name == QLatin1String("--version") && eq < 0) {

@@ -12,6 +12,7 @@ struct WindowCommandLine {
   QString home;       // --home DIR: the program folder
   QStringList files;  // as absolute paths
   QString screenshot; // --screenshot FOLDER: pictures of the windows, then exit
+  QString selfTest;   // --self-test FOLDER: the window shown, a batch run into FOLDER, then exit
   bool help = false;
   bool version = false;
   QString error; // a usage error; nothing else is valid then

@@ -136,6 +136,32 @@ TEST_F(MainWindowSettingsTest, ClosingSavesEverythingAndAStartAgainRestoresIt) {
   EXPECT_EQ(window->settingsWindow().backgroundColour(), QColor(10, 20, 30));
 }
 
+// Under Wayland a window can neither read nor set its place: the places read
+// from the settings file are saved as they were, and the preview does not
+// fade by an overlap nobody knows.
+TEST_F(MainWindowSettingsTest, WherePlacesAreUnknownTheSavedPlacesAreTheOnesRead) {
+  start();
+  window->showAtSavedPlace();
+  window->move(40, 50);
+  box("showPreview")->setChecked(true);
+  window->previewWindow().move(60, 70);
+  EXPECT_TRUE(waitFor([&] { return window->previewWindow().alpha() < 255; })) << "over the main window";
+  window->close();
+  const QStringList placesRead = savedLines()[0].split('|').mid(11, 4);
+  ASSERT_EQ(placesRead, (QStringList{"600", "750", "900", "1050"}));
+
+  windowPlacesKnown = false;
+  start();
+  window->showAtSavedPlace();
+  window->move(300, 20); // what the platform reports instead
+  box("showPreview")->setChecked(true);
+  window->previewWindow().move(320, 40);
+  QTest::qWait(300);
+  EXPECT_EQ(window->previewWindow().alpha(), 255) << "no fade";
+  window->close();
+  EXPECT_EQ(savedLines()[0].split('|').mid(11, 4), placesRead);
+}
+
 TEST_F(MainWindowSettingsTest, TheGuidePageOpensOnlyWhenTheUserEndsTheProgramAndIsThere) {
   // No page shipped: nothing is opened, nothing said.
   start();

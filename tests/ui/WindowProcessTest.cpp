@@ -10,6 +10,8 @@ TEST(WindowCommandLineTest, EveryArgumentThatIsNotAnOptionIsAPicture) {
   EXPECT_EQ(line.home, "/opt/v");
   EXPECT_EQ(line.files, (QStringList{"/work/a.jpg", "/p/b c.gif", "/p/d e.bmp", "/p/q.jpg", "/work/--home"}));
   EXPECT_EQ(parseWindowCommandLine({"--home=/h"}, "/").home, "/h");
+  EXPECT_EQ(parseWindowCommandLine({"--self-test", "/t", "a.jpg"}, "/w").selfTest, "/t");
+  EXPECT_FALSE(parseWindowCommandLine({"--self-test"}, {}).error.isEmpty());
   EXPECT_FALSE(parseWindowCommandLine({"--home"}, {}).error.isEmpty());
   EXPECT_FALSE(parseWindowCommandLine({"--colour"}, {}).error.isEmpty());
 }

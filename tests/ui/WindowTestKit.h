@@ -85,7 +85,7 @@ protected:
   MainWindow &start(const QStringList &pictures = {}) {
     window.reset();
     platform = headlessPlatform();
-    platform.screen = std::make_unique<FixedScreen>(screenSize, screenRatio);
+    platform.screen = std::make_unique<FixedScreen>(screenSize, screenRatio, windowPlacesKnown);
     prompts = static_cast<ScriptedPrompts *>(platform.prompts.get());
     dialogs = static_cast<ScriptedDialogs *>(platform.dialogs.get());
     launcher = static_cast<RecordingLauncher *>(platform.launcher.get());
@@ -135,6 +135,7 @@ protected:
   // The screen the window is started on: its size in pixels, and its device pixels per pixel.
   QSize screenSize{1920, 1080};
   qreal screenRatio = 1;
+  bool windowPlacesKnown = true; // false as under Wayland
   PlatformServices platform;
   ScriptedPrompts *prompts = nullptr;
   ScriptedDialogs *dialogs = nullptr;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace veltrane {
+
+class MainWindow;
+class ScriptedPrompts;
+
+// --self-test FOLDER: whether the window works on this desktop. Waits until
+// the window is shown, saves its pictures there (shaped-window.png and
+// plain-window.png, as the window paints itself), resizes the pictures
+// listed into FOLDER/resized as Go does, and ends the program as the exit
+// button does. `prompts` take the place of message boxes: what they were
+// told goes to the standard error. False when the window was not shown or
+// the batch had anything to report.
+bool runSelfTest(MainWindow &window, const QString &folder, const ScriptedPrompts &prompts);
+
+} // namespace veltrane
