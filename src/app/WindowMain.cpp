@@ -155,9 +155,7 @@ void takeScreenshots(MainWindow &window, const QString &folder) {
   QDir().mkpath(folder);
   takeShapeScreenshots(window, folder);
   const auto save = [&](QWidget &widget, const QString &name) {
-    const QString path = QDir(folder).filePath(name);
-    if (!widget.grab().save(path))
-      QTextStream(stderr) << "veltrane: cannot save " << path << "\n";
+    saveWindowPicture(widget, QDir(folder).filePath(name));
   };
   const MainWindowForm &form = window.form();
   save(window, QStringLiteral("main-window.png"));

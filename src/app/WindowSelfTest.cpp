@@ -34,14 +34,14 @@ bool waitUntilShown(QWidget &widget) {
   return false;
 }
 
-bool save(QWidget &widget, const QString &path) {
+} // namespace
+
+bool saveWindowPicture(QWidget &widget, const QString &path) {
   if (widget.grab().save(path))
     return true;
   QTextStream(stderr) << "veltrane: cannot save " << path << "\n";
   return false;
 }
-
-} // namespace
 
 bool runSelfTest(MainWindow &window, const QString &folder, const ScriptedPrompts &prompts) {
   QTextStream errors(stderr);
@@ -53,8 +53,8 @@ bool runSelfTest(MainWindow &window, const QString &folder, const ScriptedPrompt
       window.exitProgram();
       return false;
     }
-    passed &= save(window, QDir(folder).filePath(shaped ? QStringLiteral("shaped-window.png")
-                                                        : QStringLiteral("plain-window.png")));
+    passed &= saveWindowPicture(window, QDir(folder).filePath(shaped ? QStringLiteral("shaped-window.png")
+                                                                     : QStringLiteral("plain-window.png")));
     window.toggleWindowShape();
   }
 

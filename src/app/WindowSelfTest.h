@@ -2,10 +2,15 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace veltrane {
 
 class MainWindow;
 class ScriptedPrompts;
+
+// Saves a window as it paints itself; says on the standard error when it cannot.
+bool saveWindowPicture(QWidget &widget, const QString &path);
 
 // --self-test FOLDER: whether the window works on this desktop. Waits until
 // the window is shown, saves its pictures there (shaped-window.png and

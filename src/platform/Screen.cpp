@@ -37,8 +37,8 @@ QSize DesktopScreen::pixelSize() const {
   return screen ? devicePixels(screen->size(), screen->devicePixelRatio()) : kNoScreen;
 }
 
-bool DesktopScreen::windowPlacesKnown() const {
-  return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
+bool DesktopScreen::windowPlacesKnown() const { return !onWaylandCompositor(); }
+
+bool onWaylandCompositor() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 } // namespace veltrane

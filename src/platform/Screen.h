@@ -40,6 +40,10 @@ public:
   bool windowPlacesKnown() const override;
 };
 
+// Whether the program runs on a Wayland compositor, which places its windows
+// and leaves their opacity and shape to them.
+bool onWaylandCompositor();
+
 // A logical size in device pixels at a ratio.
 QSize devicePixels(QSize logical, qreal ratio);
 

@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -22,8 +21,6 @@ constexpr QChar kVariantSeparator(0x9c);
 // The caption with all its variants, kept so that fitting again starts over.
 constexpr char kAllVariants[] = "veltraneLengthVariants";
 constexpr char kOwnToolTip[] = "veltraneOwnToolTip";
-// Set on a window once its captions are fitted again whenever it is shown.
-constexpr char kFitsWhenShown[] = "veltraneFitsWhenShown";
 
 QString captionOf(const QWidget &control) {
   if (const auto *label = qobject_cast<const QLabel *>(&control))
@@ -168,12 +165,10 @@ bool captionFits(const QWidget &control) {
   return widest <= captionPlace(control);
 }
 
-namespace {
-
 // A shortened caption can move its neighbours' places, so the captions are
 // fitted again until none changes. Only the first round may go back to a
 // longer variant, so the rounds end.
-void fitEveryCaption(QWidget &window) {
+void fitCaptions(QWidget &window) {
   const QList<QWidget *> controls = window.findChildren<QWidget *>();
   for (QWidget *control : controls)
     if (auto *list = qobject_cast<QComboBox *>(control))
@@ -184,30 +179,6 @@ void fitEveryCaption(QWidget &window) {
     for (QWidget *control : controls)
       if (!qobject_cast<QComboBox *>(control))
         changed = fitControl(*control, round == 0) || changed;
-  }
-}
-
-// The places are only final once the window is polished and shown, so the
-// captions are fitted again then.
-class FitWhenShown : public QObject {
-public:
-  explicit FitWhenShown(QWidget &window) : QObject(&window) { window.installEventFilter(this); }
-
-protected:
-  bool eventFilter(QObject *watched, QEvent *event) override {
-    if (event->type() == QEvent::Show && watched == parent())
-      fitEveryCaption(*static_cast<QWidget *>(watched));
-    return false;
-  }
-};
-
-} // namespace
-
-void fitCaptions(QWidget &window) {
-  fitEveryCaption(window);
-  if (!window.property(kFitsWhenShown).toBool()) {
-    window.setProperty(kFitsWhenShown, true);
-    new FitWhenShown(window); // owned by the window
   }
 }
 

@@ -1,11 +1,13 @@
 #include "ui/Translucency.h"
 
+#include "platform/Screen.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 
 namespace veltrane {
 
-bool windowOpacityIgnored() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+bool windowOpacityIgnored() { return onWaylandCompositor(); }
 
 Translucency makeTranslucent(QWidget &window, int alpha) {
   if (alpha < 0 || alpha > 255)

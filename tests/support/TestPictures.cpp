@@ -36,6 +36,14 @@ QImage noisePicture(QSize size, quint32 seed) {
   return image;
 }
 
+int sharpSteps(const QImage &image, int threshold) {
+  int steps = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 1; x < image.width(); ++x)
+      steps += std::abs(qGray(image.pixel(x, y)) - qGray(image.pixel(x - 1, y))) > threshold;
+  return steps;
+}
+
 QColor averageColour(const QImage &image, const QRect &area) {
   qint64 r = 0, g = 0, b = 0, n = 0;
   const QRect clipped = area.intersected(image.rect());

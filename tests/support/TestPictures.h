@@ -16,6 +16,10 @@ QImage noisePicture(QSize size, quint32 seed = 1);
 
 // The average colour of a rectangle of a picture.
 QColor averageColour(const QImage &image, const QRect &area);
+// Horizontal neighbours whose grey levels differ by more than `threshold`:
+// many where edges are drawn at a picture's own pixels, few where a smaller
+// picture was scaled up to it.
+int sharpSteps(const QImage &image, int threshold);
 // Whether every channel of `actual` is within `tolerance` of `expected`.
 bool near(QColor actual, QColor expected, int tolerance);
 
