@@ -4,10 +4,9 @@
 #include "batch/SharedJob.h"
 #include "batch/TryAllConfirmation.h"
 #include "cli/BatchConsole.h"
-#include "common/Catalogues.h"
-#include "cli/CommandLineText.h"
 #include "cli/BatchJob.h"
 #include "cli/BatchOptions.h"
+#include "cli/CommandLineText.h"
 #include "cli/CompletionScripts.h"
 #include "cli/Diagnostics.h"
 #include "cli/DryRun.h"
@@ -15,6 +14,7 @@
 #include "cli/ReportTarget.h"
 #include "cli/ScreenProbe.h"
 #include "cli/SourceWalk.h"
+#include "common/Catalogues.h"
 #include "common/FailedFiles.h"
 #include "common/Numbers.h"
 #include "imaging/FrameLibrary.h"
@@ -83,8 +83,9 @@ bool confirm(const Prompt &prompt, bool yes) {
     err << "veltrane-batch: " << prompt.text << ' ' << CommandLineText::tr("Add --yes to go ahead.") << '\n';
     return false;
   }
-    //: The answer read is y or Y in every language.
-  err << "veltrane-batch: " << prompt.text << ' ' << CommandLineText::tr("Go ahead? [y/N]") << ' ' << Qt::flush;
+  //: The answer read is y or Y in every language.
+  err << "veltrane-batch: " << prompt.text << ' ' << CommandLineText::tr("Go ahead? [y/N]") << ' '
+      << Qt::flush;
   std::string answer;
   std::getline(std::cin, answer);
   return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
@@ -177,14 +178,15 @@ int printReport(const BatchReport &report, const FailedFiles &refused, const Bat
     for (const QString &note : batchNotes(report))
       diagnose(err, note);
     if (report.outOfProportion > 0 && !stretchAsked(options))
-      diagnose(err, report.outOfProportion == 1
-                        ? CommandLineText::tr("1 picture was stretched out of proportion to fill both limits; "
-                                              "--fit WxH keeps proportions, --stretch WxH says the stretching "
-                                              "is meant")
-                        : CommandLineText::tr("%1 pictures were stretched out of proportion to fill both limits; "
-                                              "--fit WxH keeps proportions, --stretch WxH says the stretching "
-                                              "is meant")
-                              .arg(report.outOfProportion));
+      diagnose(err,
+               report.outOfProportion == 1
+                   ? CommandLineText::tr("1 picture was stretched out of proportion to fill both limits; "
+                                         "--fit WxH keeps proportions, --stretch WxH says the stretching "
+                                         "is meant")
+                   : CommandLineText::tr("%1 pictures were stretched out of proportion to fill both limits; "
+                                         "--fit WxH keeps proportions, --stretch WxH says the stretching "
+                                         "is meant")
+                         .arg(report.outOfProportion));
   }
 
   if (options.timings)
@@ -236,6 +238,34 @@ int listPresets(const JobChoice &choice) {
   return kAllWritten;
 }
 
+// A dry run: every output planned, nothing written; the exit status.
+int planOnly(const Run &run, QTextStream &out) {
+  QTextStream err(stderr);
+  const bool reportOnStdout = run.options.report && *run.options.report == "-";
+  const int failed = dryRun({run.choice.job, run.screen, run.frames.entries(), run.sources.feed(),
+                             run.choice.extraJobs, run.options.skipExisting},
+                            {reportOnStdout ? nullptr : &out, err, run.report});
+  for (const FailedFiles::Entry &entry : run.sources.refused().entries())
+    diagnose(err, CommandLineText::tr("skipped %1: %2").arg(entry.name, entry.reason));
+  return failed == 0 && run.sources.refused().isEmpty() ? kAllWritten : kSomeFailed;
+}
+
+// The batch itself, after the confirmation trying every frame asks for; the
+// exit status (kCannotStart when it never began).
+int resizeAll(const Run &run, QTextStream &out) {
+  BatchReport done;
+  if (run.sources.count() > 0) {
+    if (const auto prompt =
+            tryAllConfirmation(run.choice.job, int(run.frames.frames().size()), int(run.sources.count())))
+      if (!confirm(*prompt, run.options.yes))
+        return kCannotStart;
+    done = runBatch(run);
+    if (!done.started())
+      return cannotStart(done.startError);
+  }
+  return printReport(done, run.sources.refused(), run.options, out);
+}
+
 // Everything after the options were read and Qt was started.
 int runCommandLine(const BatchOptions &options, const QByteArray &userPlatform) {
   const ProgramFolder folder = ProgramFolder::resolve(options.home, QCoreApplication::applicationDirPath());
@@ -283,29 +313,10 @@ int runCommandLine(const BatchOptions &options, const QByteArray &userPlatform) 
   QTextStream out(options.report && *options.report == "-" ? stderr : stdout);
   reportRefused(sources.refused(), report.get());
 
-  int status = kAllWritten;
-  if (options.dryRun) {
-    QTextStream err(stderr);
-    const bool toStdout = options.report && *options.report == "-";
-    const int failed = dryRun(
-        {choice->job, screen, frames.entries(), sources.feed(), choice->extraJobs, options.skipExisting},
-        {toStdout ? nullptr : &out, err, report.get()});
-    for (const FailedFiles::Entry &entry : sources.refused().entries())
-      diagnose(err, CommandLineText::tr("skipped %1: %2").arg(entry.name, entry.reason));
-    status = failed == 0 && sources.refused().isEmpty() ? kAllWritten : kSomeFailed;
-  } else {
-    BatchReport done;
-    if (sources.count() > 0) {
-      if (const auto prompt =
-              tryAllConfirmation(choice->job, int(frames.frames().size()), int(sources.count())))
-        if (!confirm(*prompt, options.yes))
-          return kCannotStart;
-      done = runBatch({options, *choice, frames, screen, sources, report.get()});
-      if (!done.started())
-        return cannotStart(done.startError);
-    }
-    status = printReport(done, sources.refused(), options, out);
-  }
+  const Run run{options, *choice, frames, screen, sources, report.get()};
+  int status = options.dryRun ? planOnly(run, out) : resizeAll(run, out);
+  if (status == kCannotStart)
+    return status;
   if (!noListError(sources))
     status = std::max<int>(status, kSomeFailed);
   if (report && !report->error().isEmpty()) {

@@ -269,6 +269,23 @@ std::unique_ptr<QSocketNotifier> watchTerminationSignals(MainWindow &mainWindow)
   return terminate;
 }
 
+void setUpApplication(QApplication &app) {
+  QApplication::setApplicationName(QStringLiteral("veltrane"));
+  QApplication::setApplicationVersion(QStringLiteral(VELTRANE_VERSION));
+  // The window is laid out for a fixed client area: one style for every desktop.
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  installCatalogues(app, catalogueFolders(QCoreApplication::applicationDirPath()));
+  // The window ends the program itself, after saving the settings.
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
+// A portable program folder has a window of its own; the others share the user's.
+QString handOffSocketFor(const ProgramFolder &folder) {
+  return WindowHandOff::socketFor(
+      folder.isPortable() ? folder.home()
+                          : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -277,13 +294,7 @@ int main(int argc, char **argv) {
     return *answered;
 
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("veltrane"));
-  QApplication::setApplicationVersion(QStringLiteral(VELTRANE_VERSION));
-  // The window is laid out for a fixed client area: one style for every desktop.
-  QApplication::setStyle(QStringLiteral("Fusion"));
-  installCatalogues(app, catalogueFolders(QCoreApplication::applicationDirPath()));
-  // The window ends the program itself, after saving the settings.
-  QApplication::setQuitOnLastWindowClosed(false);
+  setUpApplication(app);
 
   const WindowCommandLine commandLine = parseWindowCommandLine(app.arguments().mid(1), QDir::currentPath());
   if (!commandLine.error.isEmpty()) {
@@ -307,9 +318,7 @@ int main(int argc, char **argv) {
   const ProgramFolder folder =
       ProgramFolder::resolve(commandLine.home, QCoreApplication::applicationDirPath());
   // One window per program folder: a second start hands its files over and ends.
-  const QString socket = WindowHandOff::socketFor(
-      folder.isPortable() ? folder.home()
-                          : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+  const QString socket = handOffSocketFor(folder);
   const bool alone = screenshots || selfTest;
   if (!alone && WindowHandOff::handOver(socket, commandLine.files))
     return 0;

@@ -172,13 +172,8 @@ void BatchRun::putTheJobBack() {
   }));
 }
 
-BatchReport BatchRun::run() {
-  if (!chooseFrames())
-    return m_report;
-  if (m_start.sameFolder == 0 && !outputFolderReady()) {
-    m_report.startError = m_outputFolderPrepared->reason();
-    return m_report;
-  }
+// The jobs, quality texts and sheet writer as they stay for the whole batch.
+void BatchRun::resolveJobsAtStart() {
   // The quality in the names and the sheets' layout stay as the batch began.
   const ResizeJob start = resolveJob(m_start, m_preparer.screen());
   m_qualityText = start.qualityText;
@@ -198,16 +193,11 @@ BatchReport BatchRun::run() {
   if (m_tryingFrames)
     m_observer.jobChanged(
         m_job.update([](JobSettings &job) { job.suffixTemplate = QStringLiteral(" ([F])"); }));
+}
 
-  const int threads = m_input.threads > 0 ? m_input.threads : std::max(1, QThread::idealThreadCount());
-  WorkerPool pool(threads, m_preparer, m_input.frameEntries, m_input.photo,
-                  memorySizingFor(m_input.memoryBytes));
-  // Pictures are begun a few ahead, so a worker that is done does not wait
-  // while a slow picture holds the head of the line. A finished picture waiting
-  // its turn holds only its encoded bytes (and its small copy for a sheet).
-  const int window = threads * 4;
-  const auto started = std::chrono::steady_clock::now();
-  std::vector<Begun> dropped;
+// Begins pictures a window ahead and finishes them in order until none is
+// left; after a stop, the pictures no worker had begun go to `dropped`.
+void BatchRun::finishAll(WorkerPool &pool, int window, std::vector<Begun> &dropped) {
   bool dropping = true;
   while (true) {
     while (int(m_inFlight.size()) < window && !m_fed && !m_stop && begin(pool)) {
@@ -231,6 +221,26 @@ BatchReport BatchRun::run() {
     m_report.times.waitingForPicture += taken - waitStart;
     m_report.times.writing += std::chrono::steady_clock::now() - taken;
   }
+}
+
+BatchReport BatchRun::run() {
+  if (!chooseFrames())
+    return m_report;
+  if (m_start.sameFolder == 0 && !outputFolderReady()) {
+    m_report.startError = m_outputFolderPrepared->reason();
+    return m_report;
+  }
+  resolveJobsAtStart();
+  const int threads = m_input.threads > 0 ? m_input.threads : std::max(1, QThread::idealThreadCount());
+  WorkerPool pool(threads, m_preparer, m_input.frameEntries, m_input.photo,
+                  memorySizingFor(m_input.memoryBytes));
+  // Pictures are begun a few ahead, so a worker that is done does not wait
+  // while a slow picture holds the head of the line. A finished picture waiting
+  // its turn holds only its encoded bytes (and its small copy for a sheet).
+  const int window = threads * 4;
+  const auto started = std::chrono::steady_clock::now();
+  std::vector<Begun> dropped;
+  finishAll(pool, window, dropped);
   m_report.stopped = m_stop;
   if (m_stop)
     leaveOut(dropped);

@@ -42,6 +42,8 @@ public:
 
 private:
   bool chooseFrames();
+  void resolveJobsAtStart();
+  void finishAll(WorkerPool &pool, int window, std::vector<Begun> &dropped);
   bool outputFolderReady();
   Result<> subfolderReady(const QString &subfolder);
   void failed(FailedFiles BatchReport::*list, const QString &path, const QString &reason,

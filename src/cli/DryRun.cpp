@@ -32,105 +32,136 @@ QString outputFolderOf(const ResizeJob &job, const JobSettings &settings, const 
                                          : settings.outputFolder + u'/' + entry.outputSubfolder;
 }
 
+// The jobs a source goes through: the job with every frame it tries (counted
+// as pictures), then the other jobs of the pass.
+QList<std::pair<JobSettings, bool>> jobsOfPass(const PlannedBatch &batch, const QList<int> &frames) {
+  QList<std::pair<JobSettings, bool>> jobs;
+  for (const int frame : frames) {
+    JobSettings settings = batch.job;
+    settings.frame = qint16(frame);
+    if (frames.size() > 1)
+      settings.suffixTemplate = QStringLiteral(" ([F])");
+    jobs.append({settings, true});
+  }
+  for (const JobSettings &extra : batch.extraJobs)
+    jobs.append({extra, false});
+  return jobs;
+}
+
+// Plans a batch's outputs one source at a time, numbering names against
+// what is on disk and what it has already planned.
+class Planner {
+public:
+  Planner(const PlannedBatch &batch, DryRunOutput output) : m_batch(batch), m_output(output) {}
+
+  void plan(const SourceEntry &entry, const QList<std::pair<JobSettings, bool>> &jobs) {
+    const DecodeResult probe =
+        m_decoder.probeFile(entry.readPath.isEmpty() ? sourcePath(entry) : entry.readPath);
+    if (!probe.ok()) {
+      fail(entry, QStringLiteral("cannot read "), probe.error);
+      return;
+    }
+    for (const auto &[settings, counted] : jobs) {
+      m_pictures += counted ? 1 : 0;
+      planOutput(entry, settings, *probe.picture);
+    }
+  }
+
+  void printSheets() const {
+    const ResizeJob start = resolveJob(m_batch.job, m_batch.screen);
+    const int perSheet = start.grid.columns * start.grid.rows;
+    if (start.makesSheets() && m_pictures > 0 && m_output.out)
+      *m_output.out << "and " << (m_pictures + perSheet - 1) / perSheet << " index sheet(s) of "
+                    << m_batch.screen.width() << " x " << m_batch.screen.height() << " in "
+                    << oneLine(m_batch.job.outputFolder) << "\n";
+  }
+
+  int failed() const { return m_failed; }
+
+private:
+  void fail(const SourceEntry &entry, const QString &what, const QString &reason) {
+    diagnose(m_output.err, what + sourcePath(entry) + QStringLiteral(": ") + reason);
+    if (m_output.report)
+      m_output.report->write({sourcePath(entry), {}, {}, -1, -1, JsonReport::Status::Failed, reason, {}});
+    ++m_failed;
+  }
+
+  void planOutput(const SourceEntry &entry, const JobSettings &settings, const DecodedPicture &probe) {
+    const ResizeJob job = resolveJob(settings, m_batch.screen);
+    if (!job.writesPictures())
+      return;
+    const QSize size = preparedSize(probe.fullSize, job).size;
+    const OutputFormat format = formatWritten(job.format, probe.format);
+    // What the batch would refuse, it refuses here too.
+    if (const QString refusal = outputSizeRefusal(size, format); !refusal.isEmpty()) {
+      fail(entry, QStringLiteral("cannot resize "), refusal);
+      return;
+    }
+    const QString suffix =
+        job.suffixTemplate
+            ? substituteSuffix(*job.suffixTemplate, {job.qualityText, size.width(), size.height(),
+                                                     m_batch.frameEntries.value(settings.frame)})
+            : QString();
+    const QString wanted = QDir::cleanPath(outputFolderOf(job, settings, entry) + u'/' +
+                                           outputFileName(stem(entry.name), suffix, formatExtension(format)));
+    if (m_batch.skipExisting && taken(wanted)) {
+      skip(entry, wanted, format);
+      return;
+    }
+    const QString name = nextUntakenName(wanted, [this](const QString &path) { return taken(path); });
+    m_planned.insert(hashOf(name));
+    const QString searched =
+        job.sizeLimitKb
+            ? QStringLiteral("quality searched at run time to stay below %1 kB; the size may shrink")
+                  .arg(QLocale().toString(*job.sizeLimitKb))
+            : QString();
+    if (m_output.out)
+      *m_output.out << oneLine(sourcePath(entry)) << " -> " << oneLine(name) << "  " << size.width() << " x "
+                    << size.height()
+                    << (searched.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(searched)) << "\n";
+    if (m_output.report)
+      m_output.report->write({sourcePath(entry), name, size, -1, job.sizeLimitKb ? -1 : job.fixedQuality,
+                              JsonReport::Status::Planned, searched, formatWord(format)});
+  }
+
+  void skip(const SourceEntry &entry, const QString &wanted, OutputFormat format) {
+    if (m_output.out)
+      *m_output.out << oneLine(sourcePath(entry)) << " -> skipped: output exists (" << oneLine(wanted)
+                    << ")\n";
+    if (m_output.report)
+      m_output.report->write({sourcePath(entry),
+                              wanted,
+                              {},
+                              -1,
+                              -1,
+                              JsonReport::Status::Skipped,
+                              QStringLiteral("output exists"),
+                              formatWord(format)});
+  }
+
+  static size_t hashOf(const QString &path) { return std::hash<QStringView>{}(path); }
+  bool taken(const QString &path) const { return m_planned.contains(hashOf(path)) || fileExists(path); }
+
+  const PlannedBatch &m_batch;
+  DryRunOutput m_output;
+  PictureDecoder m_decoder;
+  // Hashes of the names given out: a hundred thousand names cost under 2 MB, and
+  // a collision could only number one name needlessly.
+  QSet<size_t> m_planned;
+  int m_failed = 0;
+  int m_pictures = 0;
+};
+
 } // namespace
 
 int dryRun(const PlannedBatch &batch, DryRunOutput output) {
-  PictureDecoder decoder;
-  const QList<int> frames = framesTried(batch.job, batch.frameEntries);
-  // Hashes of the names given out: a hundred thousand names cost under 2 MB, and
-  // a collision could only number one name needlessly.
-  QSet<size_t> planned;
-  const auto hashOf = [](const QString &path) { return std::hash<QStringView>{}(path); };
-  const auto taken = [&](const QString &path) { return planned.contains(hashOf(path)) || fileExists(path); };
-  int failed = 0;
-  int pictures = 0;
-  while (const std::optional<SourceEntry> next = batch.sources.next()) {
-    const SourceEntry &entry = *next;
-    const DecodeResult probe =
-        decoder.probeFile(entry.readPath.isEmpty() ? sourcePath(entry) : entry.readPath);
-    if (!probe.ok()) {
-      diagnose(output.err,
-               QStringLiteral("cannot read ") + sourcePath(entry) + QStringLiteral(": ") + probe.error);
-      if (output.report)
-        output.report->write(
-            {sourcePath(entry), {}, {}, -1, -1, JsonReport::Status::Failed, probe.error, {}});
-      ++failed;
-      continue;
-    }
-    // The job with every frame it tries, then the other jobs of the pass.
-    QList<std::pair<JobSettings, bool>> jobs;
-    for (const int frame : frames) {
-      JobSettings settings = batch.job;
-      settings.frame = qint16(frame);
-      if (frames.size() > 1)
-        settings.suffixTemplate = QStringLiteral(" ([F])");
-      jobs.append({settings, true});
-    }
-    for (const JobSettings &extra : batch.extraJobs)
-      jobs.append({extra, false});
-    for (const auto &[settings, counted] : jobs) {
-      const int frame = settings.frame;
-      const ResizeJob job = resolveJob(settings, batch.screen);
-      pictures += counted ? 1 : 0;
-      if (!job.writesPictures())
-        continue;
-      const QSize size = preparedSize(probe.picture->fullSize, job).size;
-      const OutputFormat format = formatWritten(job.format, probe.picture->format);
-      // What the batch would refuse, it refuses here too.
-      if (const QString refusal = outputSizeRefusal(size, format); !refusal.isEmpty()) {
-        diagnose(output.err,
-                 QStringLiteral("cannot resize ") + sourcePath(entry) + QStringLiteral(": ") + refusal);
-        if (output.report)
-          output.report->write({sourcePath(entry), {}, {}, -1, -1, JsonReport::Status::Failed, refusal, {}});
-        ++failed;
-        continue;
-      }
-      const QString suffix =
-          job.suffixTemplate
-              ? substituteSuffix(*job.suffixTemplate, {job.qualityText, size.width(), size.height(),
-                                                       batch.frameEntries.value(frame)})
-              : QString();
-      const QString wanted =
-          QDir::cleanPath(outputFolderOf(job, settings, entry) + u'/' +
-                          outputFileName(stem(entry.name), suffix, formatExtension(format)));
-      if (batch.skipExisting && taken(wanted)) {
-        if (output.out)
-          *output.out << oneLine(sourcePath(entry)) << " -> skipped: output exists (" << oneLine(wanted)
-                      << ")\n";
-        if (output.report)
-          output.report->write({sourcePath(entry),
-                                wanted,
-                                {},
-                                -1,
-                                -1,
-                                JsonReport::Status::Skipped,
-                                QStringLiteral("output exists"),
-                                formatWord(format)});
-        continue;
-      }
-      const QString name = nextUntakenName(wanted, taken);
-      planned.insert(hashOf(name));
-      const QString searched =
-          job.sizeLimitKb
-              ? QStringLiteral("quality searched at run time to stay below %1 kB; the size may shrink")
-                    .arg(QLocale().toString(*job.sizeLimitKb))
-              : QString();
-      if (output.out)
-        *output.out << oneLine(sourcePath(entry)) << " -> " << oneLine(name) << "  " << size.width() << " x "
-                    << size.height()
-                    << (searched.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(searched)) << "\n";
-      if (output.report)
-        output.report->write({sourcePath(entry), name, size, -1, job.sizeLimitKb ? -1 : job.fixedQuality,
-                              JsonReport::Status::Planned, searched, formatWord(format)});
-    }
-  }
-  const ResizeJob start = resolveJob(batch.job, batch.screen);
-  const int perSheet = start.grid.columns * start.grid.rows;
-  if (start.makesSheets() && pictures > 0 && output.out)
-    *output.out << "and " << (pictures + perSheet - 1) / perSheet << " index sheet(s) of "
-                << batch.screen.width() << " x " << batch.screen.height() << " in "
-                << oneLine(batch.job.outputFolder) << "\n";
-  return failed;
+  const QList<std::pair<JobSettings, bool>> jobs =
+      jobsOfPass(batch, framesTried(batch.job, batch.frameEntries));
+  Planner planner(batch, output);
+  while (const std::optional<SourceEntry> next = batch.sources.next())
+    planner.plan(*next, jobs);
+  planner.printSheets();
+  return planner.failed();
 }
 
 } // namespace veltrane
