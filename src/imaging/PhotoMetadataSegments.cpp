@@ -107,9 +107,15 @@ std::optional<JpegMarker> xmpSegment(Exiv2::XmpData &xmp, QStringList &notes) {
 }
 
 std::optional<JpegMarker> iptcSegment(const Exiv2::IptcData &iptc, QStringList &notes) {
-  if (iptc.empty())
+  // An empty dataset says nothing, and Exiv2 drops one that ends the block
+  // when reading: written alone, it would read back as damaged IPTC.
+  Exiv2::IptcData filled;
+  for (const Exiv2::Iptcdatum &datum : iptc)
+    if (datum.size() > 0)
+      filled.add(datum);
+  if (filled.empty())
     return std::nullopt;
-  const Exiv2::DataBuf resources = Exiv2::Photoshop::setIptcIrb(nullptr, 0, iptc);
+  const Exiv2::DataBuf resources = Exiv2::Photoshop::setIptcIrb(nullptr, 0, filled);
   const QByteArray block(reinterpret_cast<const char *>(resources.pData_), qsizetype(resources.size_));
   if (block.isEmpty())
     return std::nullopt;

@@ -232,6 +232,17 @@ TEST(PhotoMetadata, DamagedMetadataGivesAReasonNeverACrash) {
   ASSERT_TRUE(empty) << empty.reason().toStdString();
   EXPECT_EQ(empty->note, QString());
   EXPECT_TRUE(empty->markers.isEmpty());
+  // IPTC of only an empty caption (a byte after it, so that it reads) says nothing:
+  // what is written reads back whole.
+  const QByteArray emptyCaption("Photoshop 3.0\0008BIM\x04\x04\0\0\0\0\0\x06\x1C\x02\x78\0\0\0", 32);
+  const Result<OutputMetadata> captionless = keepingAll(afterStart(onlyExif, 0xED, emptyCaption));
+  ASSERT_TRUE(captionless) << captionless.reason().toStdString();
+  QImage picture(kOutputSize, QImage::Format_RGB32);
+  picture.fill(Qt::darkCyan);
+  const Result<OutputMetadata> again =
+      keepingAll(JpegEncoder().encode(picture, 80, JpegExtras{{}, captionless->markers}).value());
+  ASSERT_TRUE(again) << again.reason().toStdString();
+  EXPECT_EQ(again->note, QString());
 
   // Hostile EXIF: whatever comes through fits its segments.
   QByteArray hugeCount = QByteArray("Exif\0\0II*\0\x08\0\0\0\xFF\xFF", 16) + QByteArray(64, '\x01');
