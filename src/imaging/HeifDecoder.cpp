@@ -144,12 +144,15 @@ struct OpenedHeif {
         return icc;
       return {};
     }
-    heif_color_profile_nclx *nclx = nullptr;
-    if (heif_image_handle_get_nclx_color_profile(handle.get(), &nclx).code != heif_error_Ok || !nclx)
+    heif_color_profile_nclx *described = nullptr;
+    const heif_error read = heif_image_handle_get_nclx_color_profile(handle.get(), &described);
+    // libheif can hand a description over and still report an error (values
+    // it does not know): ours to free either way.
+    const std::unique_ptr<heif_color_profile_nclx, decltype(&heif_nclx_color_profile_free)> description(
+        described, heif_nclx_color_profile_free);
+    if (read.code != heif_error_Ok || !description)
       return {};
-    const QByteArray icc = profileForColourDescription(*nclx);
-    heif_nclx_color_profile_free(nclx);
-    return icc;
+    return profileForColourDescription(*description);
   }
 };
 
