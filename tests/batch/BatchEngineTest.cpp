@@ -60,20 +60,6 @@ void useFrames(BatchKit &kit, std::initializer_list<const char *> names) {
 
 } // namespace
 
-TEST(Batch, WritesEveryPictureAtItsOwnSizeAndMarksTheFolder) {
-  BatchKit kit;
-  kit.addPictures({"a.jpg", "b.jpg", "c.bmp"}, {320, 200});
-  const BatchReport report = kit.run();
-  EXPECT_TRUE(report.allWritten());
-  EXPECT_EQ(kit.outputs(), (QStringList{"a.jpg", "b.jpg", "c.jpg", "desktop.ini"}));
-  EXPECT_EQ(QImageReader(kit.temp.file("out/c.jpg")).size(), QSize(320, 200));
-  // Progress per file: 33.3, 66.6, 100.
-  ASSERT_EQ(kit.observer.progress.size(), 3);
-  EXPECT_EQ(kit.observer.progress[0].infoText, QStringLiteral("33.3%"));
-  EXPECT_EQ(kit.observer.progress[2].infoText, QStringLiteral("100%"));
-  EXPECT_EQ(kit.observer.progress[1].processing, QStringLiteral("b.jpg"));
-}
-
 TEST(Batch, NamesFollowTheTemplate) {
   BatchKit kit;
   kit.addPictures({"Family.jpg", "holiday.photo.bmp"}, {1600, 1200});
@@ -96,6 +82,7 @@ TEST(Batch, NamesFollowTheTemplate) {
   EXPECT_EQ(kit.observer.written, QStringList{written});
   EXPECT_LE(QFileInfo(written).size(), 20 * 1024);
   EXPECT_GT(QFileInfo(written).size(), 10 * 1024);
+  EXPECT_EQ(QImageReader(written).size(), QSize(300, 300)) << "it fits: not made smaller";
   EXPECT_NE(kit.finalJob.fixedQuality, QStringLiteral("85"));
   EXPECT_LT(kit.finalJob.fixedQuality.toInt(), 100);
 
@@ -146,9 +133,10 @@ TEST(Batch, SameFolderNeverOverwritesTheSourceAndCanBeLeftDuringTheBatch) {
   EXPECT_EQ(report.outputFolder, kit.temp.file("out"));
 }
 
-// The sheets' cells were sized for the grid the batch began with: a grid
-// changed meanwhile must neither draw off the canvas nor leave sheets half empty.
-TEST(Batch, TheSheetGridStaysTheOneTheBatchBeganWith) {
+// Only sheets: the cells were sized for the grid the batch began with, so a
+// grid changed meanwhile must neither draw off the canvas nor leave sheets
+// half empty; a second batch into the folder never replaces its sheets.
+TEST(Batch, IndexSheetsOnlyKeepTheGridTheBatchBeganWith) {
   BatchKit kit;
   kit.addPictures({"a.jpg", "b.jpg", "c.jpg"});
   kit.job.sheetMode = 2;
@@ -161,6 +149,14 @@ TEST(Batch, TheSheetGridStaysTheOneTheBatchBeganWith) {
   };
   const BatchReport report = kit.run();
   EXPECT_EQ(report.sheets.size(), 2) << "two pictures on the first sheet, one on the second";
+  EXPECT_TRUE(report.allWritten());
+  // Progress per picture, to a tenth of a percent.
+  EXPECT_EQ(kit.observer.progress[0].infoText, QStringLiteral("33.3%"));
+  EXPECT_EQ(kit.observer.progress[1].processing, QStringLiteral("b.jpg"));
+  EXPECT_EQ(kit.outputs(), (QStringList{"_INDEX01.jpg", "_INDEX02.jpg", "desktop.ini"}));
+  kit.run();
+  EXPECT_EQ(kit.outputs(), (QStringList{"_INDEX01 (2).jpg", "_INDEX01.jpg", "_INDEX02 (2).jpg",
+                                        "_INDEX02.jpg", "desktop.ini"}));
 }
 
 TEST(Batch, TriesEveryFrameAndPutsTheJobBack) {
@@ -180,38 +176,6 @@ TEST(Batch, TriesEveryFrameAndPutsTheJobBack) {
   EXPECT_EQ(kit.finalJob.suffixTemplate, QStringLiteral("_mine"));
   EXPECT_EQ(kit.finalJob.frame, kTryAllEntry);
   EXPECT_EQ(QImageReader(kit.temp.file("out/a (Oak).jpg")).size(), QSize(200, 150));
-}
-
-TEST(Batch, IndexSheetsOnlyWriteSheetsInListOrder) {
-  BatchKit kit;
-  kit.addPictures(numbered("p%02d.jpg", 13));
-  kit.job.sheetMode = 2;
-  kit.job.sheetColumns = 3; // 4 across
-  kit.job.sheetRows = 2;    // 3 down
-  const BatchReport report = kit.run();
-  EXPECT_TRUE(report.allWritten());
-  EXPECT_EQ(kit.outputs(), (QStringList{"_INDEX01.jpg", "_INDEX02.jpg", "desktop.ini"}));
-  EXPECT_EQ(QImageReader(kit.temp.file("out/_INDEX01.jpg")).size(), QSize(1024, 768));
-  // A second batch into the same folder renumbers its sheets.
-  kit.sources = kit.sources.mid(0, 12);
-  kit.run();
-  EXPECT_EQ(kit.outputs(), (QStringList{"_INDEX01 (2).jpg", "_INDEX01.jpg", "_INDEX02.jpg", "desktop.ini"}));
-}
-
-TEST(Batch, ReportsUnreadableFilesAndWritesTheOthers) {
-  BatchKit kit;
-  kit.addPictures({"good1.jpg"});
-  kit.temp.write(QStringLiteral("src/broken.jpg"), "this is not a picture");
-  kit.addSource(QStringLiteral("broken.jpg"));
-  kit.addPictures({"good2.jpg"});
-  kit.job.sheetMode = 1;
-  const BatchReport report = kit.run();
-  EXPECT_EQ(report.written, 2);
-  EXPECT_EQ(report.unreadable.text(), kit.temp.file("src/broken.jpg"))
-      << "the window's test shows its report";
-  EXPECT_FALSE(kit.outputs().contains(QStringLiteral("broken.jpg")));
-  // The broken file takes no cell: one sheet with two pictures.
-  EXPECT_EQ(report.sheets.size(), 1);
 }
 
 TEST(Batch, AnOutputFolderThatCannotBeMadeStopsBeforeTheFirstPicture) {

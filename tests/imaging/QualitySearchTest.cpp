@@ -55,13 +55,6 @@ TEST(QualitySearch, TriesTheBisectionSequence) {
   }
 }
 
-TEST(QualitySearch, ComparesTheLimitAsAFraction) {
-  // 10.5 kB fits 10.5 but not 10.49.
-  const auto encodeAt = [](int) { return QByteArray(10752, 'x'); };
-  EXPECT_EQ(getQualityForK(10.5, limited(encodeAt))->quality, 100);
-  EXPECT_EQ(getQualityForK(10.49, limited(encodeAt))->quality, 0);
-}
-
 // Nothing fitting is the sequences' test (quality 0 and its bytes).
 TEST(QualitySearch, FindsTheHighestFittingQualityOfARealPicture) {
   JpegEncoder encoder;

@@ -7,18 +7,6 @@
 using namespace veltrane;
 using veltrane::test::noisePicture;
 
-TEST(SizeLimitedFile, APictureThatFitsIsTheSearchsOwnResult) {
-  const QImage picture = noisePicture({320, 240});
-  JpegPictureEncoder encoder;
-  const Result<SizeLimitedFile> fitted = encodeWithinLimit(picture, 40, JpegExtras{}, encoder);
-  const Result<QualityChoice> searched = encoder.searchQuality(picture, 40, {});
-  ASSERT_TRUE(fitted && searched);
-  EXPECT_EQ(fitted->bytes, searched->bytes);
-  EXPECT_EQ(fitted->quality, searched->quality);
-  EXPECT_EQ(fitted->size, picture.size());
-  EXPECT_FALSE(fitted->shrunk || fitted->extrasDropped);
-}
-
 // Noise does not compress: even quality 0 needs more than these limits at
 // full size, so the picture is made smaller until it fits, keeping its shape.
 TEST(SizeLimitedFile, ShrinksUntilTheWholeFileFits) {

@@ -81,14 +81,17 @@ TEST_F(SourceBoxTest, AFrameShowsThePreparedPictureAndTryAllSaysSo) {
   settle();
   const QImage tryAll = box.content().picture;
   ASSERT_EQ(tryAll.size(), QSize(800, 600));
-  // "TRY ALL" in white at the top, "1 FRAMES" at the bottom; the middle is the picture.
-  int whiteAtTop = 0, whiteAtBottom = 0;
+  // "TRY ALL" in white at the top, "1 FRAMES" at the bottom, both with a black
+  // shadow (frame and photo are of middle lightness); the middle is the picture.
+  int whiteAtTop = 0, whiteAtBottom = 0, shadow = 0;
   for (int y = 0; y < 60; ++y)
     for (int x = 0; x < 800; ++x) {
       whiteAtTop += tryAll.pixelColor(x, y).lightness() > 240;
       whiteAtBottom += tryAll.pixelColor(x, 599 - y).lightness() > 240;
+      shadow += tryAll.pixelColor(x, y).lightness() < 30;
     }
   EXPECT_GT(whiteAtTop, 500);
   EXPECT_GT(whiteAtBottom, 500);
+  EXPECT_GT(shadow, 50);
   EXPECT_TRUE(framed.copy(0, 200, 800, 200) == tryAll.copy(0, 200, 800, 200));
 }
