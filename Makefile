@@ -4,11 +4,12 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 COVERAGE_BUILD ?= build-coverage
+CASE_COVERAGE_BUILD ?= build-case-coverage
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all build run test sanitize-test coverage fuzz clean format
+.PHONY: all build run test sanitize-test coverage case-coverage fuzz clean format
 
 all: build
 
@@ -53,6 +54,19 @@ coverage: $(COVERAGE_BUILD)/build.ninja
 	  -j $(JOBS) --filter 'src/' \
 	  --exclude-unreachable-branches --exclude-throw-branches -o $(COVERAGE_BUILD)/coverage.txt --print-summary
 
+# What each test case covers on its own, for judging which could go: a clang
+# source-coverage build, every case run alone (scripts/case-coverage).
+$(CASE_COVERAGE_BUILD)/build.ninja:
+	cmake -S . -B $(CASE_COVERAGE_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS="-fprofile-instr-generate -fcoverage-mapping" \
+	  -DCMAKE_EXE_LINKER_FLAGS=-fprofile-instr-generate $(CMAKE_FLAGS)
+
+case-coverage: $(CASE_COVERAGE_BUILD)/build.ninja
+	cmake --build $(CASE_COVERAGE_BUILD) -j $(JOBS)
+	./scripts/case-coverage $(CASE_COVERAGE_BUILD) --jobs $(JOBS) > $(CASE_COVERAGE_BUILD)/case-coverage.txt
+	tail -n +$$(grep -n 'could go one by one' $(CASE_COVERAGE_BUILD)/case-coverage.txt | cut -d: -f1) \
+	  $(CASE_COVERAGE_BUILD)/case-coverage.txt | head -1
+
 # libFuzzer with clang: every library instrumented for coverage, the fuzz
 # targets linked with libFuzzer's main, each run for FUZZ_SECONDS.
 $(FUZZ_BUILD)/build.ninja:
@@ -67,4 +81,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(COVERAGE_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(COVERAGE_BUILD) $(CASE_COVERAGE_BUILD)
