@@ -1,5 +1,6 @@
 #include "imaging/QualitySearch.h"
 #include "TestPictures.h"
+#include "imaging/PictureEncoder.h"
 #include "imaging/SizePrediction.h"
 
 #include <QSet>
@@ -66,6 +67,13 @@ TEST(QualitySearch, FindsTheHighestFittingQualityOfARealPicture) {
   EXPECT_LE(choice.bytes.size(), limitK * 1024);
   EXPECT_TRUE(choice.bytes == encoder.encode(surface, choice.quality).value());
   EXPECT_GT(encoder.encode(surface, choice.quality + 1)->size(), limitK * 1024);
+  // Then tables made for the picture, a few percent smaller, let higher qualities fit as well.
+  const QualityChoice stepped = JpegPictureEncoder().searchQuality(surface, limitK, {}).value();
+  encoder.setOptimizedCoding(true);
+  EXPECT_GT(stepped.quality, choice.quality);
+  EXPECT_LE(stepped.bytes.size(), limitK * 1024);
+  EXPECT_TRUE(stepped.bytes == encoder.encode(surface, stepped.quality).value());
+  EXPECT_GT(encoder.encode(surface, stepped.quality + 1)->size(), limitK * 1024);
 }
 
 TEST(QualitySearch, AFailedEncodingEndsTheSearch) {
