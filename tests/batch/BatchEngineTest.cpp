@@ -151,12 +151,17 @@ TEST(Batch, IndexSheetsOnlyKeepTheGridTheBatchBeganWith) {
   EXPECT_EQ(report.sheets.size(), 2) << "two pictures on the first sheet, one on the second";
   EXPECT_TRUE(report.allWritten());
   // Progress per picture, to a tenth of a percent.
+  ASSERT_EQ(kit.observer.progress.size(), 3);
   EXPECT_EQ(kit.observer.progress[0].infoText, QStringLiteral("33.3%"));
   EXPECT_EQ(kit.observer.progress[1].processing, QStringLiteral("b.jpg"));
   EXPECT_EQ(kit.outputs(), (QStringList{"_INDEX01.jpg", "_INDEX02.jpg", "desktop.ini"}));
-  kit.run();
-  EXPECT_EQ(kit.outputs(), (QStringList{"_INDEX01 (2).jpg", "_INDEX01.jpg", "_INDEX02 (2).jpg",
-                                        "_INDEX02.jpg", "desktop.ini"}));
+  EXPECT_EQ(QImageReader(kit.temp.file("out/_INDEX01.jpg")).size(), QSize(1024, 768)) << "the screen's size";
+  // Again, with just a full sheet: renumbered, nothing replaced, no empty sheet after it.
+  kit.sources = kit.sources.mid(0, 2);
+  const BatchReport again = kit.run();
+  EXPECT_EQ(again.sheets.size(), 1);
+  EXPECT_TRUE(again.allWritten());
+  EXPECT_EQ(kit.outputs(), (QStringList{"_INDEX01 (2).jpg", "_INDEX01.jpg", "_INDEX02.jpg", "desktop.ini"}));
 }
 
 TEST(Batch, TriesEveryFrameAndPutsTheJobBack) {

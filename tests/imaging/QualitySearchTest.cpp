@@ -74,6 +74,7 @@ TEST(QualitySearch, FindsTheHighestFittingQualityOfARealPicture) {
   EXPECT_LE(stepped.bytes.size(), limitK * 1024);
   EXPECT_TRUE(stepped.bytes == encoder.encode(surface, stepped.quality).value());
   EXPECT_GT(encoder.encode(surface, stepped.quality + 1)->size(), limitK * 1024);
+  EXPECT_EQ(stepped.tried.last(), stepped.quality + 1) << "it stops at the first that does not fit";
 }
 
 TEST(QualitySearch, AFailedEncodingEndsTheSearch) {
