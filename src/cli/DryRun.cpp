@@ -32,19 +32,28 @@ QString outputFolderOf(const ResizeJob &job, const JobSettings &settings, const 
                                          : settings.outputFolder + u'/' + entry.outputSubfolder;
 }
 
-// The jobs a source goes through: the job with every frame it tries (counted
-// as pictures), then the other jobs of the pass.
-QList<std::pair<JobSettings, bool>> jobsOfPass(const PlannedBatch &batch, const QList<int> &frames) {
-  QList<std::pair<JobSettings, bool>> jobs;
+// One job a source goes through, its texts read once for the whole batch.
+struct PassJob {
+  JobSettings settings;
+  ResizeJob job;
+  bool counted; // a picture of the pass: the job with one of its frames
+};
+
+// The job with every frame it tries, then the other jobs of the pass.
+QList<PassJob> jobsOfPass(const PlannedBatch &batch, const QList<int> &frames) {
+  QList<PassJob> jobs;
+  const auto add = [&](const JobSettings &settings, bool counted) {
+    jobs.append({settings, resolveJob(settings, batch.screen), counted});
+  };
   for (const int frame : frames) {
     JobSettings settings = batch.job;
     settings.frame = qint16(frame);
     if (frames.size() > 1)
       settings.suffixTemplate = QStringLiteral(" ([F])");
-    jobs.append({settings, true});
+    add(settings, true);
   }
   for (const JobSettings &extra : batch.extraJobs)
-    jobs.append({extra, false});
+    add(extra, false);
   return jobs;
 }
 
@@ -54,16 +63,16 @@ class Planner {
 public:
   Planner(const PlannedBatch &batch, DryRunOutput output) : m_batch(batch), m_output(output) {}
 
-  void plan(const SourceEntry &entry, const QList<std::pair<JobSettings, bool>> &jobs) {
+  void plan(const SourceEntry &entry, const QList<PassJob> &jobs) {
     const DecodeResult probe =
         m_decoder.probeFile(entry.readPath.isEmpty() ? sourcePath(entry) : entry.readPath);
     if (!probe.ok()) {
       fail(entry, QStringLiteral("cannot read "), probe.error);
       return;
     }
-    for (const auto &[settings, counted] : jobs) {
-      m_pictures += counted ? 1 : 0;
-      planOutput(entry, settings, *probe.picture);
+    for (const PassJob &pass : jobs) {
+      m_pictures += pass.counted ? 1 : 0;
+      planOutput(entry, pass, *probe.picture);
     }
   }
 
@@ -86,8 +95,9 @@ private:
     ++m_failed;
   }
 
-  void planOutput(const SourceEntry &entry, const JobSettings &settings, const DecodedPicture &probe) {
-    const ResizeJob job = resolveJob(settings, m_batch.screen);
+  void planOutput(const SourceEntry &entry, const PassJob &pass, const DecodedPicture &probe) {
+    const JobSettings &settings = pass.settings;
+    const ResizeJob &job = pass.job;
     if (!job.writesPictures())
       return;
     const QSize size = preparedSize(probe.fullSize, job).size;
@@ -155,8 +165,7 @@ private:
 } // namespace
 
 int dryRun(const PlannedBatch &batch, DryRunOutput output) {
-  const QList<std::pair<JobSettings, bool>> jobs =
-      jobsOfPass(batch, framesTried(batch.job, batch.frameEntries));
+  const QList<PassJob> jobs = jobsOfPass(batch, framesTried(batch.job, batch.frameEntries));
   Planner planner(batch, output);
   while (const std::optional<SourceEntry> next = batch.sources.next())
     planner.plan(*next, jobs);
